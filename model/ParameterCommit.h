@@ -1,0 +1,20 @@
+#pragma once
+// Commits of the six parameter fields: range corrections (messages through ModelHost::ShowCorrection),
+// the corrected text written back, then the recomputations and redraws.
+#include "model/Model.h"
+
+#include <string>
+
+namespace vartel {
+
+enum class ParameterField { Population, StableLevel, BirthIndex, BabyMortality, AdultMortality, Immigration };
+
+struct CommitResult {
+    bool Ok = true;
+    std::string Error; // when not Ok: "''%s'' is not a valid integer value" or "'%s' is not a valid floating point value"
+};
+
+// `text` is the field's text. A text that is not a number changes nothing and returns the error text.
+CommitResult CommitParameter(Model& m, ParameterField field, const std::string& text);
+
+} // namespace vartel

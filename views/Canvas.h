@@ -1,0 +1,64 @@
+#pragma once
+// The drawing surface of the views: a raster image on screen, a metafile or SVG when a view is saved.
+// Pen, brush, font and current position persist between calls.
+#include "model/Color.h"
+
+#include <string>
+
+namespace vartel {
+
+enum class PenStyle { Solid, Dot, Clear };   // Dot: dotted with transparent gaps; Clear: no outline
+enum class BrushStyle { Solid, Clear };      // Clear: no fill, transparent text background
+
+struct Pen {
+    Color color = Rgb(0, 0, 0);
+    int width = 1; // pixels
+    PenStyle style = PenStyle::Solid;
+};
+
+struct Brush {
+    Color color = Rgb(255, 255, 255);
+    BrushStyle style = BrushStyle::Solid;
+};
+
+struct Font {
+    std::string face = "MS Sans Serif";
+    int size = 8; // points at 96 dpi
+    bool bold = false;
+    Color color = Rgb(0, 0, 0);
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    Pen pen;
+    Brush brush;
+    Font font;
+
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+
+    // Outline with the pen, fill with the brush; right and bottom edges excluded. With a Clear pen the
+    // fill is one pixel narrower and lower. Swapped corners are normalised. Does not move the position.
+    virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;
+    virtual void MoveTo(int x, int y) = 0;
+    // From the current position to (x, y) without the end point, which becomes the current position.
+    virtual void LineTo(int x, int y) = 0;
+    // Top-left corner at (x, y); on the brush colour when the brush is solid, transparent otherwise.
+    virtual void TextOut(int x, int y, const std::string& text) = 0;
+    virtual int TextWidth(const std::string& text) = 0;
+    virtual int TextHeight(const std::string& text) = 0;
+
+    Point Position() const { return position_; }
+
+protected:
+    Point position_;
+};
+
+} // namespace vartel

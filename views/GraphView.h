@@ -1,0 +1,39 @@
+#pragma once
+// The population graph and the three age-profile graphs on the graph image (847 x 162 at scale 1).
+#include "model/SimulationState.h"
+#include "views/Canvas.h"
+
+#include <array>
+
+namespace vartel {
+
+constexpr int GraphWidth = 847;
+constexpr int GraphHeight = 162;
+constexpr std::array<int, 14> ZoomFactors{1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000};
+
+int YearToX(int year, int s);
+// Uses ExactPopHistory[year] and ZoomFactor; linear or logarithmic scale.
+int PopulationToY(const SimulationState& st, bool linearScale, int year, int s);
+
+// The whole graph of st.GraphMode at scale s; ends with a solid pen RGB(124,70,51) of width 3s and, in
+// mode 1, the position on the curve's last drawn point.
+void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s);
+// The curve's segment of st.Year on the screen image (scale 1).
+void ExtendCurve(Canvas& c, const SimulationState& st, bool linearScale);
+
+int ZoomIn(int zoom);
+int ZoomOut(int zoom);
+
+// The hint zones over the graph, in Panel2 coordinates (left 90, width 751 always).
+struct HintZoneGeometry {
+    int h0Top, h0Height, heTop;
+};
+int OverpopulationZoneHeight(bool linearScale, int zoom); // h1 height as DrawGraph sets it
+// h0 and he after LinscaleClick (linear) or LogscaleClick (log).
+HintZoneGeometry ZonesAfterScaleClick(bool linearScale, int zoom, int stableLevel);
+// h0 and he after the zoom buttons and after a reset.
+HintZoneGeometry ZonesAfterZoomOrReset(int zoom, int stableLevel);
+// he top after a new stable level has been entered.
+int EquilibriumZoneTop(bool linearScale, int zoom, int stableLevel);
+
+} // namespace vartel
