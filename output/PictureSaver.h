@@ -1,0 +1,33 @@
+#pragma once
+// Saving a view as a picture; the format is chosen by the file name's extension alone.
+#include "views/Canvas.h"
+
+#include <QImage>
+#include <functional>
+#include <string>
+
+namespace vartel {
+
+enum class PictureFormat { Emf, Wmf, Bmp, Jpeg, Gif, Png, Svg, Unknown };
+
+// `extension` with its dot, any case (".Emf"); only ".JPG" selects JPEG.
+PictureFormat FormatForExtension(const std::string& extension);
+// The upper-case extension of a file name, dot included; "" when it has none.
+std::string UpperExtension(const std::string& fileName);
+// The message for any other extension, naming the ones that work.
+std::string UnsupportedExtensionMessage();
+
+// Draws the view anew at scale s on the given canvas (DrawGraph or DrawPyramid).
+using ViewDrawing = std::function<void(Canvas& canvas, int s)>;
+
+struct ViewSource {
+    const QImage* bitmap;  // the view's screen bitmap, for BMP, JPEG, GIF and PNG
+    ViewDrawing draw;      // for EMF, WMF and SVG, drawn at scale 4
+    int width;             // the view's size at scale 1
+    int height;
+};
+
+// Returns "" on success, otherwise the error text (names the file and the system's reason).
+std::string SavePicture(PictureFormat format, const std::string& path, const ViewSource& view);
+
+} // namespace vartel

@@ -1,0 +1,44 @@
+#pragma once
+// The desktop services the windows use, behind one thin layer so that tests run offscreen and can answer
+// dialogs. DesktopPlatform is the real one; tests install a recording fake.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+class QWidget;
+
+namespace vartel {
+
+enum class MessageIcon { None, Information, Stop };
+
+struct FileDialogRequest {
+    QString title;
+    QStringList filters;          // "Text file (*.txt)", ...
+    QString defaultExtension;     // without the dot, added to a name typed without one
+    QString proposedName;         // initial file name (may include a folder)
+    bool picturePreview = false;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual void ShowMessage(QWidget* owner, const QString& caption, const QString& text, MessageIcon icon) = 0;
+    // The chosen file name, or an empty string when the user cancelled.
+    virtual QString AskSaveFileName(QWidget* owner, const FileDialogRequest& request) = 0;
+    virtual void Beep() = 0;
+    virtual void PlayWave(const QString& resourcePath) = 0; // asynchronous; missing sound is skipped
+    virtual void OpenLink(const QString& link) = 0;
+    virtual std::uint64_t ClockSeed() = 0;                  // milliseconds of the local clock
+    virtual bool PrinterInstalled() = 0;
+};
+
+// The application's platform; DesktopPlatform until a test installs another.
+Platform& CurrentPlatform();
+void InstallPlatform(Platform* platform); // nullptr restores the desktop one
+
+// The general error report: caption "Vartel", stop icon, the text with a full stop appended unless it
+// already ends in one or in a character with a lower code.
+void ReportError(QWidget* owner, const QString& text);
+
+} // namespace vartel
