@@ -27,7 +27,8 @@ public:
     // The chosen file name, or an empty string when the user cancelled.
     virtual QString AskSaveFileName(QWidget* owner, const FileDialogRequest& request) = 0;
     virtual void Beep() = 0;
-    virtual void PlayWave(const QString& resourcePath) = 0; // asynchronous; missing sound is skipped
+    // A Qt resource such as ":/LETOP", played asynchronously; a missing sound is skipped.
+    virtual void PlayWave(const QString& resourcePath) = 0;
     virtual void OpenLink(const QString& link) = 0;
     virtual std::uint64_t ClockSeed() = 0;                  // milliseconds of the local clock
     virtual bool PrinterInstalled() = 0;
