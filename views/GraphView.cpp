@@ -1,0 +1,260 @@
+#include "views/GraphView.h"
+
+#include "model/Rounding.h"
+#include "views/AgeGraphs.h"
+#include "views/Labels.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+namespace vartel {
+
+namespace {
+
+constexpr Color CurveColor = Rgb(124, 70, 51);
+constexpr Color GridColor = Rgb(192, 132, 80);
+constexpr double PeoplePerPixel = 25000.0; // at zoom 1 on the linear scale
+constexpr double Overpopulation = 3000000.0;
+constexpr double Underpopulation = 50.0;
+
+double Log10(double value) { return std::log(value) / std::log(10.0); }
+
+// Pixels above the axis of `people` on the linear scale at zoom z, rounded.
+int LinearRise(int zoom, double people) { return ToPixel(static_cast<double>(zoom) * people / PeoplePerPixel); }
+
+// Pixels above the axis of `people` on the logarithmic scale; a level of 0 or less lies below the image.
+int LogRise(double people) { return people > 0 ? ToPixel(20.0 * Log10(people)) : -54; }
+
+void Line(Canvas& c, int x1, int y1, int x2, int y2)
+{
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
+
+void SetPen(Canvas& c, Color color, int width, PenStyle style = PenStyle::Solid)
+{
+    c.pen.color = color;
+    c.pen.width = width;
+    c.pen.style = style;
+}
+
+void DrawValueLabels(Canvas& c, bool linearScale, int zoom, int s)
+{
+    static const std::array<const char*, 8> millions{"0", "0,5", "1", "1,5", "2", "2,5", "3", "3,5"};
+    static const std::array<const char*, 8> decades{"1",      "10",      "100",       "1000",
+                                                    "10.000", "100.000", "1 miljoen", "10 miljoen"};
+    if (!linearScale || zoom <= 1) {
+        const auto& texts = linearScale ? millions : decades;
+        for (int i = 0; i < 8; ++i)
+            TextRightAligned(c, 85 * s, (146 - 20 * i) * s, texts[i]);
+        return;
+    }
+    // Thousands up to zoom 500, people above it.
+    const int unit = zoom <= 500 ? 500 : 500000;
+    for (int i = 0; i <= 6; i += 2)
+        TextRightAligned(c, 85 * s, (146 - 20 * i) * s, std::to_string((i * unit) / zoom));
+}
+
+void DrawFrame(Canvas& c, const SimulationState& st, bool linearScale, int s)
+{
+    const int zoom = st.ZoomFactor;
+    const int top = linearScale ? ToPixel(146.0 - 140.0 * zoom) : 6; // top of the plot area
+    const int level = st.StableLevel;
+
+    c.pen.style = PenStyle::Clear;
+    c.brush = {Rgb(250, 250, 144), BrushStyle::Solid};
+    c.Rectangle(0, 0, GraphWidth * s, GraphHeight * s);
+    c.brush.color = Rgb(255, 255, 192);
+    c.Rectangle(90 * s, top * s, 840 * s, 146 * s);
+    if (!linearScale || zoom <= 1) {
+        c.brush.color = Rgb(255, 136, 136);
+        const int bottom = linearScale ? 146 - LinearRise(zoom, Overpopulation) : 146 - LogRise(Overpopulation);
+        c.Rectangle(90 * s, (linearScale ? top : 6) * s, 841 * s, bottom * s);
+    }
+    c.brush.color = Rgb(187, 170, 204);
+    const int strip = linearScale ? 146 - LinearRise(zoom, Underpopulation) : 146 - LogRise(Underpopulation);
+    c.Rectangle(90 * s, 147 * s, 841 * s, strip * s);
+
+    SetPen(c, GridColor, s);
+    c.brush.style = BrushStyle::Clear;
+    for (int i = 1; i <= 7; ++i)
+        Line(c, 90 * s, (146 - 20 * i) * s, 840 * s, (146 - 20 * i) * s);
+
+    // Equilibrium level: blue, then green dots over it with transparent gaps.
+    const int blueY = linearScale ? (146 - LinearRise(zoom, level)) * s : (146 - LogRise(level)) * s;
+    const int dotY = linearScale ? ToPixel((146.0 - static_cast<double>(zoom) * level / PeoplePerPixel) * s) : blueY;
+    SetPen(c, Rgb(34, 34, 255), s);
+    Line(c, 90 * s, blueY, 840 * s, blueY);
+    SetPen(c, Rgb(0, 255, 0), s, PenStyle::Dot);
+    Line(c, 90 * s, dotY, 840 * s, dotY);
+
+    SetPen(c, GridColor, s);
+    DrawValueLabels(c, linearScale, zoom, s);
+    for (int i = 0; i <= 30; ++i)
+        Line(c, (90 + 25 * i) * s, top * s, (90 + 25 * i) * s, 146 * s);
+    SetPen(c, CurveColor, s);
+    Line(c, 90 * s, top * s, 90 * s, 146 * s);
+    c.LineTo(840 * s, 146 * s);
+
+    for (int i = 0; i <= 28; i += 2)
+        TextCentred(c, (90 + 25 * i) * s, 146 * s, std::to_string(100 * i));
+}
+
+void DrawTitlesAndDangerLines(Canvas& c, bool linearScale, int zoom, int s)
+{
+    SetPen(c, CurveColor, 3 * s);
+    c.font.bold = true;
+    c.TextOut(810 * s, 146 * s, "Years");
+    if (linearScale) {
+        c.TextOut(8 * s, 16 * s, "Population");
+        c.font.bold = false;
+        if (zoom <= 1)
+            c.TextOut(6 * s, 32 * s, "(millions)");
+        else if (zoom <= 500)
+            c.TextOut(9 * s, 32 * s, "(x 1000)");
+        c.pen.color = Rgb(255, 51, 51);
+        const int y3 = 146 - LinearRise(zoom, Overpopulation);
+        Line(c, 87 * s, y3 * s, 840 * s, y3 * s);
+        if (zoom >= 1000) {
+            c.pen.color = Rgb(136, 51, 136);
+            const int y50 = 146 - LinearRise(zoom, Underpopulation);
+            Line(c, 87 * s, y50 * s, 840 * s, y50 * s);
+        }
+        return;
+    }
+    c.TextOut(4 * s, 92 * s, "Populatie");
+    c.font.bold = false;
+    c.pen.color = Rgb(255, 51, 51);
+    Line(c, 87 * s, 16 * s, 840 * s, 16 * s);
+    c.pen.color = Rgb(136, 51, 136);
+    Line(c, 87 * s, 112 * s, 840 * s, 112 * s);
+}
+
+void DrawCurve(Canvas& c, const SimulationState& st, bool linearScale, int year, int s)
+{
+    SetPen(c, CurveColor, 3 * s);
+    const int x0 = YearToX(0, s), y0 = PopulationToY(st, linearScale, 0, s);
+    c.MoveTo(x0, y0);
+    c.LineTo(x0, y0);
+    for (int j = 0; j < year; ++j) {
+        if (st.ExactPopHistory[j] >= 0) // a negative year is skipped; the line runs on to the next one
+            c.LineTo(YearToX(j, s), PopulationToY(st, linearScale, j, s));
+    }
+}
+
+void DrawStageMarkers(Canvas& c, const SimulationState& st, bool linearScale, int s)
+{
+    // Marker outline and letters keep their screen size in an enlarged export.
+    SetPen(c, Rgb(0, 0, 0), 1);
+    c.font.bold = true;
+    c.font.size = 12;
+    for (std::size_t k = 1; k < st.Stages.size(); ++k) {
+        const StageRecord& stage = st.Stages[k];
+        if (stage.Year < 0 || stage.Year > MaxYear)
+            continue;
+        const int x = YearToX(stage.Year, s);
+        const int v = PopulationToY(st, linearScale, stage.Year, s);
+        c.brush = {Rgb(0, 128, 0), BrushStyle::Solid};
+        c.Rectangle(x - 3 * s, v - 3 * s, x + 3 * s, v + 3 * s);
+        c.brush.style = BrushStyle::Clear;
+        c.TextOut(x - 18 * s, v - 18 * s, stage.Letter);
+    }
+}
+
+void DrawPopulationGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
+{
+    const int year = std::clamp(st.Year, 0, MaxYear);
+    DrawFrame(c, st, linearScale, s);
+    DrawTitlesAndDangerLines(c, linearScale, st.ZoomFactor, s);
+    DrawCurve(c, st, linearScale, year, s);
+    DrawStageMarkers(c, st, linearScale, s);
+    c.font.bold = false;
+    c.font.size = 10 * s;
+    if (year > 0)
+        c.MoveTo(YearToX(year - 1, s), PopulationToY(st, linearScale, year - 1, s));
+}
+
+} // namespace
+
+int YearToX(int year, int s) { return ToPixel((year / 4.0 + 91.0) * s); }
+
+int PopulationToY(const SimulationState& st, bool linearScale, int year, int s)
+{
+    const double people = st.ExactPopHistory[std::clamp(year, 0, MaxYear)];
+    if (linearScale)
+        return ToPixel((146.0 - static_cast<double>(st.ZoomFactor) * people / PeoplePerPixel) * s);
+    if (people > 0)
+        return ToPixel((146.0 - 20.0 * Log10(people)) * s);
+    return 200 * s;
+}
+
+void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
+{
+    c.font.face = "times new roman";
+    c.font.size = 10 * s;
+    c.font.bold = false;
+    if (st.GraphMode >= 2 && st.GraphMode <= 4)
+        DrawAgeGraph(c, st, linearScale, s);
+    else
+        DrawPopulationGraph(c, st, linearScale, s);
+    SetPen(c, CurveColor, 3 * s);
+}
+
+void ExtendCurve(Canvas& c, const SimulationState& st, bool linearScale)
+{
+    if (st.GraphMode != 1 || st.Year < 0 || st.Year > MaxYear)
+        return;
+    const int year = st.Year;
+    const int x = 91 + year / 4;
+    if (linearScale) {
+        c.LineTo(x, ToPixel(146.0 - st.ZoomFactor * 0.00004 * st.ExactPopHistory[year]));
+    } else if (st.PopHistory[year] > 0) {
+        c.LineTo(x, 146 - LogRise(st.ExactPopHistory[year]));
+    } else if (year > 0 && st.PopHistory[year - 1] > 0) {
+        c.LineTo(x, 180); // just died out: the curve drops below the image once
+    }
+}
+
+int ZoomIn(int zoom)
+{
+    zoom = std::clamp(zoom, ZoomFactors.front(), ZoomFactors.back());
+    const int next = std::to_string(zoom).front() == '2' ? (zoom * 5) / 2 : zoom * 2;
+    return std::clamp(next, ZoomFactors.front(), ZoomFactors.back());
+}
+
+int ZoomOut(int zoom)
+{
+    zoom = std::clamp(zoom, ZoomFactors.front(), ZoomFactors.back());
+    const int next = std::to_string(zoom).front() == '5' ? (zoom * 2) / 5 : zoom / 2;
+    return std::clamp(next, ZoomFactors.front(), ZoomFactors.back());
+}
+
+int OverpopulationZoneHeight(bool linearScale, int zoom)
+{
+    if (!linearScale)
+        return 10;
+    return zoom == 1 ? 20 : 0;
+}
+
+HintZoneGeometry ZonesAfterScaleClick(bool linearScale, int zoom, int stableLevel)
+{
+    if (!linearScale)
+        return {145 - LogRise(Underpopulation), LogRise(Underpopulation), 145 - LogRise(stableLevel)};
+    const int d50 = LinearRise(zoom, Underpopulation);
+    return {146 - d50, d50, 146 - LinearRise(zoom, stableLevel)};
+}
+
+HintZoneGeometry ZonesAfterZoomOrReset(int zoom, int stableLevel)
+{
+    const int d50 = LinearRise(zoom, Underpopulation);
+    return {146 - d50, d50, 145 - LinearRise(zoom, stableLevel)};
+}
+
+int EquilibriumZoneTop(bool linearScale, int zoom, int stableLevel)
+{
+    return 145 - (linearScale ? LinearRise(zoom, stableLevel) : LogRise(stableLevel));
+}
+
+} // namespace vartel

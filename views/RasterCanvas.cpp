@@ -1,0 +1,264 @@
+#include "views/RasterCanvas.h"
+
+#include "views/QtFont.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace vartel {
+
+namespace {
+
+using i64 = std::int64_t;
+using i128 = __int128;
+
+// Wider pens are drawn as this wide at most, so a nonsense width cannot make a line slow.
+constexpr int MaxPenWidth = 256;
+// Dotted cosmetic pen: 3 pixels on, 3 off, counted from the start of each line.
+constexpr i64 DotPeriod = 6;
+constexpr i64 DotOn = 3;
+
+std::uint32_t ToQRgb(Color color)
+{
+    return qRgb(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
+// The pixel sequence of a Bresenham line from a to b, addressable by step number, so that a line coming
+// from far outside can start drawing where it enters the image and still hit the same pixels.
+class BresenhamLine {
+public:
+    BresenhamLine(Point a, Point b)
+        : x0_(a.x), y0_(a.y), dx_(i64{b.x} - a.x), dy_(i64{b.y} - a.y), adx_(std::llabs(dx_)),
+          ady_(std::llabs(dy_)), steps_(std::max(adx_, ady_)), xMajor_(adx_ >= ady_)
+    {
+    }
+
+    i64 Steps() const { return steps_; }
+    i64 X(i64 i) const { return x0_ + Offset(i, dx_, adx_, xMajor_); }
+    i64 Y(i64 i) const { return y0_ + Offset(i, dy_, ady_, !xMajor_); }
+
+    // Steps 0..last whose pixel lies within [lo, hi] in both coordinates; false when there are none.
+    bool StepsWithin(i64 last, i64 xLo, i64 xHi, i64 yLo, i64 yHi, i64& first, i64& final) const
+    {
+        first = 0;
+        final = last;
+        return Narrow(first, final, xLo, xHi, [this](i64 i) { return X(i); }) &&
+               Narrow(first, final, yLo, yHi, [this](i64 i) { return Y(i); });
+    }
+
+private:
+    i64 Offset(i64 i, i64 d, i64 ad, bool major) const
+    {
+        if (major || steps_ == 0)
+            return major ? (d < 0 ? -i : i) : 0;
+        const i128 along = (i128{2} * i * ad + steps_) / (i128{2} * steps_);
+        return d < 0 ? -static_cast<i64>(along) : static_cast<i64>(along);
+    }
+
+    // Each coordinate is monotonic in the step, so the steps inside [lo, hi] form one interval.
+    template <typename Coordinate>
+    static bool Narrow(i64& first, i64& final, i64 lo, i64 hi, Coordinate coordinate)
+    {
+        if (first > final)
+            return false;
+        const bool rising = coordinate(final) >= coordinate(first);
+        auto beyondStart = [&](i64 i) { return rising ? coordinate(i) >= lo : coordinate(i) <= hi; };
+        auto beforeEnd = [&](i64 i) { return rising ? coordinate(i) <= hi : coordinate(i) >= lo; };
+        // First step that has passed the near bound.
+        i64 low = first, high = final + 1;
+        while (low < high) {
+            const i64 mid = low + (high - low) / 2;
+            if (beyondStart(mid))
+                high = mid;
+            else
+                low = mid + 1;
+        }
+        const i64 newFirst = low;
+        // Last step that has not yet passed the far bound.
+        low = first - 1;
+        high = final;
+        while (low < high) {
+            const i64 mid = low + (high - low + 1) / 2;
+            if (beforeEnd(mid))
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        first = newFirst;
+        final = low;
+        return first <= final;
+    }
+
+    i64 x0_, y0_, dx_, dy_, adx_, ady_, steps_;
+    bool xMajor_;
+};
+
+} // namespace
+
+RasterCanvas::RasterCanvas(QImage& image) : image_(image)
+{
+    if (image_.format() != QImage::Format_RGB32)
+        image_ = image_.convertToFormat(QImage::Format_RGB32);
+}
+
+int RasterCanvas::Width() const { return image_.width(); }
+int RasterCanvas::Height() const { return image_.height(); }
+
+void RasterCanvas::FillBox(i64 left, i64 top, i64 right, i64 bottom, Color color)
+{
+    // Inclusive bounds.
+    left = std::max<i64>(left, 0);
+    top = std::max<i64>(top, 0);
+    right = std::min<i64>(right, image_.width() - 1);
+    bottom = std::min<i64>(bottom, image_.height() - 1);
+    if (left > right || top > bottom)
+        return;
+    const std::uint32_t value = ToQRgb(color);
+    for (i64 y = top; y <= bottom; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(static_cast<int>(y)));
+        std::fill(row + left, row + right + 1, value);
+    }
+}
+
+void RasterCanvas::StampPen(i64 x, i64 y, int width, std::uint32_t value)
+{
+    const int w = image_.width();
+    const int h = image_.height();
+    if (width <= 1) {
+        if (x >= 0 && y >= 0 && x < w && y < h)
+            reinterpret_cast<std::uint32_t*>(image_.scanLine(static_cast<int>(y)))[x] = value;
+        return;
+    }
+    // A disc of diameter `width` around the pixel (odd widths) or the pixel corner (even widths).
+    const double centre = (width % 2 == 0) ? 0.5 : 0.0;
+    const double radius2 = (width / 2.0) * (width / 2.0);
+    const int reach = width / 2;
+    for (int oy = -reach; oy <= reach; ++oy) {
+        const i64 py = y + oy;
+        if (py < 0 || py >= h)
+            continue;
+        auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(static_cast<int>(py)));
+        const double cy = oy + centre;
+        for (int ox = -reach; ox <= reach; ++ox) {
+            const i64 px = x + ox;
+            const double cx = ox + centre;
+            if (px >= 0 && px < w && cx * cx + cy * cy <= radius2)
+                row[px] = value;
+        }
+    }
+}
+
+void RasterCanvas::DrawSegment(Point from, Point to)
+{
+    if (pen.style == PenStyle::Clear || image_.isNull())
+        return;
+    const int width = std::clamp(pen.width, 1, MaxPenWidth);
+    const bool wide = width > 1;
+    // Like the toolkit's pens: dots exist only for 1-pixel pens; wide pens have round caps at both ends.
+    const bool dotted = pen.style == PenStyle::Dot && !wide;
+    const BresenhamLine line(from, to);
+    const i64 last = wide ? line.Steps() : line.Steps() - 1;
+    if (last < 0)
+        return;
+    const i64 margin = wide ? width / 2 + 1 : 0;
+    i64 first = 0, final = 0;
+    if (!line.StepsWithin(last, -margin, image_.width() - 1 + margin, -margin, image_.height() - 1 + margin,
+                          first, final))
+        return;
+    const std::uint32_t value = ToQRgb(pen.color);
+    for (i64 i = first; i <= final; ++i) {
+        if (dotted && i % DotPeriod >= DotOn)
+            continue;
+        StampPen(line.X(i), line.Y(i), width, value);
+    }
+}
+
+void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2)
+{
+    const int left = std::min(x1, x2), right = std::max(x1, x2);
+    const int top = std::min(y1, y2), bottom = std::max(y1, y2);
+    if (pen.style == PenStyle::Clear) {
+        if (brush.style == BrushStyle::Solid)
+            FillBox(left, top, i64{right} - 2, i64{bottom} - 2, brush.color);
+        return;
+    }
+    if (right == left || bottom == top)
+        return;
+    if (brush.style == BrushStyle::Solid)
+        FillBox(i64{left} + 1, i64{top} + 1, i64{right} - 2, i64{bottom} - 2, brush.color);
+    const Point corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
+    for (int i = 0; i < 4; ++i)
+        DrawSegment(corners[i], corners[(i + 1) % 4]);
+}
+
+void RasterCanvas::MoveTo(int x, int y) { position_ = {x, y}; }
+
+void RasterCanvas::LineTo(int x, int y)
+{
+    DrawSegment(position_, {x, y});
+    position_ = {x, y};
+}
+
+void RasterCanvas::TextOut(int x, int y, const std::string& text)
+{
+    const QFont qfont = ToQFont(font);
+    const QFontMetrics metrics(qfont);
+    const QString qtext = QString::fromStdString(text);
+    const i64 width = metrics.horizontalAdvance(qtext);
+    const i64 height = metrics.height();
+    if (i64{x} + width <= 0 || i64{y} + height <= 0 || x >= image_.width() || y >= image_.height())
+        return;
+    if (brush.style == BrushStyle::Solid)
+        FillBox(x, y, x + width - 1, y + height - 1, brush.color);
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(qfont);
+    painter.setPen(QColor(RedOf(font.color), GreenOf(font.color), BlueOf(font.color)));
+    painter.drawText(QPoint(x, y + metrics.ascent()), qtext);
+}
+
+int RasterCanvas::TextWidth(const std::string& text) { return TextWidthOf(font, text); }
+int RasterCanvas::TextHeight(const std::string& text) { return TextHeightOf(font, text); }
+
+Color RasterCanvas::Pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+        return 0;
+    const QRgb value = reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x];
+    return Rgb(qRed(value), qGreen(value), qBlue(value));
+}
+
+void RasterCanvas::CopyRect(const PixelRect& to, const QImage& source, const PixelRect& from)
+{
+    const QImage pixels = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+                              ? source
+                              : source.convertToFormat(QImage::Format_RGB32);
+    const i64 toW = i64{to.right} - to.left, toH = i64{to.bottom} - to.top;
+    const i64 fromW = i64{from.right} - from.left, fromH = i64{from.bottom} - from.top;
+    if (toW <= 0 || toH <= 0 || fromW <= 0 || fromH <= 0 || pixels.isNull())
+        return;
+    const i64 xStart = std::max<i64>(to.left, 0), xEnd = std::min<i64>(to.right, image_.width());
+    const i64 yStart = std::max<i64>(to.top, 0), yEnd = std::min<i64>(to.bottom, image_.height());
+    for (i64 y = yStart; y < yEnd; ++y) {
+        const i64 sy = from.top + (y - to.top) * fromH / toH;
+        if (sy < 0 || sy >= pixels.height())
+            continue;
+        const auto* in = reinterpret_cast<const QRgb*>(pixels.constScanLine(static_cast<int>(sy)));
+        auto* out = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y)));
+        for (i64 x = xStart; x < xEnd; ++x) {
+            const i64 sx = from.left + (x - to.left) * fromW / toW;
+            if (sx >= 0 && sx < pixels.width())
+                out[x] = in[sx] | 0xFF000000u;
+        }
+    }
+}
+
+void RasterCanvas::CopyRect(const PixelRect& to, const RasterCanvas& source, const PixelRect& from)
+{
+    CopyRect(to, source.image_, from);
+}
+
+} // namespace vartel
