@@ -24,6 +24,27 @@ enum class Field {
     CHmeter,  // children share
 };
 
+// The object name of the control behind a field ("PGmeter"; the year field is "clock").
+constexpr const char* FieldName(Field field)
+{
+    switch (field) {
+    case Field::Clock: return "clock";
+    case Field::Popmeter: return "Popmeter";
+    case Field::SPmeter: return "SPmeter";
+    case Field::BImeter: return "BImeter";
+    case Field::BDmeter: return "BDmeter";
+    case Field::ADmeter: return "ADmeter";
+    case Field::IMmeter: return "IMmeter";
+    case Field::PGmeter: return "PGmeter";
+    case Field::RBmeter: return "RBmeter";
+    case Field::LEmeter: return "LEmeter";
+    case Field::MAmeter: return "MAmeter";
+    case Field::GRmeter: return "GRmeter";
+    case Field::CHmeter: return "CHmeter";
+    }
+    return "";
+}
+
 class ModelHost {
 public:
     virtual ~ModelHost() = default;

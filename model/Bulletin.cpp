@@ -1,0 +1,99 @@
+#include "model/Bulletin.h"
+
+namespace vartel {
+
+namespace {
+
+constexpr const char* AlarmSound = "Letop";
+
+struct Message {
+    Color Background;
+    Color FontColor;
+    int FontSize;
+    bool Alarm;
+};
+
+constexpr Message Danger{Rgb(85, 0, 0), Rgb(255, 0, 0), 18, true};
+constexpr Message Warning{Rgb(192, 192, 192), Rgb(0, 0, 128), 16, true};
+
+void Post(Model& m, const Message& message, const std::string& text)
+{
+    PostBulletin(m, message.Background, message.FontColor, message.FontSize, text, message.Alarm);
+}
+
+// Rules 10..15: the latest stage reached, B first.
+bool PostLatestStage(Model& m)
+{
+    struct StageMessage {
+        int Reached; // index into StageReached (A, M, H, P, E, B)
+        Message Look;
+    };
+    static constexpr StageMessage order[] = {
+        {5, {Rgb(204, 255, 204), Rgb(0, 128, 0), 10, true}},   // B
+        {4, {Rgb(204, 204, 255), Rgb(0, 0, 0), 10, true}},     // E
+        {3, {Rgb(255, 255, 255), Rgb(0, 0, 0), 10, true}},     // P
+        {2, {Rgb(255, 255, 0), Rgb(0, 0, 0), 10, true}},       // H
+        {1, {Rgb(221, 221, 221), Rgb(0, 0, 0), 10, true}},     // M
+        {0, {Rgb(192, 220, 192), Rgb(0, 0, 0), 10, true}},     // A
+    };
+    const SimulationState& s = m.S;
+    for (const auto& stage : order) {
+        if (s.StageReached[static_cast<std::size_t>(stage.Reached)]) {
+            Post(m, stage.Look, s.Stages[static_cast<std::size_t>(stage.Reached) + 1].Text);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void PostBulletin(Model& m, Color background, Color fontColor, int fontSize, const std::string& text, bool alarm)
+{
+    SimulationState& s = m.S;
+    if (text == s.Board.Text) return;
+    s.Board = BulletinState{text, background, fontColor, fontSize};
+    m.Host.ShowBulletin(s.Board);
+    if (!alarm || s.Browsing) return;
+    m.Host.PlaySound(AlarmSound);
+    if (m.Host.PauseAtImportantMoments()) {
+        m.Host.SetStartCaption("Continue");
+        s.Running = false;
+    }
+}
+
+void ChooseBulletin(Model& m)
+{
+    const SimulationState& s = m.S;
+    const int y = s.Year;
+    const double exact = s.ExactPopHistory[y];
+    const double rounded = s.PopHistory[y];
+
+    if (s.Catastrophe) return Post(m, Danger, " Overpopulation - disaster inevitable");
+    if (exact > 2500000.0 && (y == 0 || exact > s.ExactPopHistory[y - 1])) {
+        m.Host.RelocateFirstHouse();
+        return Post(m, Warning, " Large population... danger");
+    }
+    if (!(rounded > 0.0)) return Post(m, {Rgb(51, 51, 51), Rgb(255, 255, 255), 16, true}, " Population extinct");
+    if (rounded < 50.0) return Post(m, Danger, " Not enough people - disaster strikes");
+    if (exact < 1000.0 && (y == 0 || exact < s.ExactPopHistory[y - 1])) {
+        return Post(m, Warning, " Small population... danger");
+    }
+    switch (s.Incident) {
+    case 1: return Post(m, {Rgb(136, 136, 136), Rgb(0, 0, 0), 16, true}, " An epidemic roams through the island");
+    case 2:
+        return Post(m, {Rgb(170, 170, 170), Rgb(0, 0, 255), 15, true},
+                    "Heavy penalty for families with more than 1 child!");
+    case 3: return Post(m, {Rgb(204, 204, 204), Rgb(0, 68, 0), 16, true}, " Many immigrants invade the island");
+    default: break;
+    }
+    if (s.ElderlyHistory[y] > 0.25 * exact) {
+        m.Host.RepaintBulletinAndElderly();
+        return Post(m, {Rgb(192, 192, 192), Rgb(68, 68, 68), 16, true}, " Increase of ageing population");
+    }
+    if (PostLatestStage(m)) return;
+    if (s.Scenario >= 5) return Post(m, {Rgb(255, 255, 187), Rgb(0, 0, 0), 10, true}, s.Stages[0].Text);
+    Post(m, {Rgb(192, 192, 192), Rgb(0, 0, 0), 8, false}, " no announcements ...");
+}
+
+} // namespace vartel

@@ -1,0 +1,226 @@
+#include "model/YearStep.h"
+
+#include "model/AgeTables.h"
+#include "model/History.h"
+#include "model/Incidents.h"
+#include "model/Results.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vartel {
+
+namespace {
+
+constexpr double CatastropheStart = 3000000.0;
+constexpr double CatastropheEnd = 5000.0;
+constexpr double ExtinctionThreshold = 50.0;
+constexpr double FeedbackFloor = 50.0;
+
+enum Stage { A, M, H, P, E, B };
+
+struct RealisticConstants {
+    double BirthIndexAtA;
+    double BirthIndexAtM;
+    double BabyMortalitySlopeAfterH;
+    bool ImmigrationAtP;
+    double DescentEnd; // population at which the birth index reaches the replacement level after P
+    bool HasStageE;
+    Stage BalanceNeeds;
+    bool BalanceImmigration;
+};
+
+const RealisticConstants& ConstantsOf(int scenario)
+{
+    static constexpr RealisticConstants low{6.2, 6.4, -0.048, false, 1600000.0, false, P, false};
+    static constexpr RealisticConstants medium{6.3, 6.5, -0.38, true, 2000000.0, true, E, true};
+    static constexpr RealisticConstants high{6.3, 6.5, -0.38, true, 2400000.0, false, E, false};
+    return scenario == 5 ? low : scenario == 6 ? medium : high;
+}
+
+void SaveParameters(SimulationState& s)
+{
+    s.SavedBabyMortality = s.BabyMortality;
+    s.SavedAdultMortality = s.AdultMortality;
+    s.SavedBirthIndex = s.BirthIndex;
+    s.SavedImmigration = s.Immigration;
+}
+
+void RestoreSavedParameters(SimulationState& s)
+{
+    s.BabyMortality = s.SavedBabyMortality;
+    s.AdultMortality = s.SavedAdultMortality;
+    s.BirthIndex = s.SavedBirthIndex;
+    s.Immigration = s.SavedImmigration;
+}
+
+void CatastropheDrift(Model& m)
+{
+    SimulationState& s = m.S;
+    const int y = s.Year;
+    if (s.PopHistory[y - 1] < CatastropheEnd) {
+        s.Catastrophe = false;
+        RestoreSavedParameters(s);
+        ComputeAgeTables(s);
+        m.Host.RedrawGraph();
+        return;
+    }
+    if (s.BabyMortality < 0.2) s.BabyMortality *= 1.05;
+    if (s.AdultMortality < 0.1) s.AdultMortality *= 1.05;
+    if (s.Scenario < 5 && s.Immigration > -0.1) s.Immigration -= 0.0005;
+    if (s.BirthIndex > 1.0) s.BirthIndex *= 0.99;
+}
+
+void RecordStage(Model& m, Stage stage)
+{
+    SimulationState& s = m.S;
+    s.StageReached[stage] = true;
+    s.Stages[static_cast<std::size_t>(stage) + 1].Year = s.Year - 1;
+    m.Host.RedrawGraph();
+}
+
+void RealisticRules(Model& m)
+{
+    SimulationState& s = m.S;
+    const RealisticConstants& c = ConstantsOf(s.Scenario);
+    const int y = s.Year;
+    const double x = s.ExactPopHistory[y - 1];
+    const double r = ReplacementBirthIndex(s); // on last year's tables
+    auto reached = [&](Stage stage) { return s.StageReached[stage]; };
+
+    if (!reached(A) && x > 20000.0) {
+        RecordStage(m, A);
+        s.StableLevel = 200000;
+        s.BirthIndex = c.BirthIndexAtA;
+    }
+    if (reached(A) && !reached(M) && x > 120000.0) {
+        RecordStage(m, M);
+        s.StableLevel = 1400000;
+        s.BirthIndex = c.BirthIndexAtM;
+        s.BabyMortality = 0.53;
+    }
+    if (reached(M) && !reached(H) && x > 400000.0) RecordStage(m, H);
+    if (reached(M) && !reached(P) && x >= 1200000.0) {
+        RecordStage(m, P);
+        s.BabyMortality = 0.05;
+        if (c.ImmigrationAtP) s.Immigration = 0.01;
+    }
+    if (c.HasStageE && reached(P) && !reached(E) && 0.5 * r > s.BirthIndex) {
+        RecordStage(m, E);
+        s.StableLevel = 2000000;
+        m.Host.RedrawGraph();
+    }
+    if (reached(c.BalanceNeeds) && !reached(B) && GrowthPercent(s, y - 1) < 0.04) {
+        RecordStage(m, B);
+        if (s.Scenario != 5) s.BalanceYear = y;
+        s.BalanceBirthIndex = s.BirthIndex;
+        s.BalancePop = x;
+        s.FeedbackBase = r;
+    }
+    if (reached(H) && !reached(P)) {
+        s.BabyMortality = 0.53 + c.BabyMortalitySlopeAfterH * (x - 400000.0) / 800000.0;
+    }
+    if (reached(P)) s.BirthIndex = 6.4 + (r - 6.4) * (x - 1200000.0) / (c.DescentEnd - 1200000.0);
+    if (reached(B)) {
+        const double span = s.StableLevel - s.BalancePop;
+        // With the balance population at the stable level the rule has no slope: keep the birth index.
+        if (span != 0.0) s.BirthIndex = s.BalanceBirthIndex + (r - s.BalanceBirthIndex) * (x - s.BalancePop) / span;
+        if (c.BalanceImmigration) s.Immigration = 0.05 / (y + 50 - s.BalanceYear);
+    }
+    if (s.BirthIndex < 0.0) {
+        s.BirthIndex = 0.0;
+    } else if (s.BirthIndex > 20.0) {
+        s.BirthIndex = 20.0;
+    }
+}
+
+void ScenarioRule(Model& m)
+{
+    SimulationState& s = m.S;
+    const int y = s.Year;
+    const double stable = s.StableLevel;
+    switch (s.Scenario) {
+    case 2: {
+        const double last = s.PopHistory[y - 1];
+        s.BirthIndex = last > FeedbackFloor ? std::max(0.0, s.FeedbackBase + std::log10(last / stable)) : 0.0;
+        break;
+    }
+    case 3: {
+        const double century = s.PopHistory[std::max(y - 100, 0)];
+        s.BirthIndex =
+            century > FeedbackFloor ? std::max(0.0, s.FeedbackBase - 2.0 * std::log10(century / stable)) : 0.0;
+        break;
+    }
+    case 4: {
+        const double x = s.ExactPopHistory[y - 1];
+        if (x > 0.1 * stable) {
+            s.BirthIndex = std::max(0.0, s.FeedbackBase - 0.5 * std::log(x / stable));
+        } else if (x < 50.0) {
+            s.BirthIndex = 0.0;
+        }
+        break;
+    }
+    case 5:
+    case 6:
+    case 7:
+        if (!s.Catastrophe) RealisticRules(m);
+        break;
+    default: break;
+    }
+}
+
+void AgeAndBear(SimulationState& s)
+{
+    auto& pop = s.PopByAge;
+    for (int i = AgeCount - 2; i >= 0; --i) pop[i + 1] = pop[i] * (1.0 - s.MortalityByAge[i]);
+    double births = 0.0;
+    for (int i = 1; i < AgeCount; ++i) births += pop[i] * s.BirthIndex * s.FertilityByAge[i];
+    pop[0] = births;
+}
+
+void Migrate(SimulationState& s)
+{
+    const double last = s.ExactPopHistory[s.Year - 1];
+    const double rate = s.Immigration;
+    if (rate > 0.0) {
+        for (int i = 0; i < AgeCount; ++i) s.PopByAge[i] += last * rate * s.ImmigrantProfile[i];
+    } else if (rate < 0.0) {
+        for (int i = 0; i < AgeCount; ++i) {
+            // An age cannot lose more people than it has.
+            s.PopByAge[i] += std::max(last * rate * s.EmigrantProfile[i], -s.PopByAge[i]);
+        }
+    }
+}
+
+} // namespace
+
+void YearStep(Model& m)
+{
+    SimulationState& s = m.S;
+    const int y = s.Year;
+    if (y < 1 || y > MaxYear) return;
+
+    if (s.Catastrophe) CatastropheDrift(m);
+    ScenarioRule(m);
+    ComputeAgeTables(s);
+    if ((s.Scenario > 1 || s.Catastrophe) && s.GraphMode > 1) m.Host.RedrawGraph();
+    if (s.Incident > 0) IncidentCountdown(m, true);
+    AgeAndBear(s);
+    Migrate(s);
+    TallyClasses(s, y);
+    ComputeMeanAge(s, y);
+    if (s.PopHistory[y] < ExtinctionThreshold) {
+        s.BirthIndex = 0.0;
+        s.AdultMortality = 0.05;
+        ComputeAgeTables(s);
+    }
+    if (s.PopHistory[y] > CatastropheStart && !s.Catastrophe) {
+        s.Catastrophe = true;
+        s.StageReached.fill(false);
+        if (s.Scenario < 5) SaveParameters(s);
+    }
+    ShowResults(m);
+    RecordYear(s, y);
+}
+
+} // namespace vartel
