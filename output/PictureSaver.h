@@ -27,7 +27,9 @@ struct ViewSource {
     int height;
 };
 
-// Returns "" on success, otherwise the error text (names the file and the system's reason).
+// Returns "" on success, otherwise the error text (names the file and the system's reason). The whole file
+// is made in memory first and written through WriteFileSafely, so a failure never leaves a partial file.
+// Unknown writes nothing and returns a text holding UnsupportedExtensionMessage(); the window shows none.
 std::string SavePicture(PictureFormat format, const std::string& path, const ViewSource& view);
 
 } // namespace vartel

@@ -1,0 +1,131 @@
+#include "output/GifEncoder.h"
+
+#include <gif_lib.h>
+
+#include <QHash>
+#include <algorithm>
+#include <vector>
+
+namespace vartel {
+
+namespace {
+
+constexpr int MaxColours = 256;
+constexpr int MaxDimension = 65535;
+
+struct IndexedImage {
+    std::vector<GifColorType> palette;
+    std::vector<GifByteType> indices; // row by row
+};
+
+// The exact palette in order of first appearance, or false when there are more than 256 colours.
+bool IndexExactly(const QImage& rgb, IndexedImage& result)
+{
+    QHash<QRgb, int> indexOf;
+    result.indices.reserve(static_cast<std::size_t>(rgb.width()) * rgb.height());
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb colour = line[x] | 0xFF000000U;
+            auto found = indexOf.constFind(colour);
+            if (found == indexOf.constEnd()) {
+                if (indexOf.size() == MaxColours)
+                    return false;
+                found = indexOf.insert(colour, static_cast<int>(result.palette.size()));
+                result.palette.push_back(GifColorType{static_cast<GifByteType>(qRed(colour)),
+                                                      static_cast<GifByteType>(qGreen(colour)),
+                                                      static_cast<GifByteType>(qBlue(colour))});
+            }
+            result.indices.push_back(static_cast<GifByteType>(found.value()));
+        }
+    }
+    return true;
+}
+
+std::string Quantise(const QImage& rgb, IndexedImage& result)
+{
+    const std::size_t count = static_cast<std::size_t>(rgb.width()) * rgb.height();
+    std::vector<GifByteType> red(count), green(count), blue(count);
+    std::size_t i = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x, ++i) {
+            red[i] = static_cast<GifByteType>(qRed(line[x]));
+            green[i] = static_cast<GifByteType>(qGreen(line[x]));
+            blue[i] = static_cast<GifByteType>(qBlue(line[x]));
+        }
+    }
+    int colours = MaxColours;
+    result.palette.assign(MaxColours, GifColorType{0, 0, 0});
+    result.indices.assign(count, 0);
+    if (GifQuantizeBuffer(static_cast<unsigned>(rgb.width()), static_cast<unsigned>(rgb.height()), &colours,
+                          red.data(), green.data(), blue.data(), result.indices.data(),
+                          result.palette.data()) != GIF_OK)
+        return "GIF error: the colours could not be reduced to 256";
+    result.palette.resize(static_cast<std::size_t>(std::clamp(colours, 1, MaxColours)));
+    return {};
+}
+
+int AppendToString(GifFileType* gif, const GifByteType* data, int length)
+{
+    static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
+    return length;
+}
+
+std::string GifError(int code)
+{
+    const char* text = GifErrorString(code);
+    return std::string("GIF error: ") + (text != nullptr ? text : "unknown");
+}
+
+} // namespace
+
+std::string EncodeGif(const QImage& image, std::string& out)
+{
+    if (image.isNull())
+        return "There is no picture to save";
+    if (image.width() > MaxDimension || image.height() > MaxDimension)
+        return "The picture is too large for a GIF file";
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    IndexedImage indexed;
+    if (!IndexExactly(rgb, indexed)) {
+        const std::string error = Quantise(rgb, indexed);
+        if (!error.empty())
+            return error;
+    }
+    // giflib wants a power of two of at least 2 entries; the unused ones are black.
+    int entries = 2;
+    while (entries < static_cast<int>(indexed.palette.size()))
+        entries *= 2;
+    indexed.palette.resize(static_cast<std::size_t>(entries), GifColorType{0, 0, 0});
+    ColorMapObject* map = GifMakeMapObject(entries, indexed.palette.data());
+    if (map == nullptr)
+        return "Not enough memory for the GIF palette";
+
+    std::string bytes;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&bytes, AppendToString, &error);
+    if (gif == nullptr) {
+        GifFreeMapObject(map);
+        return GifError(error);
+    }
+    bool ok = EGifPutScreenDesc(gif, rgb.width(), rgb.height(), 8, 0, map) == GIF_OK &&
+              EGifPutImageDesc(gif, 0, 0, rgb.width(), rgb.height(), false, nullptr) == GIF_OK;
+    for (int y = 0; ok && y < rgb.height(); ++y)
+        ok = EGifPutLine(gif, indexed.indices.data() + static_cast<std::size_t>(y) * rgb.width(), rgb.width()) ==
+             GIF_OK;
+    if (!ok)
+        error = gif->Error;
+    int closeError = 0;
+    if (EGifCloseFile(gif, &closeError) != GIF_OK && ok) { // frees gif in every case
+        ok = false;
+        error = closeError;
+    }
+    GifFreeMapObject(map);
+    if (!ok)
+        return GifError(error);
+    out = std::move(bytes);
+    return {};
+}
+
+} // namespace vartel

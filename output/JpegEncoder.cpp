@@ -1,0 +1,90 @@
+#include "output/JpegEncoder.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <algorithm>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace vartel {
+
+namespace {
+
+// libjpeg's own error_exit ends the process; this one returns to the encoder through longjmp.
+struct JumpingErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void JumpOnError(j_common_ptr info)
+{
+    auto* manager = reinterpret_cast<JumpingErrorManager*>(info->err);
+    (*info->err->format_message)(info, manager->message);
+    std::longjmp(manager->jump, 1);
+}
+
+// Kept free of objects with destructors, so the longjmp skips nothing that must be cleaned up.
+bool Compress(const unsigned char* rgb, int width, int height, int quality, unsigned char** buffer,
+              unsigned long* size, JumpingErrorManager& errors)
+{
+    jpeg_compress_struct info;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = JumpOnError;
+    if (setjmp(errors.jump) != 0) {
+        jpeg_destroy_compress(&info);
+        return false;
+    }
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, buffer, size);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<unsigned char*>(rgb + static_cast<std::size_t>(info.next_scanline) * width * 3);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return true;
+}
+
+} // namespace
+
+std::string EncodeJpeg(const QImage& image, int quality, std::string& out)
+{
+    if (image.isNull())
+        return "There is no picture to save";
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(rgb.width()) * rgb.height() * 3);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const uchar* line = rgb.constScanLine(y);
+        std::copy(line, line + rgb.width() * 3, pixels.begin() + static_cast<std::ptrdiff_t>(y) * rgb.width() * 3);
+    }
+    if (rgb.width() > JPEG_MAX_DIMENSION || rgb.height() > JPEG_MAX_DIMENSION)
+        return "The picture is too large for a JPEG file";
+    // Our own buffer, larger than any quality-100 result, so jpeg_mem_dest never needs to replace it:
+    // a replaced buffer is not handed back when compression fails.
+    const unsigned long capacity = static_cast<unsigned long>(pixels.size()) * 2 + 65536;
+    auto* const original = static_cast<unsigned char*>(std::malloc(capacity));
+    if (original == nullptr)
+        return "Not enough memory for the JPEG picture";
+    unsigned char* buffer = original;
+    unsigned long size = capacity;
+    JumpingErrorManager errors{};
+    const bool ok = Compress(pixels.data(), rgb.width(), rgb.height(), quality, &buffer, &size, errors);
+    if (ok)
+        out.assign(reinterpret_cast<const char*>(buffer), size);
+    if (buffer != original)
+        std::free(buffer);
+    std::free(original);
+    return ok ? std::string() : std::string("JPEG error: ") + errors.message;
+}
+
+} // namespace vartel

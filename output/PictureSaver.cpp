@@ -1,0 +1,146 @@
+#include "output/PictureSaver.h"
+
+#include "output/EmfCanvas.h"
+#include "output/GifEncoder.h"
+#include "output/JpegEncoder.h"
+#include "output/SafeFileWriter.h"
+#include "output/SvgCanvas.h"
+#include "output/WmfCanvas.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cctype>
+
+namespace vartel {
+
+namespace {
+
+// Vector pictures are drawn anew at four times the screen size.
+constexpr int VectorScale = 4;
+
+std::string EncodeWithQt(const QImage& image, const char* format, std::string& out)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        return std::string("The picture could not be encoded as ") + format;
+    out = bytes.toStdString();
+    return {};
+}
+
+std::string DrawSvg(const ViewSource& view, std::string& out)
+{
+    const int width = view.width * VectorScale;
+    const int height = view.height * VectorScale;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(width, height));
+    generator.setViewBox(QRect(0, 0, width, height));
+    generator.setResolution(96);
+    generator.setTitle(QStringLiteral("Vartel"));
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return "The SVG picture could not be started";
+    {
+        SvgCanvas canvas(painter, width, height);
+        view.draw(canvas, VectorScale);
+    }
+    painter.end();
+    out = bytes.toStdString();
+    return {};
+}
+
+template <typename MetafileCanvas>
+std::string DrawMetafile(const ViewSource& view, std::string& out)
+{
+    MetafileCanvas canvas(view.width * VectorScale, view.height * VectorScale);
+    view.draw(canvas, VectorScale);
+    out = canvas.FileBytes();
+    return {};
+}
+
+std::string Encode(PictureFormat format, const ViewSource& view, std::string& out)
+{
+    const bool vector = format == PictureFormat::Emf || format == PictureFormat::Wmf || format == PictureFormat::Svg;
+    if (vector && (!view.draw || view.width <= 0 || view.height <= 0))
+        return "There is no picture to save";
+    if (!vector && (view.bitmap == nullptr || view.bitmap->isNull()))
+        return "There is no picture to save";
+    switch (format) {
+    case PictureFormat::Emf:
+        return DrawMetafile<EmfCanvas>(view, out);
+    case PictureFormat::Wmf:
+        return DrawMetafile<WmfCanvas>(view, out);
+    case PictureFormat::Svg:
+        return DrawSvg(view, out);
+    case PictureFormat::Bmp:
+        return EncodeWithQt(*view.bitmap, "BMP", out);
+    case PictureFormat::Png:
+        return EncodeWithQt(*view.bitmap, "PNG", out);
+    case PictureFormat::Jpeg:
+        return EncodeJpeg(*view.bitmap, 100, out);
+    case PictureFormat::Gif:
+        return EncodeGif(*view.bitmap, out);
+    case PictureFormat::Unknown:
+        break;
+    }
+    return UnsupportedExtensionMessage();
+}
+
+} // namespace
+
+PictureFormat FormatForExtension(const std::string& extension)
+{
+    std::string upper = extension;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    if (upper == ".EMF")
+        return PictureFormat::Emf;
+    if (upper == ".WMF")
+        return PictureFormat::Wmf;
+    if (upper == ".BMP")
+        return PictureFormat::Bmp;
+    if (upper == ".JPG")
+        return PictureFormat::Jpeg;
+    if (upper == ".GIF")
+        return PictureFormat::Gif;
+    if (upper == ".PNG")
+        return PictureFormat::Png;
+    if (upper == ".SVG")
+        return PictureFormat::Svg;
+    return PictureFormat::Unknown;
+}
+
+std::string UpperExtension(const std::string& fileName)
+{
+    const std::size_t nameStart = fileName.find_last_of('/');
+    const std::size_t dot = fileName.find_last_of('.');
+    if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart))
+        return {};
+    std::string extension = fileName.substr(dot);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return extension;
+}
+
+std::string UnsupportedExtensionMessage()
+{
+    return "Pictures can be saved only with the extension .emf, .wmf, .bmp, .jpg, .gif, .png or .svg";
+}
+
+std::string SavePicture(PictureFormat format, const std::string& path, const ViewSource& view)
+{
+    std::string bytes;
+    const std::string error = Encode(format, view, bytes);
+    if (!error.empty())
+        return "Cannot save \"" + path + "\". " + error;
+    return WriteFileSafely(path, bytes);
+}
+
+} // namespace vartel
