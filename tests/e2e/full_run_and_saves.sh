@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Starts vartel under its own Xvfb, runs "Realistic, medium" at the fastest speed to year 3000, saves the data,
+# the graph as GIF and the pyramid as EMF through the real dialogs, checks the files with independent decoders
+# and checks a few pixels of a screenshot. Exit 77 (skipped) when no X server can be started.
+set -uo pipefail
+vartel=$1
+artifacts=$2
+mkdir -p "$artifacts"
+work=$(mktemp -d)
+cleanup() { [ -n "${app:-}" ] && kill "$app" 2>/dev/null; [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+for tool in Xvfb xdotool import convert identify giftext emf2svg-conv; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+# A free display number.
+display=""
+for n in $(seq 90 140); do
+  if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "SKIP: no free display number"; exit 77; }
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do xdotool getdisplaygeometry --display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getdisplaygeometry --display "$display" >/dev/null 2>&1 || { echo "SKIP: Xvfb did not start"; cat "$work/xvfb.log"; exit 77; }
+export DISPLAY=$display
+unset QT_QPA_PLATFORM
+export QT_QPA_PLATFORM=xcb
+
+HOME=$work "$vartel" >"$work/vartel.log" 2>&1 &
+app=$!
+title="Vartel      -      Population Simulation"
+win=$(xdotool search --sync --limit 1 --name "^${title}\$" 2>/dev/null | head -n1)
+[ -n "$win" ] || fail "no window titled '$title'"
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$win")"
+[ "$WIDTH" = 865 ] && [ "$HEIGHT" = 643 ] || fail "client size ${WIDTH}x${HEIGHT}, expected 865x643"
+ox=$X; oy=$Y
+click() { xdotool mousemove --sync $((ox + $1)) $((oy + $2)) click 1; sleep 0.3; }
+save_through_dialog() { # button x, y; file name
+  click "$1" "$2"
+  sleep 1.5
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 20 "$3"
+  xdotool key Return
+  sleep 1.5
+}
+
+click 266 128                          # RadioButton6 "Realistic, medium"
+click 84 54                            # TrackBar1, right end: fastest speed
+click 110 24                           # StartButton
+sleep 20                               # far longer than a full run needs
+save_through_dialog 804 595 "$work/run.txt"     # Button2 "Save data"
+save_through_dialog 714 595 "$work/graph.gif"   # Button1 "Save graph"
+save_through_dialog 43 145 "$work/pyramid.emf"  # Button3 "Save" of the pyramid
+xdotool mousemove --sync $((ox + 700)) $((oy + 300))
+sleep 0.5
+import -window root "$work/screen.png"
+cp "$work/screen.png" "$artifacts/screenshot-full.png"
+convert "$work/screen.png" -crop 865x643+"$ox"+"$oy" +repage "$artifacts/screenshot.png"
+
+# The data file: 3001 rows of a full run.
+[ -f "$work/run.txt" ] || fail "no data file written"
+rows=$(grep -c -a -E $'^[0-9]+\t' "$work/run.txt")
+[ "$rows" -eq 3001 ] || fail "data file has $rows year rows, expected 3001"
+grep -q -a "Realistic, medium" "$work/run.txt" || fail "data file does not name the scenario"
+
+# The graph as GIF, 847 x 162, one image.
+[ -f "$work/graph.gif" ] || fail "no GIF written"
+[ "$(identify -format '%w x %h' "$work/graph.gif")" = "847 x 162" ] || fail "GIF size $(identify -format '%w x %h' "$work/graph.gif")"
+[ "$(giftext "$work/graph.gif" | grep -c 'Image #')" -eq 1 ] || fail "GIF does not hold exactly one image"
+
+# The pyramid as EMF: decodes and holds text and rectangles.
+[ -f "$work/pyramid.emf" ] || fail "no EMF written"
+emf2svg-conv -i "$work/pyramid.emf" -o "$work/pyramid.svg" || fail "emf2svg-conv could not read the EMF"
+grep -q "<rect\|<path" "$work/pyramid.svg" || fail "EMF holds no drawing"
+grep -q "3000" "$work/pyramid.svg" || fail "EMF pyramid does not show year 3000"
+
+# A few pixels of the screen: pyramid background, graph background, sea of the map.
+pixel() { convert "$work/screen.png" -format "%[fx:int(255*u.p{$(( ox + $1 )),$(( oy + $2 ))}.r)],%[fx:int(255*u.p{$(( ox + $1 )),$(( oy + $2 ))}.g)],%[fx:int(255*u.p{$(( ox + $1 )),$(( oy + $2 ))}.b)]" info:; }
+[ "$(pixel 12 400)" = "255,246,241" ] || fail "pyramid background at (12,400) is $(pixel 12 400)"
+[ "$(pixel 12 420)" = "250,250,144" ] || fail "graph background at (12,420) is $(pixel 12 420)"
+[ "$(pixel 458 179)" = "181,231,255" ] || fail "map corner at (458,179) is $(pixel 458 179), expected sea"
+echo "e2e: 1 passed, 0 failed"
