@@ -1,0 +1,84 @@
+#include "ui/NumEdit.h"
+
+#include "ui/Platform.h"
+
+#include <QKeyEvent>
+#include <QLocale>
+
+namespace vartel {
+
+namespace {
+
+QString DecimalSeparator()
+{
+    return QLocale().decimalPoint();
+}
+
+} // namespace
+
+TFloatEdit::TFloatEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setText(QStringLiteral("0.0"));
+    resize(33, height());
+}
+
+double TFloatEdit::Value()
+{
+    if (text().isEmpty())
+        setText(QStringLiteral("0"));
+    QLocale locale;
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = locale.toDouble(text().trimmed(), &ok);
+    if (!ok) {
+        CurrentPlatform().ShowMessage(window(), QStringLiteral("Information"),
+                                      QStringLiteral("EConvertError\r'%1' is not a valid floating point value")
+                                          .arg(text()),
+                                      MessageIcon::Information);
+        return 0;
+    }
+    return value;
+}
+
+void TFloatEdit::SetValue(double value)
+{
+    QString shown = QLocale().toString(value, 'g', 15);
+    // The general form writes exponents as E20 and E-7.
+    const qsizetype e = shown.indexOf(u'e');
+    if (e >= 0) {
+        QString exponent = shown.mid(e + 1);
+        const bool negative = exponent.startsWith(u'-');
+        exponent.remove(0, (negative || exponent.startsWith(u'+')) ? 1 : 0);
+        while (exponent.size() > 1 && exponent.startsWith(u'0'))
+            exponent.remove(0, 1);
+        shown = shown.left(e) + u'E' + (negative ? QStringLiteral("-") : QString()) + exponent;
+    }
+    setText(shown);
+}
+
+bool TFloatEdit::Accepts(QChar typed) const
+{
+    if (typed.unicode() > 255)
+        return false;
+    if (typed.unicode() < 32 || typed == u'+' || typed == u'-' || (typed >= u'0' && typed <= u'9'))
+        return true;
+    return QString(typed) == DecimalSeparator();
+}
+
+void TFloatEdit::keyPressEvent(QKeyEvent* event)
+{
+    const QString typed = event->text();
+    if (typed.size() == 1) {
+        const QChar c = typed.front();
+        // The separator is refused when the text holds one, even when typing would replace it.
+        const bool secondSeparator = QString(c) == DecimalSeparator() && text().contains(DecimalSeparator());
+        if (!Accepts(c) || secondSeparator) {
+            CurrentPlatform().Beep();
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+} // namespace vartel

@@ -1,0 +1,267 @@
+// Construction and start-up of the main window, its event bindings and the houses of the map.
+#include "ui/TForm1.h"
+
+#include "model/Scenarios.h"
+#include "ui/ClickSelectsAll.h"
+#include "ui/HintSwitch.h"
+#include "ui/HintZone.h"
+#include "ui/ImageView.h"
+#include "ui/NumEdit.h"
+#include "ui/Platform.h"
+#include "ui/ProcessLocale.h"
+#include "ui/WholeNumberEdit.h"
+#include "ui/WidgetFactory.h"
+#include "views/GraphView.h"
+#include "views/HouseMap.h"
+#include "views/PyramidView.h"
+#include "views/RasterCanvas.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+
+namespace vartel {
+
+namespace {
+
+constexpr Qt::WindowFlags FixedWindowFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                                             Qt::MSWindowsFixedSizeDialogHint;
+
+// The house picture with its bottom-left pixel's colour made transparent.
+QPixmap TransparentHouse(const QPixmap& picture)
+{
+    if (picture.isNull())
+        return {};
+    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRgb transparent = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == transparent)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent, FixedWindowFlags)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Vartel      -      Population Simulation"));
+    setFont(SansFont(11));
+    setFixedSize(ClientWidth, ClientHeight);
+    setMouseTracking(true);
+
+    BuildControlGroup();
+    BuildScenarios();
+    BuildParameters();
+    BuildIncidents();
+    BuildResults();
+    BuildBulletinAndMap();
+    BuildPyramidPanel();
+    BuildGraphControls();
+    BuildGraphPanel();
+    BuildBottomLines();
+    SetTabOrder();
+
+    MemoTimer = new QTimer(this);
+    MemoTimer->setObjectName(QStringLiteral("MemoTimer"));
+    MemoTimer->setInterval(500);
+
+    ConnectControls();
+    FormCreate();
+    MemoTimer->start();
+
+    if (const QScreen* screen = this->screen()) {
+        const QRect desktop = screen->availableGeometry();
+        move(desktop.center() - rect().center());
+    }
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate()
+{
+    idleTimer_.setSingleShot(true);
+    idleTimer_.setInterval(0);
+    connect(&idleTimer_, &QTimer::timeout, this, &TForm1::IdleHandler);
+    yearPace_.setSingleShot(true);
+    yearPace_.setTimerType(Qt::PreciseTimer);
+    connect(&yearPace_, &QTimer::timeout, this, &TForm1::FinishIdlePass);
+    RequestIdle();
+
+    HintSwitch::Instance();
+    UseDecimalPointEverywhere();
+    random_ = std::make_unique<SeededRandom>(CurrentPlatform().ClockSeed());
+    host_ = std::make_unique<WindowHost>(*this);
+    model_ = std::make_unique<Model>(*host_, *random_);
+
+    CreateHouses();
+
+    graphCanvas_ = std::make_unique<RasterCanvas>(Image2->Picture());
+    pyramidCanvas_ = std::make_unique<RasterCanvas>(Image1->Picture());
+    graphCanvas_->brush = Brush{Rgb(255, 255, 255), BrushStyle::Solid};
+    graphCanvas_->Rectangle(0, 0, graphCanvas_->Width(), graphCanvas_->Height());
+
+    StartUpModel(*model_);
+    DrawGraphOnScreen();
+    model_->S.FirstIdleDone = false;
+    HintSwitch::Instance().SetHintsShown(CheckBox3->isChecked());
+    model_->S.Frozen = false;
+}
+
+void TForm1::ConnectControls()
+{
+    connect(StartButton, &QPushButton::clicked, this, &TForm1::StartButtonClick);
+    connect(Newbutton, &QPushButton::clicked, this, &TForm1::NewbuttonClick);
+    connect(HelpButton, &QPushButton::clicked, this, &TForm1::HelpButtonClick);
+    connect(TrackBar1, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
+    connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+    connect(CheckBox3, &QCheckBox::clicked, this, &TForm1::CheckBox3Click);
+    connect(MemoTimer, &QTimer::timeout, this, &TForm1::MemoTimerTimer);
+
+    for (int i = 1; i <= 7; ++i)
+        connect(RadioButtons[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                ScenarioClick(i);
+        });
+    connect(EpiButton, &QPushButton::clicked, this, [this] { IncidentClick(1); });
+    connect(OneButton, &QPushButton::clicked, this, [this] { IncidentClick(2); });
+    connect(ImmButton, &QPushButton::clicked, this, [this] { IncidentClick(3); });
+
+    connect(PopButton, &QPushButton::clicked, this, &TForm1::PopButtonClick);
+    connect(BirthButton, &QPushButton::clicked, this, &TForm1::BirthButtonClick);
+    connect(DeathButton, &QPushButton::clicked, this, &TForm1::DeathButtonClick);
+    connect(lifebutton, &QPushButton::clicked, this, &TForm1::lifebuttonClick);
+    connect(Linscale, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            LinscaleClick();
+    });
+    connect(Logscale, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            LogscaleClick();
+    });
+    connect(Inbutton, &QPushButton::clicked, this, &TForm1::InbuttonClick);
+    connect(Outbutton, &QPushButton::clicked, this, &TForm1::OutbuttonClick);
+
+    connect(Popmeter, &QLineEdit::returnPressed, this, &TForm1::PopmeterExit);
+    connect(SPmeter, &QLineEdit::returnPressed, this, &TForm1::SPmeterExit);
+    connect(BImeter, &QLineEdit::returnPressed, this, &TForm1::BImeterExit);
+    connect(BDmeter, &QLineEdit::returnPressed, this, &TForm1::BDmeterExit);
+    connect(ADmeter, &QLineEdit::returnPressed, this, &TForm1::ADmeterExit);
+    connect(IMmeter, &QLineEdit::returnPressed, this, &TForm1::IMmeterExit);
+    auto* selectAll = new ClickSelectsAll(this);
+    for (QLineEdit* field : {static_cast<QLineEdit*>(Popmeter), static_cast<QLineEdit*>(SPmeter),
+                             static_cast<QLineEdit*>(BImeter), static_cast<QLineEdit*>(BDmeter),
+                             static_cast<QLineEdit*>(ADmeter), static_cast<QLineEdit*>(IMmeter)}) {
+        field->installEventFilter(selectAll);
+        field->installEventFilter(this); // leaving the field commits
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        // Only a move of the focus inside the window leaves the field; another window (a message box)
+        // taking the focus does not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == Popmeter) PopmeterExit();
+            else if (watched == SPmeter) SPmeterExit();
+            else if (watched == BImeter) BImeterExit();
+            else if (watched == BDmeter) BDmeterExit();
+            else if (watched == ADmeter) ADmeterExit();
+            else if (watched == IMmeter) IMmeterExit();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::CreateHouses()
+{
+    const QImage& map = Map->Picture();
+    mapHasLand_ = false;
+    for (int y = 0; y < map.height() && !mapHasLand_; ++y)
+        for (int x = 0; x < map.width() && !mapHasLand_; ++x)
+            mapHasLand_ = map.pixel(x, y) == qRgb(RedOf(LandColor), GreenOf(LandColor), BlueOf(LandColor));
+
+    const QPixmap house = TransparentHouse(House0->pixmap());
+    const LandTest isLand = [this](int x, int y) { return IsLand(x, y); };
+    for (int i = 1; i <= HouseCountMax; ++i) {
+        auto* image = new QLabel(Panel3);
+        image->setObjectName(QStringLiteral("House%1").arg(i));
+        image->resize(HouseWidth, HouseHeight);
+        image->setScaledContents(true);
+        image->setPixmap(house);
+        image->setToolTip(Map->toolTip());
+        // The map under the house takes the mouse, with the same hint.
+        image->setAttribute(Qt::WA_TransparentForMouseEvents);
+        if (i > 1)
+            image->hide();
+        const Point place = PlaceHouse(isLand, *random_);
+        image->move(place.x, place.y);
+        Houses[static_cast<std::size_t>(i)] = image;
+    }
+}
+
+bool TForm1::IsLand(int x, int y) const
+{
+    // A map without land would keep the placement drawing for ever; then every point counts as land.
+    if (!mapHasLand_)
+        return true;
+    const QImage& map = Map->Picture();
+    if (x < 0 || y < 0 || x >= map.width() || y >= map.height())
+        return false;
+    return map.pixel(x, y) == qRgb(RedOf(LandColor), GreenOf(LandColor), BlueOf(LandColor));
+}
+
+void TForm1::ShowHouseCount(int count)
+{
+    int& shown = model_->S.HousesShown;
+    for (int i = shown + 1; i <= count; ++i)
+        Houses[static_cast<std::size_t>(i)]->show();
+    for (int i = count + 1; i <= shown; ++i)
+        Houses[static_cast<std::size_t>(i)]->hide();
+    shown = count;
+}
+
+void TForm1::DrawGraphOnScreen()
+{
+    const SimulationState& s = state();
+    const bool linear = Linscale->isChecked();
+    DrawGraph(*graphCanvas_, s, linear, 1);
+    if (s.GraphMode == 1)
+        h1->resize(h1->width(), OverpopulationZoneHeight(linear, s.ZoomFactor));
+    Image2->update();
+}
+
+void TForm1::DrawPyramidOnScreen(int year)
+{
+    DrawPyramid(*pyramidCanvas_, state(), year, 1);
+    Image1->update();
+}
+
+void TForm1::HelpButtonClick()
+{
+    if (help_ == nullptr)
+        return;
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void TForm1::CheckBox3Click()
+{
+    HintSwitch::Instance().SetHintsShown(CheckBox3->isChecked());
+}
+
+} // namespace vartel

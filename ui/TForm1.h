@@ -1,0 +1,193 @@
+#pragma once
+// The main window: the control inventory, start-up, the driver that runs the years, the parameter fields,
+// the scenario, incident and graph buttons. It owns the simulation record for the life of the program.
+#include "model/Model.h"
+#include "model/ParameterCommit.h"
+#include "model/RandomSource.h"
+#include "ui/WindowHost.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace vartel {
+
+class HintZone;
+class ImageView;
+class RasterCanvas;
+class TFloatEdit;
+class WholeNumberEdit;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 865;
+    static constexpr int ClientHeight = 643;
+
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Model& model() { return *model_; }
+    const SimulationState& state() const { return model_->S; }
+    void SetHelpWindow(QWidget* help) { help_ = help; }
+
+    // Driver (one year per pass of the event loop while running).
+    void IdleHandler();
+    void StartButtonClick();
+    void TrackBar1Change();
+    void CheckBox1Click();
+    void MemoTimerTimer();
+
+    // Buttons and boxes.
+    void NewbuttonClick();
+    void ScenarioClick(int scenario); // RadioButton1..7
+    void IncidentClick(int incident); // EpiButton, OneButton, ImmButton
+    void HelpButtonClick();
+    void CheckBox3Click();
+
+    // Parameter fields (Enter commits at once, leaving the field commits again).
+    void PopmeterExit();
+    void SPmeterExit();
+    void BImeterExit();
+    void BDmeterExit();
+    void ADmeterExit();
+    void IMmeterExit();
+
+    // Graph buttons, scale and zoom.
+    void PopButtonClick();
+    void BirthButtonClick();
+    void DeathButtonClick();
+    void lifebuttonClick();
+    void LinscaleClick();
+    void LogscaleClick();
+    void InbuttonClick();
+    void OutbuttonClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend class WindowHost;
+
+    // Start-up (FormCreate) and the layout of the controls.
+    void FormCreate();
+    void BuildControlGroup();
+    void BuildScenarios();
+    void BuildParameters();
+    void BuildIncidents();
+    void BuildResults();
+    void BuildBulletinAndMap();
+    void BuildPyramidPanel();
+    void BuildGraphControls();
+    void BuildGraphPanel();
+    void BuildBottomLines();
+    void SetTabOrder();
+    void ConnectControls();
+
+    // Houses on the map.
+    void CreateHouses();
+    bool IsLand(int x, int y) const;
+    void ShowHouseCount(int count);
+
+    // Drawing on the screen images.
+    void DrawGraphOnScreen();
+    void DrawPyramidOnScreen(int year);
+    void PlaceHintZones(int h0Top, int h0Height, int heTop);
+    void SetZoomButtons();
+    void SetGraphHints(bool populationGraph, const QString& imageHint);
+    void ChooseGraph(int mode);
+
+    void Commit(ParameterField field, QLineEdit* edit);
+    void RequestIdle();
+    void FinishIdlePass();
+    void ShowInvestigateInstruction();
+
+public:
+    // Controls, named as everywhere else in the program.
+    QGroupBox* GroupBox1 = nullptr; // results
+    QGroupBox* GroupBox2 = nullptr; // scenarios
+    QGroupBox* GroupBox3 = nullptr; // parameters
+    QGroupBox* GroupBox4 = nullptr; // incidents
+    QGroupBox* GroupBox5 = nullptr; // control group
+    QGroupBox* GroupBox6 = nullptr; // graph controls
+    QPushButton* Newbutton = nullptr;
+    QPushButton* StartButton = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QSlider* TrackBar1 = nullptr;
+    QCheckBox* CheckBox1 = nullptr; // step by step
+    QCheckBox* CheckBox2 = nullptr; // pause at important moments
+    QCheckBox* CheckBox3 = nullptr; // show helping hints
+    QCheckBox* CheckBox4 = nullptr; // sound signal
+    std::array<QRadioButton*, 8> RadioButtons{}; // [1..7]
+    WholeNumberEdit* Popmeter = nullptr;
+    WholeNumberEdit* SPmeter = nullptr;
+    TFloatEdit* BImeter = nullptr;
+    TFloatEdit* BDmeter = nullptr;
+    TFloatEdit* ADmeter = nullptr;
+    TFloatEdit* IMmeter = nullptr;
+    QPushButton* EpiButton = nullptr;
+    QPushButton* OneButton = nullptr;
+    QPushButton* ImmButton = nullptr;
+    QLineEdit* Aftelklok = nullptr;
+    QLineEdit* clock = nullptr;
+    QLineEdit* PGmeter = nullptr;
+    QLineEdit* RBmeter = nullptr;
+    QLineEdit* LEmeter = nullptr;
+    QLineEdit* MAmeter = nullptr;
+    QLineEdit* GRmeter = nullptr;
+    QLineEdit* CHmeter = nullptr;
+    QPlainTextEdit* Paper = nullptr;
+    QWidget* Panel1 = nullptr; // pyramid
+    QWidget* Panel2 = nullptr; // graph
+    QWidget* Panel3 = nullptr; // map
+    ImageView* Image1 = nullptr; // pyramid, 231 x 278
+    ImageView* Image2 = nullptr; // graph, 847 x 162
+    ImageView* Map = nullptr;    // 395 x 223 picture shown at 400 x 230
+    QLabel* House0 = nullptr;
+    std::array<QLabel*, HouseCountMax + 1> Houses{}; // [1..300]
+    QLabel* Label22 = nullptr;
+    QPushButton* Button3 = nullptr; // save pyramid
+    HintZone* h0 = nullptr;
+    HintZone* h1 = nullptr;
+    HintZone* he = nullptr;
+    QPushButton* PopButton = nullptr;
+    QPushButton* BirthButton = nullptr;
+    QPushButton* DeathButton = nullptr;
+    QPushButton* lifebutton = nullptr;
+    QRadioButton* Linscale = nullptr;
+    QRadioButton* Logscale = nullptr;
+    QPushButton* Inbutton = nullptr;
+    QPushButton* Outbutton = nullptr;
+    QPushButton* Button1 = nullptr; // save graph
+    QPushButton* Button2 = nullptr; // save data
+    QLabel* Memo1 = nullptr;
+    QTimer* MemoTimer = nullptr;
+
+private:
+    std::unique_ptr<SeededRandom> random_;
+    std::unique_ptr<WindowHost> host_;
+    std::unique_ptr<Model> model_;
+    std::unique_ptr<RasterCanvas> graphCanvas_;   // on Image2; keeps pen and position between years
+    std::unique_ptr<RasterCanvas> pyramidCanvas_; // on Image1
+    QWidget* help_ = nullptr;
+
+    QTimer idleTimer_;     // zero-interval: the next pass of the event loop
+    QTimer yearPace_;      // the rest of a year's minimum time, waited without blocking
+    QElapsedTimer yearClock_;
+    bool committing_ = false;
+    bool mapHasLand_ = false;
+};
+
+} // namespace vartel

@@ -1,0 +1,145 @@
+// New, the scenario and incident buttons, the graph buttons, the scales and the zoom.
+#include "model/Incidents.h"
+#include "model/Scenarios.h"
+#include "ui/HintZone.h"
+#include "ui/ImageView.h"
+#include "ui/TForm1.h"
+#include "views/GraphView.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vartel {
+
+namespace {
+
+const QString PopulationGraphHint = QStringLiteral("Move the mouse through the graph while the simulation pauses to "
+                                                   "see the population pyramid of each moment in time");
+const QString AgeGraphHint = QStringLiteral("Choose from 4 types of  graph");
+
+} // namespace
+
+void TForm1::NewbuttonClick()
+{
+    ResetSimulation(*model_);
+    StartButton->setFocus();
+    RequestIdle();
+}
+
+void TForm1::ScenarioClick(int scenario)
+{
+    ChooseScenario(*model_, scenario);
+    RequestIdle();
+}
+
+void TForm1::IncidentClick(int incident)
+{
+    StartIncident(*model_, incident);
+}
+
+void TForm1::PlaceHintZones(int h0Top, int h0Height, int heTop)
+{
+    h0->setGeometry(h0->x(), h0Top, h0->width(), h0Height);
+    he->move(he->x(), heTop);
+}
+
+void TForm1::SetZoomButtons()
+{
+    const int zoom = state().ZoomFactor;
+    const bool linear = Linscale->isChecked();
+    Inbutton->setEnabled(linear && zoom < ZoomFactors.back());
+    Outbutton->setEnabled(linear && zoom > ZoomFactors.front());
+}
+
+void TForm1::SetGraphHints(bool populationGraph, const QString& imageHint)
+{
+    h0->SetHintShown(populationGraph);
+    h1->SetHintShown(populationGraph);
+    he->SetHintShown(populationGraph);
+    Image2->setToolTip(imageHint);
+}
+
+void TForm1::ChooseGraph(int mode)
+{
+    model_->S.GraphMode = mode;
+    DrawGraphOnScreen();
+    const bool scalesUsable = mode == 1 || mode == 3;
+    Linscale->setEnabled(scalesUsable);
+    Logscale->setEnabled(scalesUsable);
+    SetGraphHints(mode == 1, mode == 1 ? PopulationGraphHint : AgeGraphHint);
+    if (mode == 1) {
+        SetZoomButtons();
+    } else {
+        Inbutton->setEnabled(false);
+        Outbutton->setEnabled(false);
+    }
+}
+
+void TForm1::PopButtonClick()
+{
+    ChooseGraph(1);
+}
+
+void TForm1::BirthButtonClick()
+{
+    ChooseGraph(2);
+}
+
+void TForm1::DeathButtonClick()
+{
+    ChooseGraph(3);
+}
+
+void TForm1::lifebuttonClick()
+{
+    ChooseGraph(4);
+}
+
+void TForm1::LinscaleClick()
+{
+    const SimulationState& s = state();
+    DrawGraphOnScreen();
+    const HintZoneGeometry zones = ZonesAfterScaleClick(true, s.ZoomFactor, s.StableLevel);
+    PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
+    if (s.GraphMode == 1)
+        SetZoomButtons();
+}
+
+void TForm1::LogscaleClick()
+{
+    const SimulationState& s = state();
+    DrawGraphOnScreen();
+    const HintZoneGeometry zones = ZonesAfterScaleClick(false, s.ZoomFactor, s.StableLevel);
+    PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
+    Inbutton->setEnabled(false);
+    Outbutton->setEnabled(false);
+}
+
+void TForm1::InbuttonClick()
+{
+    SimulationState& s = model_->S;
+    s.ZoomFactor = ZoomIn(s.ZoomFactor);
+    DrawGraphOnScreen();
+    const HintZoneGeometry zones = ZonesAfterZoomOrReset(s.ZoomFactor, s.StableLevel);
+    PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
+    h1->resize(h1->width(), 0);
+    if (s.ZoomFactor >= ZoomFactors.back())
+        Inbutton->setEnabled(false);
+    Outbutton->setEnabled(true);
+}
+
+void TForm1::OutbuttonClick()
+{
+    SimulationState& s = model_->S;
+    s.ZoomFactor = ZoomOut(s.ZoomFactor);
+    DrawGraphOnScreen();
+    const HintZoneGeometry zones = ZonesAfterZoomOrReset(s.ZoomFactor, s.StableLevel);
+    PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
+    if (s.ZoomFactor == 1)
+        h1->resize(h1->width(), 20);
+    if (s.ZoomFactor <= 1)
+        Outbutton->setEnabled(false);
+    Inbutton->setEnabled(true);
+}
+
+} // namespace vartel

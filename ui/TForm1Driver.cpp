@@ -1,0 +1,150 @@
+// The driver: one simulated year per pass of the event loop while running, the Start button's caption
+// state machine, step mode, the speed slider and the blinking instruction line.
+//
+// Unlike a busy wait, the rest of a year's minimum time is waited for with a timer, so the window stays
+// responsive; the time per year is still the larger of the year's work and the slider's delay.
+#include "model/ModelHost.h"
+#include "model/SpeedDelays.h"
+#include "model/YearStep.h"
+#include "model/Rounding.h"
+#include "ui/TForm1.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#include <string>
+
+namespace vartel {
+
+namespace {
+
+const QString InvestigateText = QStringLiteral(
+    "Investigate the past:  Move the mouse in the population graph.     Freeze the moment in time: Click the mouse.");
+const QColor MemoRed(255, 0, 0);
+const QColor MemoYellow(255, 255, 0);
+
+} // namespace
+
+void TForm1::RequestIdle()
+{
+    // During the rest of a year's time the next pass comes from the pace timer.
+    if (!yearPace_.isActive() && !idleTimer_.isActive())
+        idleTimer_.start();
+}
+
+void TForm1::IdleHandler()
+{
+    SimulationState& s = model_->S;
+    if (!s.FirstIdleDone) {
+        s.FirstIdleDone = true;
+        StartButton->setFocus();
+    }
+    if (s.Running && s.Year < MaxYear) {
+        yearClock_.start();
+        ++s.Year;
+        host_->SetField(Field::Clock, std::to_string(s.Year));
+        YearStep(*model_);
+        host_->SetField(Field::Popmeter,
+                        std::to_string(RoundEvenToInt(s.PopHistory[static_cast<std::size_t>(s.Year)])));
+        DrawPyramidOnScreen(s.Year);
+        host_->UpdateHousesAndCurve();
+        if (!CheckBox1->isChecked()) {
+            const qint64 rest = static_cast<qint64>(s.StepDelay) - yearClock_.elapsed();
+            if (rest > 0) {
+                yearPace_.start(static_cast<int>(rest));
+                return;
+            }
+        }
+    }
+    FinishIdlePass();
+}
+
+void TForm1::FinishIdlePass()
+{
+    SimulationState& s = model_->S;
+    if (s.Running && s.Year >= MaxYear) {
+        StartButton->setText(QStringLiteral("Start"));
+        s.Running = false;
+        Newbutton->setFocus();
+        host_->SetIncidentButtonsEnabled(false);
+        ShowInvestigateInstruction();
+    }
+    if (CheckBox1->isChecked()) {
+        StartButton->setText(QStringLiteral("Step"));
+        StartButton->setToolTip(QStringLiteral("One step"));
+        s.Running = false;
+    }
+    if (s.Running)
+        RequestIdle();
+}
+
+void TForm1::StartButtonClick()
+{
+    SimulationState& s = model_->S;
+    const QString caption = StartButton->text();
+    if (caption == QLatin1String("Start") || caption == QLatin1String("Continue")) {
+        StartButton->setText(QStringLiteral("Pause"));
+        s.Running = true;
+        StartButton->setToolTip(QStringLiteral("Pause simulation"));
+    } else if (caption == QLatin1String("Step")) {
+        s.Running = true;
+    } else {
+        StartButton->setText(QStringLiteral("Continue"));
+        s.Running = false;
+        StartButton->setToolTip(QStringLiteral("Stop the pause, continue the simulation"));
+    }
+    if (s.Year == 0 && s.Running) {
+        s.StartStableLevel = s.StableLevel;
+        s.StartParams = {s.BirthIndex, s.BabyMortality, s.AdultMortality, s.Immigration};
+    }
+    s.Frozen = false;
+    host_->RestorePresent();
+    if (s.Running)
+        Memo1->clear();
+    else
+        ShowInvestigateInstruction();
+    RequestIdle();
+}
+
+void TForm1::TrackBar1Change()
+{
+    model_->S.StepDelay = SpeedDelayFor(TrackBar1->value());
+}
+
+void TForm1::CheckBox1Click()
+{
+    if (!CheckBox1->isChecked()) {
+        if (model_->S.Year > 0) {
+            StartButton->setText(QStringLiteral("Continue"));
+            StartButton->setToolTip(QStringLiteral("Stop the pause, continue the simulation"));
+        } else {
+            StartButton->setText(QStringLiteral("Start"));
+            StartButton->setToolTip(QStringLiteral("Start simulation"));
+        }
+    }
+    StartButton->setFocus();
+    // A year waiting for the rest of its time is completed at once when step mode is switched on.
+    if (CheckBox1->isChecked() && yearPace_.isActive()) {
+        yearPace_.stop();
+        FinishIdlePass();
+        return;
+    }
+    RequestIdle();
+}
+
+void TForm1::MemoTimerTimer()
+{
+    QPalette palette = Memo1->palette();
+    const bool red = palette.color(QPalette::WindowText) == MemoRed;
+    palette.setColor(QPalette::WindowText, red ? MemoYellow : MemoRed);
+    Memo1->setPalette(palette);
+}
+
+void TForm1::ShowInvestigateInstruction()
+{
+    Memo1->setText(InvestigateText);
+}
+
+} // namespace vartel

@@ -1,0 +1,48 @@
+#pragma once
+// Small helpers that give a control its name, parent, absolute geometry, text and hint in one call, and
+// the fonts of the window (the named faces mapped to the installed metric-compatible ones, sizes in pixels).
+#include <QFont>
+#include <QString>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace vartel {
+
+struct Geometry {
+    int left, top, width, height;
+};
+
+QFont SansFont(int pixels, bool bold = false, bool italic = false); // "MS Sans Serif"
+QFont SerifFont(int pixels);                                       // "Times New Roman"
+QFont MonoFont(int pixels, bool bold);                             // "Courier"
+
+// Places a control and names it; the hint is its tool tip.
+void PlaceWidget(QWidget* widget, const char* name, Geometry g, const QString& hint);
+template <typename W> W* Place(W* widget, const char* name, Geometry g, const QString& hint = {})
+{
+    PlaceWidget(widget, name, g, hint);
+    return widget;
+}
+
+QGroupBox* MakeGroupBox(QWidget* parent, const char* name, Geometry g, const QString& hint = {});
+QLabel* MakeLabel(QWidget* parent, const char* name, Geometry g, const QString& text, const QString& hint = {});
+QLabel* MakeHeading(QWidget* parent, const char* name, Geometry g, const QString& text, const QString& hint = {});
+// Buttons, check boxes and radio buttons take the focus when clicked but are skipped by Tab.
+QPushButton* MakeButton(QWidget* parent, const char* name, Geometry g, const QString& caption,
+                        const QString& hint = {});
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, Geometry g, const QString& caption, bool checked,
+                        const QString& hint = {});
+QRadioButton* MakeRadioButton(QWidget* parent, const char* name, Geometry g, const QString& caption,
+                              const QString& hint = {});
+// A read-only field without frame on the button highlight colour, not in the tab order.
+QLineEdit* MakeResultField(QWidget* parent, const char* name, int left, int top, const QString& hint = {});
+// A panel with a lowered bevel of one pixel.
+QWidget* MakeLoweredPanel(QWidget* parent, const char* name, Geometry g);
+
+} // namespace vartel

@@ -1,0 +1,196 @@
+#include "ui/WindowHost.h"
+
+#include "ui/ColorConversion.h"
+#include "ui/HintZone.h"
+#include "ui/ImageView.h"
+#include "ui/NumEdit.h"
+#include "ui/Platform.h"
+#include "ui/TForm1.h"
+#include "ui/WholeNumberEdit.h"
+#include "views/GraphView.h"
+#include "views/HouseMap.h"
+#include "views/RasterCanvas.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace vartel {
+
+namespace {
+
+QString ToQ(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+QLineEdit* WindowHost::FieldEdit(Field field) const
+{
+    TForm1& w = window_;
+    switch (field) {
+    case Field::Clock: return w.clock;
+    case Field::Popmeter: return w.Popmeter;
+    case Field::SPmeter: return w.SPmeter;
+    case Field::BImeter: return w.BImeter;
+    case Field::BDmeter: return w.BDmeter;
+    case Field::ADmeter: return w.ADmeter;
+    case Field::IMmeter: return w.IMmeter;
+    case Field::PGmeter: return w.PGmeter;
+    case Field::RBmeter: return w.RBmeter;
+    case Field::LEmeter: return w.LEmeter;
+    case Field::MAmeter: return w.MAmeter;
+    case Field::GRmeter: return w.GRmeter;
+    case Field::CHmeter: return w.CHmeter;
+    }
+    return nullptr;
+}
+
+void WindowHost::SetField(Field field, const std::string& text)
+{
+    if (QLineEdit* edit = FieldEdit(field)) {
+        const QString shown = ToQ(text);
+        if (edit->text() != shown)
+            edit->setText(shown);
+    }
+}
+
+void WindowHost::ShowBulletin(const BulletinState& board)
+{
+    QPlainTextEdit* paper = window_.Paper;
+    QString text = ToQ(board.Text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (paper->toPlainText() != text)
+        paper->setPlainText(text);
+    QPalette palette = paper->palette();
+    palette.setColor(QPalette::Base, ToQColor(board.Background));
+    palette.setColor(QPalette::Text, ToQColor(board.FontColor));
+    paper->setPalette(palette);
+    if (board.FontSize > 0) {
+        QFont font = paper->font();
+        font.setPointSize(board.FontSize);
+        paper->setFont(font);
+    }
+}
+
+void WindowHost::RepaintBulletinAndElderly()
+{
+    window_.Paper->viewport()->repaint();
+    window_.GRmeter->repaint();
+}
+
+void WindowHost::SetCountdown(const std::string& text, Color fontColor)
+{
+    window_.Aftelklok->setText(ToQ(text));
+    QPalette palette = window_.Aftelklok->palette();
+    palette.setColor(QPalette::Text, ToQColor(fontColor));
+    window_.Aftelklok->setPalette(palette);
+}
+
+void WindowHost::SetIncidentButtonsEnabled(bool enabled)
+{
+    window_.EpiButton->setEnabled(enabled);
+    window_.OneButton->setEnabled(enabled);
+    window_.ImmButton->setEnabled(enabled);
+}
+
+void WindowHost::SetStartCaption(const std::string& caption)
+{
+    window_.StartButton->setText(ToQ(caption));
+}
+
+void WindowHost::SetStartHint(const std::string& hint)
+{
+    window_.StartButton->setToolTip(ToQ(hint));
+}
+
+void WindowHost::SetMemo(const std::string& text)
+{
+    window_.Memo1->setText(ToQ(text));
+}
+
+void WindowHost::RedrawGraph()
+{
+    window_.DrawGraphOnScreen();
+}
+
+void WindowHost::RedrawPyramid(int year)
+{
+    window_.DrawPyramidOnScreen(year);
+}
+
+void WindowHost::ResetHouses()
+{
+    RelocateFirstHouse();
+    window_.Houses[1]->show();
+    for (int i = 2; i <= HouseCountMax; ++i)
+        window_.Houses[static_cast<std::size_t>(i)]->hide();
+    window_.model().S.HousesShown = 1;
+}
+
+void WindowHost::UpdateHousesAndCurve()
+{
+    SimulationState& s = window_.model().S;
+    window_.ShowHouseCount(HouseCount(s.PopHistory[static_cast<std::size_t>(s.Year)]));
+    ExtendCurve(*window_.graphCanvas_, s, window_.Linscale->isChecked());
+    window_.Image2->update();
+}
+
+void WindowHost::RelocateFirstHouse()
+{
+    const Point place =
+        vartel::RelocatedFirstHouse([this](int x, int y) { return window_.IsLand(x, y); }, window_.model().Random);
+    window_.Houses[1]->move(place.x, place.y);
+}
+
+void WindowHost::ResetGraphControls()
+{
+    const SimulationState& s = window_.state();
+    window_.Linscale->setEnabled(true);
+    window_.Logscale->setEnabled(true);
+    window_.h1->SetHintShown(true);
+    window_.SetZoomButtons();
+    const HintZoneGeometry zones = ZonesAfterZoomOrReset(s.ZoomFactor, s.StableLevel);
+    window_.PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
+}
+
+void WindowHost::MoveEquilibriumMarker()
+{
+    const SimulationState& s = window_.state();
+    window_.he->move(window_.he->x(), EquilibriumZoneTop(window_.Linscale->isChecked(), s.ZoomFactor, s.StableLevel));
+}
+
+void WindowHost::RestorePresent()
+{
+    if (restorePresent_)
+        restorePresent_();
+}
+
+void WindowHost::PlaySound(const std::string& name)
+{
+    if (!window_.CheckBox4->isChecked())
+        return;
+    // Resources are named in capitals, the calls name them as written ("Letop").
+    CurrentPlatform().PlayWave(QStringLiteral(":/") + ToQ(name).toUpper());
+}
+
+bool WindowHost::PauseAtImportantMoments() const
+{
+    return window_.CheckBox2->isChecked();
+}
+
+int WindowHost::SpeedPosition() const
+{
+    return window_.TrackBar1->value();
+}
+
+void WindowHost::ShowCorrection(const std::string& message)
+{
+    CurrentPlatform().ShowMessage(&window_, QStringLiteral("Invalid data"), ToQ(message), MessageIcon::None);
+}
+
+} // namespace vartel

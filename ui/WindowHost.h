@@ -1,0 +1,50 @@
+#pragma once
+// The model's view of the main window: every ModelHost call forwarded to the window's controls.
+#include "model/ModelHost.h"
+
+#include <functional>
+
+class QLineEdit;
+
+namespace vartel {
+
+class TForm1;
+
+class WindowHost final : public ModelHost {
+public:
+    explicit WindowHost(TForm1& window) : window_(window) {}
+
+    // Ends any browsing of the past; set by the window's history browsing.
+    void SetRestorePresent(std::function<void()> restore) { restorePresent_ = std::move(restore); }
+
+    void SetField(Field field, const std::string& text) override;
+    void ShowBulletin(const BulletinState& board) override;
+    void RepaintBulletinAndElderly() override;
+    void SetCountdown(const std::string& text, Color fontColor) override;
+    void SetIncidentButtonsEnabled(bool enabled) override;
+    void SetStartCaption(const std::string& caption) override;
+    void SetStartHint(const std::string& hint) override;
+    void SetMemo(const std::string& text) override;
+
+    void RedrawGraph() override;
+    void RedrawPyramid(int year) override;
+    void ResetHouses() override;
+    void UpdateHousesAndCurve() override;
+    void RelocateFirstHouse() override;
+    void ResetGraphControls() override;
+    void MoveEquilibriumMarker() override;
+    void RestorePresent() override;
+
+    void PlaySound(const std::string& name) override;
+    bool PauseAtImportantMoments() const override;
+    int SpeedPosition() const override;
+    void ShowCorrection(const std::string& message) override;
+
+private:
+    QLineEdit* FieldEdit(Field field) const;
+
+    TForm1& window_;
+    std::function<void()> restorePresent_;
+};
+
+} // namespace vartel
