@@ -113,13 +113,13 @@ void EmfCanvas::SelectPen()
     const int width = EffectivePenWidth(pen);
     LittleEndianBuffer p;
     p.U32(handle);
-    if (pen.style == PenStyle::Dot && width > 1) {
-        // A plain pen wider than one pixel cannot be dotted; a geometric one can.
+    if (width > 1) {
+        // Wide pens are geometric: only a geometric pen can be dotted, and readers take its width as given.
         p.U32(0); // offBmi
         p.U32(0); // cbBmi
         p.U32(0); // offBits
         p.U32(0); // cbBits
-        p.U32(PS_GEOMETRIC | PS_DOT);
+        p.U32(PS_GEOMETRIC | (pen.style == PenStyle::Dot ? PS_DOT : PS_SOLID));
         p.U32(static_cast<std::uint32_t>(width));
         p.U32(BS_SOLID);
         p.U32(pen.color);
