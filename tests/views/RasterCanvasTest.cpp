@@ -1,0 +1,302 @@
+#include "views/QtFont.h"
+#include "views/RasterCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <set>
+#include <utility>
+
+namespace vartel {
+namespace {
+
+constexpr Color White = Rgb(255, 255, 255);
+constexpr Color Red = Rgb(255, 0, 0);
+constexpr Color Blue = Rgb(0, 0, 255);
+constexpr Color Black = Rgb(0, 0, 0);
+
+QImage WhiteImage(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+std::set<std::pair<int, int>> PixelsOf(const RasterCanvas& c, Color color)
+{
+    std::set<std::pair<int, int>> result;
+    for (int y = 0; y < c.Height(); ++y)
+        for (int x = 0; x < c.Width(); ++x)
+            if (c.Pixel(x, y) == color)
+                result.insert({x, y});
+    return result;
+}
+
+TEST(RasterRectangle, OutlineExcludesRightAndBottomEdgesAndBrushFillsTheInside)
+{
+    QImage image = WhiteImage(20, 20);
+    RasterCanvas c(image);
+    c.pen = {Red, 1, PenStyle::Solid};
+    c.brush = {Blue, BrushStyle::Solid};
+    c.Rectangle(2, 3, 8, 7);
+    for (int x = 2; x <= 7; ++x) {
+        EXPECT_EQ(c.Pixel(x, 3), Red) << "top edge at x=" << x;
+        EXPECT_EQ(c.Pixel(x, 6), Red) << "bottom outline is row b-1=6, x=" << x;
+        EXPECT_EQ(c.Pixel(x, 7), White) << "row b=7 is excluded, x=" << x;
+    }
+    for (int y = 3; y <= 6; ++y) {
+        EXPECT_EQ(c.Pixel(2, y), Red) << "left edge at y=" << y;
+        EXPECT_EQ(c.Pixel(7, y), Red) << "right outline is column r-1=7, y=" << y;
+        EXPECT_EQ(c.Pixel(8, y), White) << "column r=8 is excluded, y=" << y;
+    }
+    EXPECT_EQ(c.Pixel(3, 4), Blue) << "inside is filled with the brush";
+    EXPECT_EQ(c.Pixel(6, 5), Blue) << "inside is filled with the brush";
+    EXPECT_EQ(PixelsOf(c, Blue).size(), 4u * 2u) << "fill covers (l+1..r-2) x (t+1..b-2) = 4 x 2";
+    EXPECT_EQ(c.Position().x, 0) << "Rectangle does not move the current position";
+}
+
+TEST(RasterRectangle, ClearPenFillsOnePixelNarrowerAndLower)
+{
+    QImage image = WhiteImage(20, 20);
+    RasterCanvas c(image);
+    c.pen.style = PenStyle::Clear;
+    c.brush = {Blue, BrushStyle::Solid};
+    c.Rectangle(2, 3, 8, 7);
+    std::set<std::pair<int, int>> expected;
+    for (int y = 3; y <= 5; ++y)
+        for (int x = 2; x <= 6; ++x)
+            expected.insert({x, y});
+    EXPECT_EQ(PixelsOf(c, Blue), expected) << "a clear pen fills columns l..r-2 and rows t..b-2";
+}
+
+TEST(RasterRectangle, SwappedCornersAreNormalisedAndEmptyOrClearShapesDrawNothing)
+{
+    QImage a = WhiteImage(20, 20), b = WhiteImage(20, 20);
+    RasterCanvas ca(a), cb(b);
+    for (RasterCanvas* c : {&ca, &cb}) {
+        c->pen.color = Red;
+        c->brush.color = Blue;
+    }
+    ca.Rectangle(2, 3, 8, 7);
+    cb.Rectangle(8, 7, 2, 3);
+    EXPECT_EQ(a, b) << "corners given in either order draw the same rectangle";
+
+    QImage e = WhiteImage(20, 20);
+    RasterCanvas ce(e);
+    ce.Rectangle(5, 2, 5, 9);
+    ce.pen.style = PenStyle::Clear;
+    ce.brush.style = BrushStyle::Clear;
+    ce.Rectangle(1, 1, 10, 10);
+    EXPECT_EQ(e, WhiteImage(20, 20)) << "a zero-width rectangle and a clear pen with a clear brush draw nothing";
+}
+
+TEST(RasterLine, LeavesOutTheEndPointWhichBecomesThePosition)
+{
+    QImage image = WhiteImage(20, 20);
+    RasterCanvas c(image);
+    c.MoveTo(2, 5);
+    c.LineTo(9, 5);
+    EXPECT_EQ(c.Pixel(2, 5), Black) << "the start point is drawn";
+    EXPECT_EQ(c.Pixel(8, 5), Black) << "the point before the end is drawn";
+    EXPECT_EQ(c.Pixel(9, 5), White) << "the end point is left out";
+    EXPECT_EQ(c.Position().x, 9) << "the end point becomes the current position";
+    c.LineTo(9, 12);
+    EXPECT_EQ(c.Pixel(9, 5), Black) << "the next segment of a polyline starts on the previous end point";
+    EXPECT_EQ(c.Pixel(9, 12), White) << "only the polyline's very last point stays out";
+    EXPECT_EQ(PixelsOf(c, Black).size(), 14u) << "7 + 7 pixels";
+
+    QImage dot = WhiteImage(5, 5);
+    RasterCanvas cd(dot);
+    cd.MoveTo(2, 2);
+    cd.LineTo(2, 2);
+    EXPECT_EQ(dot, WhiteImage(5, 5)) << "a zero-length line of a 1-pixel pen draws nothing";
+}
+
+TEST(RasterLine, SlopedLinesFollowBresenham)
+{
+    QImage image = WhiteImage(10, 10);
+    RasterCanvas c(image);
+    c.MoveTo(0, 0);
+    c.LineTo(6, 2);
+    const std::set<std::pair<int, int>> expected{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}, {5, 2}};
+    EXPECT_EQ(PixelsOf(c, Black), expected) << "one pixel per column, y rounded to the nearest row";
+
+    QImage steep = WhiteImage(10, 10);
+    RasterCanvas cs(steep);
+    cs.MoveTo(1, 8);
+    cs.LineTo(4, 0);
+    EXPECT_EQ(PixelsOf(cs, Black).size(), 8u) << "a steep line has one pixel per row, end point excluded";
+    EXPECT_EQ(cs.Pixel(1, 8), Black) << "starts at its start point";
+}
+
+TEST(RasterLine, DottedPenIsThreeOnThreeOffWithTransparentGaps)
+{
+    QImage image = WhiteImage(30, 3);
+    RasterCanvas c(image);
+    c.pen = {Blue, 1, PenStyle::Dot};
+    c.MoveTo(0, 1);
+    c.LineTo(20, 1);
+    for (int x = 0; x < 20; ++x) {
+        const bool on = x % 6 < 3;
+        EXPECT_EQ(c.Pixel(x, 1), on ? Blue : White) << "x=" << x << (on ? " is a dash" : " is a gap");
+    }
+    EXPECT_EQ(c.Pixel(20, 1), White) << "the end point is left out";
+
+    c.pen = {Blue, 3, PenStyle::Dot};
+    c.MoveTo(0, 1);
+    c.LineTo(20, 1);
+    EXPECT_EQ(c.Pixel(4, 1), Blue) << "a dotted pen wider than 1 pixel draws solid";
+}
+
+TEST(RasterLine, WidePenIsCentredWithRoundCapsAtBothEnds)
+{
+    QImage image = WhiteImage(30, 20);
+    RasterCanvas c(image);
+    c.pen = {Red, 3, PenStyle::Solid};
+    c.MoveTo(10, 10);
+    c.LineTo(20, 10);
+    for (int y = 9; y <= 11; ++y) {
+        EXPECT_EQ(c.Pixel(9, y), Red) << "the cap reaches one pixel before the start, y=" << y;
+        EXPECT_EQ(c.Pixel(21, y), Red) << "the cap reaches one pixel past the end, y=" << y;
+    }
+    EXPECT_EQ(c.Pixel(15, 8), White) << "a 3-pixel pen covers rows 9..11 only";
+    EXPECT_EQ(c.Pixel(15, 12), White) << "a 3-pixel pen covers rows 9..11 only";
+    EXPECT_EQ(c.Pixel(22, 10), White) << "nothing beyond the cap";
+
+    QImage point = WhiteImage(10, 10);
+    RasterCanvas cp(point);
+    cp.pen = {Red, 3, PenStyle::Solid};
+    cp.MoveTo(5, 5);
+    cp.LineTo(5, 5);
+    EXPECT_EQ(PixelsOf(cp, Red).size(), 9u) << "a zero-length line of a wide pen is one round dot";
+    EXPECT_EQ(cp.Pixel(5, 5), Red) << "the dot is centred on the point";
+}
+
+TEST(RasterLine, LinesFromFarOutsideAreClippedToTheSamePixels)
+{
+    // The same lines drawn on a large image and, shifted, on a small one must agree where they overlap.
+    const struct {
+        Point from, to;
+        Pen pen;
+    } lines[] = {{{-50, -20}, {60, 33}, {Black, 1, PenStyle::Solid}},
+                 {{-37, 5}, {70, -9}, {Black, 1, PenStyle::Dot}},
+                 {{3, -80}, {17, 90}, {Black, 3, PenStyle::Solid}},
+                 {{-90, 45}, {95, -41}, {Black, 2, PenStyle::Solid}}};
+    for (const auto& line : lines) {
+        QImage big = WhiteImage(400, 400), small = WhiteImage(20, 15);
+        RasterCanvas cb(big), cs(small);
+        cb.pen = cs.pen = line.pen;
+        cb.MoveTo(line.from.x + 200, line.from.y + 200);
+        cb.LineTo(line.to.x + 200, line.to.y + 200);
+        cs.MoveTo(line.from.x, line.from.y);
+        cs.LineTo(line.to.x, line.to.y);
+        for (int y = 0; y < 15; ++y)
+            for (int x = 0; x < 20; ++x)
+                ASSERT_EQ(cs.Pixel(x, y), cb.Pixel(x + 200, y + 200))
+                    << "clipped line from (" << line.from.x << "," << line.from.y << ") differs at " << x << ","
+                    << y;
+    }
+}
+
+TEST(RasterLine, ExtremeCoordinatesAreSafe)
+{
+    QImage image = WhiteImage(847, 162);
+    RasterCanvas c(image);
+    c.pen = {Red, 3, PenStyle::Solid};
+    c.MoveTo(-1000000, 80);
+    c.LineTo(1000000, 80);
+    EXPECT_EQ(c.Pixel(0, 80), Red) << "a line through the image from far left to far right is drawn";
+    EXPECT_EQ(c.Pixel(846, 80), Red) << "a line through the image from far left to far right is drawn";
+    c.MoveTo(400, -1000000);
+    c.LineTo(400, 800);
+    EXPECT_EQ(c.Pixel(400, 0), Red) << "a line from far above is drawn";
+    c.MoveTo(INT_MIN, INT_MIN);
+    c.LineTo(INT_MAX, INT_MAX);
+    c.MoveTo(INT_MAX, INT_MIN);
+    c.LineTo(INT_MIN, INT_MAX);
+    c.Rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    c.pen.style = PenStyle::Clear;
+    c.Rectangle(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+    c.MoveTo(5, 10000000);
+    c.LineTo(6, 10000001);
+    EXPECT_EQ(c.Pixel(-1, 0), 0u) << "a pixel outside the image reads as 0";
+    EXPECT_EQ(c.Pixel(0, 162), 0u) << "a pixel outside the image reads as 0";
+}
+
+TEST(RasterText, OpaqueOnSolidBrushTransparentOnClearBrushWithoutAntialiasing)
+{
+    QImage image = WhiteImage(100, 40);
+    RasterCanvas c(image);
+    c.font = {"times new roman", 10, false, Red};
+    c.brush = {Blue, BrushStyle::Solid};
+    const int w = c.TextWidth("Years");
+    const int h = c.TextHeight("Years");
+    ASSERT_GT(w, 10) << "a 10-point text has a width";
+    ASSERT_GE(h, 13) << "a 10-point font is at least 13 pixels high";
+    c.TextOut(10, 5, "Years");
+    int red = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const bool inCell = x >= 10 && x < 10 + w && y >= 5 && y < 5 + h;
+            const Color p = c.Pixel(x, y);
+            if (!inCell)
+                ASSERT_EQ(p, White) << "nothing outside the text cell at " << x << "," << y;
+            else
+                ASSERT_TRUE(p == Blue || p == Red) << "only brush and font colour in the cell (no antialiasing) at "
+                                                   << x << "," << y;
+            red += p == Red;
+        }
+    EXPECT_GT(red, 20) << "the letters are drawn in the font colour";
+
+    QImage clear = WhiteImage(100, 40);
+    RasterCanvas cc(clear);
+    cc.font = c.font;
+    cc.brush.style = BrushStyle::Clear;
+    cc.TextOut(10, 5, "Years");
+    EXPECT_EQ(PixelsOf(cc, Blue).size(), 0u) << "no background cell with a clear brush";
+    EXPECT_EQ(static_cast<int>(PixelsOf(cc, Red).size()), red) << "the same letters on a transparent background";
+    EXPECT_EQ(PixelsOf(cc, White).size() + PixelsOf(cc, Red).size(), 4000u) << "only letters and untouched pixels";
+}
+
+TEST(RasterText, FontMappingAndSizeDoNotDependOnTheScreen)
+{
+    const QFont tnr = ToQFont({"times new roman", 10, true, Black});
+    EXPECT_EQ(tnr.family(), "Liberation Serif") << "times new roman maps to its metric twin";
+    EXPECT_EQ(tnr.pixelSize(), 13) << "10 points at 96 dpi are 13 pixels";
+    EXPECT_TRUE(tnr.bold()) << "bold is kept";
+    EXPECT_EQ(tnr.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias) << "text is drawn without antialiasing";
+    EXPECT_EQ(ToQFont({"Times New Roman", 40, false, Black}).pixelSize(), 53) << "40 points are 53 pixels";
+    EXPECT_EQ(ToQFont({"Times New Roman", 12, false, Black}).pixelSize(), 16) << "12 points are 16 pixels";
+    EXPECT_EQ(QtFamilyFor("MS Sans Serif"), "Liberation Sans") << "MS Sans Serif maps to Liberation Sans";
+    EXPECT_EQ(QtFamilyFor("Courier"), "Liberation Mono") << "Courier maps to Liberation Mono";
+    EXPECT_LT(TextWidthOf({"times new roman", 10, false, Black}, "Population"),
+              TextWidthOf({"times new roman", 40, false, Black}, "Population"))
+        << "a larger font measures wider";
+    EXPECT_GT(TextWidthOf({"times new roman", 10, true, Black}, "Births per annum WWWWW"),
+              TextWidthOf({"times new roman", 10, false, Black}, "Births per annum WWWWW"))
+        << "bold measures wider";
+}
+
+TEST(RasterCopy, CopiesAndStretchesRectanglesAndClipsBothImages)
+{
+    QImage source = WhiteImage(4, 2);
+    source.setPixel(0, 0, qRgb(255, 0, 0));
+    source.setPixel(3, 1, qRgb(0, 0, 255));
+    QImage target = WhiteImage(10, 10);
+    RasterCanvas c(target);
+    c.CopyRect({2, 2, 6, 4}, source, {0, 0, 4, 2});
+    EXPECT_EQ(c.Pixel(2, 2), Red) << "source (0,0) lands on (2,2)";
+    EXPECT_EQ(c.Pixel(5, 3), Blue) << "source (3,1) lands on (5,3)";
+    EXPECT_EQ(c.Pixel(6, 3), White) << "right edge excluded";
+
+    c.CopyRect({0, 6, 8, 10}, source, {0, 0, 4, 2});
+    EXPECT_EQ(c.Pixel(1, 7), Red) << "stretched twice: source (0,0) covers (0..1, 6..7)";
+    EXPECT_EQ(c.Pixel(7, 9), Blue) << "stretched twice: source (3,1) covers (6..7, 8..9)";
+
+    c.CopyRect({-5, -5, 100, 100}, source, {-2, -2, 50, 50});
+    c.CopyRect({0, 0, 0, 5}, source, {0, 0, 4, 2});
+    EXPECT_EQ(c.Width(), 10) << "copying out of range is clipped, not a crash";
+}
+
+} // namespace
+} // namespace vartel
