@@ -1,0 +1,66 @@
+#include "help/DocumentPrinter.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextDocument>
+
+#include <memory>
+
+namespace vartel {
+
+QRect PrintPageRectangle(const PrinterDeviceValues& device) {
+    const int left = device.resolutionX - device.offsetX;
+    const int top = device.resolutionY - device.offsetY;
+    const int right = device.pageWidth - device.resolutionX - device.offsetX;
+    const int bottom = device.pageHeight - device.resolutionY - device.offsetY;
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+PrinterDeviceValues PrepareDeviceValues(QPrinter& printer) {
+    QPageLayout layout = printer.pageLayout();
+    layout.setMargins(layout.minimumMargins());
+    printer.setPageLayout(layout);
+    const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
+    return {printer.resolution(), printer.resolution(), printable.left(), printable.top(),
+            printable.width(),    printable.height()};
+}
+
+bool PrintDocument(const QTextDocument& document, QPrinter& printer, const QRect& pageRectangle) {
+    if (pageRectangle.width() <= 0 || pageRectangle.height() <= 0) {
+        return false;
+    }
+    // A copy laid out for the printer, so the view's own layout is left alone.
+    const std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->documentLayout()->setPaintDevice(&printer);
+    copy->setDocumentMargin(0);
+    copy->setPageSize(pageRectangle.size());
+    QFont defaultFont = copy->defaultFont();
+    if (defaultFont.pixelSize() > 0) {
+        // Screen pixels would come out tiny in printer pixels; points scale with the device.
+        defaultFont.setPointSizeF(defaultFont.pixelSize() * 72.0 / 96.0);
+        copy->setDefaultFont(defaultFont);
+    }
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    const int pages = copy->pageCount();
+    const double pageHeight = pageRectangle.height();
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0 && !printer.newPage()) {
+            return false;
+        }
+        painter.save();
+        painter.translate(pageRectangle.left(), pageRectangle.top() - page * pageHeight);
+        painter.setClipRect(QRectF(0, page * pageHeight, pageRectangle.width(), pageHeight));
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, page * pageHeight, pageRectangle.width(), pageHeight);
+        copy->documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+    return painter.end();
+}
+
+} // namespace vartel

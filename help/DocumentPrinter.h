@@ -1,0 +1,32 @@
+#pragma once
+// Printing the help document: the page rectangle with a margin of one inch from the paper's left and top
+// edge, and the print job itself.
+#include <QRect>
+
+class QPrinter;
+class QTextDocument;
+
+namespace vartel {
+
+// What the printer reports, in printer pixels.
+struct PrinterDeviceValues {
+    int resolutionX = 0; // pixels per inch
+    int resolutionY = 0;
+    int offsetX = 0;     // where the printable area starts, measured from the paper's edge
+    int offsetY = 0;
+    int pageWidth = 0;   // of the printable area
+    int pageHeight = 0;
+};
+
+// The rectangle the document is laid out in, relative to the printable area.
+QRect PrintPageRectangle(const PrinterDeviceValues& device);
+
+// Sets the printer's margins to its hardware minimum, so that its page is its whole printable area, and
+// reads its device values.
+PrinterDeviceValues PrepareDeviceValues(QPrinter& printer);
+
+// Prints the whole document, page after page, within `pageRectangle`. False when the job could not be
+// started.
+bool PrintDocument(const QTextDocument& document, QPrinter& printer, const QRect& pageRectangle);
+
+} // namespace vartel

@@ -1,0 +1,504 @@
+#include "help/RtfReader.h"
+
+#include "help/Cp1252.h"
+
+#include <QColor>
+#include <QHash>
+#include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace vartel {
+namespace {
+
+// Groups nested deeper than this are read but their content is dropped, so that a hostile file cannot make
+// the group stack grow without bound.
+constexpr int kMaxGroupDepth = 256;
+// Font sizes are in half-points; this is the largest size the common word processors accept (1638 pt).
+constexpr int kMaxHalfPoints = 3276;
+constexpr double kTwipsPerPixel = 15.0; // 1440 twips per inch at 96 pixels per inch
+
+enum class Destination { Text, Skip, FontTable, ColorTable };
+
+struct CharacterState {
+    int font = -1;      // index into the font table; -1 is the document's default font
+    int halfPoints = 0; // 0: not set, the view's own font size applies
+    int colour = 0;     // index into the colour table; 0 is "auto"
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+struct ParagraphState {
+    Qt::Alignment alignment = Qt::AlignLeft;
+    int leftIndent = 0; // twips
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+};
+
+struct GroupState {
+    Destination destination = Destination::Text;
+    CharacterState characters;
+    ParagraphState paragraph;
+    int unicodeFallback = 1; // \ucN: characters that follow each \uN for readers without Unicode
+};
+
+struct ControlWord {
+    std::string_view name;
+    bool hasParameter = false;
+    int parameter = 0;
+};
+
+class RtfParser {
+public:
+    RtfParser(const QByteArray& rtf, QTextDocument& document)
+        : input_(rtf.constData(), std::size_t(rtf.size())), cursor_(&document) {}
+
+    void Parse() {
+        stack_.emplace_back();
+        while (position_ < input_.size() && !finished_) {
+            const char c = input_[position_++];
+            if (c == '{') {
+                OpenGroup();
+            } else if (c == '}') {
+                CloseGroup();
+            } else if (c == '\\') {
+                ReadControl();
+            } else if (overflowDepth_ == 0) {
+                ReadPlainByte(static_cast<unsigned char>(c));
+            }
+        }
+        FlushText();
+        cursor_.setBlockFormat(BlockFormat());
+    }
+
+private:
+    GroupState& State() { return stack_.back(); }
+
+    void OpenGroup() {
+        pendingFallback_ = 0;
+        if (overflowDepth_ > 0 || int(stack_.size()) > kMaxGroupDepth) {
+            ++overflowDepth_;
+            return;
+        }
+        FlushText();
+        stack_.push_back(stack_.back());
+    }
+
+    void CloseGroup() {
+        pendingFallback_ = 0;
+        if (overflowDepth_ > 0) {
+            --overflowDepth_;
+            return;
+        }
+        if (stack_.size() <= 1) {
+            return; // a stray closing brace
+        }
+        FlushText();
+        const GroupState closed = stack_.back();
+        stack_.pop_back();
+        if (closed.destination == Destination::FontTable && !fontName_.isEmpty()) {
+            CommitFontName(); // a font entry whose name lacks the closing semicolon
+        }
+        // The document ends with its outermost group; whatever follows is not part of it.
+        finished_ = stack_.size() == 1 && sawDocumentGroup_;
+    }
+
+    void ReadControl() {
+        if (position_ >= input_.size()) {
+            return; // a lone backslash at the end
+        }
+        const char c = input_[position_];
+        if (IsLetter(c)) {
+            ControlWord word = ReadControlWord();
+            if (overflowDepth_ > 0) {
+                return;
+            }
+            if (pendingFallback_ > 0) {
+                --pendingFallback_;
+                return;
+            }
+            ApplyControlWord(word);
+            return;
+        }
+        ++position_;
+        if (overflowDepth_ > 0) {
+            return;
+        }
+        if (c == '\'') {
+            ReadHexByte();
+            return;
+        }
+        if (pendingFallback_ > 0) {
+            --pendingFallback_;
+            return;
+        }
+        switch (c) {
+        case '\\':
+        case '{':
+        case '}':
+            AddCharacter(char16_t(c));
+            break;
+        case '~':
+            AddCharacter(u'\u00A0');
+            break;
+        case '_':
+            AddCharacter(u'\u2011');
+            break;
+        case '*':
+            // An ignorable destination: this reader knows none of them worth showing.
+            SetDestination(Destination::Skip);
+            break;
+        case '\n':
+        case '\r':
+            EndParagraph();
+            break;
+        default:
+            break; // \- (optional hyphen), \: and unknown symbols
+        }
+    }
+
+    ControlWord ReadControlWord() {
+        const std::size_t start = position_;
+        while (position_ < input_.size() && IsLetter(input_[position_])) {
+            ++position_;
+        }
+        ControlWord word;
+        word.name = input_.substr(start, std::min<std::size_t>(position_ - start, 32));
+        bool negative = false;
+        if (position_ + 1 < input_.size() && input_[position_] == '-' && IsDigit(input_[position_ + 1])) {
+            negative = true;
+            ++position_;
+        }
+        std::int64_t value = 0;
+        while (position_ < input_.size() && IsDigit(input_[position_])) {
+            word.hasParameter = true;
+            value = std::min<std::int64_t>(value * 10 + (input_[position_] - '0'), std::int64_t(1) << 32);
+            ++position_;
+        }
+        if (negative) {
+            value = -value;
+        }
+        word.parameter = int(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+        if (position_ < input_.size() && input_[position_] == ' ') {
+            ++position_; // the delimiting space belongs to the word
+        }
+        return word;
+    }
+
+    void ReadHexByte() {
+        int value = 0;
+        int digits = 0;
+        while (digits < 2 && position_ < input_.size() && HexValue(input_[position_]) >= 0) {
+            value = value * 16 + HexValue(input_[position_]);
+            ++position_;
+            ++digits;
+        }
+        if (digits == 0) {
+            return; // a truncated escape stands for nothing
+        }
+        if (pendingFallback_ > 0) {
+            --pendingFallback_;
+            return;
+        }
+        AddCharacter(Cp1252ToUnicode(static_cast<unsigned char>(value)));
+    }
+
+    void ReadPlainByte(unsigned char byte) {
+        if (byte == '\r' || byte == '\n') {
+            return; // line ends in the file are not part of the text
+        }
+        if (byte < 0x20 && byte != '\t') {
+            return;
+        }
+        if (pendingFallback_ > 0) {
+            --pendingFallback_;
+            return;
+        }
+        if (State().destination == Destination::ColorTable && byte == ';') {
+            CommitColour();
+            return;
+        }
+        if (State().destination == Destination::FontTable && byte == ';') {
+            CommitFontName();
+            return;
+        }
+        AddCharacter(Cp1252ToUnicode(byte));
+    }
+
+    void ApplyControlWord(const ControlWord& word) {
+        const std::string_view name = word.name;
+        const int n = word.parameter;
+        const bool on = !word.hasParameter || n != 0;
+        CharacterState& chars = State().characters;
+        ParagraphState& paragraph = State().paragraph;
+
+        if (name == "rtf") {
+            sawDocumentGroup_ = sawDocumentGroup_ || stack_.size() == 2;
+        } else if (name == "par" || name == "sect" || name == "page") {
+            EndParagraph();
+        } else if (name == "line") {
+            AddCharacter(u'\u2028');
+        } else if (name == "tab") {
+            AddCharacter(u'\t');
+        } else if (name == "u") {
+            AddUnicode(n);
+        } else if (name == "uc") {
+            State().unicodeFallback = std::clamp(n, 0, 16);
+        } else if (name == "deff") {
+            defaultFont_ = n;
+        } else if (name == "fonttbl") {
+            SetDestination(Destination::FontTable);
+        } else if (name == "colortbl") {
+            SetDestination(Destination::ColorTable);
+        } else if (IsSkippedDestination(name)) {
+            SetDestination(Destination::Skip);
+        } else if (State().destination == Destination::FontTable) {
+            if (name == "f") {
+                tableFont_ = n;
+            }
+        } else if (State().destination == Destination::ColorTable) {
+            const int component = std::clamp(n, 0, 255);
+            if (name == "red") {
+                tableColour_.setRed(component);
+                tableColourSet_ = true;
+            } else if (name == "green") {
+                tableColour_.setGreen(component);
+                tableColourSet_ = true;
+            } else if (name == "blue") {
+                tableColour_.setBlue(component);
+                tableColourSet_ = true;
+            }
+        } else if (name == "plain") {
+            ChangeCharacters([&] { chars = CharacterState{}; });
+        } else if (name == "b") {
+            ChangeCharacters([&] { chars.bold = on; });
+        } else if (name == "i") {
+            ChangeCharacters([&] { chars.italic = on; });
+        } else if (name == "ul" || name == "ulw" || name == "uld" || name == "uldb") {
+            ChangeCharacters([&] { chars.underline = on; });
+        } else if (name == "ulnone") {
+            ChangeCharacters([&] { chars.underline = false; });
+        } else if (name == "fs") {
+            ChangeCharacters([&] { chars.halfPoints = n > 0 ? std::min(n, kMaxHalfPoints) : 0; });
+        } else if (name == "f") {
+            ChangeCharacters([&] { chars.font = n; });
+        } else if (name == "cf") {
+            ChangeCharacters([&] { chars.colour = n; });
+        } else if (name == "pard") {
+            paragraph = ParagraphState{};
+        } else if (name == "ql") {
+            paragraph.alignment = Qt::AlignLeft;
+        } else if (name == "qr") {
+            paragraph.alignment = Qt::AlignRight;
+        } else if (name == "qc") {
+            paragraph.alignment = Qt::AlignHCenter;
+        } else if (name == "qj") {
+            paragraph.alignment = Qt::AlignJustify;
+        } else if (name == "li") {
+            paragraph.leftIndent = n;
+        } else if (name == "ri") {
+            paragraph.rightIndent = n;
+        } else if (name == "fi") {
+            paragraph.firstIndent = n;
+        } else if (name == "sb") {
+            paragraph.spaceBefore = n;
+        } else if (name == "sa") {
+            paragraph.spaceAfter = n;
+        } else if (const char16_t symbol = NamedCharacter(name); symbol != 0) {
+            AddCharacter(symbol);
+        }
+        // Every other control word is skipped on its own.
+    }
+
+    static bool IsSkippedDestination(std::string_view name) {
+        static constexpr std::array<std::string_view, 25> kSkipped = {
+            "stylesheet", "info",       "pict",       "object",      "objdata",   "header",   "headerl",
+            "headerr",    "headerf",    "footer",     "footerl",     "footerr",   "footerf",  "footnote",
+            "ftnsep",     "ftnsepc",    "ftncn",      "listtable",   "listoverridetable", "revtbl",
+            "rsidtbl",    "generator",  "filetbl",    "themedata",   "fldinst",
+        };
+        return std::find(kSkipped.begin(), kSkipped.end(), name) != kSkipped.end();
+    }
+
+    static char16_t NamedCharacter(std::string_view name) {
+        if (name == "emdash") return u'\u2014';
+        if (name == "endash") return u'\u2013';
+        if (name == "bullet") return u'\u2022';
+        if (name == "lquote") return u'\u2018';
+        if (name == "rquote") return u'\u2019';
+        if (name == "ldblquote") return u'\u201C';
+        if (name == "rdblquote") return u'\u201D';
+        if (name == "emspace") return u'\u2003';
+        if (name == "enspace") return u'\u2002';
+        return 0;
+    }
+
+    template <typename Change>
+    void ChangeCharacters(Change change) {
+        FlushText();
+        change();
+    }
+
+    void SetDestination(Destination destination) {
+        FlushText();
+        State().destination = destination;
+    }
+
+    void AddUnicode(int value) {
+        if (value < 0) {
+            value += 65536; // written as a signed 16-bit number
+        }
+        const bool valid = value >= 0 && value <= 0xFFFF;
+        AddCharacter(valid ? char16_t(value) : u'\uFFFD');
+        pendingFallback_ = State().unicodeFallback;
+    }
+
+    // Collects one UTF-16 unit of the current destination, pairing surrogates and replacing lone ones.
+    void AddCharacter(char16_t unit) {
+        if (State().destination == Destination::Skip) {
+            return;
+        }
+        if (State().destination == Destination::ColorTable) {
+            return;
+        }
+        QString& target = State().destination == Destination::FontTable ? fontName_ : text_;
+        const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (low) {
+            if (pendingHighSurrogate_ != 0) {
+                target.append(QChar(pendingHighSurrogate_));
+                target.append(QChar(unit));
+                pendingHighSurrogate_ = 0;
+            } else {
+                target.append(QChar(u'\uFFFD'));
+            }
+            return;
+        }
+        DropLoneHighSurrogate(target);
+        if (high) {
+            pendingHighSurrogate_ = unit;
+        } else {
+            target.append(QChar(unit));
+        }
+    }
+
+    void DropLoneHighSurrogate(QString& target) {
+        if (pendingHighSurrogate_ != 0) {
+            target.append(QChar(u'\uFFFD'));
+            pendingHighSurrogate_ = 0;
+        }
+    }
+
+    void CommitColour() {
+        colours_.push_back(tableColourSet_ ? tableColour_ : QColor());
+        tableColour_ = QColor(0, 0, 0);
+        tableColourSet_ = false;
+    }
+
+    void CommitFontName() {
+        DropLoneHighSurrogate(fontName_);
+        fonts_.insert(tableFont_, fontName_.trimmed());
+        fontName_.clear();
+    }
+
+    void FlushText() {
+        DropLoneHighSurrogate(text_);
+        if (text_.isEmpty()) {
+            return;
+        }
+        cursor_.insertText(text_, CharFormat());
+        text_.clear();
+    }
+
+    void EndParagraph() {
+        if (State().destination != Destination::Text) {
+            return;
+        }
+        FlushText();
+        const QTextCharFormat characters = CharFormat();
+        cursor_.setBlockFormat(BlockFormat());
+        if (cursor_.block().length() <= 1) {
+            cursor_.setBlockCharFormat(characters); // an empty line takes the height of its font
+        }
+        cursor_.insertBlock(BlockFormat(), characters);
+    }
+
+    QTextCharFormat CharFormat() const {
+        const CharacterState& chars = stack_.back().characters;
+        QTextCharFormat format;
+        format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
+        format.setFontItalic(chars.italic);
+        format.setFontUnderline(chars.underline);
+        if (chars.halfPoints > 0) {
+            format.setFontPointSize(chars.halfPoints / 2.0);
+        }
+        const auto font = fonts_.constFind(chars.font >= 0 ? chars.font : defaultFont_);
+        if (font != fonts_.constEnd() && !font->isEmpty()) {
+            format.setFontFamilies({*font});
+        }
+        if (chars.colour > 0 && chars.colour < int(colours_.size()) && colours_[chars.colour].isValid()) {
+            format.setForeground(colours_[chars.colour]);
+        }
+        return format;
+    }
+
+    QTextBlockFormat BlockFormat() const {
+        const ParagraphState& paragraph = stack_.back().paragraph;
+        QTextBlockFormat format;
+        format.setAlignment(paragraph.alignment);
+        format.setLeftMargin(paragraph.leftIndent / kTwipsPerPixel);
+        format.setRightMargin(paragraph.rightIndent / kTwipsPerPixel);
+        format.setTextIndent(paragraph.firstIndent / kTwipsPerPixel);
+        format.setTopMargin(paragraph.spaceBefore / kTwipsPerPixel);
+        format.setBottomMargin(paragraph.spaceAfter / kTwipsPerPixel);
+        return format;
+    }
+
+    static bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+    static int HexValue(char c) {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+    }
+
+    std::string_view input_;
+    std::size_t position_ = 0;
+    QTextCursor cursor_;
+    std::vector<GroupState> stack_;
+    int overflowDepth_ = 0;
+    bool sawDocumentGroup_ = false;
+    bool finished_ = false;
+    int pendingFallback_ = 0;
+    char16_t pendingHighSurrogate_ = 0;
+    QString text_;
+    int defaultFont_ = 0;
+    QHash<int, QString> fonts_;
+    int tableFont_ = 0;
+    QString fontName_;
+    std::vector<QColor> colours_;
+    QColor tableColour_{0, 0, 0};
+    bool tableColourSet_ = false;
+};
+
+} // namespace
+
+void ReadRtf(const QByteArray& rtf, QTextDocument& document) {
+    document.clear();
+    RtfParser parser(rtf, document);
+    parser.Parse();
+}
+
+} // namespace vartel
