@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${FUZZ_SECONDS:-60}
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARTEL_FUZZ=ON \
+  -DVARTEL_BUILD_TESTS=OFF -DVARTEL_BUILD_BENCH=OFF >/dev/null
+targets=(parameter_commit_fuzz rtf_reader_fuzz)
+cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}"
+status=0
+for t in "${targets[@]}"; do
+  exe=$(find build-fuzz -type f -name "$t" -perm -u+x | head -n1)
+  corpus=build-fuzz/corpus-$t
+  mkdir -p "$corpus"
+  echo "== $t for ${seconds}s"
+  if "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$corpus" \
+      >"build-fuzz/$t.log" 2>&1; then
+    grep -E 'stat::number_of_executed_units|Done' "build-fuzz/$t.log" | tail -n 2
+  else
+    tail -n 40 "build-fuzz/$t.log"; echo "$t FAILED"; status=1
+  fi
+done
+exit $status
