@@ -67,8 +67,6 @@ std::string EncodeJpeg(const QImage& image, int quality, std::string& out)
         const uchar* line = rgb.constScanLine(y);
         std::copy(line, line + rgb.width() * 3, pixels.begin() + static_cast<std::ptrdiff_t>(y) * rgb.width() * 3);
     }
-    if (rgb.width() > JPEG_MAX_DIMENSION || rgb.height() > JPEG_MAX_DIMENSION)
-        return "The picture is too large for a JPEG file";
     // Our own buffer, larger than any quality-100 result, so jpeg_mem_dest never needs to replace it:
     // a replaced buffer is not handed back when compression fails.
     const unsigned long capacity = static_cast<unsigned long>(pixels.size()) * 2 + 65536;

@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
@@ -52,7 +53,16 @@ std::string DrawSvg(const ViewSource& view, std::string& out)
         view.draw(canvas, VectorScale);
     }
     painter.end();
-    out = bytes.toStdString();
+    // QSvgGenerator gives the size in millimetres, which readers turn back into pixels at their own
+    // resolution; the picture is meant in pixels, one per unit of its view box.
+    QString text = QString::fromUtf8(bytes);
+    static const QRegularExpression sizeInMillimetres(
+        QStringLiteral("width=\"[0-9.e+]+mm\" height=\"[0-9.e+]+mm\""));
+    const QRegularExpressionMatch size = sizeInMillimetres.match(text);
+    if (size.hasMatch())
+        text.replace(size.capturedStart(), size.capturedLength(),
+                     QStringLiteral("width=\"%1\" height=\"%2\"").arg(width).arg(height));
+    out = text.toStdString();
     return {};
 }
 

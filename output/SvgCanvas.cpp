@@ -30,9 +30,10 @@ QPen SvgCanvas::CurrentPen() const
     const int width = EffectivePenWidth(pen);
     QPen result(ToQColor(pen.color));
     result.setWidth(width);
-    result.setJoinStyle(Qt::RoundJoin);
-    // Wide pens have round ends like the screen's; a 1-pixel line stops at its last pixel.
+    // Wide pens have round ends and corners like the screen's; a 1-pixel line stops at its last pixel and
+    // an outline of 1 pixel has square corners.
     result.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
+    result.setJoinStyle(width > 1 ? Qt::RoundJoin : Qt::MiterJoin);
     if (pen.style == PenStyle::Dot) {
         // In pen widths: 3 on, 3 off for a 1-pixel pen; round dots every two widths for a wide one.
         result.setDashPattern(width > 1 ? QList<qreal>{0.001, 2.0} : QList<qreal>{3.0, 3.0});
