@@ -68,7 +68,10 @@ bool TFloatEdit::Accepts(QChar typed) const
 void TFloatEdit::keyPressEvent(QKeyEvent* event)
 {
     const QString typed = event->text();
-    if (typed.size() == 1) {
+    // Shortcuts with Ctrl (the clipboard, undo, select all) insert nothing and pass.
+    const bool shortcut = event->modifiers().testFlag(Qt::ControlModifier) &&
+                          !event->modifiers().testFlag(Qt::AltModifier);
+    if (typed.size() == 1 && !shortcut) {
         const QChar c = typed.front();
         // The separator is refused when the text holds one, even when typing would replace it.
         const bool secondSeparator = QString(c) == DecimalSeparator() && text().contains(DecimalSeparator());

@@ -20,7 +20,10 @@ void WholeNumberEdit::CutToMaxDigits()
 void WholeNumberEdit::keyPressEvent(QKeyEvent* event)
 {
     const QString typed = event->text();
-    if (typed.size() == 1) {
+    // Shortcuts with Ctrl (the clipboard, undo, select all) insert nothing and pass.
+    const bool shortcut = event->modifiers().testFlag(Qt::ControlModifier) &&
+                          !event->modifiers().testFlag(Qt::AltModifier);
+    if (typed.size() == 1 && !shortcut) {
         const QChar c = typed.front();
         const bool control = c.unicode() < 32;
         if (!control && !(c >= u'0' && c <= u'9')) {

@@ -1,0 +1,178 @@
+// The driver: the Start button's states, step mode, the speed table, automatic pauses and the end.
+#include "WindowFixture.h"
+
+#include "model/SpeedDelays.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace vartel::test {
+namespace {
+
+const QString InvestigateText = QStringLiteral(
+    "Investigate the past:  Move the mouse in the population graph.     Freeze the moment in time: Click the mouse.");
+
+using Driver = WindowTest;
+
+TEST_F(Driver, StartPauseContinueFollowTheCaption)
+{
+    form->StartButton->click();
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Pause"));
+    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Pause simulation"));
+    EXPECT_TRUE(S().Running);
+    EXPECT_TRUE(form->Memo1->text().isEmpty()) << "a click that runs empties Memo1";
+    ASSERT_TRUE(RunUntil([this] { return S().Year >= 3; })) << "years advance while running";
+
+    form->StartButton->click();
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Stop the pause, continue the simulation"));
+    EXPECT_FALSE(S().Running);
+    EXPECT_EQ(form->Memo1->text(), InvestigateText) << "a pausing click shows the instruction";
+    const int pausedAt = S().Year;
+    QTest::qWait(50);
+    EXPECT_EQ(S().Year, pausedAt) << "no year is computed while paused";
+    EXPECT_EQ(form->clock->text(), QString::number(pausedAt)) << "the year field shows the year";
+    EXPECT_EQ(form->Popmeter->text(),
+              QString::number(static_cast<long long>(std::llround(S().PopHistory[static_cast<std::size_t>(pausedAt)]))))
+        << "the population field shows the year's population";
+
+    form->StartButton->click();
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Pause")) << "Continue runs again";
+    ASSERT_TRUE(RunUntil([&] { return S().Year > pausedAt; }));
+}
+
+TEST_F(Driver, StartAtYearZeroCapturesTheStartValuesOnly)
+{
+    Enter(form->BImeter, QStringLiteral("2.5"));
+    form->StartButton->click();
+    EXPECT_DOUBLE_EQ(S().StartParams[0], 2.5) << "birth index captured at year 0";
+    EXPECT_EQ(S().StartStableLevel, 200000);
+    ASSERT_TRUE(RunUntil([this] { return S().Year >= 1; }));
+    form->StartButton->click(); // pause
+    Enter(form->BImeter, QStringLiteral("4"));
+    form->StartButton->click(); // continue at a later year
+    EXPECT_DOUBLE_EQ(S().StartParams[0], 2.5) << "a click at a later year does not capture";
+}
+
+TEST_F(Driver, StepModeAdvancesExactlyOneYearPerClick)
+{
+    form->TrackBar1->setValue(0); // one second per year: step mode must not wait for it
+    form->CheckBox1->click();
+    ASSERT_TRUE(RunUntil([this] { return form->StartButton->text() == QLatin1String("Step"); }))
+        << "checking the box shows Step at the next idle call";
+    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("One step"));
+    EXPECT_EQ(form->focusWidget(), form->StartButton) << "the box gives StartButton the focus";
+    for (int click = 1; click <= 3; ++click) {
+        form->StartButton->click();
+        ASSERT_TRUE(RunUntil([this] { return !S().Running; })) << "the step ends by itself";
+        EXPECT_EQ(S().Year, click) << "exactly one year per click";
+        EXPECT_EQ(form->StartButton->text(), QStringLiteral("Step"));
+    }
+    QTest::qWait(30);
+    EXPECT_EQ(S().Year, 3) << "no year without a click";
+
+    form->CheckBox1->click();
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue")) << "unchecked after year 0: Continue";
+    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Stop the pause, continue the simulation"));
+    EXPECT_FALSE(S().Running) << "unchecking does not start the run";
+}
+
+TEST_F(Driver, UncheckingStepModeAtYearZeroShowsStart)
+{
+    form->CheckBox1->click();
+    ASSERT_TRUE(RunUntil([this] { return form->StartButton->text() == QLatin1String("Step"); }));
+    form->CheckBox1->click();
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Start"));
+    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Start simulation"));
+}
+
+TEST_F(Driver, SpeedSliderSetsTheMinimumTimePerYear)
+{
+    const int expected[] = {1000, 100, 30, 1, 0};
+    for (int position = 4; position >= 0; --position) {
+        form->TrackBar1->setValue(position);
+        EXPECT_DOUBLE_EQ(S().StepDelay, expected[position]) << "position " << position;
+        EXPECT_EQ(SpeedDelayFor(position), expected[position]);
+    }
+}
+
+TEST_F(Driver, SlowestSpeedWaitsWithoutBlockingTheWindow)
+{
+    form->TrackBar1->setValue(0);
+    form->StartButton->click();
+    ASSERT_TRUE(RunUntil([this] { return S().Year >= 1; }));
+    // The rest of the second is waited for with the event loop running: a click is handled at once.
+    QTest::qWait(20);
+    EXPECT_EQ(S().Year, 1) << "at 1000 ms per year the next year has not begun";
+    form->StartButton->click();
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue")) << "the pause is handled during the wait";
+    QTest::qWait(1100);
+    EXPECT_EQ(S().Year, 1) << "a pause during the wait stops the run after the year";
+}
+
+TEST_F(Driver, EndAtYear3000)
+{
+    RunToEndAtFullSpeed();
+    EXPECT_EQ(S().Year, 3000);
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Start"));
+    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Pause simulation")) << "the hint is left as it was";
+    EXPECT_FALSE(form->EpiButton->isEnabled() || form->OneButton->isEnabled() || form->ImmButton->isEnabled())
+        << "incident buttons disabled at the end";
+    EXPECT_EQ(form->focusWidget(), form->Newbutton) << "focus on New";
+    EXPECT_EQ(form->Memo1->text(), InvestigateText);
+
+    form->StartButton->click();
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Pause")) << "until the next idle call";
+    ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
+    EXPECT_EQ(S().Year, 3000) << "no year after 3000";
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Start"));
+
+    form->Newbutton->click();
+    EXPECT_EQ(S().Year, 0) << "New returns to year 0";
+    EXPECT_TRUE(form->EpiButton->isEnabled()) << "the reset enables the incident buttons";
+    EXPECT_EQ(form->focusWidget(), form->StartButton) << "New gives the focus to Start";
+}
+
+TEST_F(Driver, RealisticMediumPausesAtStageAWithSoundOff)
+{
+    form->RadioButtons[6]->click();
+    form->CheckBox2->click();
+    form->CheckBox4->click(); // sound off: the pause must still happen
+    ASSERT_FALSE(form->CheckBox4->isChecked());
+    platform.waves.clear();
+    RunToEndAtFullSpeed();
+    EXPECT_LT(S().Year, 3000) << "paused before the end";
+    EXPECT_TRUE(S().StageReached[0]) << "stage A reached";
+    EXPECT_EQ(S().Stages[1].Year, S().Year - 1) << "the pause follows the step that reached A";
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Pause simulation")) << "automatic pause keeps the hint";
+    EXPECT_TRUE(form->Paper->toPlainText().startsWith(QStringLiteral("Point A:"))) << "the board announces A";
+    EXPECT_TRUE(platform.waves.empty()) << "no sound with the sound box unchecked";
+}
+
+TEST_F(Driver, AlarmPlaysTheLetopSoundWhenTheBoxIsChecked)
+{
+    form->CheckBox2->click();
+    platform.waves.clear();
+    form->RadioButtons[6]->click(); // the reset posts the stone-age text with an alarm
+    ASSERT_FALSE(platform.waves.empty()) << "an alarm plays the sound";
+    EXPECT_EQ(platform.waves.front(), QStringLiteral(":/LETOP"));
+}
+
+TEST_F(Driver, IncidentButtonStartsTheCountdown)
+{
+    form->EpiButton->click();
+    EXPECT_EQ(form->Aftelklok->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->Aftelklok->palette().color(QPalette::Text), QColor(255, 0, 0)) << "red while running";
+    EXPECT_FALSE(form->OneButton->isEnabled()) << "one incident at a time";
+    form->Newbutton->click();
+    EXPECT_EQ(form->Aftelklok->text(), QStringLiteral("00"));
+    EXPECT_EQ(form->Aftelklok->palette().color(QPalette::Text), QColor(128, 128, 128));
+}
+
+} // namespace
+} // namespace vartel::test

@@ -1,0 +1,39 @@
+#pragma once
+// A platform that answers no dialog and records what the window asked of it.
+#include "ui/Platform.h"
+
+#include <vector>
+
+namespace vartel::test {
+
+struct RecordedMessage {
+    QString caption;
+    QString text;
+    MessageIcon icon;
+};
+
+class RecordingPlatform final : public Platform {
+public:
+    void ShowMessage(QWidget*, const QString& caption, const QString& text, MessageIcon icon) override
+    {
+        messages.push_back({caption, text, icon});
+    }
+    QString AskSaveFileName(QWidget*, const FileDialogRequest& request) override
+    {
+        fileRequests.push_back(request);
+        return {};
+    }
+    void Beep() override { ++beeps; }
+    void PlayWave(const QString& resourcePath) override { waves.push_back(resourcePath); }
+    void OpenLink(const QString& link) override { links.push_back(link); }
+    std::uint64_t ClockSeed() override { return 20240601; }
+    bool PrinterInstalled() override { return false; }
+
+    std::vector<RecordedMessage> messages;
+    std::vector<FileDialogRequest> fileRequests;
+    std::vector<QString> waves;
+    std::vector<QString> links;
+    int beeps = 0;
+};
+
+} // namespace vartel::test

@@ -1,0 +1,88 @@
+#pragma once
+// The real main window, shown offscreen and active, with the recording platform installed.
+#include "RecordingPlatform.h"
+#include "ui/HintZone.h"
+#include "ui/ImageView.h"
+#include "ui/NumEdit.h"
+#include "ui/TForm1.h"
+#include "ui/WholeNumberEdit.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace vartel::test {
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InstallPlatform(&platform);
+        form = std::make_unique<TForm1>();
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get())) << "the main window should become active";
+        Pump();
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        InstallPlatform(nullptr);
+    }
+
+    SimulationState& S() { return form->model().S; }
+
+    static void Pump()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    // Handles events until `done` holds; false when it does not within a generous bound (a hang guard,
+    // not a speed check).
+    static bool RunUntil(const std::function<bool()>& done, int boundMs = 120000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done()) {
+            if (clock.elapsed() > boundMs)
+                return false;
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        }
+        return true;
+    }
+
+    // Types a new text into a field and presses Enter.
+    static void Enter(QLineEdit* field, const QString& text)
+    {
+        field->clear();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+
+    void RunToEndAtFullSpeed()
+    {
+        form->TrackBar1->setValue(4);
+        form->StartButton->click();
+        ASSERT_TRUE(RunUntil([this] { return !S().Running; })) << "the run should stop by itself";
+    }
+
+    RecordingPlatform platform;
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace vartel::test

@@ -1,0 +1,122 @@
+// History browsing in the window: the graph's mouse moves and clicks, the controls whose mouse moves show
+// the present again, and the effects of browsing on the pyramid, the fields and the board.
+#include "model/ModelHost.h"
+#include "model/Results.h"
+#include "model/Rounding.h"
+#include "ui/ImageView.h"
+#include "ui/TForm1.h"
+#include "views/HistoryBrowsing.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <string>
+
+namespace vartel {
+
+class WindowBrowsingEffects final : public BrowsingEffects {
+public:
+    explicit WindowBrowsingEffects(TForm1& window) : window_(window) {}
+
+    void ShowPastYear(int year) override
+    {
+        window_.DrawPyramidOnScreen(year);
+        ShowYearFromHistory(*window_.model_, year);
+    }
+
+    void ShowPresent() override
+    {
+        SimulationState& s = window_.model_->S;
+        const auto year = static_cast<std::size_t>(s.Year);
+        window_.DrawPyramidOnScreen(s.Year);
+        window_.host_->SetField(Field::Popmeter, std::to_string(RoundEvenToInt(s.PopHistory[year])));
+        window_.host_->SetField(Field::Clock, std::to_string(s.Year));
+        ShowResults(*window_.model_);
+        s.Board = BulletinState{s.BulletinTextHistory[year], s.BulletinColorHistory[year],
+                                s.BulletinFontColorHistory[year], s.BulletinFontSizeHistory[year]};
+        window_.host_->ShowBulletin(s.Board);
+    }
+
+    void SetAgeGraphButtonsEnabled(bool enabled) override
+    {
+        window_.BirthButton->setEnabled(enabled);
+        window_.DeathButton->setEnabled(enabled);
+        window_.lifebutton->setEnabled(enabled);
+    }
+
+    void ShowMemo(const std::string& text) override { window_.Memo1->setText(QString::fromStdString(text)); }
+
+private:
+    TForm1& window_;
+};
+
+namespace {
+
+// A mouse move on the window itself or on one of the restoring controls shows the present. Only a move
+// whose deepest widget under the mouse is the watched one counts: the labels, fields and buttons inside
+// a restoring group box do not restore, nor does the window behind the other controls.
+class RestoringMouseFilter final : public QObject {
+public:
+    explicit RestoringMouseFilter(TForm1& window) : QObject(&window), window_(window) {}
+
+    void Watch(QWidget* widget)
+    {
+        widget->setMouseTracking(true);
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseMove) {
+            auto* widget = static_cast<QWidget*>(watched);
+            const QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (widget->rect().contains(point) && widget->childAt(point) == nullptr)
+                window_.RestorePresent();
+        }
+        return false;
+    }
+
+private:
+    TForm1& window_;
+};
+
+} // namespace
+
+void TForm1::CreateBrowsing()
+{
+    browsingEffects_ = std::make_unique<WindowBrowsingEffects>(*this);
+    browsing_ = std::make_unique<HistoryBrowsing>(model_->S, *browsingEffects_);
+    host_->SetRestorePresent([this] { RestorePresent(); });
+}
+
+void TForm1::ConnectBrowsing()
+{
+    connect(Image2, &ImageView::MouseMoved, this, &TForm1::Image2MouseMove);
+    connect(Image2, &ImageView::Clicked, this, &TForm1::Image2Click);
+
+    auto* filter = new RestoringMouseFilter(*this);
+    for (QWidget* place : std::initializer_list<QWidget*>{
+             this, Image1, Map, GroupBox2, GroupBox4, GroupBox6, PopButton, BirthButton, DeathButton, lifebutton,
+             Inbutton, Outbutton, Button1, Button2, StartButton})
+        filter->Watch(place);
+}
+
+void TForm1::Image2MouseMove(int X, int Y)
+{
+    browsing_->MouseMove(X, Y);
+}
+
+void TForm1::Image2Click()
+{
+    browsing_->Click();
+}
+
+void TForm1::RestorePresent()
+{
+    if (browsing_)
+        browsing_->RestorePresent();
+}
+
+} // namespace vartel
