@@ -10,8 +10,8 @@ namespace vartel {
 
 std::string MetafileFaceName(const std::string& face)
 {
-    static const std::array<const char*, 6> known{"Times New Roman", "MS Sans Serif", "Courier New",
-                                                  "Courier",         "Arial",         "Liberation Serif"};
+    static const std::array<const char*, 5> known{"Times New Roman", "MS Sans Serif", "Courier New", "Courier",
+                                                  "Arial"};
     const QString wanted = QString::fromStdString(face);
     for (const char* name : known)
         if (wanted.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
