@@ -211,6 +211,9 @@ private:
             --pendingFallback_;
             return;
         }
+        if (value < 0x20 && value != '\t') {
+            return; // control bytes are no text
+        }
         AddCharacter(Cp1252ToUnicode(static_cast<unsigned char>(value)));
     }
 
@@ -252,7 +255,9 @@ private:
         } else if (name == "tab") {
             AddCharacter(u'\t');
         } else if (name == "u") {
-            AddUnicode(n);
+            if (word.hasParameter) {
+                AddUnicode(n);
+            }
         } else if (name == "uc") {
             State().unicodeFallback = std::clamp(n, 0, 16);
         } else if (name == "deff") {
@@ -360,7 +365,9 @@ private:
             value += 65536; // written as a signed 16-bit number
         }
         const bool valid = value >= 0 && value <= 0xFFFF;
-        AddCharacter(valid ? char16_t(value) : u'\uFFFD');
+        if (!valid || value >= 0x20 || value == '\t') { // control characters are no text
+            AddCharacter(valid ? char16_t(value) : u'\uFFFD');
+        }
         pendingFallback_ = State().unicodeFallback;
     }
 

@@ -1,0 +1,68 @@
+#pragma once
+// The help window, shown offscreen with a recording platform, and ways to find and click its lines.
+#include "help/DocumentLines.h"
+#include "help/TForm2.h"
+#include "tests/help/HelpPlatform.h"
+#include "tests/help/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextEdit>
+
+#include <memory>
+
+namespace vartel::test {
+
+inline const QStringList kChapterTitles = {
+    "1. Introduction", "2. Perform a simulation", "3. Population pyramid", "4. Graphs",
+    "5. The Vartel model", "6. Scenarios", "7. Parameters", "8. Incidents", "9. Results",
+    "10. Program information"};
+
+class HelpWindowTest : public ::testing::Test {
+protected:
+    explicit HelpWindowTest(bool printer = false) : installed_(printer) {}
+
+    void SetUp() override {
+        form = std::make_unique<TForm2>();
+        view = form->findChild<QTextEdit*>("RichEdit1");
+        ASSERT_NE(view, nullptr) << "the help window has a rich-text view named RichEdit1";
+        form->show();
+        QApplication::processEvents();
+    }
+
+    HelpPlatform& platform() { return installed_.platform; }
+    QPushButton* Button(const char* name) { return form->findChild<QPushButton*>(name); }
+    std::vector<DocumentLine> Lines() { return LayOutLines(*view->document()); }
+    int Scroll() { return view->verticalScrollBar()->value(); }
+    int CaretLine() { return LineOfPosition(Lines(), view->textCursor().position()); }
+    // The laid-out line shown at the top edge of the view.
+    int TopVisibleLine() { return LineOfPosition(Lines(), view->cursorForPosition(QPoint(40, 1)).position()); }
+
+    // A press of `button` a little inside the start of laid-out line `line`, which must be visible.
+    void PressOnLine(int line, Qt::MouseButton button = Qt::LeftButton, int x = 40) {
+        const std::vector<DocumentLine> lines = Lines();
+        ASSERT_LT(line, int(lines.size())) << "the document has a line " << line;
+        const int y = int(lines[line].top) - Scroll() + 3;
+        QTest::mouseClick(view->viewport(), button, {}, QPoint(x, y));
+    }
+
+    int LineWithText(const QString& text, int from = 0) {
+        const std::vector<DocumentLine> lines = Lines();
+        for (int i = from; i < int(lines.size()); ++i) {
+            if (lines[i].text == text) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    InstalledPlatform installed_;
+    std::unique_ptr<TForm2> form;
+    QTextEdit* view = nullptr;
+};
+
+} // namespace vartel::test

@@ -1,0 +1,191 @@
+// The help window: its fixed beginning, chapter links, copy, back to top, size rule and printer messages.
+#include "help/HelpGeometry.h"
+#include "tests/help/HelpWindowFixture.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QMimeData>
+#include <QTextDocumentFragment>
+
+namespace vartel::test {
+namespace {
+
+TEST_F(HelpWindowTest, WindowHasItsCaptionButtonsAndStartsHidden) {
+    TForm2 fresh;
+    EXPECT_FALSE(fresh.isVisible()) << "the help window is created hidden";
+    EXPECT_EQ(fresh.windowTitle(), "Vartel  -  Programme explanation") << "caption with two spaces around the dash";
+
+    const struct {
+        const char* name;
+        const char* caption;
+        int left;
+    } buttons[] = {{"Button1", "Copy to Clipboard", 6},
+                   {"Button2", "Print", 130},
+                   {"Button3", "Printer properties", 254},
+                   {"Button4", "Back to top", 378}};
+    for (const auto& expected : buttons) {
+        QPushButton* button = Button(expected.name);
+        ASSERT_NE(button, nullptr) << expected.name << " exists";
+        EXPECT_EQ(button->text(), expected.caption) << expected.name << " caption";
+        EXPECT_EQ(button->geometry(), QRect(expected.left, 4, 120, 24)) << expected.name << " placed on Panel1";
+        EXPECT_EQ(button->parentWidget()->objectName(), "Panel1") << expected.name << " lies on Panel1";
+    }
+    EXPECT_TRUE(view->isReadOnly()) << "the document cannot be edited";
+    EXPECT_EQ(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff) << "no horizontal scroll bar";
+    EXPECT_EQ(view->lineWrapMode(), QTextEdit::WidgetWidth) << "lines wrap at the window width";
+}
+
+TEST_F(HelpWindowTest, DocumentBeginsWithTitleEmptyLineAndTenSingleLineContentsEntries) {
+    ASSERT_TRUE(QFile::exists(":/Uitleg")) << "the help document is compiled in as :/Uitleg";
+    const std::vector<DocumentLine> lines = Lines();
+    ASSERT_GT(lines.size(), 200u) << "the document holds ten chapters of explanation";
+    EXPECT_EQ(lines[0].text, "Vartel     (Population Simulation)") << "line 0 is the title, five spaces";
+    EXPECT_EQ(lines[1].text, "") << "line 1 is empty";
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(lines[2 + i].text, kChapterTitles[i]) << "contents line " << 2 + i << " is one whole line";
+    }
+    EXPECT_EQ(lines[12].text, "") << "an empty line follows the contents";
+    EXPECT_FALSE(lines[13].text.isEmpty()) << "then the hint that a title can be clicked";
+    EXPECT_EQ(lines[14].text, "") << "and another empty line";
+    EXPECT_EQ(lines[15].text, kChapterTitles[0]) << "then the first chapter begins";
+
+    int previous = 15;
+    for (int i = 1; i < 10; ++i) {
+        const int heading = LineWithText(kChapterTitles[i], previous + 1);
+        EXPECT_GT(heading, previous) << "chapter heading \"" << kChapterTitles[i].toStdString() << "\" follows in order";
+        previous = heading;
+    }
+}
+
+TEST_F(HelpWindowTest, ContentsLinesStaySingleLinesInTheNarrowestWindow) {
+    form->resize(kHelpMinimumWidth, form->height());
+    QApplication::processEvents();
+    const std::vector<DocumentLine> lines = Lines();
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(lines[2 + i].text, kChapterTitles[i]) << "contents line " << 2 + i << " does not wrap at 300 px";
+    }
+}
+
+TEST_F(HelpWindowTest, ClickOnContentsLineBringsItsHeadingToTheTop) {
+    PressOnLine(5); // "4. Graphs"
+    const int heading = LineWithText("4. Graphs", 6);
+    ASSERT_GT(heading, 11) << "the chapter heading lies below the contents";
+    EXPECT_EQ(view->textCursor().position(), Lines()[heading].start) << "caret at the start of the heading";
+    EXPECT_FALSE(view->textCursor().hasSelection()) << "nothing is selected by the jump";
+    EXPECT_EQ(TopVisibleLine(), heading) << "the heading is the topmost visible line";
+}
+
+TEST_F(HelpWindowTest, EveryContentsLineJumpsToItsOwnHeading) {
+    for (int i = 0; i < 10; ++i) {
+        Button("Button4")->click();
+        PressOnLine(2 + i);
+        const int heading = LineWithText(kChapterTitles[i], 12);
+        EXPECT_EQ(CaretLine(), heading) << "contents line " << 2 + i << " puts the caret on its heading";
+        if (Scroll() < view->verticalScrollBar()->maximum()) {
+            EXPECT_EQ(TopVisibleLine(), heading) << "heading " << i + 1 << " scrolled to the top";
+        } else {
+            EXPECT_LE(TopVisibleLine(), heading) << "near the end the view stops at the end of the document";
+        }
+    }
+}
+
+TEST_F(HelpWindowTest, ClicksOutsideTheContentsOnlyPlaceTheCaret) {
+    const int hint = 13;
+    const int chapterLine = LineWithText(kChapterTitles[0], 12) + 1;
+    for (int line : {0, 1, hint, 14, chapterLine}) {
+        Button("Button4")->click();
+        PressOnLine(line);
+        EXPECT_EQ(Scroll(), 0) << "a click on line " << line << " does not scroll";
+        EXPECT_EQ(CaretLine(), line) << "a click on line " << line << " places the caret on it";
+    }
+}
+
+TEST_F(HelpWindowTest, ChapterLineWithTheSameTextAsAHeadingDoesNotJump) {
+    const int heading = LineWithText("4. Graphs", 12);
+    view->verticalScrollBar()->setValue(int(Lines()[heading].top));
+    const int scrolled = Scroll();
+    PressOnLine(heading);
+    EXPECT_EQ(Scroll(), scrolled) << "a click on a chapter heading is not a link";
+    EXPECT_EQ(CaretLine(), heading) << "the caret is placed on the heading clicked";
+}
+
+TEST_F(HelpWindowTest, BackToTopShowsTheTitleAgain) {
+    PressOnLine(8); // "7. Parameters"
+    ASSERT_GT(Scroll(), 0) << "the jump scrolled down";
+    Button("Button4")->click();
+    EXPECT_EQ(Scroll(), 0) << "the view is back at the top";
+    EXPECT_EQ(view->textCursor().position(), 0) << "the caret is at the start of the document";
+    EXPECT_EQ(TopVisibleLine(), 0) << "the title line is visible at the top";
+}
+
+TEST_F(HelpWindowTest, CopyWithoutSelectionCopiesTheWholeDocumentAndKeepsTheCaret) {
+    PressOnLine(13);
+    const int caret = view->textCursor().position();
+    const int scroll = Scroll();
+    Button("Button1")->click();
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr) << "something was copied";
+    EXPECT_EQ(copied->text(), view->document()->toPlainText()) << "the whole document as plain text";
+    EXPECT_TRUE(copied->hasHtml()) << "and as formatted text";
+    EXPECT_TRUE(copied->html().contains("Program information")) << "the formatted copy holds the last chapter";
+    EXPECT_EQ(view->textCursor().position(), caret) << "the caret stays where it was";
+    EXPECT_FALSE(view->textCursor().hasSelection()) << "no selection is left behind";
+    EXPECT_EQ(Scroll(), scroll) << "the view does not scroll";
+}
+
+TEST_F(HelpWindowTest, CopyWithSelectionCopiesOnlyTheSelectionAndRestoresIt) {
+    QTextCursor selection(view->document());
+    selection.setPosition(Lines()[5].start + 3);
+    selection.setPosition(Lines()[5].start, QTextCursor::KeepAnchor); // selected backwards
+    view->setTextCursor(selection);
+    Button("Button1")->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), "4. ") << "only the selected characters are copied";
+    EXPECT_EQ(view->textCursor().anchor(), selection.anchor()) << "selection anchor restored";
+    EXPECT_EQ(view->textCursor().position(), selection.position()) << "selection end restored";
+}
+
+TEST_F(HelpWindowTest, CloseHidesAndShowingAgainKeepsThePlace) {
+    PressOnLine(10); // "9. Results"
+    const int scroll = Scroll();
+    const int caret = view->textCursor().position();
+    form->close();
+    EXPECT_FALSE(form->isVisible()) << "closing hides the window";
+    form->show();
+    QApplication::processEvents();
+    EXPECT_EQ(Scroll(), scroll) << "the document is shown where it was left";
+    EXPECT_EQ(view->textCursor().position(), caret) << "the caret is where it was";
+}
+
+TEST(HelpGeometry, FollowsTheScreenWithinItsLimits) {
+    EXPECT_EQ(HelpWindowGeometry(QSize(1920, 1080)), QRect(40, 10, 900, 980)) << "1920 x 1080: 900 x 980 at (40, 10)";
+    EXPECT_EQ(HelpWindowGeometry(QSize(800, 600)).width(), 730) << "800 wide: 730";
+    EXPECT_EQ(HelpWindowGeometry(QSize(970, 768)).width(), 900) << "970 wide: exactly the 900 maximum";
+    EXPECT_EQ(HelpWindowGeometry(QSize(320, 240)).width(), 300) << "never narrower than 300";
+}
+
+TEST_F(HelpWindowTest, IsPlacedByTheScreenAndWidenedBackTo300) {
+    const QRect expected = HelpWindowGeometry(QGuiApplication::primaryScreen()->size());
+    TForm2 fresh;
+    EXPECT_EQ(fresh.pos(), QPoint(40, 10)) << "placed at (40, 10)";
+    EXPECT_EQ(fresh.size(), expected.size()) << "sized by the screen";
+    form->resize(200, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(form->width(), 300) << "a window made narrower than 300 is widened back";
+}
+
+TEST_F(HelpWindowTest, NoPrinterAtStartGivesTheMessageForPrintAndPrinterProperties) {
+    EXPECT_FALSE(form->PrinterAvailable()) << "no printer was installed";
+    platform().SetPrinter(true); // installed while the program runs: not looked at again
+    Button("Button2")->click();
+    Button("Button3")->click();
+    ASSERT_EQ(platform().messages.size(), 2u) << "each button shows one message";
+    for (const ShownMessage& message : platform().messages) {
+        EXPECT_EQ(message.caption, "Error") << "caption";
+        EXPECT_EQ(message.text, "No printer is connected") << "text";
+        EXPECT_EQ(message.icon, MessageIcon::None) << "no icon";
+    }
+    EXPECT_TRUE(form->PrintPageRect().isNull()) << "no page rectangle without a printer";
+}
+
+} // namespace
+} // namespace vartel::test
