@@ -1,0 +1,177 @@
+// The browsing rules without a window: the past-point test and every row of the state table.
+#include "views/HistoryBrowsing.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vartel::test {
+namespace {
+
+struct RecordingEffects final : BrowsingEffects {
+    void ShowPastYear(int year) override { shownYears.push_back(year); }
+    void ShowPresent() override { ++presents; }
+    void SetAgeGraphButtonsEnabled(bool enabled) override { buttons = enabled; }
+    void ShowMemo(const std::string& text) override { memos.push_back(text); }
+
+    std::vector<int> shownYears;
+    int presents = 0;
+    std::optional<bool> buttons; // last state set, if any
+    std::vector<std::string> memos;
+};
+
+SimulationState PausedAt(int year)
+{
+    SimulationState s;
+    s.Year = year;
+    s.GraphMode = 1;
+    return s;
+}
+
+TEST(PastPoint, YearZeroHasOnlyColumn90)
+{
+    const auto s = std::make_unique<SimulationState>(PausedAt(0));
+    EXPECT_TRUE(IsPastPoint(*s, 90, 50)) << "column 90 is year 0";
+    EXPECT_FALSE(IsPastPoint(*s, 91, 50)) << "column 91 is year 4, not reached at year 0";
+    EXPECT_FALSE(IsPastPoint(*s, 89, 50)) << "columns left of 90 are the scale";
+}
+
+TEST(PastPoint, FullRunHasColumns90To839)
+{
+    const auto s = std::make_unique<SimulationState>(PausedAt(MaxYear));
+    for (int x = 90; x < 840; ++x)
+        EXPECT_TRUE(IsPastPoint(*s, x, 50)) << "column " << x << " is a past point at year 3000";
+    EXPECT_FALSE(IsPastPoint(*s, 840, 50)) << "column 840 (year 3000) is outside the browsing area";
+    EXPECT_EQ(BrowseYearAt(839), 2996) << "the last column shows year 2996";
+    EXPECT_EQ(BrowseYearAt(90), 0);
+}
+
+TEST(PastPoint, ColumnOfTheCurrentYearCountsOthersDoNot)
+{
+    const auto s = std::make_unique<SimulationState>(PausedAt(101));
+    EXPECT_TRUE(IsPastPoint(*s, 115, 50)) << "column 115 is year 100 <= 101";
+    EXPECT_FALSE(IsPastPoint(*s, 116, 50)) << "column 116 is year 104 > 101";
+}
+
+TEST(PastPoint, RowsStrictlyBetween6And146)
+{
+    const auto s = std::make_unique<SimulationState>(PausedAt(MaxYear));
+    EXPECT_FALSE(IsPastPoint(*s, 100, 6)) << "row 6 is the frame";
+    EXPECT_TRUE(IsPastPoint(*s, 100, 7));
+    EXPECT_TRUE(IsPastPoint(*s, 100, 145));
+    EXPECT_FALSE(IsPastPoint(*s, 100, 146)) << "row 146 is the frame";
+}
+
+TEST(PastPoint, NeitherWhileRunningNorInTheAgeGraphs)
+{
+    auto s = std::make_unique<SimulationState>(PausedAt(MaxYear));
+    s->Running = true;
+    EXPECT_FALSE(IsPastPoint(*s, 100, 50)) << "no browsing while the years run";
+    s->Running = false;
+    for (int mode : {2, 3, 4}) {
+        s->GraphMode = mode;
+        EXPECT_FALSE(IsPastPoint(*s, 100, 50)) << "graph mode " << mode << " has no past points";
+    }
+}
+
+enum class Event { PastPoint, GraphNotPast, RestoringPlace, Click, StartOrReset };
+enum class Buttons { Untouched, Disabled, Enabled };
+
+struct Row {
+    const char* name;
+    bool browsing, frozen;
+    Event event;
+    bool browsingAfter, frozenAfter;
+    bool showsPast;    // the year under the mouse is shown
+    bool showsPresent; // the present is restored
+    Buttons buttons;
+    const char* memo; // nullptr: Memo1 untouched
+};
+
+constexpr int PastColumn = 100; // year 40
+constexpr int ShownYear = 40;
+
+// clang-format off
+const Row Rows[] = {
+    {"idle_past_point",        false, false, Event::PastPoint,      true,  false, true,  false, Buttons::Disabled,  nullptr},
+    {"idle_graph_not_past",    false, false, Event::GraphNotPast,   false, false, false, false, Buttons::Untouched, nullptr},
+    {"idle_restoring_place",   false, false, Event::RestoringPlace, false, false, false, false, Buttons::Untouched, nullptr},
+    {"idle_click",             false, false, Event::Click,          false, false, false, false, Buttons::Untouched, nullptr},
+    {"idle_start",             false, false, Event::StartOrReset,   false, false, false, false, Buttons::Untouched, nullptr},
+    {"browsing_past_point",    true,  false, Event::PastPoint,      true,  false, true,  false, Buttons::Disabled,  nullptr},
+    {"browsing_graph_not_past",true,  false, Event::GraphNotPast,   false, false, false, true,  Buttons::Enabled,   nullptr},
+    {"browsing_restoring",     true,  false, Event::RestoringPlace, false, false, false, true,  Buttons::Enabled,   nullptr},
+    {"browsing_click",         true,  false, Event::Click,          true,  true,  false, false, Buttons::Untouched, FrozenMessage},
+    {"browsing_start",         true,  false, Event::StartOrReset,   false, false, false, true,  Buttons::Enabled,   nullptr},
+    {"frozen_past_point",      true,  true,  Event::PastPoint,      true,  true,  false, false, Buttons::Disabled,  nullptr},
+    {"frozen_graph_not_past",  true,  true,  Event::GraphNotPast,   true,  true,  false, false, Buttons::Untouched, nullptr},
+    {"frozen_restoring",       true,  true,  Event::RestoringPlace, false, true,  false, false, Buttons::Untouched, nullptr},
+    {"frozen_click",           true,  true,  Event::Click,          true,  false, false, false, Buttons::Untouched, InvestigateMessage},
+    {"frozen_start",           true,  true,  Event::StartOrReset,   false, false, false, true,  Buttons::Enabled,   nullptr},
+    {"away_past_point",        false, true,  Event::PastPoint,      true,  true,  false, false, Buttons::Disabled,  nullptr},
+    {"away_graph_not_past",    false, true,  Event::GraphNotPast,   false, true,  false, false, Buttons::Untouched, nullptr},
+    {"away_restoring",         false, true,  Event::RestoringPlace, false, true,  false, false, Buttons::Untouched, nullptr},
+    {"away_click",             false, true,  Event::Click,          false, false, false, false, Buttons::Untouched, InvestigateMessage},
+    {"away_start",             false, true,  Event::StartOrReset,   false, false, false, false, Buttons::Untouched, nullptr},
+};
+// clang-format on
+
+class StateTable : public ::testing::TestWithParam<Row> {};
+
+TEST_P(StateTable, EventGivesTheRowsEffects)
+{
+    const Row& row = GetParam();
+    auto s = std::make_unique<SimulationState>(PausedAt(200));
+    s->Browsing = row.browsing;
+    s->Frozen = row.frozen;
+    s->BrowseYear = 120; // the moment on display before the event
+    RecordingEffects effects;
+    HistoryBrowsing browsing(*s, effects);
+
+    switch (row.event) {
+    case Event::PastPoint: browsing.MouseMove(PastColumn, 50); break;
+    case Event::GraphNotPast: browsing.MouseMove(845, 50); break;
+    case Event::RestoringPlace: browsing.RestorePresent(); break;
+    case Event::Click: browsing.Click(); break;
+    case Event::StartOrReset:
+        s->Frozen = false; // the start button and the reset clear it before restoring
+        browsing.RestorePresent();
+        break;
+    }
+
+    EXPECT_EQ(s->Browsing, row.browsingAfter) << "Browsing after the event";
+    EXPECT_EQ(s->Frozen, row.frozenAfter) << "Frozen after the event";
+    if (row.showsPast) {
+        EXPECT_EQ(effects.shownYears, std::vector<int>{ShownYear}) << "the year under the mouse is shown";
+        EXPECT_EQ(s->BrowseYear, ShownYear) << "BrowseYear follows the mouse";
+    } else {
+        EXPECT_TRUE(effects.shownYears.empty()) << "no past year is shown";
+        EXPECT_EQ(s->BrowseYear, 120) << "the moment on display is kept";
+    }
+    EXPECT_EQ(effects.presents, row.showsPresent ? 1 : 0) << "restores of the present";
+    switch (row.buttons) {
+    case Buttons::Untouched: EXPECT_FALSE(effects.buttons.has_value()) << "age-graph buttons untouched"; break;
+    case Buttons::Disabled: EXPECT_EQ(effects.buttons, false) << "age-graph buttons disabled"; break;
+    case Buttons::Enabled: EXPECT_EQ(effects.buttons, true) << "age-graph buttons enabled"; break;
+    }
+    if (row.memo == nullptr)
+        EXPECT_TRUE(effects.memos.empty()) << "Memo1 untouched";
+    else
+        EXPECT_EQ(effects.memos, std::vector<std::string>{row.memo}) << "Memo1 message";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, StateTable, ::testing::ValuesIn(Rows),
+                         [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
+
+TEST(BrowsingMessages, SpacingAsShownToTheUser)
+{
+    EXPECT_STREQ(InvestigateMessage, "Investigate the past:  Move the mouse in the population graph.     "
+                                     "Freeze the moment in time: Click the mouse.");
+    EXPECT_STREQ(FrozenMessage, "The moment in time is frozen.     Release: Click the mouse within the graph.");
+}
+
+} // namespace
+} // namespace vartel::test

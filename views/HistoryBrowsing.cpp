@@ -1,0 +1,53 @@
+#include "views/HistoryBrowsing.h"
+
+namespace vartel {
+
+const char* const InvestigateMessage =
+    "Investigate the past:  Move the mouse in the population graph.     Freeze the moment in time: Click the mouse.";
+const char* const FrozenMessage = "The moment in time is frozen.     Release: Click the mouse within the graph.";
+
+bool IsPastPoint(const SimulationState& s, int x, int y)
+{
+    return !s.Running && x >= BrowseFirstColumn && x < BrowseEndColumn && y > BrowseTopRow && y < BrowseBottomRow &&
+           BrowseYearAt(x) <= s.Year && s.GraphMode == 1;
+}
+
+void HistoryBrowsing::MouseMove(int x, int y)
+{
+    if (!IsPastPoint(s_, x, y)) {
+        // A frozen moment stays on display wherever the mouse goes in the graph.
+        if (!s_.Frozen)
+            RestorePresent();
+        return;
+    }
+    s_.Browsing = true;
+    effects_.SetAgeGraphButtonsEnabled(false);
+    if (s_.Frozen)
+        return;
+    s_.BrowseYear = BrowseYearAt(x);
+    effects_.ShowPastYear(s_.BrowseYear);
+}
+
+void HistoryBrowsing::Click()
+{
+    if (s_.Frozen) {
+        s_.Frozen = false;
+        effects_.ShowMemo(InvestigateMessage);
+    } else if (s_.Browsing) {
+        s_.Frozen = true;
+        effects_.ShowMemo(FrozenMessage);
+    }
+}
+
+void HistoryBrowsing::RestorePresent()
+{
+    if (!s_.Browsing)
+        return;
+    if (!s_.Frozen) {
+        effects_.ShowPresent();
+        effects_.SetAgeGraphButtonsEnabled(true);
+    }
+    s_.Browsing = false;
+}
+
+} // namespace vartel

@@ -1,0 +1,54 @@
+#pragma once
+// Browsing past years with the mouse over the population graph, and freezing the shown moment. The flags
+// live in the record (Browsing, Frozen, BrowseYear); what the window does about them goes through
+// BrowsingEffects, so the rules run and are tested without any window.
+#include "model/SimulationState.h"
+
+#include <string>
+
+namespace vartel {
+
+// The graph's columns of past years, in Image2 pixels: column x shows year (x - 90) * 4.
+constexpr int BrowseFirstColumn = 90;
+constexpr int BrowseEndColumn = 840; // first column that is never a past point
+constexpr int BrowseTopRow = 6;      // rows strictly between these two
+constexpr int BrowseBottomRow = 146;
+constexpr int BrowseYearsPerColumn = 4;
+
+extern const char* const InvestigateMessage;
+extern const char* const FrozenMessage;
+
+class BrowsingEffects {
+public:
+    virtual ~BrowsingEffects() = default;
+    // Pyramid, year, population, every field and the board of a past year, from the history.
+    virtual void ShowPastYear(int year) = 0;
+    // The same of the current year, with the result fields recomputed.
+    virtual void ShowPresent() = 0;
+    virtual void SetAgeGraphButtonsEnabled(bool enabled) = 0; // BirthButton, DeathButton, lifebutton
+    virtual void ShowMemo(const std::string& text) = 0;       // Memo1
+};
+
+// Whether (x, y) of Image2 shows a year of the past that can be browsed now.
+bool IsPastPoint(const SimulationState& s, int x, int y);
+// The year a column stands for; only meaningful for a past point.
+constexpr int BrowseYearAt(int x)
+{
+    return (x - BrowseFirstColumn) * BrowseYearsPerColumn;
+}
+
+class HistoryBrowsing {
+public:
+    HistoryBrowsing(SimulationState& s, BrowsingEffects& effects) : s_(s), effects_(effects) {}
+
+    void MouseMove(int x, int y); // Image2MouseMove
+    void Click();                 // Image2Click: a left click in the graph
+    // Shows the current year again unless a moment is frozen; ends browsing either way.
+    void RestorePresent();
+
+private:
+    SimulationState& s_;
+    BrowsingEffects& effects_;
+};
+
+} // namespace vartel
