@@ -6,12 +6,14 @@
 #include "ui/HintSwitch.h"
 #include "ui/HintZone.h"
 #include "ui/ImageView.h"
+#include "ui/InfoLine.h"
 #include "ui/NumEdit.h"
 #include "ui/Platform.h"
 #include "ui/ProcessLocale.h"
 #include "ui/WholeNumberEdit.h"
 #include "ui/WidgetFactory.h"
 #include "views/GraphView.h"
+#include "views/HistoryBrowsing.h"
 #include "views/HouseMap.h"
 #include "views/PyramidView.h"
 #include "views/RasterCanvas.h"
@@ -71,6 +73,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, FixedWindowFlags)
     BuildGraphControls();
     BuildGraphPanel();
     BuildBottomLines();
+    RichEdit1 = CreateInfoLine(this);
     SetTabOrder();
 
     MemoTimer = new QTimer(this);
@@ -104,6 +107,7 @@ void TForm1::FormCreate()
     random_ = std::make_unique<SeededRandom>(CurrentPlatform().ClockSeed());
     host_ = std::make_unique<WindowHost>(*this);
     model_ = std::make_unique<Model>(*host_, *random_);
+    CreateBrowsing();
 
     CreateHouses();
 
@@ -166,6 +170,8 @@ void TForm1::ConnectControls()
         field->installEventFilter(selectAll);
         field->installEventFilter(this); // leaving the field commits
     }
+    ConnectBrowsing();
+    ConnectSaving();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

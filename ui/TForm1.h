@@ -24,10 +24,13 @@ class QSlider;
 
 namespace vartel {
 
+class BrowsingEffects;
 class HintZone;
+class HistoryBrowsing;
 class ImageView;
 class RasterCanvas;
 class TFloatEdit;
+class TRichEdit;
 class WholeNumberEdit;
 
 class TForm1 : public QWidget {
@@ -75,11 +78,22 @@ public:
     void InbuttonClick();
     void OutbuttonClick();
 
+    // History browsing over the graph (X, Y in Image2 pixels).
+    void Image2MouseMove(int X, int Y);
+    void Image2Click();
+    void RestorePresent();
+
+    // Save buttons: graph picture, data file, pyramid picture.
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class WindowHost;
+    friend class WindowBrowsingEffects;
 
     // Start-up (FormCreate) and the layout of the controls.
     void FormCreate();
@@ -113,6 +127,11 @@ private:
     void RequestIdle();
     void FinishIdlePass();
     void ShowInvestigateInstruction();
+
+    void CreateBrowsing();
+    void ConnectBrowsing();
+    void ConnectSaving();
+    void SaveViewPicture(bool pyramid);
 
 public:
     // Controls, named as everywhere else in the program.
@@ -173,6 +192,7 @@ public:
     QPushButton* Button1 = nullptr; // save graph
     QPushButton* Button2 = nullptr; // save data
     QLabel* Memo1 = nullptr;
+    TRichEdit* RichEdit1 = nullptr;
     QTimer* MemoTimer = nullptr;
 
 private:
@@ -187,6 +207,12 @@ private:
     QTimer yearPace_;      // the rest of a year's minimum time, waited without blocking
     QElapsedTimer yearClock_;
     bool committing_ = false;
+
+    std::unique_ptr<BrowsingEffects> browsingEffects_;
+    std::unique_ptr<HistoryBrowsing> browsing_;
+    QString dataFileName_;                                 // SaveDialog1's proposal: the last name chosen
+    QString pictureFileName_;                              // Dialog1's proposal
+    QString pictureDefaultExtension_ = QStringLiteral("emf"); // Dialog1's, follows LastImageExtension
     bool mapHasLand_ = false;
 };
 

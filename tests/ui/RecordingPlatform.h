@@ -1,7 +1,8 @@
 #pragma once
-// A platform that answers no dialog and records what the window asked of it.
+// A platform that records what the window asked of it and answers the save dialogs from a queue.
 #include "ui/Platform.h"
 
+#include <deque>
 #include <vector>
 
 namespace vartel::test {
@@ -21,7 +22,11 @@ public:
     QString AskSaveFileName(QWidget*, const FileDialogRequest& request) override
     {
         fileRequests.push_back(request);
-        return {};
+        if (fileAnswers.empty())
+            return {};
+        const QString answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
     }
     void Beep() override { ++beeps; }
     void PlayWave(const QString& resourcePath) override { waves.push_back(resourcePath); }
@@ -31,6 +36,7 @@ public:
 
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> fileRequests;
+    std::deque<QString> fileAnswers; // the names the save dialogs choose, in turn; none left: cancel
     std::vector<QString> waves;
     std::vector<QString> links;
     int beeps = 0;

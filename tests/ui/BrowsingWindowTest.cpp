@@ -1,0 +1,342 @@
+// History browsing in the real window: the mouse goes through the window system, so the hint zones, the
+// restoring controls and the others are hit as a user would hit them.
+#include "WindowFixture.h"
+
+#include "views/HistoryBrowsing.h"
+#include "views/PyramidView.h"
+#include "views/RasterCanvas.h"
+
+#include <QGroupBox>
+#include <QPalette>
+
+#include <map>
+
+namespace vartel::test {
+namespace {
+
+const QString InvestigateText = QString::fromLatin1(InvestigateMessage);
+const QString FrozenText = QString::fromLatin1(FrozenMessage);
+
+// What the fields and the board show.
+struct Display {
+    std::map<QString, QString> fields;
+    QString board;
+    QColor boardBackground;
+    int boardFontSize = 0;
+    friend bool operator==(const Display&, const Display&) = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Display& d)
+{
+    for (const auto& [name, text] : d.fields)
+        out << name.toStdString() << "=\"" << text.toStdString() << "\" ";
+    return out << "board=\"" << d.board.toStdString() << "\" " << d.boardBackground.name().toStdString() << " "
+               << d.boardFontSize;
+}
+
+class Browsing : public WindowTest {
+protected:
+    Display Shown() const
+    {
+        Display d;
+        for (QLineEdit* field : {static_cast<QLineEdit*>(form->Popmeter), static_cast<QLineEdit*>(form->SPmeter),
+                                 static_cast<QLineEdit*>(form->BImeter), static_cast<QLineEdit*>(form->BDmeter),
+                                 static_cast<QLineEdit*>(form->ADmeter), static_cast<QLineEdit*>(form->IMmeter),
+                                 form->clock, form->PGmeter, form->RBmeter, form->LEmeter, form->MAmeter,
+                                 form->GRmeter, form->CHmeter})
+            d.fields[field->objectName()] = field->text();
+        d.board = form->Paper->toPlainText();
+        d.boardBackground = form->Paper->palette().color(QPalette::Base);
+        d.boardFontSize = form->Paper->font().pointSize();
+        return d;
+    }
+
+    // The window point of a pixel of the graph image.
+    QPoint GraphPoint(int x, int y) const { return form->Image2->mapTo(form.get(), QPoint(x, y)); }
+
+    void MoveMouse(QPoint windowPoint)
+    {
+        QTest::mouseMove(form->windowHandle(), windowPoint);
+        Pump();
+    }
+    void MoveOverGraph(int x, int y) { MoveMouse(GraphPoint(x, y)); }
+    void ClickGraph(int x, int y)
+    {
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, GraphPoint(x, y));
+        Pump();
+    }
+
+    // A point of the window where `widget` itself (or, when `inside` is set, also one of its unnamed parts
+    // such as a viewport) is the widget under the mouse.
+    QPoint PointOn(QWidget* widget, bool inside = false) const
+    {
+        for (int y = widget->height() / 2; y < widget->height(); ++y)
+            for (int x = 2; x < widget->width() - 2; ++x) {
+                const QPoint p = widget->mapTo(form.get(), QPoint(x, y));
+                QWidget* hit = form->childAt(p);
+                if (hit == widget || (widget == form.get() && hit == nullptr) ||
+                    (inside && hit != nullptr && hit->objectName().isEmpty() && widget->isAncestorOf(hit)))
+                    return p;
+            }
+        ADD_FAILURE() << "no free point on " << widget->objectName().toStdString();
+        return {};
+    }
+
+    bool AgeGraphButtonsEnabled() const
+    {
+        return form->BirthButton->isEnabled() && form->DeathButton->isEnabled() && form->lifebutton->isEnabled();
+    }
+    bool AgeGraphButtonsDisabled() const
+    {
+        return !form->BirthButton->isEnabled() && !form->DeathButton->isEnabled() && !form->lifebutton->isEnabled();
+    }
+
+    // Runs `years` single steps and records what the window showed after each one.
+    std::map<int, Display> StepAndRecord(int years)
+    {
+        std::map<int, Display> shown;
+        if (!form->CheckBox1->isChecked())
+            form->CheckBox1->click(); // step by step
+        for (int i = 0; i < years; ++i) {
+            const int before = S().Year;
+            form->StartButton->click();
+            EXPECT_TRUE(RunUntil([&] { return S().Year > before && !S().Running; })) << "one step runs one year";
+            shown[S().Year] = Shown();
+        }
+        return shown;
+    }
+
+    QImage PyramidOf(int year) const
+    {
+        QImage image(PyramidWidth, PyramidHeight, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        RasterCanvas canvas(image);
+        DrawPyramid(canvas, form->state(), year, 1);
+        return image;
+    }
+};
+
+TEST_F(Browsing, YearZeroOnlyColumn90IsThePast)
+{
+    MoveOverGraph(90, 60);
+    EXPECT_TRUE(S().Browsing) << "column 90 is year 0, reached at start";
+    EXPECT_EQ(S().BrowseYear, 0);
+    EXPECT_TRUE(AgeGraphButtonsDisabled()) << "the age-graph buttons are disabled while browsing";
+    MoveOverGraph(91, 60);
+    EXPECT_FALSE(S().Browsing) << "column 91 (year 4) is not a past point at year 0, so it restores";
+    EXPECT_TRUE(AgeGraphButtonsEnabled()) << "restoring enables the age-graph buttons";
+}
+
+TEST_F(Browsing, FrameRowsAreNotPastPoints)
+{
+    StepAndRecord(8);
+    form->Image2MouseMove(92, 6);
+    EXPECT_FALSE(S().Browsing) << "row 6 is not a past point";
+    form->Image2MouseMove(92, 146);
+    EXPECT_FALSE(S().Browsing) << "row 146 is not a past point";
+    form->Image2MouseMove(92, 7);
+    EXPECT_TRUE(S().Browsing) << "row 7 is a past point";
+    EXPECT_EQ(S().BrowseYear, 8);
+}
+
+TEST_F(Browsing, EveryBrowsedYearLooksAsWhenItWasCurrent)
+{
+    form->RadioButtons[6]->click(); // realistic: parameters, stages and the board change over time
+    const std::map<int, Display> during = StepAndRecord(160);
+    const Display present = Shown();
+    for (int year = 4; year <= 160; year += 4) {
+        MoveOverGraph(90 + year / 4, 80);
+        ASSERT_TRUE(S().Browsing) << "year " << year << " is browsed";
+        EXPECT_EQ(Shown(), during.at(year)) << "year " << year << " shown as it was current";
+        EXPECT_EQ(form->Image1->Picture(), PyramidOf(year)) << "the pyramid of year " << year;
+    }
+    MoveMouse(PointOn(form->Map));
+    EXPECT_FALSE(S().Browsing);
+    EXPECT_EQ(Shown(), present) << "the present is shown again";
+    EXPECT_EQ(form->Image1->Picture(), PyramidOf(S().Year)) << "the pyramid of the current year again";
+}
+
+TEST_F(Browsing, NoAlarmWhileBrowsingOrRestoring)
+{
+    ASSERT_TRUE(form->CheckBox4->isChecked()) << "the sound signal is on";
+    StepAndRecord(12);
+    form->EpiButton->click(); // the epidemic's board comes with the alarm
+    StepAndRecord(4);
+    ASSERT_FALSE(platform.waves.empty()) << "the epidemic was announced with the alarm";
+    platform.waves.clear();
+    const QString presentBoard = form->Paper->toPlainText();
+    for (int x = 94; x >= 90; --x)
+        MoveOverGraph(x, 80);
+    ASSERT_NE(form->Paper->toPlainText(), presentBoard) << "year 0 had another board, so restoring changes it";
+    MoveMouse(PointOn(form->PopButton));
+    EXPECT_EQ(form->Paper->toPlainText(), presentBoard);
+    EXPECT_FALSE(S().Browsing);
+    EXPECT_TRUE(platform.waves.empty()) << "browsing changes the board without the alarm";
+}
+
+TEST_F(Browsing, ClickWhileThePresentIsShownDoesNothing)
+{
+    StepAndRecord(40);
+    const QString memo = form->Memo1->text();
+    ClickGraph(500, 80); // year 1640: not reached, so the graph shows the present there
+    EXPECT_FALSE(S().Frozen) << "nothing to freeze";
+    EXPECT_FALSE(S().Browsing);
+    EXPECT_EQ(form->Memo1->text(), memo) << "Memo1 unchanged";
+}
+
+TEST_F(Browsing, FrozenMomentSurvivesOtherControlsUntilReleased)
+{
+    StepAndRecord(40);
+    const Display present = Shown();
+    MoveOverGraph(95, 80); // year 20
+    const Display year20 = Shown();
+    ClickGraph(95, 80);
+    ASSERT_TRUE(S().Frozen) << "a click on a browsed year freezes it";
+    EXPECT_EQ(form->Memo1->text(), FrozenText) << "the freeze message";
+
+    MoveOverGraph(100, 80); // year 40: the frozen year stays
+    EXPECT_EQ(S().BrowseYear, 20) << "moves in the graph do not change a frozen moment";
+    EXPECT_EQ(Shown(), year20);
+    MoveOverGraph(600, 80); // not a past point: on the graph nothing happens while frozen
+    EXPECT_TRUE(S().Browsing) << "a non-past point of the graph does not end a frozen browse";
+    for (QWidget* place : std::initializer_list<QWidget*>{form->Map, form->PopButton, form->Button2, form.get()}) {
+        MoveMouse(PointOn(place));
+        EXPECT_FALSE(S().Browsing) << "moving over " << place->objectName().toStdString() << " ends browsing";
+        EXPECT_EQ(Shown(), year20) << "the frozen year stays on display over "
+                                   << place->objectName().toStdString();
+        EXPECT_TRUE(AgeGraphButtonsDisabled()) << "the age-graph buttons stay disabled while frozen";
+        EXPECT_EQ(form->Image1->Picture(), PyramidOf(20)) << "the frozen pyramid stays";
+    }
+
+    ClickGraph(98, 80); // the move onto the graph comes first, then the release
+    EXPECT_FALSE(S().Frozen) << "a second click releases";
+    EXPECT_EQ(form->Memo1->text(), InvestigateText) << "the release message";
+    EXPECT_EQ(Shown(), year20) << "releasing leaves the display as it is";
+    MoveOverGraph(99, 80);
+    EXPECT_EQ(S().BrowseYear, 36) << "after the release the mouse browses again";
+    MoveMouse(PointOn(form->Button1));
+    EXPECT_EQ(Shown(), present) << "and a restoring place shows the present";
+    EXPECT_TRUE(AgeGraphButtonsEnabled()) << "the present enables the age-graph buttons";
+}
+
+TEST_F(Browsing, StartButtonAndResetEndAFrozenMoment)
+{
+    StepAndRecord(20);
+    MoveOverGraph(92, 80);
+    ClickGraph(92, 80);
+    ASSERT_TRUE(S().Frozen);
+    form->StartButtonClick(); // one more step
+    EXPECT_FALSE(S().Frozen) << "the start button clears Frozen";
+    EXPECT_FALSE(S().Browsing) << "and restores the present";
+    EXPECT_TRUE(AgeGraphButtonsEnabled());
+    ASSERT_TRUE(RunUntil([this] { return !S().Running; })) << "the step ends";
+
+    MoveOverGraph(93, 81);
+    ClickGraph(93, 81);
+    ASSERT_TRUE(S().Frozen);
+    form->Newbutton->click();
+    EXPECT_FALSE(S().Frozen) << "New clears Frozen";
+    EXPECT_FALSE(S().Browsing) << "New restores the present";
+    EXPECT_TRUE(AgeGraphButtonsEnabled());
+}
+
+TEST_F(Browsing, RestoringAndNonRestoringPlaces)
+{
+    StepAndRecord(20);
+    const std::initializer_list<QWidget*> restoring{
+        form.get(),        form->Image1,     form->Map,         form->GroupBox2, form->GroupBox4,
+        form->GroupBox6,   form->PopButton,  form->BirthButton, form->DeathButton, form->lifebutton,
+        form->Inbutton,    form->Outbutton,  form->Button1,     form->Button2,     form->StartButton};
+    for (QWidget* place : restoring) {
+        MoveOverGraph(93, 80);
+        ASSERT_TRUE(S().Browsing);
+        MoveMouse(PointOn(place));
+        EXPECT_FALSE(S().Browsing) << place->objectName().toStdString() << " restores the present";
+        EXPECT_EQ(form->clock->text(), QStringLiteral("20")) << "the current year is shown again";
+    }
+    QWidget* labelInScenarios = form->findChild<QWidget*>(QStringLiteral("Label8"));
+    ASSERT_NE(labelInScenarios, nullptr);
+    const std::initializer_list<QWidget*> others{
+        form->GroupBox1, form->GroupBox3, form->GroupBox5, form->Paper, form->Panel1, form->Button3,
+        form->Memo1,     form->RadioButtons[2], labelInScenarios, form->EpiButton, form->clock};
+    for (QWidget* place : others) {
+        MoveOverGraph(93, 80);
+        ASSERT_TRUE(S().Browsing);
+        MoveMouse(PointOn(place, true));
+        EXPECT_TRUE(S().Browsing) << place->objectName().toStdString() << " does not restore";
+        EXPECT_EQ(form->clock->text(), QStringLiteral("12")) << "the browsed year stays";
+    }
+}
+
+TEST_F(Browsing, HintZonesSwallowTheMouse)
+{
+    StepAndRecord(400);
+    ASSERT_EQ(S().ZoomFactor, 1);
+    MoveOverGraph(150, 80); // year 240
+    ASSERT_TRUE(S().Browsing);
+    int zonesTried = 0;
+    for (HintZone* zone : {form->h0, form->h1, form->he}) {
+        if (zone->height() == 0)
+            continue; // a zone the scale has shut
+        ++zonesTried;
+        const QPoint inZone = zone->mapTo(form.get(), QPoint(20, zone->height() / 2));
+        ASSERT_EQ(form->childAt(inZone), zone);
+        MoveMouse(inZone);
+        EXPECT_EQ(S().BrowseYear, 240) << "no browsing on " << zone->objectName().toStdString();
+        EXPECT_TRUE(S().Browsing) << "no restoring on " << zone->objectName().toStdString();
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, inZone);
+        Pump();
+        EXPECT_FALSE(S().Frozen) << "a click on " << zone->objectName().toStdString() << " does not freeze";
+    }
+    EXPECT_GE(zonesTried, 2) << "the danger strip and the equilibrium line lie over the graph at zoom 1";
+}
+
+TEST_F(Browsing, FullRunEveryColumnUpTo839)
+{
+    RunToEndAtFullSpeed();
+    ASSERT_EQ(S().Year, MaxYear);
+    form->Image2MouseMove(839, 80);
+    EXPECT_TRUE(S().Browsing) << "column 839 is year 2996";
+    EXPECT_EQ(form->clock->text(), QStringLiteral("2996"));
+    form->Image2MouseMove(840, 80);
+    EXPECT_FALSE(S().Browsing) << "column 840 is outside the browsing area";
+    EXPECT_EQ(form->clock->text(), QStringLiteral("3000"));
+    form->Image2MouseMove(90, 80);
+    EXPECT_EQ(form->clock->text(), QStringLiteral("0")) << "column 90 is year 0";
+}
+
+TEST_F(Browsing, ExtinctYearShowsOnlyYearLevelAndGrowth)
+{
+    Enter(form->Popmeter, QStringLiteral("120"));
+    Enter(form->BImeter, QStringLiteral("0"));
+    Enter(form->ADmeter, QStringLiteral("50"));
+    ASSERT_TRUE(platform.messages.empty()) << "the values are allowed";
+    form->TrackBar1->setValue(4);
+    form->StartButton->click();
+    ASSERT_TRUE(RunUntil([this] { return S().Year >= 60; }));
+    form->StartButton->click();
+    int extinct = -1;
+    for (int y = 4; y <= S().Year; y += 4)
+        if (S().PopHistory[static_cast<std::size_t>(y)] == 0.0 && S().PopHistory[static_cast<std::size_t>(y - 1)] > 0.0)
+            extinct = y;
+    for (int y = 4; extinct < 0 && y <= S().Year; y += 4)
+        if (S().PopHistory[static_cast<std::size_t>(y)] == 0.0)
+            extinct = y;
+    ASSERT_GT(extinct, 0) << "without births and with half the adults dying each year, 120 people die out";
+
+    form->Image2MouseMove(90 + extinct / 4, 80);
+    ASSERT_TRUE(S().Browsing);
+    const Display d = Shown();
+    EXPECT_EQ(d.fields.at("clock"), QString::number(extinct)) << "the year is shown";
+    EXPECT_EQ(d.fields.at("Popmeter"), QStringLiteral("0")) << "a population of 0";
+    EXPECT_FALSE(d.fields.at("SPmeter").isEmpty()) << "the stable level is shown";
+    for (const char* empty : {"BImeter", "BDmeter", "ADmeter", "IMmeter", "RBmeter", "LEmeter", "MAmeter", "GRmeter",
+                              "CHmeter"})
+        EXPECT_TRUE(d.fields.at(QString::fromLatin1(empty)).isEmpty()) << empty << " is empty in an extinct year";
+    const bool hadPeople = S().PopHistory[static_cast<std::size_t>(extinct - 1)] > 0.0;
+    EXPECT_EQ(d.fields.at("PGmeter").isEmpty(), !hadPeople) << "growth only when the year before had people";
+    EXPECT_EQ(form->Image1->Picture(), PyramidOf(extinct)) << "an empty pyramid";
+}
+
+} // namespace
+} // namespace vartel::test

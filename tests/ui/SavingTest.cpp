@@ -1,0 +1,242 @@
+// The save buttons through the recording platform: what the dialogs are asked, what is written where,
+// what the window remembers, and what the user is told when something goes wrong.
+#include "WindowFixture.h"
+
+#include "output/EmfCanvas.h"
+#include "output/PictureSaver.h"
+#include "views/PyramidView.h"
+
+#include <QDate>
+#include <QFile>
+#include <QImageReader>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <cstring>
+
+namespace vartel::test {
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool IsEmf(const QByteArray& bytes)
+{
+    // The header record (type 1) carries the signature " EMF" at offset 40.
+    return bytes.size() > 44 && bytes.at(0) == 1 && bytes.mid(40, 4) == QByteArray(" EMF");
+}
+
+class Saving : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+    }
+    QString In(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+
+    const FileDialogRequest& LastRequest() const { return platform.fileRequests.back(); }
+
+    void StepYears(int years)
+    {
+        form->TrackBar1->setValue(4);
+        form->StartButton->click();
+        ASSERT_TRUE(RunUntil([&] { return S().Year >= years; }));
+        form->StartButton->click(); // pause
+        ASSERT_FALSE(S().Running);
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(Saving, PictureDialogIsAskedWithItsSettings)
+{
+    form->Button1->click();
+    ASSERT_EQ(platform.fileRequests.size(), 1u) << "one dialog per click";
+    const FileDialogRequest& graph = LastRequest();
+    EXPECT_EQ(graph.title, QStringLiteral("Save graph as image file"));
+    EXPECT_EQ(graph.filters,
+              (QStringList{"Enhanced Metafile (*.emf)", "Metafile (*.wmf)", "Bitmap (*.bmp)", "JPEG Image File (*.jpg)",
+                           "CompuServe GIF Image (*.gif)", "PNG Image (*.png)", "Scalable Vector Graphics (*.svg)"}))
+        << "the seven picture formats, EMF first";
+    EXPECT_EQ(graph.defaultExtension, QStringLiteral("emf")) << "initial default extension";
+    EXPECT_TRUE(graph.proposedName.isEmpty()) << "no proposal the first time";
+    EXPECT_TRUE(graph.picturePreview) << "the picture dialog has a preview";
+    form->Button3->click();
+    EXPECT_EQ(LastRequest().title, QStringLiteral("Save population pyramid as image file"));
+}
+
+TEST_F(Saving, CancelKeepsThePauseAndTheProposals)
+{
+    form->TrackBar1->setValue(4);
+    form->StartButton->click();
+    ASSERT_TRUE(RunUntil([this] { return S().Year >= 5; }));
+    form->Button1->click(); // cancelled: no answer queued
+    EXPECT_FALSE(S().Running) << "saving pauses the run";
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue")) << "the start button then reads Continue";
+    const int pausedAt = S().Year;
+    QTest::qWait(30);
+    EXPECT_EQ(S().Year, pausedAt) << "a cancelled dialog does not resume";
+    EXPECT_TRUE(form->StartButton->hasFocus()) << "the start button gets the focus after a cancel";
+
+    platform.fileAnswers.push_back(In("graph.jpg"));
+    form->Button1->click();
+    ASSERT_TRUE(QFile::exists(In("graph.jpg")));
+    form->Button1->click(); // cancelled
+    form->Button1->click(); // cancelled again
+    EXPECT_EQ(LastRequest().proposedName, In("graph")) << "a cancel leaves the proposal without extension";
+    EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("JPG")) << "a cancel leaves the default extension";
+    EXPECT_EQ(S().LastImageExtension, ".JPG");
+}
+
+TEST_F(Saving, MixedCaseEmfIsSavedAsEmfAndBecomesTheDefaultForBoth)
+{
+    platform.fileAnswers.push_back(In("graph.Emf"));
+    form->Button1->click();
+    EXPECT_TRUE(IsEmf(ReadAll(In("graph.Emf")))) << "a mixed-case .Emf writes an enhanced metafile";
+    EXPECT_EQ(S().LastImageExtension, ".EMF");
+
+    platform.fileAnswers.push_back(In("pyramid.gif"));
+    form->Button3->click();
+    EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("EMF")) << "the pyramid dialog shares the default";
+    EXPECT_EQ(LastRequest().proposedName, In("graph")) << "and the proposal";
+    const QImage gif(In("pyramid.gif"));
+    EXPECT_EQ(gif.size(), QSize(231, 278)) << "the pyramid's GIF is its screen bitmap";
+    EXPECT_EQ(QImageReader(In("pyramid.gif")).format(), QByteArray("gif"));
+
+    form->Button1->click(); // cancelled
+    EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("GIF")) << "a GIF save makes GIF the default";
+    EXPECT_EQ(LastRequest().proposedName, In("pyramid"));
+}
+
+TEST_F(Saving, NameWithoutExtensionGetsTheDefault)
+{
+    platform.fileAnswers.push_back(In("graph"));
+    form->Button1->click();
+    EXPECT_TRUE(IsEmf(ReadAll(In("graph.emf")))) << "the default extension emf is added";
+    EXPECT_EQ(S().LastImageExtension, ".EMF");
+}
+
+TEST_F(Saving, OtherExtensionWritesNothingAndSaysSo)
+{
+    platform.fileAnswers.push_back(In("graph.jpeg"));
+    form->Button1->click();
+    EXPECT_FALSE(QFile::exists(In("graph.jpeg"))) << "only .jpg selects JPEG";
+    ASSERT_EQ(platform.messages.size(), 1u) << "the user is told nothing was saved";
+    EXPECT_EQ(platform.messages[0].caption, QStringLiteral("Vartel"));
+    EXPECT_EQ(platform.messages[0].text, QString::fromStdString(UnsupportedExtensionMessage()));
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(S().LastImageExtension, ".JPEG") << "the extension is still remembered";
+    EXPECT_TRUE(form->StartButton->hasFocus());
+    form->Button3->click(); // cancelled
+    EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("JPEG"));
+    EXPECT_EQ(LastRequest().proposedName, In("graph")) << "the proposal loses the extension";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 0) << "no file at all was written";
+}
+
+TEST_F(Saving, UnwritablePictureGoesToTheErrorReport)
+{
+    platform.fileAnswers.push_back(In("missing-folder/graph.bmp"));
+    form->Newbutton->setFocus();
+    form->Button1->click();
+    ASSERT_EQ(platform.messages.size(), 1u) << "the failure is reported";
+    EXPECT_EQ(platform.messages[0].caption, QStringLiteral("Vartel"));
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("graph.bmp"))) << "the text names the file";
+    EXPECT_TRUE(platform.messages[0].text.endsWith(u'.')) << "with a full stop";
+    form->Button1->click(); // cancelled
+    EXPECT_EQ(LastRequest().proposedName, In("missing-folder/graph.bmp")) << "the proposal keeps its extension";
+}
+
+TEST_F(Saving, FrozenPyramidYearIsDrawnIntoTheMetafile)
+{
+    StepYears(60);
+    const auto pyramidEmf = [this](int year, const QString& path) {
+        const ViewSource view{&form->Image1->Picture(),
+                              [this, year](Canvas& c, int scale) { DrawPyramid(c, form->state(), year, scale); },
+                              PyramidWidth, PyramidHeight};
+        EXPECT_EQ(SavePicture(PictureFormat::Emf, path.toStdString(), view), "");
+        return ReadAll(path);
+    };
+    const QByteArray ofYear20 = pyramidEmf(20, In("ref20.emf"));
+    const QByteArray ofPresent = pyramidEmf(S().Year, In("refnow.emf"));
+    ASSERT_NE(ofYear20, ofPresent) << "the two years have different pyramids";
+
+    form->Image2MouseMove(95, 80); // year 20
+    form->Image2Click();
+    ASSERT_TRUE(S().Frozen);
+    platform.fileAnswers.push_back(In("frozen.emf"));
+    form->Button3Click();
+    EXPECT_EQ(ReadAll(In("frozen.emf")), ofYear20) << "the frozen year's pyramid is saved";
+
+    form->Image2Click(); // release
+    form->Image2MouseMove(95, 80);
+    ASSERT_TRUE(S().Browsing && !S().Frozen);
+    platform.fileAnswers.push_back(In("browsed.emf"));
+    form->Button3Click();
+    EXPECT_EQ(ReadAll(In("browsed.emf")), ofPresent) << "without a freeze the current year's pyramid is saved";
+}
+
+TEST_F(Saving, DataFileAtYearZero)
+{
+    form->Button2->click(); // cancelled
+    const FileDialogRequest& request = LastRequest();
+    EXPECT_EQ(request.title, QStringLiteral("Save Data"));
+    EXPECT_EQ(request.filters, QStringList{QStringLiteral("Text file (*.txt)")});
+    EXPECT_EQ(request.defaultExtension, QStringLiteral("txt"));
+    EXPECT_TRUE(request.proposedName.isEmpty());
+    EXPECT_FALSE(request.picturePreview);
+
+    platform.fileAnswers.push_back(In("data"));
+    form->Button2->click();
+    const QByteArray text = ReadAll(In("data.txt"));
+    ASSERT_FALSE(text.isEmpty()) << "txt is added to a name without extension";
+    const QList<QByteArray> lines = text.split('\n');
+    ASSERT_GE(lines.size(), 35);
+    EXPECT_EQ(lines[0], "Vartel (Population Simulation)\r");
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    EXPECT_EQ(lines[5], ("Date:\t" + today + "\r").toLocal8Bit()) << "today's date in the short format";
+    EXPECT_TRUE(lines[33].startsWith("0\t")) << "the only row is year 0";
+    EXPECT_TRUE(lines[33].contains("\t\t")) << "year 0 has an empty growth field";
+    EXPECT_EQ(lines.size(), 36) << "34 lines of header and one row, the empty last line, then nothing";
+    EXPECT_TRUE(form->StartButton->hasFocus());
+
+    form->Button2->click(); // cancelled
+    EXPECT_EQ(LastRequest().proposedName, In("data.txt")) << "the last name is proposed again";
+}
+
+TEST_F(Saving, DataFileAfterARunWhileRunningPauses)
+{
+    form->TrackBar1->setValue(4);
+    form->StartButton->click();
+    ASSERT_TRUE(RunUntil([this] { return S().Year >= 30; }));
+    platform.fileAnswers.push_back(In("run.txt"));
+    form->Button2->click();
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue")) << "saving pauses the run first";
+    const int year = S().Year;
+    const QList<QByteArray> lines = ReadAll(In("run.txt")).split('\n');
+    ASSERT_EQ(lines.size(), 33 + (year + 1) + 2) << "one row per year 0.." << year;
+    EXPECT_TRUE(lines[33 + year].startsWith(QByteArray::number(year) + "\t")) << "the last row is the current year";
+}
+
+TEST_F(Saving, FullDeviceGivesTheErrorBox)
+{
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), In("full.txt")));
+    platform.fileAnswers.push_back(In("full.txt"));
+    form->Newbutton->setFocus();
+    form->Button2->click();
+    ASSERT_EQ(platform.messages.size(), 1u) << "a full disk is reported";
+    EXPECT_EQ(platform.messages[0].caption, QStringLiteral("Vartel"));
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("full.txt"))) << "naming the file";
+    EXPECT_TRUE(form->Newbutton->hasFocus()) << "the focus is not moved after a failure";
+    EXPECT_FALSE(S().Running);
+}
+
+} // namespace
+} // namespace vartel::test

@@ -1,0 +1,138 @@
+// The save buttons: the data file (Button2) and the graph and pyramid pictures (Button1, Button3).
+#include "output/DataFile.h"
+#include "output/PictureSaver.h"
+#include "output/SafeFileWriter.h"
+#include "ui/ImageView.h"
+#include "ui/Platform.h"
+#include "ui/TForm1.h"
+#include "views/GraphView.h"
+#include "views/PyramidView.h"
+
+#include <QDate>
+#include <QFile>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vartel {
+
+namespace {
+
+const QString GraphDialogTitle = QStringLiteral("Save graph as image file");
+const QString PyramidDialogTitle = QStringLiteral("Save population pyramid as image file");
+
+QStringList PictureFilters()
+{
+    return {QStringLiteral("Enhanced Metafile (*.emf)"),      QStringLiteral("Metafile (*.wmf)"),
+            QStringLiteral("Bitmap (*.bmp)"),                 QStringLiteral("JPEG Image File (*.jpg)"),
+            QStringLiteral("CompuServe GIF Image (*.gif)"),   QStringLiteral("PNG Image (*.png)"),
+            QStringLiteral("Scalable Vector Graphics (*.svg)")};
+}
+
+// The dialog adds the default extension to a name typed without one; done here as well, so the rule holds
+// whatever dialog answered.
+QString WithDefaultExtension(const QString& name, const QString& extension)
+{
+    const qsizetype nameStart = name.lastIndexOf(u'/') + 1;
+    if (extension.isEmpty() || name.indexOf(u'.', nameStart) >= 0)
+        return name;
+    return name + u'.' + extension;
+}
+
+std::string FileSystemPath(const QString& name)
+{
+    return QFile::encodeName(name).toStdString();
+}
+
+} // namespace
+
+void TForm1::ConnectSaving()
+{
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+}
+
+void TForm1::Button2Click()
+{
+    if (state().Running)
+        StartButtonClick();
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Data");
+    request.filters = {QStringLiteral("Text file (*.txt)")};
+    request.defaultExtension = QStringLiteral("txt");
+    request.proposedName = dataFileName_;
+    const QString chosen = CurrentPlatform().AskSaveFileName(this, request);
+    if (!chosen.isEmpty()) {
+        dataFileName_ = WithDefaultExtension(chosen, request.defaultExtension);
+        const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+        const std::string error =
+            WriteFileSafely(FileSystemPath(dataFileName_), DataFileText(state(), today.toStdString()));
+        if (!error.empty()) {
+            ReportError(this, QString::fromStdString(error));
+            return;
+        }
+    }
+    StartButton->setFocus();
+}
+
+void TForm1::Button1Click()
+{
+    SaveViewPicture(false);
+}
+
+void TForm1::Button3Click()
+{
+    SaveViewPicture(true);
+}
+
+void TForm1::SaveViewPicture(bool pyramid)
+{
+    SimulationState& s = model_->S;
+    if (s.Running)
+        StartButtonClick();
+    FileDialogRequest request;
+    request.title = pyramid ? PyramidDialogTitle : GraphDialogTitle;
+    request.filters = PictureFilters();
+    request.defaultExtension = pictureDefaultExtension_;
+    request.proposedName = pictureFileName_;
+    request.picturePreview = true;
+    const QString chosen = CurrentPlatform().AskSaveFileName(this, request);
+    if (chosen.isEmpty()) {
+        StartButton->setFocus();
+        return;
+    }
+    const std::string name = WithDefaultExtension(chosen, request.defaultExtension).toStdString();
+    pictureFileName_ = QString::fromStdString(name);
+    s.LastImageExtension = UpperExtension(name);
+    pictureDefaultExtension_ = QString::fromStdString(s.LastImageExtension).mid(1);
+
+    const PictureFormat format = FormatForExtension(s.LastImageExtension);
+    if (format == PictureFormat::Unknown) {
+        // Nothing is written; saying so is better than a save that silently did not happen.
+        CurrentPlatform().ShowMessage(this, QStringLiteral("Vartel"),
+                                      QString::fromStdString(UnsupportedExtensionMessage()),
+                                      MessageIcon::Information);
+    } else {
+        const bool linear = Linscale->isChecked();
+        const int pyramidYear = s.Frozen ? s.BrowseYear : s.Year;
+        const ViewSource view =
+            pyramid ? ViewSource{&Image1->Picture(),
+                                 [this, pyramidYear](Canvas& c, int scale) {
+                                     DrawPyramid(c, state(), pyramidYear, scale);
+                                 },
+                                 PyramidWidth, PyramidHeight}
+                    : ViewSource{&Image2->Picture(),
+                                 [this, linear](Canvas& c, int scale) { DrawGraph(c, state(), linear, scale); },
+                                 GraphWidth, GraphHeight};
+        const std::string error = SavePicture(format, FileSystemPath(pictureFileName_), view);
+        if (!error.empty()) {
+            ReportError(this, QString::fromStdString(error));
+            return;
+        }
+    }
+    pictureFileName_ = QString::fromStdString(name.substr(0, name.size() - s.LastImageExtension.size()));
+    StartButton->setFocus();
+}
+
+} // namespace vartel
