@@ -77,7 +77,18 @@ std::optional<double> ParseDecimal(std::string_view text, int decimalShift)
     normalized += std::to_string(exponent + decimalShift);
     double value = 0.0;
     const auto result = std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
-    if (result.ec != std::errc{} || result.ptr != normalized.data() + normalized.size()) return std::nullopt;
+    if (result.ec == std::errc::result_out_of_range) {
+        // Below the smallest double the value is zero; above the largest it is no number.
+        const auto integerStart = integerDigits.find_first_not_of('0');
+        const std::int64_t magnitude =
+            integerStart != std::string_view::npos
+                ? static_cast<std::int64_t>(integerDigits.size() - integerStart)
+                : -static_cast<std::int64_t>(fractionDigits.find_first_not_of('0'));
+        if (magnitude + exponent + decimalShift > 0) return std::nullopt;
+        value = 0.0;
+    } else if (result.ec != std::errc{} || result.ptr != normalized.data() + normalized.size()) {
+        return std::nullopt;
+    }
     return negative ? -value : value;
 }
 

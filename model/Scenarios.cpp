@@ -6,6 +6,8 @@
 #include "model/Rounding.h"
 #include "model/SpeedDelays.h"
 
+#include <cstdlib>
+
 namespace vartel {
 
 namespace {
@@ -166,6 +168,13 @@ void SetPopulationSize(Model& m, int population)
             TallyClassTotals(s, y);
             const auto excess = RoundEvenToInt(s.PopHistory[y]) - population;
             if (excess == 0) break;
+            if (std::abs(excess) > ClassCount && s.PopHistory[y] > 0.0) {
+                // Missed by more than the rounding of the classes (a nearly empty island whose rounded
+                // total was far from its real one): scale again instead of moving millions one by one.
+                const double again = population / s.PopHistory[y];
+                for (double& people : s.PopByAge) people *= again;
+                continue;
+            }
             const int k = RandomPopulatedAge(m);
             if (k < 0) break; // nobody left to move one at a time
             s.PopByAge[k] += excess > 0 ? -1.0 : 1.0;
