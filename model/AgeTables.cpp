@@ -28,7 +28,11 @@ void ComputeAgeTables(SimulationState& s)
     const double passage = std::log(adult / baby) * 0.2;
     for (int i = 0; i <= 4; ++i) m[i] = baby * std::exp(passage * i);
     for (int i = 5; i <= 50; ++i) m[i] = adult;
-    for (int i = 51; i <= 108; ++i) m[i] = adult + std::pow((1.0 - adult) * (i - 50) / 59.0, 4);
+    for (int i = 51; i <= 108; ++i) {
+        const double old = (1.0 - adult) * (i - 50) / 59.0;
+        const double square = old * old;
+        m[i] = adult + square * square;
+    }
     m[109] = 1.0;
     if (s.Incident == 1) {
         // The epidemic spares mainly the fertile ages.

@@ -13,9 +13,9 @@ double RoundEven(double value)
     if (!std::isfinite(value)) return value;
     const double below = std::floor(value);
     const double fraction = value - below; // exact for every double
-    if (fraction < 0.5) return below;
-    if (fraction > 0.5) return below + 1.0;
-    return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+    if (fraction != 0.5) return fraction < 0.5 ? below : below + 1.0;
+    const double half = below * 0.5;
+    return half == std::floor(half) ? below : below + 1.0;
 }
 
 std::int64_t RoundEvenToInt(double value)
@@ -125,7 +125,10 @@ std::string ExponentText(const std::string& integerDigits)
     const auto lastNonZero = significant.find_last_not_of('0');
     significant.resize(lastNonZero + 1);
     std::string text(1, significant[0]);
-    if (significant.size() > 1) text += "." + significant.substr(1);
+    if (significant.size() > 1) {
+        text += '.';
+        text.append(significant, 1);
+    }
     const std::string exponent = std::to_string(integerDigits.size() - 1);
     text += "E+";
     if (exponent.size() < 2) text += '0';
@@ -135,6 +138,32 @@ std::string ExponentText(const std::string& integerDigits)
 bool HasNonZeroDigit(const DecimalText& text)
 {
     return text.Integer != "0" || text.Fraction.find_first_not_of('0') != std::string::npos;
+}
+
+// The common case, below 10^7 with at most 4 decimals: the magnitude times 10^places is exact in a
+// 64-bit significand (53 bits times 5^4 < 2^11), so the half can be decided without any text.
+constexpr int MaxExactDecimals = 4;
+constexpr bool HasWideLongDouble = std::numeric_limits<long double>::digits >= 64;
+
+bool FormatSmall(double magnitude, int decimals, DecimalText& rounded)
+{
+    if (!HasWideLongDouble || decimals > MaxExactDecimals || !(magnitude < 1e7)) return false;
+    int integerDigits = 0; // a magnitude below 1 leaves every decimal to the 7 significant digits
+    for (double power = 1.0; magnitude >= power; power *= 10.0) ++integerDigits;
+    const int places = std::min(decimals, SignificantDigits - integerDigits);
+    long double scale = 1.0L;
+    for (int i = 0; i < places; ++i) scale *= 10.0L;
+    const long double scaled = static_cast<long double>(magnitude) * scale;
+    const long double whole = std::floor(scaled);
+    const auto units = static_cast<std::uint64_t>(whole) + (scaled - whole >= 0.5L ? 1 : 0);
+    char buffer[32];
+    std::string digits(buffer, std::to_chars(buffer, buffer + sizeof buffer, units).ptr);
+    const auto needed = static_cast<std::size_t>(places) + 1;
+    if (digits.size() < needed) digits.insert(0, needed - digits.size(), '0');
+    const std::size_t split = digits.size() - static_cast<std::size_t>(places);
+    rounded.Integer = digits.substr(0, split);
+    rounded.Fraction = digits.substr(split);
+    return true;
 }
 
 } // namespace
@@ -149,6 +178,11 @@ std::string FormatFixed(double value, int decimals)
     DecimalText rounded;
     if (magnitude == 0.0) {
         rounded.Integer = "0";
+    } else if (FormatSmall(magnitude, decimals, rounded)) {
+        if (rounded.Integer.size() > static_cast<std::size_t>(SignificantDigits)) {
+            std::string text = value < 0 ? "-" : "";
+            return text.append(ExponentText(rounded.Integer));
+        }
     } else {
         // The decade of the exact value, from the shortest form; only a bare power of ten ("1e+23") may
         // stand for a value just below it, so that one is settled from the exact digits.
@@ -156,7 +190,7 @@ std::string FormatFixed(double value, int decimals)
         const auto end = std::to_chars(shortest, shortest + sizeof shortest, magnitude, std::chars_format::scientific).ptr;
         const char* e = std::find(shortest, end, 'e');
         int exponent10 = 0;
-        std::from_chars(e[1] == '+' ? e + 2 : e + 1, end, exponent10);
+        std::from_chars(e + 2, end, exponent10); // after the sign
         if (e[1] == '-') exponent10 = -exponent10;
         const bool barePowerOfTen = e == shortest + 1 && shortest[0] == '1';
 
@@ -176,7 +210,8 @@ std::string FormatFixed(double value, int decimals)
             rounded = RoundHalfAway(exact, places);
         }
         if (static_cast<int>(rounded.Integer.size()) > SignificantDigits) {
-            return (value < 0 ? "-" : "") + ExponentText(rounded.Integer);
+            std::string text = value < 0 ? "-" : "";
+            return text.append(ExponentText(rounded.Integer));
         }
     }
 
@@ -184,7 +219,8 @@ std::string FormatFixed(double value, int decimals)
     text += rounded.Integer;
     if (decimals > 0) {
         rounded.Fraction.resize(static_cast<std::size_t>(decimals), '0');
-        text += "." + rounded.Fraction;
+        text += '.';
+        text += rounded.Fraction;
     }
     return text;
 }

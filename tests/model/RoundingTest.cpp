@@ -58,6 +58,10 @@ TEST(FormatFixed, RoundsOnceFromTheExactBinaryValue)
         {23.875, 1, "23.9"},
         {23.85, 1, "23.9"}, // 23.850000000000001421...
         {0.95, 1, "0.9"},   // 0.94999999999999995559...
+        {0.0000005, 6, "0.000000"}, // general path: exactly 4.99999999999999977e-7, below the half
+        {0.0078125, 6, "0.007813"}, // general path, exact half
+        {1234567.5, 0, "1234568"},
+        {2345678.5, 0, "2345679"},  // half away from zero, not to even
     };
     ExpectFormats(std::begin(cases), std::end(cases));
 }
@@ -122,6 +126,16 @@ TEST(FormatFixed, AgreesWithCorrectlyRoundedPrintfAwayFromTies)
             ASSERT_EQ(FormatFixed(value, decimals), reference)
                 << "FormatFixed should match printf for " << value << " with " << decimals << " decimals";
         }
+    }
+    // Six decimals below 1 take the general path.
+    std::uniform_real_distribution<double> fractions(-1.0, 1.0);
+    for (int i = 0; i < 5000; ++i) {
+        const double value = fractions(engine);
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.6f", value);
+        std::string reference = expected;
+        if (reference.find_first_of("123456789") == std::string::npos && reference[0] == '-') reference.erase(0, 1);
+        ASSERT_EQ(FormatFixed(value, 6), reference) << "FormatFixed should match printf for " << value << " with 6";
     }
 }
 
