@@ -10,12 +10,11 @@ namespace vartel {
 
 double RoundEven(double value)
 {
-    if (!std::isfinite(value)) return value;
-    const double below = std::floor(value);
-    const double fraction = value - below; // exact for every double
-    if (fraction != 0.5) return fraction < 0.5 ? below : below + 1.0;
-    const double half = below * 0.5;
-    return half == std::floor(half) ? below : below + 1.0;
+    // Adding and taking away 2^52 leaves no bits below the units, and the addition itself rounds to
+    // nearest with ties to even (the default floating-point mode, which the program never changes).
+    constexpr double unitsOnly = 4503599627370496.0; // 2^52
+    if (!(std::fabs(value) < unitsOnly)) return value; // already whole, or not finite
+    return value >= 0.0 ? (value + unitsOnly) - unitsOnly : -((-value + unitsOnly) - unitsOnly);
 }
 
 std::int64_t RoundEvenToInt(double value)
@@ -140,22 +139,37 @@ bool HasNonZeroDigit(const DecimalText& text)
     return text.Integer != "0" || text.Fraction.find_first_not_of('0') != std::string::npos;
 }
 
-// The common case, below 10^7 with at most 4 decimals: the magnitude times 10^places is exact in a
-// 64-bit significand (53 bits times 5^4 < 2^11), so the half can be decided without any text.
+// The common case, below 10^7 with at most 4 decimals: with the double as m * 2^k, the magnitude times
+// 10^places is m * 5^places * 2^(k + places), and m * 5^places fits 64 bits (53 bits times 5^4 < 2^11),
+// so the half is decided exactly on integers.
 constexpr int MaxExactDecimals = 4;
-constexpr bool HasWideLongDouble = std::numeric_limits<long double>::digits >= 64;
 
 bool FormatSmall(double magnitude, int decimals, DecimalText& rounded)
 {
-    if (!HasWideLongDouble || decimals > MaxExactDecimals || !(magnitude < 1e7)) return false;
+    if (decimals > MaxExactDecimals || !(magnitude < 1e7)) return false;
     int integerDigits = 0; // a magnitude below 1 leaves every decimal to the 7 significant digits
     for (double power = 1.0; magnitude >= power; power *= 10.0) ++integerDigits;
     const int places = std::min(decimals, SignificantDigits - integerDigits);
-    long double scale = 1.0L;
-    for (int i = 0; i < places; ++i) scale *= 10.0L;
-    const long double scaled = static_cast<long double>(magnitude) * scale;
-    const long double whole = std::floor(scaled);
-    const auto units = static_cast<std::uint64_t>(whole) + (scaled - whole >= 0.5L ? 1 : 0);
+
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biased = static_cast<int>(bits >> 52);
+    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+    int exponent = -1074;
+    if (biased != 0) {
+        mantissa |= std::uint64_t{1} << 52;
+        exponent = biased - 1075;
+    }
+    for (int i = 0; i < places; ++i) mantissa *= 5;
+    const int shift = -(exponent + places);
+    std::uint64_t units = 0;
+    if (shift <= 0) {
+        units = mantissa << -shift; // below 10^7, so no bits are lost
+    } else if (shift < 64) {
+        units = mantissa >> shift;
+        const std::uint64_t rest = mantissa & ((std::uint64_t{1} << shift) - 1);
+        if (rest >= (std::uint64_t{1} << (shift - 1))) ++units;
+    } // else below a half: 0
+
     char buffer[32];
     std::string digits(buffer, std::to_chars(buffer, buffer + sizeof buffer, units).ptr);
     const auto needed = static_cast<std::size_t>(places) + 1;
