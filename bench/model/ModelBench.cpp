@@ -1,5 +1,6 @@
 // One year step and whole 3000-year runs of every scenario, with a window that does nothing.
 #include "model/Model.h"
+#include "model/QuietHost.h"
 #include "model/Scenarios.h"
 #include "model/YearStep.h"
 
@@ -10,32 +11,8 @@
 namespace vartel {
 namespace {
 
-class SilentHost final : public ModelHost {
-public:
-    void SetField(Field, const std::string&) override {}
-    void ShowBulletin(const BulletinState&) override {}
-    void RepaintBulletinAndElderly() override {}
-    void SetCountdown(const std::string&, Color) override {}
-    void SetIncidentButtonsEnabled(bool) override {}
-    void SetStartCaption(const std::string&) override {}
-    void SetStartHint(const std::string&) override {}
-    void SetMemo(const std::string&) override {}
-    void RedrawGraph() override {}
-    void RedrawPyramid(int) override {}
-    void ResetHouses() override {}
-    void UpdateHousesAndCurve() override {}
-    void RelocateFirstHouse() override {}
-    void ResetGraphControls() override {}
-    void MoveEquilibriumMarker() override {}
-    void RestorePresent() override {}
-    void PlaySound(const std::string&) override {}
-    bool PauseAtImportantMoments() const override { return false; }
-    int SpeedPosition() const override { return 4; }
-    void ShowCorrection(const std::string&) override {}
-};
-
 struct BenchModel {
-    SilentHost Host;
+    QuietHost Host;
     SeededRandom Random{1};
     std::unique_ptr<Model> M = std::make_unique<Model>(Host, Random);
     explicit BenchModel(int scenario)
