@@ -25,7 +25,10 @@ QFont PixelFont(const QString& family, int pixels, bool bold, bool italic)
 
 QFont SansFont(int pixels, bool bold, bool italic)
 {
-    return PixelFont(QStringLiteral("Liberation Sans"), pixels, bold, italic);
+    QFont font = PixelFont(QStringLiteral("Liberation Sans"), pixels, bold, italic);
+    // The window's captions were fitted to a narrower face; a slightly condensed one keeps them whole.
+    font.setStretch(90);
+    return font;
 }
 
 QFont SerifFont(int pixels)
