@@ -3,18 +3,14 @@
 //
 // Unlike a busy wait, the rest of a year's minimum time is waited for with a timer, so the window stays
 // responsive; the time per year is still the larger of the year's work and the slider's delay.
-#include "model/ModelHost.h"
+#include "model/RunControl.h"
 #include "model/SpeedDelays.h"
-#include "model/YearStep.h"
-#include "model/Rounding.h"
 #include "ui/TForm1.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
-
-#include <string>
 
 namespace vartel {
 
@@ -43,13 +39,7 @@ void TForm1::IdleHandler()
     }
     if (s.Running && s.Year < MaxYear) {
         yearClock_.start();
-        ++s.Year;
-        host_->SetField(Field::Clock, std::to_string(s.Year));
-        YearStep(*model_);
-        host_->SetField(Field::Popmeter,
-                        std::to_string(RoundEvenToInt(s.PopHistory[static_cast<std::size_t>(s.Year)])));
-        DrawPyramidOnScreen(s.Year);
-        host_->UpdateHousesAndCurve();
+        AdvanceYear(*model_);
         if (!CheckBox1->isChecked()) {
             const qint64 rest = static_cast<qint64>(s.StepDelay) - yearClock_.elapsed();
             if (rest > 0) {
@@ -95,10 +85,8 @@ void TForm1::StartButtonClick()
         s.Running = false;
         StartButton->setToolTip(QStringLiteral("Stop the pause, continue the simulation"));
     }
-    if (s.Year == 0 && s.Running) {
-        s.StartStableLevel = s.StableLevel;
-        s.StartParams = {s.BirthIndex, s.BabyMortality, s.AdultMortality, s.Immigration};
-    }
+    if (s.Year == 0 && s.Running)
+        CaptureStartValues(s);
     s.Frozen = false;
     host_->RestorePresent();
     if (s.Running)
