@@ -113,8 +113,7 @@ void TForm1::FormCreate()
 
     graphCanvas_ = std::make_unique<RasterCanvas>(Image2->Picture());
     pyramidCanvas_ = std::make_unique<RasterCanvas>(Image1->Picture());
-    graphCanvas_->brush = Brush{Rgb(255, 255, 255), BrushStyle::Solid};
-    graphCanvas_->Rectangle(0, 0, graphCanvas_->Width(), graphCanvas_->Height());
+    ClearGraphImage(*graphCanvas_);
 
     StartUpModel(*model_);
     DrawGraphOnScreen();

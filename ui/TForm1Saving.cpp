@@ -2,11 +2,10 @@
 #include "output/DataFile.h"
 #include "output/PictureSaver.h"
 #include "output/SafeFileWriter.h"
+#include "output/ViewSources.h"
 #include "ui/ImageView.h"
 #include "ui/Platform.h"
 #include "ui/TForm1.h"
-#include "views/GraphView.h"
-#include "views/PyramidView.h"
 
 #include <QDate>
 #include <QFile>
@@ -116,15 +115,8 @@ void TForm1::SaveViewPicture(bool pyramid)
     } else {
         const bool linear = Linscale->isChecked();
         const int pyramidYear = s.Frozen ? s.BrowseYear : s.Year;
-        const ViewSource view =
-            pyramid ? ViewSource{&Image1->Picture(),
-                                 [this, pyramidYear](Canvas& c, int scale) {
-                                     DrawPyramid(c, state(), pyramidYear, scale);
-                                 },
-                                 PyramidWidth, PyramidHeight}
-                    : ViewSource{&Image2->Picture(),
-                                 [this, linear](Canvas& c, int scale) { DrawGraph(c, state(), linear, scale); },
-                                 GraphWidth, GraphHeight};
+        const ViewSource view = pyramid ? PyramidViewSource(&Image1->Picture(), s, pyramidYear)
+                                        : GraphViewSource(&Image2->Picture(), s, linear);
         const std::string error = SavePicture(format, FileSystemPath(pictureFileName_), view);
         if (!error.empty()) {
             ReportError(this, QString::fromStdString(error));

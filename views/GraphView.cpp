@@ -190,6 +190,13 @@ int PopulationToY(const SimulationState& st, bool linearScale, int year, int s)
     return 200 * s;
 }
 
+void ClearGraphImage(Canvas& c)
+{
+    c.pen = Pen{};
+    c.brush = Brush{Rgb(255, 255, 255), BrushStyle::Solid};
+    c.Rectangle(0, 0, c.Width(), c.Height());
+}
+
 void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
 {
     c.font.face = "times new roman";

@@ -15,6 +15,9 @@ int YearToX(int year, int s);
 // Uses ExactPopHistory[year] and ZoomFactor; linear or logarithmic scale.
 int PopulationToY(const SimulationState& st, bool linearScale, int year, int s);
 
+// The main window's first clearing of the graph image: white with the default pen's black outline. The
+// graph's frame leaves the right column and the bottom row, so the outline stays there on the screen.
+void ClearGraphImage(Canvas& c);
 // The whole graph of st.GraphMode at scale s; ends with a solid pen RGB(124,70,51) of width 3s and, in
 // mode 1, the position on the curve's last drawn point.
 void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s);

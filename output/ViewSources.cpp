@@ -1,0 +1,19 @@
+#include "output/ViewSources.h"
+
+#include "views/GraphView.h"
+#include "views/PyramidView.h"
+
+namespace vartel {
+
+ViewSource GraphViewSource(const QImage* bitmap, const SimulationState& st, bool linearScale)
+{
+    return {bitmap, [&st, linearScale](Canvas& c, int s) { DrawGraph(c, st, linearScale, s); }, GraphWidth,
+            GraphHeight};
+}
+
+ViewSource PyramidViewSource(const QImage* bitmap, const SimulationState& st, int year)
+{
+    return {bitmap, [&st, year](Canvas& c, int s) { DrawPyramid(c, st, year, s); }, PyramidWidth, PyramidHeight};
+}
+
+} // namespace vartel
