@@ -1,0 +1,59 @@
+#pragma once
+// Command lines the tool must refuse, with a piece of the one-line message each must give.
+#include <string>
+#include <vector>
+
+namespace vartel::test {
+
+struct BadArguments {
+    std::vector<std::string> Args;
+    std::string MessagePart;
+};
+
+inline const std::vector<BadArguments>& BadArgumentTable()
+{
+    static const std::vector<BadArguments> table{
+        {{"--frob"}, "unknown option '--frob'"},
+        {{"data.txt"}, "unknown option 'data.txt'"},
+        {{"--years"}, "--years needs a value"},
+        {{"--data"}, "--data needs a value"},
+        {{"--data", ""}, "--data needs a value"},
+        {{"--data", "--graph", "g.bmp"}, "--data needs a value"},
+        {{"--event"}, "--event needs a value"},
+        {{"--years", "abc"}, "--years 'abc' is not a whole number"},
+        {{"--years", "1.5"}, "--years '1.5' is not a whole number"},
+        {{"--years", "99999999999"}, "--years '99999999999' is not a whole number"},
+        {{"--years", "3001"}, "--years 3001 is outside 0..3000"},
+        {{"--years", "-1"}, "--years -1 is outside 0..3000"},
+        {{"--scenario", "0"}, "--scenario 0 is outside 1..7"},
+        {{"--scenario", "8"}, "--scenario 8 is outside 1..7"},
+        {{"--scenario", "two"}, "--scenario 'two' is not a whole number"},
+        {{"--zoom", "3"}, "--zoom '3' is not one of the zoom factors 1, 2, 5,"},
+        {{"--zoom", "0"}, "--zoom '0' is not one of the zoom factors"},
+        {{"--zoom", "40000"}, "--zoom '40000' is not one of the zoom factors"},
+        {{"--zoom", "2.0"}, "--zoom '2.0' is not one of the zoom factors"},
+        {{"--graph-mode", "pie"}, "--graph-mode 'pie' is not one of population, birth, mortality, survival"},
+        {{"--scale", "ln"}, "--scale 'ln' is not one of linear, log"},
+        {{"--event", "10"}, "--event 10: expected YEAR:ACTION"},
+        {{"--event", "x:epidemic"}, "--event x:epidemic: year 'x' is not a whole number"},
+        {{"--event", ":epidemic"}, "--event :epidemic: year '' is not a whole number"},
+        {{"--event", "3001:epidemic"}, "--event 3001:epidemic: year 3001 is outside 0..3000"},
+        {{"--event", "-1:epidemic"}, "--event -1:epidemic: year -1 is outside 0..3000"},
+        {{"--event", "10:war"}, "--event 10:war: unknown action 'war'"},
+        {{"--event", "10:Epidemic"}, "--event 10:Epidemic: unknown action 'Epidemic'"},
+        {{"--event", "10:"}, "--event 10:: unknown action ''"},
+        {{"--event", "10:weather=5"}, "--event 10:weather=5: unknown parameter 'weather'"},
+        {{"--event", "10:population="}, "--event 10:population=: missing value of population"},
+        {{"--event", "10:scenario=8"}, "--event 10:scenario=8: scenario 8 is outside 1..7"},
+        {{"--event", "10:scenario=x"}, "--event 10:scenario=x: scenario 'x' is not a whole number"},
+        {{"--event", "20:epidemic", "--event", "10:epidemic"},
+         "--event 10:epidemic: year 10 comes before the year 20 of the event before it"},
+        {{"--years", "5", "--event", "10:epidemic"},
+         "--event 10:epidemic: year 10 lies beyond the end of the run (--years 5)"},
+        {{"--event", "10:epidemic", "--years", "5"},
+         "--event 10:epidemic: year 10 lies beyond the end of the run (--years 5)"},
+    };
+    return table;
+}
+
+} // namespace vartel::test

@@ -1,0 +1,153 @@
+// The command line: defaults, every option, the events, and every refusal with its message.
+#include "tests/tools/BadArguments.h"
+#include "tools/BatchArguments.h"
+#include "views/GraphView.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace vartel::test {
+namespace {
+
+ParsedArguments Parse(const std::vector<std::string>& args) { return ParseBatchArguments(args); }
+
+std::string Joined(const std::vector<std::string>& args)
+{
+    std::string text;
+    for (const auto& a : args)
+        text += (text.empty() ? "" : " ") + a;
+    return text;
+}
+
+TEST(BatchArguments, NothingGivenRunsScenarioOneToTheLastYearAndWritesNothing)
+{
+    const ParsedArguments p = Parse({});
+    ASSERT_EQ(p.Error, "");
+    const BatchArguments& a = p.Arguments;
+    EXPECT_FALSE(a.Help);
+    EXPECT_EQ(a.Scenario, 1);
+    EXPECT_EQ(a.Years, 3000);
+    EXPECT_TRUE(a.Events.empty());
+    EXPECT_TRUE(a.DataFile.empty() && a.GraphFile.empty() && a.PyramidFile.empty());
+    EXPECT_EQ(a.GraphMode, 1) << "population graph";
+    EXPECT_TRUE(a.LinearScale);
+    EXPECT_EQ(a.Zoom, 1);
+}
+
+TEST(BatchArguments, EveryOptionLandsInItsField)
+{
+    const ParsedArguments p =
+        Parse({"--scenario", "6", "--years", "0", "--data", "d.txt", "--graph", "g.emf", "--pyramid", "p.gif",
+               "--graph-mode", "survival", "--scale", "log", "--zoom", "20000"});
+    ASSERT_EQ(p.Error, "");
+    const BatchArguments& a = p.Arguments;
+    EXPECT_EQ(a.Scenario, 6);
+    EXPECT_EQ(a.Years, 0);
+    EXPECT_EQ(a.DataFile, "d.txt");
+    EXPECT_EQ(a.GraphFile, "g.emf");
+    EXPECT_EQ(a.PyramidFile, "p.gif");
+    EXPECT_EQ(a.GraphMode, 4);
+    EXPECT_FALSE(a.LinearScale);
+    EXPECT_EQ(a.Zoom, 20000);
+}
+
+TEST(BatchArguments, GraphModesAreNumberedAsTheGraphButtons)
+{
+    const std::vector<std::pair<std::string, int>> modes{{"population", 1}, {"birth", 2}, {"mortality", 3},
+                                                          {"survival", 4}};
+    for (const auto& [name, mode] : modes)
+        EXPECT_EQ(Parse({"--graph-mode", name}).Arguments.GraphMode, mode) << "expected mode " << mode << " for " << name;
+}
+
+TEST(BatchArguments, EveryZoomFactorAndNothingElseIsAccepted)
+{
+    for (int zoom : ZoomFactors) {
+        const ParsedArguments p = Parse({"--zoom", std::to_string(zoom)});
+        EXPECT_EQ(p.Error, "") << "expected zoom " << zoom << " to be accepted";
+        EXPECT_EQ(p.Arguments.Zoom, zoom);
+    }
+    for (int zoom = 0; zoom <= 20001; ++zoom) {
+        const bool factor = std::find(ZoomFactors.begin(), ZoomFactors.end(), zoom) != ZoomFactors.end();
+        if (!factor) {
+            ASSERT_NE(Parse({"--zoom", std::to_string(zoom)}).Error, "") << "expected zoom " << zoom << " refused";
+        }
+    }
+}
+
+TEST(BatchArguments, EventsKeepTheirOrderKindAndText)
+{
+    const ParsedArguments p = Parse({"--event", "0:birth-index=2.5",  "--event", "0:epidemic",
+                                     "--event", "10:one-child",       "--event", "10:immigration-wave",
+                                     "--event", "20:population=5000", "--event", "20:stable=3000",
+                                     "--event", "30:baby-mortality=1e1", "--event", "30:adult-mortality=0.5",
+                                     "--event", "40:immigration=-1.5", "--event", "3000:scenario=7"});
+    ASSERT_EQ(p.Error, "");
+    const auto& e = p.Arguments.Events;
+    ASSERT_EQ(e.size(), 10u);
+    const std::vector<int> years{0, 0, 10, 10, 20, 20, 30, 30, 40, 3000};
+    for (std::size_t i = 0; i < e.size(); ++i)
+        EXPECT_EQ(e[i].Year, years[i]) << "event " << i;
+    EXPECT_EQ(e[0].Kind, EventKind::Parameter);
+    EXPECT_EQ(e[0].Parameter, ParameterField::BirthIndex);
+    EXPECT_EQ(e[0].Text, "2.5");
+    EXPECT_EQ(e[0].Argument, "0:birth-index=2.5");
+    for (std::size_t i : {1u, 2u, 3u}) {
+        EXPECT_EQ(e[i].Kind, EventKind::Incident);
+        EXPECT_EQ(e[i].Number, static_cast<int>(i)) << "incident buttons 1 epidemic, 2 one-child, 3 wave";
+    }
+    EXPECT_EQ(e[4].Parameter, ParameterField::Population);
+    EXPECT_EQ(e[5].Parameter, ParameterField::StableLevel);
+    EXPECT_EQ(e[6].Parameter, ParameterField::BabyMortality);
+    EXPECT_EQ(e[6].Text, "1e1") << "the text goes to the field as typed";
+    EXPECT_EQ(e[7].Parameter, ParameterField::AdultMortality);
+    EXPECT_EQ(e[8].Parameter, ParameterField::Immigration);
+    EXPECT_EQ(e[8].Text, "-1.5");
+    EXPECT_EQ(e[9].Kind, EventKind::Scenario);
+    EXPECT_EQ(e[9].Number, 7);
+}
+
+TEST(BatchArguments, ParameterTextsAreLeftToTheCommit)
+{
+    // The field's own conversion judges them, with the window's error text.
+    const ParsedArguments p = Parse({"--event", "5:birth-index=abc", "--event", "5:population=1x"});
+    ASSERT_EQ(p.Error, "");
+    EXPECT_EQ(p.Arguments.Events[0].Text, "abc");
+}
+
+TEST(BatchArguments, EventYearsMayRepeatAndReachTheEnd)
+{
+    EXPECT_EQ(Parse({"--years", "100", "--event", "100:epidemic", "--event", "100:scenario=5"}).Error, "");
+    EXPECT_EQ(Parse({"--event", "3000:epidemic"}).Error, "") << "the default end is 3000";
+}
+
+TEST(BatchArguments, HelpWinsOverWhatFollows)
+{
+    EXPECT_TRUE(Parse({"--help"}).Arguments.Help);
+    EXPECT_TRUE(Parse({"-h"}).Arguments.Help);
+    const ParsedArguments p = Parse({"--years", "10", "--help", "--frob"});
+    EXPECT_EQ(p.Error, "");
+    EXPECT_TRUE(p.Arguments.Help);
+    EXPECT_NE(BatchUsage().find("--event YEAR:ACTION"), std::string::npos);
+}
+
+TEST(BatchArguments, LaterOptionsOverrideEarlierOnes)
+{
+    const BatchArguments a = Parse({"--scenario", "2", "--scenario", "3", "--data", "a", "--data", "b"}).Arguments;
+    EXPECT_EQ(a.Scenario, 3);
+    EXPECT_EQ(a.DataFile, "b");
+}
+
+TEST(BatchArguments, EveryBadCommandLineIsRefusedWithOneLine)
+{
+    for (const BadArguments& bad : BadArgumentTable()) {
+        const ParsedArguments p = Parse(bad.Args);
+        EXPECT_NE(p.Error.find(bad.MessagePart), std::string::npos)
+            << "for [" << Joined(bad.Args) << "] expected a message with \"" << bad.MessagePart << "\", got \""
+            << p.Error << "\"";
+        EXPECT_EQ(p.Error.find('\n'), std::string::npos) << "one line for [" << Joined(bad.Args) << "]";
+    }
+}
+
+} // namespace
+} // namespace vartel::test

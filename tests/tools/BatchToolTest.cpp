@@ -1,0 +1,269 @@
+// vartel-batch as a process: exit statuses, messages, the data file and the pictures it writes.
+#include "model/Scenarios.h"
+#include "output/DataFile.h"
+#include "output/PictureSaver.h"
+#include "tests/output/ExternalTool.h"
+#include "tests/tools/BadArguments.h"
+#include "tools/BatchHost.h"
+#include "tools/BatchOutput.h"
+#include "tools/BatchRun.h"
+
+#include <QFile>
+#include <QImage>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+namespace vartel::test {
+namespace {
+
+// CTest passes the tool's path.
+std::string ToolPath()
+{
+    return qEnvironmentVariable("VARTEL_BATCH").toStdString();
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    for (std::size_t end; (end = text.find("\r\n", begin)) != std::string::npos; begin = end + 2)
+        lines.push_back(text.substr(begin, end - begin));
+    if (begin < text.size())
+        lines.push_back(text.substr(begin));
+    return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::size_t begin = 0;
+    for (std::size_t end; (end = line.find('\t', begin)) != std::string::npos; begin = end + 1)
+        fields.push_back(line.substr(begin, end - begin));
+    fields.push_back(line.substr(begin));
+    return fields;
+}
+
+// The fields of the time table's rows in order of year; a bulletin text with line breaks continues a row
+// over several lines, which are left out here.
+std::vector<std::vector<std::string>> TimeTable(const std::string& text)
+{
+    const std::vector<std::string> lines = Lines(text);
+    std::size_t at = 0;
+    while (at < lines.size() && lines[at] != "TIME TABLE")
+        ++at;
+    std::vector<std::vector<std::string>> rows;
+    for (at += 2; at < lines.size(); ++at)
+        if (lines[at].rfind(std::to_string(rows.size()) + "\t", 0) == 0)
+            rows.push_back(Fields(lines[at]));
+    return rows;
+}
+
+std::string DateLine(const std::string& text)
+{
+    for (const std::string& line : Lines(text))
+        if (line.rfind("Date:\t", 0) == 0)
+            return line;
+    return {};
+}
+
+std::string WithoutDateLine(const std::string& text)
+{
+    std::string rest;
+    for (const std::string& line : Lines(text))
+        if (line.rfind("Date:\t", 0) != 0)
+            rest += line + "\n";
+    return rest;
+}
+
+class BatchTool : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(ToolPath().empty()) << "expected VARTEL_BATCH to name the tool";
+        ASSERT_TRUE(dir_.isValid());
+    }
+
+    std::string Path(const std::string& name) const { return dir_.filePath(QString::fromStdString(name)).toStdString(); }
+    bool Exists(const std::string& name) const { return QFile::exists(QString::fromStdString(Path(name))); }
+    std::string Read(const std::string& name) const { return ReadBytes(Path(name)); }
+    ToolResult Run(const std::vector<std::string>& args) const { return RunTool(ToolPath(), args); }
+
+    // Runs with a data file and returns its text; the run must succeed.
+    std::string DataOf(std::vector<std::string> args, const std::string& name = "data.txt")
+    {
+        args.insert(args.end(), {"--data", Path(name)});
+        const ToolResult run = Run(args);
+        EXPECT_EQ(run.exitCode, 0) << "expected a successful run; stderr: " << run.err;
+        return Read(name);
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(BatchTool, HelpPrintsTheUsageAndSucceeds)
+{
+    const ToolResult run = Run({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.rfind("Usage: vartel-batch", 0), 0u) << run.out;
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(BatchTool, ADefaultRunWritesEveryYearToTheLast)
+{
+    const std::vector<std::vector<std::string>> rows = TimeTable(DataOf({}));
+    ASSERT_EQ(rows.size(), 3001u) << "expected the rows of years 0..3000";
+    EXPECT_EQ(rows.back().size(), 14u) << "13 columns and the bulletin text";
+    EXPECT_EQ(rows[0][5], "") << "no growth in year 0";
+}
+
+TEST_F(BatchTool, ARunOfNoYearsIsTheDataFileOfTheFreshProgram)
+{
+    const std::string file = DataOf({"--years", "0"});
+    QuietHost host;
+    SeededRandom random(BatchSeed);
+    const auto fresh = std::make_unique<Model>(host, random);
+    StartUpModel(*fresh);
+    ChooseScenario(*fresh, 1);
+    const std::string date = DateLine(file).substr(6);
+    ASSERT_FALSE(date.empty()) << "expected a date line";
+    EXPECT_EQ(file, DataFileText(fresh->S, date)) << "expected the save of a window that was just opened";
+}
+
+TEST_F(BatchTool, TheSameRunTwiceGivesTheSameFile)
+{
+    // The population entered moves single people at random: the fixed seed keeps it repeatable.
+    const std::vector<std::string> args{"--scenario", "3", "--event", "100:population=50001", "--event",
+                                        "200:epidemic", "--event", "500:population=333"};
+    const std::string first = DataOf(args, "first.txt");
+    const std::string second = DataOf(args, "second.txt");
+    ASSERT_FALSE(first.empty());
+    EXPECT_TRUE(WithoutDateLine(first) == WithoutDateLine(second)) << "expected identical files apart from the date";
+}
+
+TEST_F(BatchTool, EmigrationEnteredAtAYearShowsInTheImmigrationColumnAfterIt)
+{
+    // Ends before the island overfills, when the catastrophe drift would change the immigration.
+    const auto rows = TimeTable(DataOf({"--years", "1000", "--event", "10:immigration=-1.5"}));
+    ASSERT_EQ(rows.size(), 1001u);
+    for (int y = 0; y <= 10; ++y)
+        ASSERT_EQ(rows[y][10], "0.00") << "year " << y << " was computed before the field was entered";
+    for (int y = 11; y <= 1000; ++y)
+        ASSERT_EQ(rows[y][10], "-1.50") << "expected an emigration of 1.5% in year " << y;
+}
+
+TEST_F(BatchTool, ACorrectionIsToldOnStderr)
+{
+    const ToolResult run = Run({"--years", "3", "--event", "0:birth-index=99", "--data", Path("d.txt")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find("A birth index of more than 20 is not allowed. The value is adjusted."), std::string::npos)
+        << "stderr: " << run.err;
+    EXPECT_NE(Read("d.txt").find("20.0000\tBirth index"), std::string::npos) << "the start value is the corrected one";
+}
+
+TEST_F(BatchTool, AFileThatCannotBeWrittenGivesTheReasonAndStatusOne)
+{
+    const ToolResult full = Run({"--years", "10", "--data", "/dev/full"});
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_NE(full.err.find("/dev/full"), std::string::npos) << full.err;
+    EXPECT_NE(full.err.find("No space left on device"), std::string::npos) << full.err;
+
+    const ToolResult missing = Run({"--years", "10", "--pyramid", Path("no/such/folder/p.png"), "--data", Path("d.txt")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
+    EXPECT_TRUE(Exists("d.txt")) << "the other files are still written";
+}
+
+TEST_F(BatchTool, AnUnsupportedExtensionIsRefusedBeforeAnythingIsWritten)
+{
+    const ToolResult run = Run({"--data", Path("d.txt"), "--graph", Path("g.jpeg")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find(UnsupportedExtensionMessage()), std::string::npos) << run.err;
+    EXPECT_FALSE(Exists("g.jpeg"));
+    EXPECT_FALSE(Exists("d.txt")) << "refused before the run";
+    EXPECT_EQ(Run({"--pyramid", Path("p")}).exitCode, 2) << "a name without extension selects no format";
+}
+
+TEST_F(BatchTool, EveryBadCommandLineGivesStatusTwoAndOneLine)
+{
+    for (const BadArguments& bad : BadArgumentTable()) {
+        std::vector<std::string> args = bad.Args;
+        args.insert(args.begin(), {"--data", Path("d.txt")});
+        const ToolResult run = Run(args);
+        std::string shown;
+        for (const auto& a : bad.Args)
+            shown += " " + a;
+        EXPECT_EQ(run.exitCode, 2) << "for" << shown;
+        EXPECT_EQ(run.err.rfind("vartel-batch: ", 0), 0u) << "for" << shown << ": " << run.err;
+        EXPECT_NE(run.err.find(bad.MessagePart), std::string::npos) << "for" << shown << ": " << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line for" << shown << ": " << run.err;
+    }
+    EXPECT_FALSE(Exists("d.txt")) << "nothing is written after a bad argument";
+}
+
+TEST_F(BatchTool, ANonNumericParameterIsABadArgumentWithTheFieldsError)
+{
+    const ToolResult run = Run({"--event", "10:adult-mortality=1,5", "--data", Path("d.txt")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("'1,5' is not a valid floating point value"), std::string::npos) << run.err;
+    EXPECT_FALSE(Exists("d.txt"));
+}
+
+TEST_F(BatchTool, TheRasterPicturesAreTheScreenBitmaps)
+{
+    const std::vector<std::string> view{"--years", "1200", "--scenario", "6", "--scale", "log"};
+    std::vector<std::string> args = view;
+    args.insert(args.end(), {"--graph", Path("graph.bmp"), "--pyramid", Path("pyramid.png")});
+    const ToolResult run = Run(args);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const QImage graph(QString::fromStdString(Path("graph.bmp")));
+    const QImage pyramid(QString::fromStdString(Path("pyramid.png")));
+    EXPECT_EQ(graph.size(), QSize(847, 162));
+    EXPECT_EQ(pyramid.size(), QSize(231, 278));
+
+    // The same run in this process, drawn as the window draws it.
+    std::ostringstream corrections;
+    BatchHost host(corrections);
+    SeededRandom random(BatchSeed);
+    const auto m = std::make_unique<Model>(host, random);
+    ASSERT_EQ(RunBatch(*m, ParseBatchArguments(view).Arguments), "");
+    const QImage expected = GraphScreenImage(m->S, false).convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(graph.convertToFormat(QImage::Format_RGB32) == expected) << "expected the screen's graph bitmap";
+    EXPECT_TRUE(pyramid.convertToFormat(QImage::Format_RGB32) ==
+                PyramidScreenImage(m->S).convertToFormat(QImage::Format_RGB32))
+        << "expected the screen's pyramid of the last year";
+    EXPECT_EQ(graph.pixel(846, 80), qRgb(0, 0, 0)) << "the outline of the window's first clearing stays";
+}
+
+TEST_F(BatchTool, TheVectorPicturesAreDrawnAtFourTimesTheSize)
+{
+    const ToolResult run = Run({"--years", "300", "--graph", Path("graph.emf"), "--pyramid", Path("pyramid.svg"),
+                                "--graph-mode", "birth"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string emf = Read("graph.emf");
+    ASSERT_GT(emf.size(), 88u) << "expected at least the metafile header";
+    EXPECT_EQ(emf.substr(40, 4), " EMF") << "the enhanced metafile signature";
+    QSvgRenderer svg(QString::fromStdString(Path("pyramid.svg")));
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 924, 1112));
+}
+
+TEST_F(BatchTool, EveryPictureFormatIsChosenByItsExtension)
+{
+    const std::vector<std::pair<std::string, std::string>> formats{
+        {"g.Emf", " EMF"}, {"g.wmf", "\xD7\xCD\xC6\x9A"}, {"g.BMP", "BM"}, {"g.jpg", "\xFF\xD8\xFF"},
+        {"g.gif", "GIF8"}, {"g.png", "\x89PNG"}, {"g.svg", "<?xml"}};
+    for (const auto& [name, signature] : formats) {
+        const ToolResult run = Run({"--years", "20", "--graph", Path(name)});
+        ASSERT_EQ(run.exitCode, 0) << name << ": " << run.err;
+        const std::string bytes = Read(name);
+        const std::size_t at = signature == " EMF" ? 40 : 0;
+        EXPECT_EQ(bytes.substr(at, signature.size()), signature) << "expected the signature of " << name;
+    }
+}
+
+} // namespace
+} // namespace vartel::test

@@ -1,0 +1,21 @@
+#pragma once
+// The run of vartel-batch, on the model alone.
+#include "model/Model.h"
+#include "tools/BatchArguments.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vartel {
+
+// The window seeds from the clock; its random draws only place houses and move single people when a
+// population size is entered. A fixed seed makes every batch run repeatable.
+inline constexpr std::uint64_t BatchSeed = 1;
+
+// Starts the model as the program does, chooses the scenario, then runs year by year to a.Years, firing
+// each event once when the run is at its year (before advancing; a reset to year 0 runs on from there).
+// At the end the graph mode and zoom of the arguments are chosen, as their buttons would after the run.
+// Returns "" or, for a parameter text that is not a number, the message naming the event.
+std::string RunBatch(Model& m, const BatchArguments& a);
+
+} // namespace vartel
