@@ -38,9 +38,8 @@ constexpr std::uint32_t PS_SOLID = 0;
 constexpr std::uint32_t PS_DOT = 2;
 constexpr std::uint32_t PS_GEOMETRIC = 0x10000;
 constexpr std::uint32_t BS_SOLID = 0;
-constexpr std::uint32_t TRANSPARENT = 1;
-constexpr std::uint32_t OPAQUE = 2;
 constexpr std::uint32_t HeaderSize = 108; // with both header extensions
+constexpr std::uint32_t EofSize = 20;
 
 // The reference device: a 96-dpi screen whose millimetres are whole numbers (1920 px = 508 mm).
 constexpr std::int32_t DevicePixelsX = 1920;
@@ -48,8 +47,6 @@ constexpr std::int32_t DevicePixelsY = 1440;
 constexpr std::int32_t DeviceMillimetresX = 508;
 constexpr std::int32_t DeviceMillimetresY = 381;
 constexpr float HundredthsMmPerPixel = 2540.0F / 96.0F;
-
-bool IsStock(std::uint32_t handle) { return (handle & StockObject) != 0; }
 
 std::int32_t PixelsToHundredthsMm(int pixels)
 {
@@ -59,15 +56,16 @@ std::int32_t PixelsToHundredthsMm(int pixels)
 } // namespace
 
 EmfCanvas::EmfCanvas(int width, int height)
-    : width_(std::max(1, width)), height_(std::max(1, height)), handleInUse_(1, true)
+    : MetafileRecorder(std::max(1, width), std::max(1, height), 1) // object 0 is the metafile itself
 {
 }
 
 void EmfCanvas::Emit(std::uint32_t type, const LittleEndianBuffer& params)
 {
-    records_.U32(type);
-    records_.U32(static_cast<std::uint32_t>(8 + params.Size()));
-    records_.Append(params.Bytes());
+    LittleEndianBuffer& records = Records();
+    records.U32(type);
+    records.U32(static_cast<std::uint32_t>(8 + params.Size()));
+    records.Append(params.Bytes());
     ++recordCount_;
 }
 
@@ -78,39 +76,38 @@ void EmfCanvas::EmitWord(std::uint32_t type, std::uint32_t value)
     Emit(type, p);
 }
 
-std::uint32_t EmfCanvas::AllocateHandle()
+void EmfCanvas::EmitPoint(std::uint32_t type, Point point)
 {
-    for (std::size_t i = 1; i < handleInUse_.size(); ++i) {
-        if (!handleInUse_[i]) {
-            handleInUse_[i] = true;
-            return static_cast<std::uint32_t>(i);
-        }
-    }
-    handleInUse_.push_back(true);
-    return static_cast<std::uint32_t>(handleInUse_.size() - 1);
+    LittleEndianBuffer p;
+    p.I32(point.x);
+    p.I32(point.y);
+    Emit(type, p);
 }
 
-void EmfCanvas::Replace(std::uint32_t& selected, std::uint32_t object)
+void EmfCanvas::WriteValue(ValueRecord record, std::uint32_t value)
 {
-    EmitWord(EMR_SELECTOBJECT, object);
-    if (selected != 0 && !IsStock(selected)) {
-        EmitWord(EMR_DELETEOBJECT, selected);
-        handleInUse_[selected] = false;
+    switch (record) {
+    case ValueRecord::SelectObject:
+        return EmitWord(EMR_SELECTOBJECT, value);
+    case ValueRecord::DeleteObject:
+        return EmitWord(EMR_DELETEOBJECT, value);
+    case ValueRecord::BkMode:
+        return EmitWord(EMR_SETBKMODE, value);
+    case ValueRecord::BkColor:
+        return EmitWord(EMR_SETBKCOLOR, value);
+    case ValueRecord::TextColor:
+        return EmitWord(EMR_SETTEXTCOLOR, value);
+    case ValueRecord::TextAlign:
+        return EmitWord(EMR_SETTEXTALIGN, value);
     }
-    selected = object;
 }
 
-void EmfCanvas::SelectPen()
+std::uint32_t EmfCanvas::CreatePen(const Pen& wanted)
 {
-    if (recordedPen_ && SameMetafilePen(*recordedPen_, pen))
-        return;
-    recordedPen_ = pen;
-    if (pen.style == PenStyle::Clear) {
-        Replace(selectedPen_, NullPen);
-        return;
-    }
-    const std::uint32_t handle = AllocateHandle();
-    const int width = EffectivePenWidth(pen);
+    if (wanted.style == PenStyle::Clear)
+        return NullPen;
+    const std::uint32_t handle = NewObject();
+    const int width = EffectivePenWidth(wanted);
     LittleEndianBuffer p;
     p.U32(handle);
     if (width > 1) {
@@ -119,153 +116,72 @@ void EmfCanvas::SelectPen()
         p.U32(0); // cbBmi
         p.U32(0); // offBits
         p.U32(0); // cbBits
-        p.U32(PS_GEOMETRIC | (pen.style == PenStyle::Dot ? PS_DOT : PS_SOLID));
+        p.U32(PS_GEOMETRIC | (wanted.style == PenStyle::Dot ? PS_DOT : PS_SOLID));
         p.U32(static_cast<std::uint32_t>(width));
         p.U32(BS_SOLID);
-        p.U32(pen.color);
+        p.U32(wanted.color);
         p.U32(0); // hatch
         p.U32(0); // no style entries
         Emit(EMR_EXTCREATEPEN, p);
     } else {
-        p.U32(pen.style == PenStyle::Dot ? PS_DOT : PS_SOLID);
+        p.U32(wanted.style == PenStyle::Dot ? PS_DOT : PS_SOLID);
         p.I32(width);
         p.I32(0);
-        p.U32(pen.color);
+        p.U32(wanted.color);
         Emit(EMR_CREATEPEN, p);
     }
-    Replace(selectedPen_, handle);
+    return handle;
 }
 
-void EmfCanvas::SelectBrush()
+std::uint32_t EmfCanvas::CreateBrush(const Brush& wanted)
 {
-    if (recordedBrush_ && SameMetafileBrush(*recordedBrush_, brush))
-        return;
-    recordedBrush_ = brush;
-    if (brush.style == BrushStyle::Clear) {
-        Replace(selectedBrush_, NullBrush);
-        return;
-    }
-    const std::uint32_t handle = AllocateHandle();
+    if (wanted.style == BrushStyle::Clear)
+        return NullBrush;
+    const std::uint32_t handle = NewObject();
     LittleEndianBuffer p;
     p.U32(handle);
     p.U32(BS_SOLID);
-    p.U32(brush.color);
+    p.U32(wanted.color);
     p.U32(0); // hatch
     Emit(EMR_CREATEBRUSHINDIRECT, p);
-    Replace(selectedBrush_, handle);
+    return handle;
 }
 
-void EmfCanvas::SelectFont()
+std::uint32_t EmfCanvas::CreateFont(const Font& wanted)
 {
-    if (!recordedFont_ || !SameMetafileFont(*recordedFont_, font)) {
-        recordedFont_ = font;
-        const std::uint32_t handle = AllocateHandle();
-        LittleEndianBuffer p;
-        p.U32(handle);
-        p.I32(-FontPixelHeight(font)); // negative: the em height, as the screen font is sized
-        p.I32(0);                      // width: the face's own
-        p.I32(0);                      // escapement
-        p.I32(0);                      // orientation
-        p.I32(font.bold ? 700 : 400);
-        p.U8(0); // italic
-        p.U8(0); // underline
-        p.U8(0); // strike-out
-        p.U8(0); // ANSI charset
-        p.U8(0); // out precision
-        p.U8(0); // clip precision
-        p.U8(0); // quality
-        p.U8(0); // pitch and family
-        const QString face = QString::fromStdString(MetafileFaceName(font.face)).left(31);
-        for (int i = 0; i < 32; ++i)
-            p.U16(i < face.size() ? face.at(i).unicode() : 0);
-        Emit(EMR_EXTCREATEFONTINDIRECTW, p);
-        Replace(selectedFont_, handle);
-    }
-    if (textColor_ != font.color) {
-        textColor_ = font.color;
-        EmitWord(EMR_SETTEXTCOLOR, font.color);
-    }
-    if (!textAlignSet_) {
-        textAlignSet_ = true;
-        EmitWord(EMR_SETTEXTALIGN, 0); // top-left reference, position not updated
-    }
-}
-
-void EmfCanvas::SetBkMode(std::uint32_t mode)
-{
-    if (bkMode_ != mode) {
-        bkMode_ = mode;
-        EmitWord(EMR_SETBKMODE, mode);
-    }
-}
-
-void EmfCanvas::SetBackgroundForText()
-{
-    if (brush.style == BrushStyle::Clear) {
-        SetBkMode(TRANSPARENT);
-        return;
-    }
-    SetBkMode(OPAQUE);
-    if (bkColor_ != brush.color) {
-        bkColor_ = brush.color;
-        EmitWord(EMR_SETBKCOLOR, brush.color);
-    }
-}
-
-void EmfCanvas::SetBackgroundTransparent()
-{
-    // The gaps of a dotted pen are transparent on every canvas of the program.
-    if (pen.style == PenStyle::Dot)
-        SetBkMode(TRANSPARENT);
-}
-
-void EmfCanvas::Rectangle(int x1, int y1, int x2, int y2)
-{
-    if (pen.style == PenStyle::Clear && brush.style == BrushStyle::Clear)
-        return;
-    SelectPen();
-    SelectBrush();
-    SetBackgroundTransparent();
+    const std::uint32_t handle = NewObject();
     LittleEndianBuffer p;
-    p.I32(std::min(x1, x2));
-    p.I32(std::min(y1, y2));
-    p.I32(std::max(x1, x2));
-    p.I32(std::max(y1, y2));
+    p.U32(handle);
+    AppendLogFontHead(p, wanted, [&p](int v) { p.I32(v); });
+    const QString face = QString::fromStdString(MetafileFaceName(wanted.face)).left(31);
+    for (int i = 0; i < 32; ++i)
+        p.U16(i < face.size() ? face.at(i).unicode() : 0);
+    Emit(EMR_EXTCREATEFONTINDIRECTW, p);
+    return handle;
+}
+
+void EmfCanvas::WriteRectangle(int left, int top, int right, int bottom)
+{
+    LittleEndianBuffer p;
+    p.I32(left);
+    p.I32(top);
+    p.I32(right);
+    p.I32(bottom);
     Emit(EMR_RECTANGLE, p);
 }
 
-void EmfCanvas::MoveTo(int x, int y)
+void EmfCanvas::WriteMoveTo(Point to)
 {
-    position_ = {x, y};
+    EmitPoint(EMR_MOVETOEX, to);
 }
 
-void EmfCanvas::LineTo(int x, int y)
+void EmfCanvas::WriteLineTo(Point to)
 {
-    if (pen.style != PenStyle::Clear) {
-        SelectPen();
-        SetBackgroundTransparent();
-        if (!recordedPosition_ || recordedPosition_->x != position_.x || recordedPosition_->y != position_.y) {
-            LittleEndianBuffer m;
-            m.I32(position_.x);
-            m.I32(position_.y);
-            Emit(EMR_MOVETOEX, m);
-        }
-        LittleEndianBuffer p;
-        p.I32(x);
-        p.I32(y);
-        Emit(EMR_LINETO, p);
-        recordedPosition_ = Point{x, y};
-    }
-    position_ = {x, y};
+    EmitPoint(EMR_LINETO, to);
 }
 
-void EmfCanvas::TextOut(int x, int y, const std::string& text)
+void EmfCanvas::WriteText(int x, int y, const std::string& text, const QString& units)
 {
-    const QString units = QString::fromStdString(text);
-    if (units.isEmpty())
-        return;
-    SelectFont();
-    SetBackgroundForText();
     const std::vector<int> advances = CharacterAdvances(font, units);
     const auto chars = static_cast<std::uint32_t>(units.size());
     const std::uint32_t stringBytes = (chars * 2 + 3) / 4 * 4;
@@ -296,36 +212,25 @@ void EmfCanvas::TextOut(int x, int y, const std::string& text)
     Emit(EMR_EXTTEXTOUTW, p);
 }
 
-int EmfCanvas::TextWidth(const std::string& text)
+LittleEndianBuffer EmfCanvas::FileHeader() const
 {
-    return TextWidthOf(font, text);
-}
-
-int EmfCanvas::TextHeight(const std::string& text)
-{
-    return TextHeightOf(font, text);
-}
-
-std::string EmfCanvas::FileBytes() const
-{
-    const std::uint32_t eofSize = 20;
-    const auto totalBytes = static_cast<std::uint32_t>(HeaderSize + records_.Size() + eofSize);
+    const auto totalBytes = static_cast<std::uint32_t>(HeaderSize + RecordBytes() + EofSize);
     LittleEndianBuffer file;
     file.U32(EMR_HEADER);
     file.U32(HeaderSize);
     file.I32(0); // bounds, inclusive
     file.I32(0);
-    file.I32(width_ - 1);
-    file.I32(height_ - 1);
+    file.I32(Width() - 1);
+    file.I32(Height() - 1);
     file.I32(0); // frame in 0.01 mm, inclusive
     file.I32(0);
-    file.I32(PixelsToHundredthsMm(width_) - 1);
-    file.I32(PixelsToHundredthsMm(height_) - 1);
+    file.I32(PixelsToHundredthsMm(Width()) - 1);
+    file.I32(PixelsToHundredthsMm(Height()) - 1);
     file.U32(0x464D4520); // " EMF"
     file.U32(0x00010000);
     file.U32(totalBytes);
     file.U32(recordCount_ + 2);
-    file.U16(static_cast<std::uint16_t>(handleInUse_.size()));
+    file.U16(static_cast<std::uint16_t>(ObjectTableSize()));
     file.U16(0);
     file.U32(0); // no description
     file.U32(0);
@@ -339,13 +244,16 @@ std::string EmfCanvas::FileBytes() const
     file.U32(0); // not OpenGL
     file.I32(DeviceMillimetresX * 1000);
     file.I32(DeviceMillimetresY * 1000);
-    file.Append(records_.Bytes());
+    return file;
+}
+
+void EmfCanvas::AppendEndOfFile(LittleEndianBuffer& file) const
+{
     file.U32(EMR_EOF);
-    file.U32(eofSize);
+    file.U32(EofSize);
     file.U32(0);  // no palette entries
     file.U32(16); // offPalEntries
-    file.U32(eofSize);
-    return file.Bytes();
+    file.U32(EofSize);
 }
 
 } // namespace vartel

@@ -2,6 +2,7 @@
 // Text as the metafile writers record it: the face name as the system knows it, the em height in pixels
 // and per-character advances measured with the same font as the screen, so a saved picture lays out
 // like the view.
+#include "output/LittleEndianBuffer.h"
 #include "views/Canvas.h"
 
 #include <QString>
@@ -14,6 +15,21 @@ namespace vartel {
 std::string MetafileFaceName(const std::string& face);
 // The character (em) height in pixels of a font of `points` points at 96 dpi, at least 1.
 int FontPixelHeight(const Font& font);
+
+// The LogFont fields of `font` before its face name, the same in both formats but for the width of the
+// first five, which `integer` writes (32 bits in EMF, 16 in WMF).
+template <typename WriteInteger>
+void AppendLogFontHead(LittleEndianBuffer& out, const Font& font, WriteInteger integer)
+{
+    integer(-FontPixelHeight(font)); // negative: the em height, as the screen font is sized
+    integer(0);                      // width: the face's own
+    integer(0);                      // escapement
+    integer(0);                      // orientation
+    integer(font.bold ? 700 : 400);
+    // Not italic, underlined or struck out; ANSI charset; default precisions, quality, pitch and family.
+    for (int i = 0; i < 8; ++i)
+        out.U8(0);
+}
 
 // One advance per UTF-16 unit of `text`, summing to its width; the second unit of a pair gets 0.
 std::vector<int> CharacterAdvances(const Font& font, const QString& text);

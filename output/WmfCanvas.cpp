@@ -3,7 +3,6 @@
 #include "output/MetafileState.h"
 #include "output/MetafileText.h"
 #include "output/SegmentClip.h"
-#include "views/QtFont.h"
 
 #include <QByteArray>
 #include <QString>
@@ -40,11 +39,11 @@ constexpr std::uint16_t PS_DOT = 2;
 constexpr std::uint16_t PS_NULL = 5;
 constexpr std::uint16_t BS_SOLID = 0;
 constexpr std::uint16_t BS_NULL = 1;
-constexpr std::uint16_t TRANSPARENT = 1;
-constexpr std::uint16_t OPAQUE = 2;
 constexpr std::uint16_t MM_ANISOTROPIC = 8;
 constexpr std::uint16_t UnitsPerInch = 96;
 constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7;
+constexpr std::uint32_t HeaderWords = 9;
+constexpr std::uint32_t EofWords = 3;
 
 constexpr int MinCoordinate = std::numeric_limits<std::int16_t>::min();
 constexpr int MaxCoordinate = std::numeric_limits<std::int16_t>::max();
@@ -55,27 +54,23 @@ std::int16_t Clamped(int v)
     return static_cast<std::int16_t>(std::clamp(v, MinCoordinate, MaxCoordinate));
 }
 
-bool Same(const std::optional<Point>& a, Point b)
-{
-    return a && a->x == b.x && a->y == b.y;
-}
-
 } // namespace
 
 WmfCanvas::WmfCanvas(int width, int height)
-    : width_(std::clamp(width, 1, MaxCoordinate)), height_(std::clamp(height, 1, MaxCoordinate))
+    : MetafileRecorder(std::clamp(width, 1, MaxCoordinate), std::clamp(height, 1, MaxCoordinate), 0)
 {
     EmitWords(META_SETMAPMODE, {MM_ANISOTROPIC});
     EmitWords(META_SETWINDOWORG, {0, 0});
-    EmitWords(META_SETWINDOWEXT, {height_, width_});
+    EmitWords(META_SETWINDOWEXT, {Height(), Width()});
 }
 
 void WmfCanvas::Emit(std::uint16_t function, const LittleEndianBuffer& params)
 {
     const auto words = static_cast<std::uint32_t>(3 + params.Size() / 2);
-    records_.U32(words);
-    records_.U16(function);
-    records_.Append(params.Bytes());
+    LittleEndianBuffer& records = Records();
+    records.U32(words);
+    records.U16(function);
+    records.Append(params.Bytes());
     largestRecord_ = std::max(largestRecord_, words);
 }
 
@@ -94,139 +89,88 @@ void WmfCanvas::EmitColor(std::uint16_t function, Color color)
     Emit(function, p);
 }
 
-std::uint16_t WmfCanvas::AllocateObject()
+void WmfCanvas::WriteValue(ValueRecord record, std::uint32_t value)
 {
-    for (std::size_t i = 0; i < objectInUse_.size(); ++i) {
-        if (!objectInUse_[i]) {
-            objectInUse_[i] = true;
-            return static_cast<std::uint16_t>(i);
-        }
+    const auto word = static_cast<std::int32_t>(value);
+    switch (record) {
+    case ValueRecord::SelectObject:
+        return EmitWords(META_SELECTOBJECT, {word});
+    case ValueRecord::DeleteObject:
+        return EmitWords(META_DELETEOBJECT, {word});
+    case ValueRecord::BkMode:
+        return EmitWords(META_SETBKMODE, {word});
+    case ValueRecord::TextAlign:
+        return EmitWords(META_SETTEXTALIGN, {word});
+    case ValueRecord::BkColor:
+        return EmitColor(META_SETBKCOLOR, value);
+    case ValueRecord::TextColor:
+        return EmitColor(META_SETTEXTCOLOR, value);
     }
-    objectInUse_.push_back(true);
-    return static_cast<std::uint16_t>(objectInUse_.size() - 1);
 }
 
-void WmfCanvas::Replace(std::optional<std::uint16_t>& selected, std::uint16_t object)
+std::uint32_t WmfCanvas::CreatePen(const Pen& wanted)
 {
-    EmitWords(META_SELECTOBJECT, {object});
-    if (selected) {
-        EmitWords(META_DELETEOBJECT, {*selected});
-        objectInUse_[*selected] = false;
-    }
-    selected = object;
-}
-
-void WmfCanvas::SelectPen(const Pen& wanted)
-{
-    if (recordedPen_ && SameMetafilePen(*recordedPen_, wanted))
-        return;
-    recordedPen_ = wanted;
-    const std::uint16_t object = AllocateObject();
+    // WMF has no stock objects, so even "no outline" is a pen of its own.
+    const std::uint32_t object = NewObject();
     LittleEndianBuffer p;
     p.U16(wanted.style == PenStyle::Clear ? PS_NULL : wanted.style == PenStyle::Dot ? PS_DOT : PS_SOLID);
     p.I16(Clamped(EffectivePenWidth(wanted)));
     p.I16(0);
     p.U32(wanted.color);
     Emit(META_CREATEPENINDIRECT, p);
-    Replace(selectedPen_, object);
+    return object;
 }
 
-void WmfCanvas::SelectBrush()
+std::uint32_t WmfCanvas::CreateBrush(const Brush& wanted)
 {
-    if (recordedBrush_ && SameMetafileBrush(*recordedBrush_, brush))
-        return;
-    recordedBrush_ = brush;
-    const std::uint16_t object = AllocateObject();
+    const std::uint32_t object = NewObject();
     LittleEndianBuffer p;
-    p.U16(brush.style == BrushStyle::Clear ? BS_NULL : BS_SOLID);
-    p.U32(brush.color);
+    p.U16(wanted.style == BrushStyle::Clear ? BS_NULL : BS_SOLID);
+    p.U32(wanted.color);
     p.U16(0); // hatch
     Emit(META_CREATEBRUSHINDIRECT, p);
-    Replace(selectedBrush_, object);
+    return object;
 }
 
-void WmfCanvas::SelectFont()
+std::uint32_t WmfCanvas::CreateFont(const Font& wanted)
 {
-    if (!recordedFont_ || !SameMetafileFont(*recordedFont_, font)) {
-        recordedFont_ = font;
-        const std::uint16_t object = AllocateObject();
-        LittleEndianBuffer p;
-        p.I16(Clamped(-FontPixelHeight(font))); // negative: the em height, as the screen font is sized
-        p.I16(0);                               // width: the face's own
-        p.I16(0);                               // escapement
-        p.I16(0);                               // orientation
-        p.I16(font.bold ? 700 : 400);
-        p.U8(0); // italic
-        p.U8(0); // underline
-        p.U8(0); // strike-out
-        p.U8(0); // ANSI charset
-        p.U8(0); // out precision
-        p.U8(0); // clip precision
-        p.U8(0); // quality
-        p.U8(0); // pitch and family
-        QByteArray face = QString::fromStdString(MetafileFaceName(font.face)).toLatin1().left(31);
-        p.Append(face.toStdString());
-        p.U8(0);
-        p.PadTo(2);
-        Emit(META_CREATEFONTINDIRECT, p);
-        Replace(selectedFont_, object);
-    }
-    if (textColor_ != font.color) {
-        textColor_ = font.color;
-        EmitColor(META_SETTEXTCOLOR, font.color);
-    }
-    if (!textAlignSet_) {
-        textAlignSet_ = true;
-        EmitWords(META_SETTEXTALIGN, {0}); // top-left reference, position not updated
-    }
+    const std::uint32_t object = NewObject();
+    LittleEndianBuffer p;
+    AppendLogFontHead(p, wanted, [&p](int v) { p.I16(Clamped(v)); });
+    QByteArray face = QString::fromStdString(MetafileFaceName(wanted.face)).toLatin1().left(31);
+    p.Append(face.toStdString());
+    p.U8(0);
+    p.PadTo(2);
+    Emit(META_CREATEFONTINDIRECT, p);
+    return object;
 }
 
-void WmfCanvas::SetBkMode(std::uint16_t mode)
+void WmfCanvas::WriteRectangle(int left, int top, int right, int bottom)
 {
-    if (bkMode_ != mode) {
-        bkMode_ = mode;
-        EmitWords(META_SETBKMODE, {mode});
-    }
+    EmitWords(META_RECTANGLE, {bottom, right, top, left});
 }
 
-void WmfCanvas::SetBackgroundForText()
+void WmfCanvas::WriteMoveTo(Point to)
 {
-    if (brush.style == BrushStyle::Clear) {
-        SetBkMode(TRANSPARENT);
-        return;
-    }
-    SetBkMode(OPAQUE);
-    if (bkColor_ != brush.color) {
-        bkColor_ = brush.color;
-        EmitColor(META_SETBKCOLOR, brush.color);
-    }
+    EmitWords(META_MOVETO, {to.y, to.x});
 }
 
-void WmfCanvas::Rectangle(int x1, int y1, int x2, int y2)
+void WmfCanvas::WriteLineTo(Point to)
 {
-    if (pen.style == PenStyle::Clear && brush.style == BrushStyle::Clear)
-        return;
-    SelectPen(pen);
-    SelectBrush();
-    if (pen.style == PenStyle::Dot)
-        SetBkMode(TRANSPARENT); // dotted gaps are transparent on every canvas of the program
-    EmitWords(META_RECTANGLE, {std::max(y1, y2), std::max(x1, x2), std::min(y1, y2), std::min(x1, x2)});
+    EmitWords(META_LINETO, {to.y, to.x});
 }
 
-void WmfCanvas::MoveTo(int x, int y)
+std::optional<std::pair<Point, Point>> WmfCanvas::VisiblePart(Point from, Point to) const
 {
-    position_ = {x, y};
+    return ClipSegment(from, to, CoordinateRange);
 }
 
-void WmfCanvas::DrawSegment(Point from, Point to)
+void WmfCanvas::StrokeLine(Point from, Point to)
 {
-    const auto part = ClipSegment(from, to, CoordinateRange);
-    if (!part)
-        return;
-    if (!Same(recordedPosition_, part->first))
-        EmitWords(META_MOVETO, {part->first.y, part->first.x});
-    EmitWords(META_LINETO, {part->second.y, part->second.x});
-    recordedPosition_ = part->second;
+    if (pen.style == PenStyle::Dot && EffectivePenWidth(pen) > 1)
+        DrawWideDots(from, to);
+    else
+        MetafileRecorder::StrokeLine(from, to);
 }
 
 void WmfCanvas::DrawWideDots(Point from, Point to)
@@ -237,7 +181,7 @@ void WmfCanvas::DrawWideDots(Point from, Point to)
     Pen solid = pen;
     solid.style = PenStyle::Solid;
     SelectPen(solid);
-    const auto part = ClipSegment(from, to, CoordinateRange);
+    const auto part = VisiblePart(from, to);
     if (!part)
         return;
     const double dx = part->second.x - part->first.x;
@@ -255,27 +199,8 @@ void WmfCanvas::DrawWideDots(Point from, Point to)
     }
 }
 
-void WmfCanvas::LineTo(int x, int y)
+void WmfCanvas::WriteText(int x, int y, const std::string& /*text*/, const QString& units)
 {
-    const Point to{x, y};
-    if (pen.style == PenStyle::Dot && EffectivePenWidth(pen) > 1) {
-        DrawWideDots(position_, to);
-    } else if (pen.style != PenStyle::Clear) {
-        SelectPen(pen);
-        if (pen.style == PenStyle::Dot)
-            SetBkMode(TRANSPARENT);
-        DrawSegment(position_, to);
-    }
-    position_ = to;
-}
-
-void WmfCanvas::TextOut(int x, int y, const std::string& text)
-{
-    const QString units = QString::fromStdString(text);
-    if (units.isEmpty())
-        return;
-    SelectFont();
-    SetBackgroundForText();
     const QByteArray bytes = units.toLatin1(); // one byte per UTF-16 unit; others become '?'
     const std::vector<int> advances = CharacterAdvances(font, units);
     LittleEndianBuffer p;
@@ -290,50 +215,40 @@ void WmfCanvas::TextOut(int x, int y, const std::string& text)
     Emit(META_EXTTEXTOUT, p);
 }
 
-int WmfCanvas::TextWidth(const std::string& text)
+LittleEndianBuffer WmfCanvas::FileHeader() const
 {
-    return TextWidthOf(font, text);
-}
+    const auto sizeWords = static_cast<std::uint32_t>(HeaderWords + RecordBytes() / 2 + EofWords);
 
-int WmfCanvas::TextHeight(const std::string& text)
-{
-    return TextHeightOf(font, text);
-}
-
-std::string WmfCanvas::FileBytes() const
-{
-    constexpr std::uint32_t headerWords = 9;
-    constexpr std::uint32_t eofWords = 3;
-    const auto sizeWords = static_cast<std::uint32_t>(headerWords + records_.Size() / 2 + eofWords);
-
-    LittleEndianBuffer placeable;
-    placeable.U32(PlaceableKey);
-    placeable.U16(0); // HWmf
-    placeable.I16(0); // bounding box
-    placeable.I16(0);
-    placeable.I16(static_cast<std::int16_t>(width_));
-    placeable.I16(static_cast<std::int16_t>(height_));
-    placeable.U16(UnitsPerInch);
-    placeable.U32(0);
+    LittleEndianBuffer file;
+    file.U32(PlaceableKey);
+    file.U16(0); // HWmf
+    file.I16(0); // bounding box
+    file.I16(0);
+    file.I16(static_cast<std::int16_t>(Width()));
+    file.I16(static_cast<std::int16_t>(Height()));
+    file.U16(UnitsPerInch);
+    file.U32(0);
     std::uint16_t checksum = 0;
-    const std::string& head = placeable.Bytes();
-    for (std::size_t i = 0; i < head.size(); i += 2)
-        checksum ^= static_cast<std::uint16_t>(static_cast<unsigned char>(head[i]) |
-                                               (static_cast<unsigned char>(head[i + 1]) << 8));
-    placeable.U16(checksum);
+    const std::string& placeable = file.Bytes();
+    for (std::size_t i = 0; i < placeable.size(); i += 2)
+        checksum ^= static_cast<std::uint16_t>(static_cast<unsigned char>(placeable[i]) |
+                                               (static_cast<unsigned char>(placeable[i + 1]) << 8));
+    file.U16(checksum);
 
-    LittleEndianBuffer file = placeable;
     file.U16(1); // memory metafile
-    file.U16(headerWords);
+    file.U16(HeaderWords);
     file.U16(0x0300);
     file.U32(sizeWords);
-    file.U16(static_cast<std::uint16_t>(objectInUse_.size()));
+    file.U16(static_cast<std::uint16_t>(ObjectTableSize()));
     file.U32(largestRecord_);
     file.U16(0);
-    file.Append(records_.Bytes());
-    file.U32(eofWords);
+    return file;
+}
+
+void WmfCanvas::AppendEndOfFile(LittleEndianBuffer& file) const
+{
+    file.U32(EofWords);
     file.U16(META_EOF);
-    return file.Bytes();
 }
 
 } // namespace vartel
