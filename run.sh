@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 dev/install-packages.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVARTEL_BUILD_TESTS=OFF -DVARTEL_BUILD_BENCH=OFF >/dev/null
-cmake --build build -j"$(nproc)" --target vartel vartel-batch
-exec build/ui/vartel
+cmake -S . -B build-app -DCMAKE_BUILD_TYPE=Release -DVARTEL_BUILD_TESTS=OFF -DVARTEL_BUILD_BENCH=OFF >/dev/null
+cmake --build build-app -j"$(nproc)" --target vartel vartel-batch
+exec build-app/ui/vartel
