@@ -9,6 +9,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 
 #include <algorithm>
 #include <array>
@@ -467,6 +468,12 @@ private:
         format.setLeftMargin(paragraph.leftIndent / kTwipsPerPixel);
         format.setRightMargin(paragraph.rightIndent / kTwipsPerPixel);
         format.setTextIndent(paragraph.firstIndent / kTwipsPerPixel);
+        if (paragraph.firstIndent < 0) {
+            // A hanging indent has a tab stop at the left indent, so that "bullet, tab, text" lines the
+            // text up with the paragraph's other lines. Qt counts tab stops from the first line's start.
+            format.setTabPositions({QTextOption::Tab(-paragraph.firstIndent / kTwipsPerPixel,
+                                                     QTextOption::LeftTab)});
+        }
         format.setTopMargin(paragraph.spaceBefore / kTwipsPerPixel);
         format.setBottomMargin(paragraph.spaceAfter / kTwipsPerPixel);
         return format;

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 namespace vartel::test {
@@ -31,7 +33,18 @@ protected:
         view = form->findChild<QTextEdit*>("RichEdit1");
         ASSERT_NE(view, nullptr) << "the help window has a rich-text view named RichEdit1";
         form->show();
+        Settle();
+    }
+
+    // Lets the view finish its layout after a show or a resize: the scroll range follows the new layout a
+    // moment later, long before a user clicks.
+    void Settle() {
         QApplication::processEvents();
+        const bool settled = QTest::qWaitFor([this] {
+            const int range = int(view->document()->size().height()) - view->viewport()->height();
+            return std::abs(view->verticalScrollBar()->maximum() - std::max(range, 0)) <= 1;
+        });
+        EXPECT_TRUE(settled) << "the scroll range follows the document's layout";
     }
 
     HelpPlatform& platform() { return installed_.platform; }

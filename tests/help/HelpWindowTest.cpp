@@ -59,7 +59,7 @@ TEST_F(HelpWindowTest, DocumentBeginsWithTitleEmptyLineAndTenSingleLineContentsE
 
 TEST_F(HelpWindowTest, ContentsLinesStaySingleLinesInTheNarrowestWindow) {
     form->resize(kHelpMinimumWidth, form->height());
-    QApplication::processEvents();
+    Settle();
     const std::vector<DocumentLine> lines = Lines();
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(lines[2 + i].text, kChapterTitles[i]) << "contents line " << 2 + i << " does not wrap at 300 px";
@@ -151,7 +151,7 @@ TEST_F(HelpWindowTest, CloseHidesAndShowingAgainKeepsThePlace) {
     form->close();
     EXPECT_FALSE(form->isVisible()) << "closing hides the window";
     form->show();
-    QApplication::processEvents();
+    Settle();
     EXPECT_EQ(Scroll(), scroll) << "the document is shown where it was left";
     EXPECT_EQ(view->textCursor().position(), caret) << "the caret is where it was";
 }
@@ -169,7 +169,7 @@ TEST_F(HelpWindowTest, IsPlacedByTheScreenAndWidenedBackTo300) {
     EXPECT_EQ(fresh.pos(), QPoint(40, 10)) << "placed at (40, 10)";
     EXPECT_EQ(fresh.size(), expected.size()) << "sized by the screen";
     form->resize(200, 400);
-    QApplication::processEvents();
+    Settle();
     EXPECT_EQ(form->width(), 300) << "a window made narrower than 300 is widened back";
 }
 

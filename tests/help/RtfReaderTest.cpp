@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace vartel::test {
 namespace {
@@ -87,6 +89,20 @@ TEST(RtfReader, ParagraphsLineBreaksTabsAndAlignment) {
     EXPECT_EQ(document.findBlockByNumber(3).text(), "last") << "text after the last \\par";
 }
 
+TEST(RtfReader, HangingIndentTabLinesTheTextUpWithTheLeftIndent) {
+    QTextDocument document;
+    Read("{\\rtf1 \\li400\\fi-200 \\bullet\\tab item text\\par \\pard plain\\tab tabbed}", document);
+    document.setTextWidth(600);
+    const QTextBlock item = document.findBlockByNumber(0);
+    document.documentLayout()->blockBoundingRect(item); // lays the block out
+    const QTextLine line = item.layout()->lineAt(0);
+    EXPECT_NEAR(line.cursorToX(0), (400 - 200) / 15.0, 0.5) << "the bullet starts at the first-line indent";
+    EXPECT_NEAR(line.cursorToX(2), 400 / 15.0, 0.5) << "after the tab the text starts at the left indent";
+
+    const QTextBlock plain = document.findBlockByNumber(1);
+    EXPECT_TRUE(plain.blockFormat().tabPositions().isEmpty()) << "\\pard ends the hanging indent's tab stop";
+}
+
 TEST(RtfReader, EscapesAndUnicode) {
     EXPECT_EQ(Read("{\\rtf1 a\\\\b\\{c\\}d}"), "a\\b{c}d") << "escaped backslash and braces";
     EXPECT_EQ(Read("{\\rtf1 caf\\'e9 \\'80 \\'93x\\'94}"), QString::fromUtf8("café € “x”"))
@@ -125,6 +141,9 @@ TEST(RtfReader, MalformedInputGivesBestEffortDocument) {
     EXPECT_EQ(Read("{\\rtf1 end\\"), "end") << "a backslash at the very end";
     EXPECT_EQ(Read("{\\rtf1 end\\'"), "end") << "a \\' without digits";
     EXPECT_EQ(Read("{\\rtf1 end\\'4"), "end") << "a \\' with one digit gives a control byte, which is dropped";
+    EXPECT_EQ(Read("{\\rtf1 a\\'00b\\'0dc\\'0ad\\'1fe\\'07f}"), "abcdef")
+        << "control bytes written as \\'hh are no text";
+    EXPECT_EQ(Read("{\\rtf1 a\\'09b\\'20c}"), "a\tb c") << "a tab and a blank written as \\'hh are kept";
     EXPECT_EQ(Read("{\\rtf1 \\'e9\\'e"), QString::fromUtf8("é")) << "a truncated escape after a whole one";
     EXPECT_EQ(Read("{\\rtf1 end\\u"), "end") << "a \\u without number";
     EXPECT_EQ(Read("plain text, no header"), "plain text, no header") << "text without RTF header";
