@@ -3,11 +3,31 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <memory>
 
 namespace vartel {
+
+namespace {
+
+// Indents are held in screen pixels (96 per inch), and the layout scales fonts, tab stops and the space
+// between paragraphs to the printer but not the indents; the copy for the printer gets them in its pixels.
+void ScaleIndents(QTextDocument& document, double scale) {
+    QTextCursor cursor(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(format.leftMargin() * scale);
+        format.setRightMargin(format.rightMargin() * scale);
+        format.setTextIndent(format.textIndent() * scale);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+}
+
+} // namespace
 
 QRect PrintPageRectangle(const PrinterDeviceValues& device) {
     const int left = device.resolutionX - device.offsetX;
@@ -26,22 +46,27 @@ PrinterDeviceValues PrepareDeviceValues(QPrinter& printer) {
             printable.width(),    printable.height()};
 }
 
-bool PrintDocument(const QTextDocument& document, QPrinter& printer, const QRect& pageRectangle) {
-    if (pageRectangle.width() <= 0 || pageRectangle.height() <= 0) {
-        return false;
-    }
-    // A copy laid out for the printer, so the view's own layout is left alone.
-    const std::unique_ptr<QTextDocument> copy(document.clone());
+std::unique_ptr<QTextDocument> LayOutForPrinter(const QTextDocument& document, QPaintDevice& printer,
+                                                QSize pageSize) {
+    std::unique_ptr<QTextDocument> copy(document.clone());
     copy->documentLayout()->setPaintDevice(&printer);
     copy->setDocumentMargin(0);
-    copy->setPageSize(pageRectangle.size());
+    copy->setPageSize(pageSize);
     QFont defaultFont = copy->defaultFont();
     if (defaultFont.pixelSize() > 0) {
         // Screen pixels would come out tiny in printer pixels; points scale with the device.
         defaultFont.setPointSizeF(defaultFont.pixelSize() * 72.0 / 96.0);
         copy->setDefaultFont(defaultFont);
     }
+    ScaleIndents(*copy, printer.logicalDpiX() / 96.0);
+    return copy;
+}
 
+bool PrintDocument(const QTextDocument& document, QPrinter& printer, const QRect& pageRectangle) {
+    if (pageRectangle.width() <= 0 || pageRectangle.height() <= 0) {
+        return false;
+    }
+    const std::unique_ptr<QTextDocument> copy = LayOutForPrinter(document, printer, pageRectangle.size());
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;

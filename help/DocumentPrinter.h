@@ -2,7 +2,11 @@
 // Printing the help document: the page rectangle with a margin of one inch from the paper's left and top
 // edge, and the print job itself.
 #include <QRect>
+#include <QSize>
 
+#include <memory>
+
+class QPaintDevice;
 class QPrinter;
 class QTextDocument;
 
@@ -24,6 +28,11 @@ QRect PrintPageRectangle(const PrinterDeviceValues& device);
 // Sets the printer's margins to its hardware minimum, so that its page is its whole printable area, and
 // reads its device values.
 PrinterDeviceValues PrepareDeviceValues(QPrinter& printer);
+
+// A copy of the document laid out in the printer's pixels on pages of `pageSize`; the view's own layout
+// is left alone.
+std::unique_ptr<QTextDocument> LayOutForPrinter(const QTextDocument& document, QPaintDevice& printer,
+                                                QSize pageSize);
 
 // Prints the whole document, page after page, within `pageRectangle`. False when the job could not be
 // started.

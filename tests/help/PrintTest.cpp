@@ -4,6 +4,7 @@
 #include "help/RtfReader.h"
 #include "tests/help/HelpWindowFixture.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +13,9 @@
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QThread>
 
 namespace vartel::test {
@@ -57,6 +60,28 @@ TEST(PrintDocument, PrintsEveryPageWithinTheRectangle) {
     EXPECT_TRUE(content.startsWith("%PDF")) << "it is a PDF file";
     // 300 lines of 12 points need 3600 points; an A4 or Letter page less two inches holds under 700.
     EXPECT_GE(PdfPageCount(content), 5) << "the long document runs over several pages";
+}
+
+TEST(PrintDocument, IndentsTabsAndSpacingKeepTheirSizeOnPaper) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const double dpi = printer.logicalDpiX();
+    ASSERT_GT(dpi, 96.0) << "a printer with more pixels per inch than the screen";
+    QTextDocument document;
+    // A bullet half an inch in, its text one inch in after the tab; a sixth of an inch below the paragraph.
+    ReadRtf("{\\rtf1 \\li1440\\fi-720\\sa240 \\bullet\\tab one inch\\par \\pard next}", document);
+    const QSize page(int(6 * dpi), int(9 * dpi));
+    const std::unique_ptr<QTextDocument> paper = LayOutForPrinter(document, printer, page);
+
+    const QTextBlock item = paper->firstBlock();
+    const QRectF itemBox = paper->documentLayout()->blockBoundingRect(item);
+    const QTextLine line = item.layout()->lineAt(0);
+    EXPECT_NEAR(line.cursorToX(0), dpi / 2, dpi / 50) << "the bullet half an inch from the left";
+    EXPECT_NEAR(line.cursorToX(2), dpi, dpi / 50) << "the text after the tab one inch from the left";
+    const QRectF nextBox = paper->documentLayout()->blockBoundingRect(item.next());
+    EXPECT_NEAR(nextBox.top() - (itemBox.top() + line.height()), dpi / 6, dpi / 50)
+        << "a sixth of an inch below the paragraph";
+    EXPECT_EQ(document.firstBlock().blockFormat().leftMargin(), 96.0) << "the view's own document is unchanged";
 }
 
 TEST(PrintDocument, RefusesAnEmptyRectangle) {
