@@ -1,5 +1,5 @@
 // The whole vartel-batch process, as a script or a teacher's batch job meets it: start, a full run of
-// 3000 years, the data file (and in one case both pictures), exit. Prints figures; judges no time, but a
+// 3000 years, the data file or the pictures, exit. Prints figures; judges no time, but a
 // run that fails makes the benchmark fail.
 //
 //   tools_bench [benchmark options]      VARTEL_BATCH overrides the tool's path

@@ -107,14 +107,6 @@ TEST(BatchArguments, EventsKeepTheirOrderKindAndText)
     EXPECT_EQ(e[9].Number, 7);
 }
 
-TEST(BatchArguments, ParameterTextsAreLeftToTheCommit)
-{
-    // The field's own conversion judges them, with the window's error text.
-    const ParsedArguments p = Parse({"--event", "5:birth-index=abc", "--event", "5:population=1x"});
-    ASSERT_EQ(p.Error, "");
-    EXPECT_EQ(p.Arguments.Events[0].Text, "abc");
-}
-
 TEST(BatchArguments, EventYearsMayRepeatAndReachTheEnd)
 {
     EXPECT_EQ(Parse({"--years", "100", "--event", "100:epidemic", "--event", "100:scenario=5"}).Error, "");
