@@ -6,6 +6,7 @@
 #include "model/RunControl.h"
 #include "model/SpeedDelays.h"
 #include "ui/TForm1.h"
+#include "views/HistoryBrowsing.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,8 +17,6 @@ namespace vartel {
 
 namespace {
 
-const QString InvestigateText = QStringLiteral(
-    "Investigate the past:  Move the mouse in the population graph.     Freeze the moment in time: Click the mouse.");
 const QColor MemoRed(255, 0, 0);
 const QColor MemoYellow(255, 255, 0);
 
@@ -132,7 +131,7 @@ void TForm1::MemoTimerTimer()
 
 void TForm1::ShowInvestigateInstruction()
 {
-    Memo1->setText(InvestigateText);
+    Memo1->setText(QString::fromLatin1(InvestigateMessage));
 }
 
 } // namespace vartel
