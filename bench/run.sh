@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in a Release build (build-bench/) and prints all their figures, the machine first.
+#   bench/run.sh          JOBS=N sets the build's parallel jobs (default: the number of processors)
+# The benchmarks print figures only; none of them judges a time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build-bench
+jobs=${JOBS:-$(nproc)}
+
+echo "== Machine"
+echo "processors: $(nproc), $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)"
+echo "memory:     $(awk '/^MemTotal:/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)"
+echo "load:       $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 min); figures are only comparable on a quiet machine"
+echo "revision:   $(git rev-parse --short HEAD 2>/dev/null || echo unknown)$(git diff --quiet HEAD 2>/dev/null || echo ' with local changes')"
+
+echo "== Build (Release, $build)"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVARTEL_BUILD_TESTS=OFF -DVARTEL_BUILD_BENCH=ON >/dev/null
+known=$(cmake --build "$build" --target help | sed -n 's/^\.\.\. \([^ ]*\).*/\1/p')
+benches=()
+for target in model_bench views_bench tools_bench window_bench; do
+  if grep -qx "$target" <<<"$known"; then benches+=("$target"); fi
+done
+cmake --build "$build" -j"$jobs" --target "${benches[@]}" vartel >/dev/null
+echo "built: ${benches[*]} vartel"
+
+# Qt's notes about the missing session folder and audio device are no figures.
+quiet() { grep -v -e XDG_RUNTIME_DIR -e PulseAudio -e 'No audio device' || true; }
+failed=()
+for target in "${benches[@]}"; do
+  program=$(find "$build/bench" -type f -name "$target" -perm -u+x | head -1)
+  echo "== $target"
+  QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$program" 2>&1 | quiet || failed+=("$target")
+done
+
+echo "== The real program's process (bench/ui/real_window.sh)"
+# Under Xvfb when it is there, as a desktop runs it; otherwise offscreen.
+bench/ui/real_window.sh "$build/ui/vartel" 2>&1 | quiet || failed+=(real_window.sh)
+
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "FAILED: ${failed[*]}"
+  exit 1
+fi
