@@ -8,7 +8,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
+
+#include <cstdlib>
+#include <memory>
 
 namespace vartel::test {
 namespace {
@@ -43,22 +47,47 @@ const Expected Controls[] = {
     {"GroupBox2", "TForm1", {246, 0, 204, 158}, nullptr},
     {"Label8", "GroupBox2", {20, 8, 90, 20}, "Scenarios"},
     {"RadioButton1", "GroupBox2", {12, 30, 77, 17}, "Simple"},
+    {"RadioButton2", "GroupBox2", {12, 48, 165, 17}, "Positive feedback"},
+    {"RadioButton3", "GroupBox2", {12, 66, 141, 17}, "Negative feedback"},
     {"RadioButton4", "GroupBox2", {12, 84, 189, 17}, "Attenuation towards stability"},
+    {"RadioButton5", "GroupBox2", {12, 102, 149, 17}, "Realistic, low"},
+    {"RadioButton6", "GroupBox2", {12, 120, 165, 17}, "Realistic, medium"},
     {"RadioButton7", "GroupBox2", {12, 138, 109, 17}, "Realistic, high"},
     {"GroupBox3", "TForm1", {246, 157, 204, 152}, nullptr},
     {"Label15", "GroupBox3", {20, 8, 102, 20}, "Parameters"},
     {"Popmeter", "GroupBox3", {13, 32, 60, 16}, nullptr},
+    {"SPmeter", "GroupBox3", {13, 51, 60, 16}, nullptr},
+    {"BImeter", "GroupBox3", {13, 70, 60, 16}, nullptr},
+    {"BDmeter", "GroupBox3", {13, 89, 60, 16}, nullptr},
+    {"ADmeter", "GroupBox3", {13, 108, 60, 16}, nullptr},
+    {"Label3", "GroupBox3", {80, 34, 71, 13}, "Population size"},
+    {"Label7", "GroupBox3", {80, 72, 49, 13}, "Birth index"},
+    {"Label9", "GroupBox3", {80, 91, 76, 13}, "% Baby mortality"},
+    {"Label10", "GroupBox3", {80, 110, 76, 13}, "% Adult mortality"},
     {"IMmeter", "GroupBox3", {13, 127, 60, 16}, nullptr},
     {"Label18", "GroupBox3", {80, 53, 109, 13}, "Stabile population level"},
     {"Label12", "GroupBox3", {80, 129, 64, 13}, "% Immigration"},
     {"GroupBox4", "TForm1", {246, 308, 204, 100}, nullptr},
     {"EpiButton", "GroupBox4", {13, 30, 100, 20}, "Epidemic"},
+    {"Label11", "GroupBox4", {20, 8, 84, 20}, "Incidents"},
+    {"Label16", "GroupBox4", {138, 71, 27, 13}, "Years"},
     {"OneButton", "GroupBox4", {13, 52, 100, 20}, "1 child policy"},
     {"ImmButton", "GroupBox4", {13, 74, 100, 20}, "Immigration wave"},
     {"Aftelklok", "GroupBox4", {133, 35, 46, 34}, "00"},
     {"Label17", "GroupBox4", {130, 84, 50, 13}, "Remaining"},
     {"GroupBox1", "TForm1", {455, 0, 402, 94}, nullptr},
     {"clock", "GroupBox1", {5, 32, 60, 16}, "0"},
+    {"Label14", "GroupBox1", {24, 8, 71, 20}, "Results"},
+    {"PGmeter", "GroupBox1", {5, 51, 60, 16}, nullptr},
+    {"RBmeter", "GroupBox1", {5, 70, 60, 16}, nullptr},
+    {"MAmeter", "GroupBox1", {221, 32, 60, 16}, nullptr},
+    {"GRmeter", "GroupBox1", {221, 51, 60, 16}, nullptr},
+    {"Label2", "GroupBox1", {72, 34, 22, 13}, "Year"},
+    {"Label6", "GroupBox1", {72, 72, 114, 13}, "Replacement birth index"},
+    {"Label4", "GroupBox1", {288, 15, 75, 13}, "Life expectancy"},
+    {"Label5", "GroupBox1", {288, 34, 48, 13}, "Mean age"},
+    {"Label20", "GroupBox1", {288, 53, 31, 13}, "Elderly"},
+    {"Label21", "GroupBox1", {288, 72, 38, 13}, "Children"},
     {"LEmeter", "GroupBox1", {221, 13, 60, 16}, nullptr},
     {"CHmeter", "GroupBox1", {221, 70, 60, 16}, nullptr},
     {"Label13", "GroupBox1", {72, 53, 120, 13}, "Annual population growth"},
@@ -73,8 +102,12 @@ const Expected Controls[] = {
     {"Panel2", "TForm1", {8, 415, 849, 164}, nullptr},
     {"Image2", "Panel2", {1, 1, 847, 162}, nullptr},
     {"h1", "Panel2", {90, 6, 751, 20}, nullptr},
+    {"h0", "Panel2", {90, 146, 751, 0}, nullptr}, // placed by the reset: no strip at zoom 1
+    {"he", "Panel2", {90, 137, 751, 3}, nullptr}, // on the level 200,000
     {"GroupBox6", "TForm1", {8, 562, 850, 51}, nullptr},
     {"PopButton", "GroupBox6", {10, 21, 86, 25}, "Population"},
+    {"BirthButton", "GroupBox6", {100, 21, 86, 25}, "Birth"},
+    {"DeathButton", "GroupBox6", {190, 21, 86, 25}, "Mortality"},
     {"lifebutton", "GroupBox6", {280, 21, 86, 25}, "Survival chance"},
     {"Linscale", "GroupBox6", {384, 17, 121, 17}, "Linear scale"},
     {"Logscale", "GroupBox6", {384, 32, 121, 17}, "Logarithmic scale"},
@@ -83,6 +116,112 @@ const Expected Controls[] = {
     {"Button1", "GroupBox6", {663, 21, 86, 25}, "Save graph"},
     {"Button2", "GroupBox6", {753, 21, 86, 25}, "Save data"},
     {"Memo1", "TForm1", {16, 613, 521, 16}, ""},
+};
+
+struct ExpectedHint {
+    const char* name;
+    const char* hint;
+};
+
+// Every hint of the window as the form gives it ("\r\n" is a line break). StartButton's is replaced by
+// the reset and checked with the driver.
+const ExpectedHint Hints[] = {
+    {"PopButton", "This graph shows the population size over time.\r\nThe x axis depicts the years of the simulation."},
+    {"BirthButton", "This graph shows the speed at which women produce children, dependent on their age.\r\nThe x axis "
+     "depicts the age of the (eventual) mother."},
+    {"DeathButton", "This graph shows the chance for someone to die at a certain age"},
+    {"lifebutton", "Deze grafiek toont de kans dat iemand op een bepaalde leeftijd nog in leven is\r\nThis graph shows "
+     "the chance for someone to be still alive at a certain age"},
+    {"Linscale", "A linear scale makes exponential growth remarkably visible.\r\nA disadvantage is that a small "
+     "population is hardly visible."},
+    {"Logscale", "A logarithmic scale shows exponential growth as a strait line.\r\nThis scale is suitable to discern "
+     "small and large populations."},
+    {"Button1", "Save the graph as an image file"},
+    {"Button2", "Save the data shown in the graph as a text file"},
+    {"Inbutton", "Enlarge the graph"},
+    {"Outbutton", "Shrink the graph"},
+    {"Image1", "The population pyramid shows the age composition in layers of 5 years"},
+    {"Label22", "The population pyramid shows the ages of the population in discs of 5 years"},
+    {"Button3", "Save the pyramid as an image file"},
+    {"Image2", "Move the mouse through the graph when the simulation pauses\r\nto see the population pyramid and the "
+     "messages on each moment in the past."},
+    {"h1", "Danger zone: overpopulation and environmental destruction.\r\nIf the population size crosses the red line, "
+     "the system may collapse dramatically."},
+    {"h0", "Danger zone: underpopulation.\r\nThrough inbreeding and economic stagnation the birth index decreases to "
+     "zero.\r\nThe population may become extinct."},
+    {"he", "Equilibrium population level"},
+    {"GroupBox1", "This section shows the results of the simulation. \r\nYou cannot change these numbers yourself."},
+    {"Label2", "Number of years that passed since the start of the simulation"},
+    {"Label4", "Number of years a person may expect to live at the moment of birth"},
+    {"Label5", "Average age of all people living on the island at present"},
+    {"Label6", "If the birthindex has this value, the population will neither in- or decrease but be stable."},
+    {"Label13", "Percentual population increase compared to last year"},
+    {"Label14", "This section shows the results of the simulation. \r\nYou cannot change these numbers yourself."},
+    {"Label20", "Percentage of people with an age of 65 years or more"},
+    {"Label21", "Percentage of people with an age of 15 years or less"},
+    {"clock", "Number of years that passed since the start of the simulation"},
+    {"LEmeter", "Number of years a person may expect to live at the moment of birth"},
+    {"RBmeter", "If the birthindex has this value, the population will neither in- or decrease but be stable."},
+    {"MAmeter", "Average age of all people living on the island at present"},
+    {"PGmeter", "Percentual population increase compared to last year"},
+    {"GRmeter", "Percentage of people with an age of 65 years or more"},
+    {"CHmeter", "Percentage of people with an age of 15 years or less"},
+    {"GroupBox2", "In this section you select a scenario. A scenario is a possible development of the situation, a "
+     "kind of 'selected reality'"},
+    {"Label8", "In this section you select a scenario. A scenario is a possible development of the situation, a kind "
+     "of 'selected reality'"},
+    {"RadioButton1", "Constant  birth index, no or a constant migration"},
+    {"RadioButton2", "Many people (compared to equilibrium): high birth index. \r\nFew people: low birth index"},
+    {"RadioButton3", "Many people (compared to equilibrium): low birth index. \r\nFew people: high birth index"},
+    {"RadioButton4", "Population size increases or increases towards equilibrium and then becomes stable"},
+    {"RadioButton5", "Long term development, fairly reflecting reality.\r\nLow birth index, low child mortality, slow "
+     "population increase"},
+    {"RadioButton6", "Long term development, fairly reflecting reality.\r\nAverage birth index, average child "
+     "mortality, average population increase"},
+    {"RadioButton7", "Long term development, fairly reflecting reality.\r\nHigh birth index, high child mortality, "
+     "rapid population increase"},
+    {"GroupBox3", "This section shows the determining numbers for the simulation.\r\nYou can change them at the start "
+     "or during a pause in the simulation."},
+    {"Label15", "This section shows the determining numbers for the simulation.\r\nYou can change them at the start or "
+     "during a pause in the simulation."},
+    {"Label7", "Average number of children born to each woman"},
+    {"Label9", "Percentage of children dyinf on the first year of life"},
+    {"Label10", "Percentage of people with an age between 15 and 65 jaar that will die within one year"},
+    {"Label12", "Annual number of people that will move from the outside world and startt living on the island, or (in "
+     "case of a negative value) leave the island."},
+    {"Label3", "Number of people living at present"},
+    {"Label18", "Number of people that might live on the island in a state of equilibrium"},
+    {"Popmeter", "Aantal mensen dat op dit moment leeft"},
+    {"BImeter", "Gemiddeld aantal kinderen dat per vrouw geboren wordt"},
+    {"BDmeter", "Percentage kinderen dat al in het eerste levensjaar overlijdt"},
+    {"ADmeter", "Percentage mensen met een leeftijd tussen 15 en 65 jaar dat in een jaar tijd overlijdt"},
+    {"SPmeter", "Number of people that might live on the island in a state of equilibrium"},
+    {"IMmeter", "Annual number of people that will move from the outside world and startt living on the island, or (in "
+     "case of a negative value) leave the island."},
+    {"GroupBox4", "Met de knoppen in dit vak kun je eenmalige gebeurtenis oproepen die gedurende een aantal jaren "
+     "doorwerkt"},
+    {"Label11", "The buttons in this section will call for a one-time incident that will have consequences for a "
+     "number of years"},
+    {"Label16", "Number of years lasting before the incident is finished"},
+    {"Label17", "Number of years lasting before the incident is finished"},
+    {"EpiButton", "During 10 years an epidemic will target mainly children and elderly"},
+    {"OneButton", "The government obliges a maximum of one child per family during 30 years"},
+    {"ImmButton", "For 20 years, people able to get jobs will enter the island"},
+    {"Aftelklok", "Number of years lasting before the incident is finished"},
+    {"Map", "Map of the island where the simulation takes place"},
+    {"GroupBox5", "In this section you determine how the program works.\r\nYou can start, pause or restart the "
+     "simulation, etc.,\r\nand you decide whether the hints or shown."},
+    {"Label1", "Bepaal de snelheid waarmee de simulatie wordt uitgevoerd"},
+    {"Newbutton", "Return to the start"},
+    {"CheckBox1", "Make the simulation proceed step by step, verlopen, 1 year at a time"},
+    {"TrackBar1", "Bepaal de snelheid waarmee de simulatie wordt uitgevoerd"},
+    {"CheckBox2", "Important moments are announced on the billboard. When they appear, the simulation pauses "
+     "automatically"},
+    {"CheckBox3", "A hint is a helping text, like the one you see now"},
+    {"HelpButton", "Press this button for an explanation of the programme"},
+    {"CheckBox4", "Important moments are announced on the billboard. When they appear, a warning sound is heard"},
+    {"RichEdit1", "Program information"},
+    {"Paper", "Bulletin board"},
 };
 
 using Inventory = WindowTest;
@@ -145,6 +284,15 @@ TEST_F(Inventory, FontsAreTheMappedFacesInPixels)
     EXPECT_EQ(form->Aftelklok->palette().color(QPalette::Text), QColor(128, 128, 128)) << "countdown grey";
 }
 
+TEST_F(Inventory, EveryControlCarriesItsHint)
+{
+    for (const ExpectedHint& e : Hints) {
+        const auto* w = form->findChild<QWidget*>(QString::fromLatin1(e.name));
+        ASSERT_NE(w, nullptr) << "a control named " << e.name;
+        EXPECT_EQ(w->toolTip(), QString::fromUtf8(e.hint)) << e.name << " hint";
+    }
+}
+
 TEST_F(Inventory, HintsOfSelectedControls)
 {
     EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Start simulation")) << "the reset replaces the form's hint";
@@ -161,6 +309,27 @@ TEST_F(Inventory, GraphPanelLiesInFrontOfTheGraphControlsItOverlaps)
     const QWidget* hit = form->childAt(QPoint(20, 570));
     ASSERT_NE(hit, nullptr);
     EXPECT_TRUE(hit == form->Panel2 || form->Panel2->isAncestorOf(hit)) << "Panel2 covers the group box there";
+}
+
+TEST_F(Inventory, PyramidTitleAndSaveButtonLieOverThePyramid)
+{
+    for (QWidget* overlay : std::initializer_list<QWidget*>{form->Label22, form->Button3}) {
+        const QPoint centre = overlay->mapTo(form.get(), overlay->rect().center());
+        const QWidget* hit = form->childAt(centre);
+        EXPECT_TRUE(hit == overlay || overlay->isAncestorOf(hit))
+            << overlay->objectName().toStdString() << " is in front of Image1";
+        EXPECT_TRUE(form->Image1->geometry().contains(overlay->geometry().center()))
+            << overlay->objectName().toStdString() << " lies over the pyramid image";
+    }
+}
+
+TEST_F(Inventory, WindowOpensInTheCentreOfTheDesktop)
+{
+    auto fresh = std::make_unique<TForm1>();
+    const QRect desktop = fresh->screen()->availableGeometry();
+    const QPoint centre = fresh->geometry().center();
+    EXPECT_LE(std::abs(centre.x() - desktop.center().x()), 1) << "centred horizontally";
+    EXPECT_LE(std::abs(centre.y() - desktop.center().y()), 1) << "centred vertically";
 }
 
 TEST_F(Inventory, TabMovesThroughTheSixParameterFieldsOnly)
