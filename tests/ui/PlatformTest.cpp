@@ -1,7 +1,12 @@
 // The general error report and the platform switch.
 #include "RecordingPlatform.h"
+#include "ui/DesktopPlatform.h"
 
 #include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
 
 namespace vartel::test {
 namespace {
@@ -41,6 +46,24 @@ TEST(PlatformSwitch, InstallAndRestore)
     EXPECT_EQ(&CurrentPlatform(), &fake);
     InstallPlatform(nullptr);
     EXPECT_NE(&CurrentPlatform(), &fake) << "nullptr restores the desktop platform";
+}
+
+TEST(DesktopSound, AlarmPlaysOrIsSkippedSilentlyAndAMissingSoundIsSkipped)
+{
+    QFile wave(QStringLiteral(":/LETOP"));
+    ASSERT_TRUE(wave.open(QIODevice::ReadOnly)) << "the alarm is carried with the program as LETOP";
+    const QByteArray header = wave.read(12);
+    EXPECT_TRUE(header.startsWith("RIFF") && header.mid(8, 4) == "WAVE") << "the alarm is a wave sound";
+
+    // Here there is usually no audio device: playing must neither block nor fail loudly.
+    DesktopPlatform desktop;
+    desktop.PlayWave(QStringLiteral(":/LETOP"));
+    desktop.PlayWave(QStringLiteral(":/LETOP")); // again while the first may still play
+    desktop.PlayWave(QStringLiteral(":/NOSUCHSOUND"));
+    QElapsedTimer loop;
+    loop.start();
+    QTest::qWait(200);
+    EXPECT_LT(loop.elapsed(), 10000) << "the event loop goes on while the sound plays (a hang guard)";
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "WindowFixture.h"
 
 #include "ui/HintSwitch.h"
+#include "ui/HintZone.h"
 #include "ui/ImageView.h"
 #include "views/HouseMap.h"
 
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QToolTip>
 
@@ -74,6 +76,20 @@ TEST_F(StartUp, ThreeHundredHousesOnLandAndOnlyTheFirstShown)
     EXPECT_EQ(S().HousesShown, 1);
 }
 
+TEST_F(StartUp, MapPictureIsMostlyLandInSea)
+{
+    const QImage& map = form->Map->Picture();
+    int land = 0, sea = 0;
+    for (int y = 0; y < map.height(); ++y)
+        for (int x = 0; x < map.width(); ++x) {
+            land += map.pixel(x, y) == qRgb(140, 255, 140);
+            sea += map.pixel(x, y) == qRgb(181, 231, 255);
+        }
+    EXPECT_GT(land, map.width() * map.height() / 2) << "land is more than half of the map, so houses find a place";
+    EXPECT_GT(sea, 0) << "the island lies in a light blue sea";
+    EXPECT_EQ(map.pixel(0, 0), qRgb(181, 231, 255)) << "the corner is sea";
+}
+
 TEST_F(StartUp, HousePictureHasATransparentBackground)
 {
     const QImage house = form->Houses[1]->pixmap().toImage();
@@ -114,6 +130,52 @@ TEST_F(StartUp, HintsAreOffUntilSwitchedOn)
 
     form->CheckBox3->click();
     EXPECT_FALSE(HintSwitch::Instance().HintsShown()) << "unchecking switches hints off again";
+}
+
+// QToolTip::hideText() lets the hint fade for a moment; the tests need it gone at once.
+void HideHintAtOnce()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->inherits("QTipLabel"))
+            window->hide();
+}
+
+// The hint a resting mouse brings up on `target` (at its centre), or an empty text when none shows.
+QString HintShownOn(QWidget* target)
+{
+    HideHintAtOnce();
+    const QPoint inside = target->rect().center();
+    QHelpEvent event(QEvent::ToolTip, inside, target->mapToGlobal(inside));
+    QApplication::sendEvent(target, &event);
+    const QString shown = QToolTip::isVisible() ? QToolTip::text() : QString();
+    HideHintAtOnce();
+    return shown;
+}
+
+TEST_F(StartUp, HintZonesOverTheGraphFollowTheHintSwitch)
+{
+    for (HintZone* zone : {form->h1, form->he})
+        EXPECT_EQ(HintShownOn(zone), QString()) << zone->objectName().toStdString() << ": no hint while hints are off";
+
+    form->CheckBox3->click();
+    EXPECT_EQ(HintShownOn(form->h1), QStringLiteral("Danger zone: overpopulation and environmental destruction.\r\n"
+                                                   "If the population size crosses the red line, the system may "
+                                                   "collapse dramatically."));
+    EXPECT_EQ(HintShownOn(form->he), QStringLiteral("Equilibrium population level"));
+    form->Logscale->click(); // gives h0 a height
+    EXPECT_EQ(HintShownOn(form->h0), QStringLiteral("Danger zone: underpopulation.\r\nThrough inbreeding and "
+                                                   "economic stagnation the birth index decreases to zero.\r\nThe "
+                                                   "population may become extinct."));
+
+    form->BirthButton->click();
+    for (HintZone* zone : {form->h0, form->h1, form->he})
+        EXPECT_EQ(HintShownOn(zone), QString()) << zone->objectName().toStdString() << ": no hint over an age graph";
+    form->PopButton->click();
+    EXPECT_EQ(HintShownOn(form->he), QStringLiteral("Equilibrium population level")) << "back with the population graph";
+
+    form->CheckBox3->click();
+    EXPECT_EQ(HintShownOn(form->he), QString()) << "hints switched off again";
+    EXPECT_EQ(HintShownOn(form->Newbutton), QString()) << "for every control";
 }
 
 TEST_F(StartUp, HintTimingIsImmediateAndTwentySeconds)
