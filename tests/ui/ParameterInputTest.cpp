@@ -2,12 +2,14 @@
 #include "WindowFixture.h"
 
 #include "model/History.h"
+#include "model/Results.h"
 #include "ui/ImageView.h"
 #include "ui/NumEdit.h"
 #include "ui/WholeNumberEdit.h"
 
 #include <QClipboard>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <cmath>
 
@@ -178,6 +180,59 @@ TEST_F(ParameterInput, UnconvertibleTextsLeaveTheModelAndShowTheErrorReport)
     EXPECT_EQ(platform.messages[0].text, QStringLiteral("'-' is not a valid floating point value."));
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Stop);
     EXPECT_DOUBLE_EQ(S().BirthIndex, 3.0) << "the model keeps its birth index";
+
+    platform.messages.clear();
+    form->BImeter->clear();
+    QTest::keyClicks(form->BImeter, QStringLiteral("+-5"));
+    ASSERT_EQ(form->BImeter->text(), QStringLiteral("+-5")) << "the key filter lets signs and digits through";
+    QTest::keyClick(form->BImeter, Qt::Key_Return);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].caption, QStringLiteral("Vartel"));
+    EXPECT_EQ(platform.messages[0].text, QStringLiteral("'+-5' is not a valid floating point value."));
+    EXPECT_DOUBLE_EQ(S().BirthIndex, 3.0) << "the model keeps its birth index";
+    EXPECT_EQ(form->BImeter->text(), QStringLiteral("+-5")) << "the field keeps the text";
+}
+
+TEST_F(ParameterInput, EmptyDecimalFieldsOfAnEmptyIslandGiveTheirValuesSilently)
+{
+    EmptyTheIsland();
+    ShowResults(form->model());
+    for (QLineEdit* field : {static_cast<QLineEdit*>(form->BImeter), static_cast<QLineEdit*>(form->BDmeter),
+                             static_cast<QLineEdit*>(form->ADmeter), static_cast<QLineEdit*>(form->IMmeter)})
+        ASSERT_TRUE(field->text().isEmpty()) << field->objectName().toStdString() << " is empty without people";
+    form->BImeter->setFocus();
+    Pump();
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        Pump();
+    }
+    EXPECT_TRUE(platform.messages.empty()) << "empty texts give their values without a message";
+    EXPECT_DOUBLE_EQ(S().BirthIndex, 0) << "birth index 0";
+    EXPECT_DOUBLE_EQ(S().BabyMortality, 0.0001) << "baby mortality 0.01 %";
+    EXPECT_DOUBLE_EQ(S().AdultMortality, 0.0001) << "adult mortality 0.01 %";
+    EXPECT_DOUBLE_EQ(S().Immigration, 0) << "no migration";
+}
+
+TEST_F(ParameterInput, StableLevelRedrawsTheGraphAndMovesTheMarkerOnlyImmigrationRedrawsNoGraph)
+{
+    QImage& graph = form->Image2->Picture();
+    form->Logscale->click();
+    form->RBmeter->setText(QStringLiteral("mark"));
+    graph.setPixel(5, 5, qRgb(1, 2, 3));
+    Enter(form->SPmeter, QStringLiteral("2000"));
+    EXPECT_EQ(form->he->y(), 145 - 66) << "logarithmic scale: 145 - round(20 log10 2000)";
+    EXPECT_NE(graph.pixel(5, 5), qRgb(1, 2, 3)) << "the graph is redrawn";
+    EXPECT_EQ(form->RBmeter->text(), QStringLiteral("mark")) << "nothing else is recomputed";
+
+    graph.setPixel(5, 5, qRgb(1, 2, 3));
+    Enter(form->IMmeter, QStringLiteral("1"));
+    EXPECT_DOUBLE_EQ(S().Immigration, 0.01);
+    EXPECT_EQ(graph.pixel(5, 5), qRgb(1, 2, 3)) << "immigration does not redraw the graph";
+    EXPECT_NE(form->RBmeter->text(), QStringLiteral("mark")) << "but recomputes the results";
+
+    Enter(form->BImeter, QStringLiteral("2.5"));
+    EXPECT_NE(graph.pixel(5, 5), qRgb(1, 2, 3)) << "the birth index redraws the graph";
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(ParameterInput, WholeNumberFieldsRefuseAllButDigits)
