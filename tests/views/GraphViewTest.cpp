@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -249,6 +250,88 @@ TEST(GraphLabels, FollowTheZoom)
     ASSERT_NE(year2800, nullptr) << "the last year label is 2800";
     EXPECT_EQ(year2800->x1, 90 + 25 * 28 - 10) << "centred under its grid line";
     EXPECT_EQ(c.Text("3000"), nullptr) << "no year label 3000";
+}
+
+// The value labels with their tops, in drawing order.
+std::vector<std::pair<std::string, int>> ValueLabelsAndTops(const RecordingCanvas& c)
+{
+    std::vector<std::pair<std::string, int>> result;
+    for (const CanvasCall& call : c.Of(CanvasCall::TextOut))
+        if (call.x1 + RecordingCanvas::CharWidth * static_cast<int>(call.text.size()) == 85)
+            result.emplace_back(call.text, call.y1);
+    return result;
+}
+
+TEST(GraphLabels, EveryZoomFactorAndBothScalesOnTheirLevels)
+{
+    struct Case {
+        int zoom;
+        std::vector<std::string> labels;
+        const char* unit;
+    };
+    const Case cases[] = {
+        {1, {"0", "0,5", "1", "1,5", "2", "2,5", "3", "3,5"}, "(millions)"},
+        {2, {"0", "500", "1000", "1500"}, "(x 1000)"},       {5, {"0", "200", "400", "600"}, "(x 1000)"},
+        {10, {"0", "100", "200", "300"}, "(x 1000)"},        {20, {"0", "50", "100", "150"}, "(x 1000)"},
+        {50, {"0", "20", "40", "60"}, "(x 1000)"},           {100, {"0", "10", "20", "30"}, "(x 1000)"},
+        {200, {"0", "5", "10", "15"}, "(x 1000)"},           {500, {"0", "2", "4", "6"}, "(x 1000)"},
+        {1000, {"0", "1000", "2000", "3000"}, nullptr},      {2000, {"0", "500", "1000", "1500"}, nullptr},
+        {5000, {"0", "200", "400", "600"}, nullptr},         {10000, {"0", "100", "200", "300"}, nullptr},
+        {20000, {"0", "50", "100", "150"}, nullptr},
+    };
+    ASSERT_EQ(std::size(cases), ZoomFactors.size()) << "one case per zoom factor";
+    const int half = RecordingCanvas::LineHeight / 2;
+    for (const Case& k : cases) {
+        auto st = ConstantPopulation(0, 100, k.zoom);
+        RecordingCanvas c;
+        DrawGraph(c, *st, true, 1);
+        const auto labels = ValueLabelsAndTops(c);
+        ASSERT_EQ(labels.size(), k.labels.size()) << "label count at zoom " << k.zoom;
+        const int step = k.zoom == 1 ? 20 : 40; // every grid line at zoom 1, every other one above
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            EXPECT_EQ(labels[i].first, k.labels[i]) << "label " << i << " at zoom " << k.zoom;
+            EXPECT_EQ(labels[i].second, 146 - step * static_cast<int>(i) - half)
+                << "'" << k.labels[i] << "' centred on its grid line at zoom " << k.zoom;
+        }
+        EXPECT_EQ(c.Text("(millions)") != nullptr, k.unit && std::string(k.unit) == "(millions)") << k.zoom;
+        EXPECT_EQ(c.Text("(x 1000)") != nullptr, k.unit && std::string(k.unit) == "(x 1000)") << k.zoom;
+    }
+
+    auto st = ConstantPopulation(0, 100, 20000); // the log scale ignores the zoom
+    RecordingCanvas c;
+    DrawGraph(c, *st, false, 1);
+    const std::vector<std::string> decades{"1",      "10",      "100",       "1000",
+                                           "10.000", "100.000", "1 miljoen", "10 miljoen"};
+    const auto labels = ValueLabelsAndTops(c);
+    ASSERT_EQ(labels.size(), decades.size()) << "eight decade labels on the log scale";
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        EXPECT_EQ(labels[i].first, decades[i]) << "decade " << i;
+        EXPECT_EQ(labels[i].second, 146 - 20 * static_cast<int>(i) - half) << "'" << decades[i] << "' on its line";
+    }
+    EXPECT_EQ(c.Text("(millions)"), nullptr) << "no unit text on the log scale";
+    EXPECT_EQ(c.Text("(x 1000)"), nullptr) << "no unit text on the log scale";
+    const CanvasCall* title = c.Text("Populatie");
+    ASSERT_NE(title, nullptr) << "the log scale's title";
+    EXPECT_EQ(title->x1, 4);
+    EXPECT_EQ(title->y1, 92);
+    EXPECT_EQ(c.Text("Population"), nullptr) << "the linear title is not drawn on the log scale";
+}
+
+TEST(GraphEquilibrium, TwoPassesRoundedApartInTheExport)
+{
+    // 210,000 people are 8.4 pixels up: the blue line rounds before scaling, the green dots after it.
+    auto st = ConstantPopulation(0, 100, 1, 210000);
+    RecordingCanvas c;
+    DrawGraph(c, *st, true, 4);
+    const auto blue = LinesIn(c, Rgb(34, 34, 255));
+    const auto green = LinesIn(c, Rgb(0, 255, 0));
+    ASSERT_EQ(blue.size(), 1u);
+    ASSERT_EQ(green.size(), 1u);
+    EXPECT_EQ(blue[0].y1, (146 - 8) * 4) << "blue at (146 - round(8.4)) s";
+    EXPECT_EQ(green[0].y1, 550) << "green at round((146 - 8.4) s) = round(550.4)";
+    EXPECT_EQ(green[0].pen.style, PenStyle::Dot);
+    EXPECT_EQ(blue[0].x1, 360) << "from x = 90 s";
+    EXPECT_EQ(blue[0].x2, 3360) << "to x = 840 s";
 }
 
 TEST(GraphLogScale, EquilibriumStripsAndLabels)
