@@ -35,8 +35,10 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
+// "MS Sans Serif" is not installed on a free desktop; the main window shows its captions in Liberation
+// Sans, and so does this one.
 QFont PixelFont(int pixels) {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(pixels);
     return font;
 }
@@ -46,7 +48,7 @@ QFont PixelFont(int pixels) {
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Vartel  -  Programme explanation"));
-    setAttribute(Qt::WA_QuitOnClose, false); // closing it only hides it
+    setAttribute(Qt::WA_QuitOnClose, false); // closing it only hides it; it keeps no program running
     setFont(PixelFont(11));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);

@@ -21,7 +21,6 @@ int main(int argc, char* argv[])
 
     vartel::TForm1 form;
     vartel::TForm2 help;
-    help.setAttribute(Qt::WA_QuitOnClose, false); // closing the main window ends the program
     form.SetHelpWindow(&help);
     form.show();
 

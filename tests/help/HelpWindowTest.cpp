@@ -33,6 +33,10 @@ TEST_F(HelpWindowTest, WindowHasItsCaptionButtonsAndStartsHidden) {
     EXPECT_TRUE(view->isReadOnly()) << "the document cannot be edited";
     EXPECT_EQ(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff) << "no horizontal scroll bar";
     EXPECT_EQ(view->lineWrapMode(), QTextEdit::WidgetWidth) << "lines wrap at the window width";
+    EXPECT_EQ(fresh.font().family(), "Liberation Sans") << "the installed face for MS Sans Serif";
+    EXPECT_EQ(fresh.font().pixelSize(), 11) << "the window's font is 11 pixels";
+    EXPECT_EQ(view->font().pixelSize(), 25) << "the document's default font is 25 pixels";
+    EXPECT_FALSE(fresh.testAttribute(Qt::WA_QuitOnClose)) << "an open help window does not keep the program running";
 }
 
 TEST_F(HelpWindowTest, DocumentBeginsWithTitleEmptyLineAndTenSingleLineContentsEntries) {
