@@ -23,6 +23,15 @@ void ImageView::SetPicture(const QImage& picture)
     update();
 }
 
+void ImageView::UpdatePictureArea(const QRect& pictureArea)
+{
+    // A stretched picture is shown again whole: its pixels do not map one to one onto the control's.
+    if (picture_.size() == size())
+        update(pictureArea);
+    else
+        update();
+}
+
 void ImageView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

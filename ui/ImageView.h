@@ -15,6 +15,8 @@ public:
     QImage& Picture() { return picture_; }
     const QImage& Picture() const { return picture_; }
     void SetPicture(const QImage& picture); // converted to Format_RGB32; a null picture is ignored
+    // Shows again the part of the picture in pictureArea (picture pixels), when only that part was drawn on.
+    void UpdatePictureArea(const QRect& pictureArea);
 
 signals:
     void MouseMoved(int x, int y);

@@ -136,8 +136,14 @@ void WindowHost::UpdateHousesAndCurve()
 {
     SimulationState& s = window_.model().S;
     window_.ShowHouseCount(HouseCount(s.PopHistory[static_cast<std::size_t>(s.Year)]));
-    ExtendCurve(*window_.graphCanvas_, s, window_.Linscale->isChecked());
-    window_.Image2->update();
+    // Only the new segment changed: showing just its box spares copying the whole graph every year.
+    RasterCanvas& graph = *window_.graphCanvas_;
+    const Point from = graph.Position();
+    ExtendCurve(graph, s, window_.Linscale->isChecked());
+    const Point to = graph.Position();
+    const int margin = graph.pen.width + 1;
+    window_.Image2->UpdatePictureArea(
+        QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)).normalized().adjusted(-margin, -margin, margin, margin));
 }
 
 void WindowHost::RelocateFirstHouse()
