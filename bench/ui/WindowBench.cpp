@@ -92,11 +92,7 @@ struct Windows {
     std::unique_ptr<vartel::TForm1> form = std::make_unique<vartel::TForm1>();
     std::unique_ptr<vartel::TForm2> help = std::make_unique<vartel::TForm2>();
 
-    Windows()
-    {
-        help->setAttribute(Qt::WA_QuitOnClose, false);
-        form->SetHelpWindow(help.get());
-    }
+    Windows() { form->SetHelpWindow(help.get()); }
     ~Windows() { form.reset(); } // the main window refers to the help window
 };
 
