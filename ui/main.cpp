@@ -18,6 +18,7 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vartel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vartel"));
 
     vartel::TForm1 form;
     vartel::TForm2 help;

@@ -51,7 +51,7 @@ public:
 private:
     i64 Offset(i64 i, i64 d, i64 ad, bool major) const
     {
-        if (major || steps_ == 0)
+        if (major || steps_ == 0 || ad == 0) // axis-parallel lines, most of the drawing, skip the division
             return major ? (d < 0 ? -i : i) : 0;
         const i128 along = (i128{2} * i * ad + steps_) / (i128{2} * steps_);
         return d < 0 ? -static_cast<i64>(along) : static_cast<i64>(along);
