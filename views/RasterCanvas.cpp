@@ -126,11 +126,6 @@ void RasterCanvas::StampPen(i64 x, i64 y, int width, std::uint32_t value)
 {
     const int w = image_.width();
     const int h = image_.height();
-    if (width <= 1) {
-        if (x >= 0 && y >= 0 && x < w && y < h)
-            reinterpret_cast<std::uint32_t*>(image_.scanLine(static_cast<int>(y)))[x] = value;
-        return;
-    }
     // A disc of diameter `width` around the pixel (odd widths) or the pixel corner (even widths).
     const double centre = (width % 2 == 0) ? 0.5 : 0.0;
     const double radius2 = (width / 2.0) * (width / 2.0);
@@ -168,10 +163,21 @@ void RasterCanvas::DrawSegment(Point from, Point to)
                           first, final))
         return;
     const std::uint32_t value = ToQRgb(pen.color);
+    if (wide) {
+        for (i64 i = first; i <= final; ++i)
+            StampPen(line.X(i), line.Y(i), width, value);
+        return;
+    }
+    // Thin pens, nearly all of the drawing: the pixels are addressed directly, the image detached once.
+    uchar* bits = image_.bits();
+    const i64 stride = image_.bytesPerLine();
+    const i64 w = image_.width(), h = image_.height();
     for (i64 i = first; i <= final; ++i) {
         if (dotted && i % DotPeriod >= DotOn)
             continue;
-        StampPen(line.X(i), line.Y(i), width, value);
+        const i64 x = line.X(i), y = line.Y(i);
+        if (x >= 0 && y >= 0 && x < w && y < h)
+            reinterpret_cast<std::uint32_t*>(bits + y * stride)[x] = value;
     }
 }
 
