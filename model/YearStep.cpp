@@ -16,6 +16,9 @@ constexpr double CatastropheStart = 3000000.0;
 constexpr double CatastropheEnd = 5000.0;
 constexpr double ExtinctionThreshold = 50.0;
 constexpr double FeedbackFloor = 50.0;
+// Far beyond any island: a birth index gone wild (a feedback scenario chosen during an epidemic takes its
+// base from the epidemic's mortality) would otherwise grow the counts past the range of a double.
+constexpr double MaxPeoplePerAge = 1e12;
 
 enum Stage { A, M, H, P, E, B };
 
@@ -192,6 +195,12 @@ void Migrate(SimulationState& s)
     }
 }
 
+// NaN only arises as 0 people times an infinite birth index: no one is born.
+void KeepCountsFinite(SimulationState& s)
+{
+    for (double& people : s.PopByAge) people = std::isnan(people) ? 0.0 : std::clamp(people, 0.0, MaxPeoplePerAge);
+}
+
 } // namespace
 
 void YearStep(Model& m)
@@ -207,6 +216,7 @@ void YearStep(Model& m)
     if (s.Incident > 0) IncidentCountdown(m, true);
     AgeAndBear(s);
     Migrate(s);
+    KeepCountsFinite(s);
     TallyClasses(s, y);
     ComputeMeanAge(s, y);
     if (s.PopHistory[y] < ExtinctionThreshold) {

@@ -65,5 +65,19 @@ TEST(Property, RandomCommitsIncidentsAndScenarioSwitchesKeepTheStateSound)
     }
 }
 
+// Found by fuzzing: the feedback base taken during an epidemic is a birth index of about 146000, and the
+// counts grew past the range of a double around year 2548.
+TEST(Property, FeedbackScenarioChosenDuringAnEpidemicStaysFinite)
+{
+    TestModel t;
+    StartIncident(*t.M, 1);
+    ChooseScenario(*t.M, 2);
+    EXPECT_GT(t.S.FeedbackBase, 1000.0) << "the case this test is about";
+    while (t.S.Year < MaxYear) {
+        t.Step();
+        ExpectSound(t.S, 0);
+    }
+}
+
 } // namespace
 } // namespace vartel
