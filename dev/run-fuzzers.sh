@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
+# A fixed seed keeps a CI run repeatable; FUZZ_SEED=0 lets libFuzzer pick one.
+seed=${FUZZ_SEED:-1}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARTEL_FUZZ=ON \
   -DVARTEL_BUILD_TESTS=OFF -DVARTEL_BUILD_BENCH=OFF >/dev/null
 targets=(parameter_commit_fuzz rtf_reader_fuzz)
@@ -13,7 +15,7 @@ for t in "${targets[@]}"; do
   corpus=build-fuzz/corpus-$t
   mkdir -p "$corpus"
   echo "== $t for ${seconds}s"
-  if "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$corpus" \
+  if "$exe" -seed="$seed" -artifact_prefix=build-fuzz/ -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$corpus" \
       >"build-fuzz/$t.log" 2>&1; then
     grep -E 'stat::number_of_executed_units|Done' "build-fuzz/$t.log" | tail -n 2
   else
