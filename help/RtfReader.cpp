@@ -471,7 +471,7 @@ private:
         if (paragraph.firstIndent < 0) {
             // A hanging indent has a tab stop at the left indent, so that "bullet, tab, text" lines the
             // text up with the paragraph's other lines. Qt counts tab stops from the first line's start.
-            format.setTabPositions({QTextOption::Tab(-paragraph.firstIndent / kTwipsPerPixel,
+            format.setTabPositions({QTextOption::Tab(-(paragraph.firstIndent / kTwipsPerPixel),
                                                      QTextOption::LeftTab)});
         }
         format.setTopMargin(paragraph.spaceBefore / kTwipsPerPixel);

@@ -149,6 +149,8 @@ TEST(RtfReader, MalformedInputGivesBestEffortDocument) {
     EXPECT_EQ(Read("plain text, no header"), "plain text, no header") << "text without RTF header";
     EXPECT_EQ(Read(""), "") << "empty input";
     EXPECT_EQ(Read(QByteArray("{\\rtf1 a\0b}", 10)), "ab") << "a NUL byte is dropped";
+    EXPECT_EQ(Read("{\\rtf1 \\fi-99999999999999 hanging"), "hanging")
+        << "the most negative first-line indent still gives its hanging tab stop";
 
     QTextDocument document;
     EXPECT_EQ(Read("{\\rtf1 \\fs99999999999999999999 huge \\cf-5 neg \\f2147483648 font \\u99999999999 x"
