@@ -6,7 +6,7 @@ set(CPACK_PACKAGE_NAME vartel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Vartel developers")
 set(CPACK_PACKAGE_CONTACT "Vartel developers <vartel@example.org>")
-set(CPACK_PACKAGE_HOMEPAGE_URL https://www.example.org/vartel)
+set(CPACK_PACKAGE_HOMEPAGE_URL https://example.org/vartel)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "island population simulation for the classroom")
 # Lines of at most 80 characters, as the package tools show them.
 string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION

@@ -61,6 +61,13 @@ TEST_F(HelpWindowTest, DocumentBeginsWithTitleEmptyLineAndTenSingleLineContentsE
     }
 }
 
+TEST_F(HelpWindowTest, ProgramInformationNamesTheVersionOfTheBuild) {
+    const QString text = view->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("version " EXPECTED_PROJECT_VERSION ":")))
+        << "the program information names version " EXPECTED_PROJECT_VERSION;
+    EXPECT_FALSE(text.contains(QStringLiteral("@PROJECT_VERSION@"))) << "the build fills in the version";
+}
+
 TEST_F(HelpWindowTest, ContentsLinesStaySingleLinesInTheNarrowestWindow) {
     form->resize(kHelpMinimumWidth, form->height());
     Settle();
