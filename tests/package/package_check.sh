@@ -23,20 +23,22 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 stop() { echo "FAIL: $*"; exit 1; } # the checks after this one cannot run
 
-installed_before=$work/packages-before
 brought=() app="" xvfb=""
-purge_installed() {
-  dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '$1 == "ii" { print $2 }' | sort >"$work/packages-after"
-  mapfile -t brought < <(comm -13 "$installed_before" "$work/packages-after")
-  [ ${#brought[@]} -eq 0 ] && return 0
-  echo "removing: ${brought[*]}"
-  DEBIAN_FRONTEND=noninteractive timeout 600 apt-get purge -y -qq -o DPkg::Lock::Timeout=300 "${brought[@]}" >"$work/purge.log" 2>&1 ||
-    { cat "$work/purge.log"; return 1; }
+# Purges what the install brought (as apt's plan listed it) that is installed now.
+purge_brought() {
+  local present=() package
+  for package in "${brought[@]}"; do
+    dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null | grep -q '^ii' && present+=("$package")
+  done
+  [ ${#present[@]} -eq 0 ] && return 0
+  echo "removing: ${present[*]}"
+  DEBIAN_FRONTEND=noninteractive timeout 600 apt-get purge -y -qq -o DPkg::Lock::Timeout=300 "${present[@]}" \
+    >"$work/purge.log" 2>&1 || { cat "$work/purge.log"; return 1; }
 }
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  [ -f "$installed_before" ] && purge_installed
+  purge_brought
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -69,8 +71,14 @@ unexpected=$(dpkg-deb -c "$deb" | awk '{ print $6 }' | grep -v '^\./usr/\(\(bin\
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
   { cat "$work/lintian.log"; fail "lintian reports errors or warnings"; }
 
-# 3. Installed with apt, as a user would; whatever apt adds besides the package is noted for the purge.
-dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '$1 == "ii" { print $2 }' | sort >"$installed_before"
+# 3. Installed with apt, as a user would. apt's plan tells first what the install adds: only that is purged
+# afterwards, and an install that would upgrade or remove an installed package is not made at all.
+plan=$(cd "$build" && apt-get install -s -o DPkg::Lock::Timeout=300 "./$deb_name" 2>&1) ||
+  { echo "$plan"; stop "apt-get cannot plan the install of ./$deb_name"; }
+changes=$(awk '/^Inst [^ ]+ \[/ || /^Remv /' <<<"$plan")
+[ -z "$changes" ] || stop "installing would change packages that are installed already: $changes"
+mapfile -t brought < <(awk '/^Inst / { print $2 }' <<<"$plan")
+[[ " ${brought[*]} " == *" vartel "* ]] || { echo "$plan"; stop "apt does not plan to install vartel"; }
 (cd "$build" && DEBIAN_FRONTEND=noninteractive timeout 600 apt-get install -y -qq -o DPkg::Lock::Timeout=300 \
   "./$deb_name") >"$work/install.log" 2>&1 || { cat "$work/install.log"; stop "apt-get install ./$deb_name failed"; }
 dpkg-query -W -f='${Status}' vartel | grep -q 'install ok installed' || stop "apt did not install vartel"
@@ -119,8 +127,8 @@ for page in vartel vartel-batch; do
 done
 
 # 4. Removed again: nothing of the package may be left.
-purge_installed || fail "apt-get purge failed"
-rm -f "$installed_before"
+purge_brought || fail "apt-get purge failed"
+brought=()
 if dpkg-query -W -f='${db:Status-Abbrev}' vartel 2>/dev/null | grep -q '^[a-z]i'; then
   fail "vartel is still installed after the purge"
 fi
