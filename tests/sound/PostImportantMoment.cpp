@@ -1,17 +1,47 @@
 // The real main window on the desktop platform: a click on Epidemic posts an important moment, and the
-// event loop goes on long enough for the alarm to be heard.
+// event loop goes on until the alarm has been played.
 //   post_important_moment sound-on|sound-off
-// sound-off first unchecks "Sound signal at important moments". Exit 0 when the moment was posted.
+// sound-off first unchecks "Sound signal at important moments". Exit 0 when the moment was posted and,
+// with the sound on, Qt played a sound effect from start to end.
 #include "ui/TForm1.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QElapsedTimer>
 #include <QPushButton>
+#include <QSoundEffect>
 #include <QTest>
+
+#include <functional>
 
 #include <cstdio>
 #include <cstring>
+
+namespace {
+
+// Handles events until `done` holds; false when it does not within `boundMs` (a hang guard).
+bool WaitFor(const std::function<bool()>& done, int boundMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > boundMs)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+QSoundEffect* PlayingEffect()
+{
+    for (QSoundEffect* effect : QCoreApplication::instance()->findChildren<QSoundEffect*>())
+        if (effect->isPlaying())
+            return effect;
+    return nullptr;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -47,6 +77,20 @@ int main(int argc, char* argv[])
     }
     std::printf("important moment posted, sound %s\n", soundOn ? "on" : "off");
     std::fflush(stdout);
-    QTest::qWait(2500); // the alarm is about a second long; the sound plays while the loop runs
+    if (!soundOn) {
+        QTest::qWait(1500); // as long as the alarm would have lasted
+        return PlayingEffect() == nullptr ? 0 : 1;
+    }
+    // The sound is loaded and played asynchronously: first it starts, then it ends.
+    QSoundEffect* effect = nullptr;
+    if (!WaitFor([&] { return (effect = PlayingEffect()) != nullptr; }, 10000)) {
+        std::fprintf(stderr, "no sound effect started playing\n");
+        return 1;
+    }
+    if (!WaitFor([&] { return !effect->isPlaying(); }, 10000)) {
+        std::fprintf(stderr, "the sound effect did not end\n");
+        return 1;
+    }
+    QTest::qWait(300); // what the sound server still holds
     return 0;
 }
