@@ -11,9 +11,14 @@ title="Vartel      -      Population Simulation"
 
 skip() { echo "SKIP: $*"; exit 77; }
 [ "$(id -u)" -eq 0 ] || skip "installing the package needs root (CI runs as root)"
-for tool in apt-get dpkg-deb dpkg-query lintian man Xvfb xdotool; do
+for tool in apt-get dpkg-deb dpkg-query flock lintian man Xvfb xdotool; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
+# Two runs at once (from two build trees) would install and purge the same package under each other's
+# feet: they take turns. The turn is a flock on the dpkg database's folder, which creates no file and which
+# dpkg's own locks (fcntl, on files inside it) do not see.
+exec 9</var/lib/dpkg
+flock -w 1800 9 || skip "another run of this test held the turn for half an hour"
 if dpkg-query -W -f='${Status}' vartel 2>/dev/null | grep -q 'ok installed'; then
   skip "a vartel package is installed already; this test installs and removes its own, so remove that one first"
 fi
