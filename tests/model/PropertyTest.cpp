@@ -1,6 +1,7 @@
 // Random use of every entry point over whole runs: the state stays finite and non-negative.
 #include "model/Incidents.h"
 #include "model/ParameterCommit.h"
+#include "model/Rounding.h"
 #include "tests/model/ModelFixture.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +74,31 @@ TEST(Property, FeedbackScenarioChosenDuringAnEpidemicStaysFinite)
     StartIncident(*t.M, 1);
     ChooseScenario(*t.M, 2);
     EXPECT_GT(t.S.FeedbackBase, 1000.0) << "the case this test is about";
+    while (t.S.Year < MaxYear) {
+        t.Step();
+        ExpectSound(t.S, 0);
+    }
+}
+
+// A feedback base taken at a mortality of 99 %, then an ordinary mortality: the counts grow far past any
+// island but stay within the range of a double until year 188. Those years come out as plain double
+// arithmetic gives them (checked against a calculation without any guard); from 189, where that arithmetic
+// gives NaN, the state stays finite.
+TEST(Property, CountsBeyondAnyIslandComeOutAsDoubleArithmeticGivesThem)
+{
+    TestModel t;
+    ASSERT_TRUE(CommitParameter(*t.M, ParameterField::AdultMortality, "99").Ok);
+    ChooseScenario(*t.M, 2);
+    t.Step();
+    EXPECT_EQ(FormatFixed(t.S.PopHistory[1], 0), "9.168051E+26") << "year 1 as the arithmetic gives it";
+    EXPECT_EQ(FormatFixed(t.S.ExactPopHistory[1], 0), "9.168051E+26");
+    ASSERT_TRUE(CommitParameter(*t.M, ParameterField::AdultMortality, "0.1").Ok);
+    t.RunTo(188);
+    EXPECT_EQ(FormatFixed(t.S.PopHistory[2], 0), "1.793421E+27");
+    EXPECT_EQ(FormatFixed(t.S.PopHistory[185], 0), "6.604931E+267");
+    EXPECT_EQ(FormatFixed(t.S.PopHistory[187], 0), "5.303552E+267");
+    EXPECT_EQ(FormatFixed(t.S.ChildrenHistory[187], 0), "0") << "no child in year 187";
+    EXPECT_EQ(FormatFixed(t.S.PopHistory[188], 0), "6.605837E+290");
     while (t.S.Year < MaxYear) {
         t.Step();
         ExpectSound(t.S, 0);
