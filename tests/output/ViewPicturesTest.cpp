@@ -4,6 +4,7 @@
 
 #include "model/SimulationState.h"
 #include "output/PictureSaver.h"
+#include "output/WmfCanvas.h"
 #include "views/GraphView.h"
 #include "views/PyramidView.h"
 
@@ -125,6 +126,54 @@ TEST_F(ViewPictures, GraphAndPyramidAsWmfAreRead)
     const QString pyramid = Wmf2Svg(SavePyramid("pyramid.WMF"));
     EXPECT_TRUE(pyramid.contains(QStringLiteral("width=\"924\" height=\"1112\""))) << "expected 924 x 1112";
     EXPECT_EQ(pyramid.count(QStringLiteral("<rect")), 1 + ClassCount) << "expected the background and 22 layers";
+}
+
+// The screen leaves out a rectangle with no inside; players of a recorded one draw it as a pole of the pen.
+TEST_F(ViewPictures, RectanglesWithNoInsideAreNotRecorded)
+{
+    for (int k : {3, 8, 20, 21})
+        state_->PyramidHistory[state_->Year][k] = 0.0; // empty layers: as wide as nothing
+    std::string problem;
+    const std::string wmf = test::ReadBytes(SavePyramid("pyramid.wmf"));
+    int wmfRectangles = 0;
+    for (const auto& r : test::WalkWmf(wmf, problem)) {
+        if (r.function != 0x041B)
+            continue;
+        ++wmfRectangles; // stored bottom, right, top, left
+        const int bottom = test::I16At(wmf, r.offset + 6), right = test::I16At(wmf, r.offset + 8);
+        const int top = test::I16At(wmf, r.offset + 10), left = test::I16At(wmf, r.offset + 12);
+        EXPECT_TRUE(right > left && bottom > top)
+            << "expected no WMF rectangle without inside, got " << left << " " << top << " " << right << " " << bottom;
+    }
+    EXPECT_EQ(problem, "");
+    EXPECT_EQ(wmfRectangles, 1 + ClassCount - 4) << "expected the background and the 18 filled layers";
+
+    const std::string emf = test::ReadBytes(SavePyramid("pyramid.emf"));
+    int emfRectangles = 0;
+    for (const auto& r : test::WalkEmf(emf, problem)) {
+        if (r.type != 43)
+            continue;
+        ++emfRectangles;
+        EXPECT_TRUE(test::I32At(emf, r.offset + 16) > test::I32At(emf, r.offset + 8) &&
+                    test::I32At(emf, r.offset + 20) > test::I32At(emf, r.offset + 12))
+            << "expected no EMF rectangle without inside";
+    }
+    EXPECT_EQ(emfRectangles, 1 + ClassCount - 4) << "expected the background and the 18 filled layers";
+
+    // Without a pen the fill is one pixel narrower and lower: one pixel across has no inside either.
+    WmfCanvas canvas(100, 100);
+    canvas.pen.style = PenStyle::Clear;
+    canvas.Rectangle(10, 10, 11, 50);
+    canvas.Rectangle(10, 10, 50, 11);
+    canvas.Rectangle(10, 10, 12, 12);
+    canvas.pen.style = PenStyle::Solid;
+    canvas.Rectangle(10, 10, 11, 50); // a line of the pen, as on the screen
+    canvas.Rectangle(20, 10, 20, 50);
+    const std::string bytes = canvas.FileBytes();
+    int recorded = 0;
+    for (const auto& r : test::WalkWmf(bytes, problem))
+        recorded += r.function == 0x041B ? 1 : 0;
+    EXPECT_EQ(recorded, 2) << "expected only the 2 x 2 fill and the 1-pixel outline";
 }
 
 TEST_F(ViewPictures, GraphAsSvgHasItsFrameAndTexts)
