@@ -32,13 +32,17 @@ int main(int argc, char* argv[])
         std::cout << BatchUsage();
         return 0;
     }
+    if (arguments.Version) {
+        std::cout << "vartel-batch " VARTEL_VERSION "\n";
+        return 0;
+    }
     if (const std::string error = CheckPictureNames(arguments); !error.empty())
         return Fail(2, error);
 
     // The raster canvas needs the fonts of a GUI application, which needs no display offscreen. A run
     // without pictures goes without it.
     std::optional<QGuiApplication> application;
-    if (!arguments.GraphFile.empty() || !arguments.PyramidFile.empty()) {
+    if (WantsPictures(arguments)) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         application.emplace(argc, argv);
@@ -47,10 +51,16 @@ int main(int argc, char* argv[])
     BatchHost host(std::cerr);
     SeededRandom random(BatchSeed);
     const auto model = std::make_unique<Model>(host, random); // the record is large
-    if (const std::string error = RunBatch(*model, arguments); !error.empty())
+    std::optional<BatchScreen> screen;
+    if (application) {
+        screen.emplace(model->S);
+        host.ShowOn(&*screen);
+    }
+    BatchScreen* const shown = screen ? &*screen : nullptr;
+    if (const std::string error = RunBatch(*model, arguments, shown); !error.empty())
         return Fail(2, error);
     int status = 0;
-    for (const std::string& error : WriteBatchOutput(model->S, arguments))
+    for (const std::string& error : WriteBatchOutput(model->S, arguments, shown))
         status = Fail(1, error);
     return status;
 }

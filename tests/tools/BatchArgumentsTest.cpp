@@ -113,7 +113,7 @@ TEST(BatchArguments, EventYearsMayRepeatAndReachTheEnd)
     EXPECT_EQ(Parse({"--event", "3000:epidemic"}).Error, "") << "the default end is 3000";
 }
 
-TEST(BatchArguments, HelpWinsOverWhatFollows)
+TEST(BatchArguments, HelpAndVersionWinOverWhatFollows)
 {
     EXPECT_TRUE(Parse({"--help"}).Arguments.Help);
     EXPECT_TRUE(Parse({"-h"}).Arguments.Help);
@@ -121,6 +121,25 @@ TEST(BatchArguments, HelpWinsOverWhatFollows)
     EXPECT_EQ(p.Error, "");
     EXPECT_TRUE(p.Arguments.Help);
     EXPECT_NE(BatchUsage().find("--event YEAR:ACTION"), std::string::npos);
+    const ParsedArguments v = Parse({"--scenario", "3", "--version", "--frob"});
+    EXPECT_EQ(v.Error, "");
+    EXPECT_TRUE(v.Arguments.Version && !v.Arguments.Help);
+    EXPECT_FALSE(Parse({}).Arguments.Version);
+    for (const char* told : {"--version", "cut to its first 9 characters", "an empty value is an emptied field",
+                             "not a number stops the run with status 2", ".csv", "spreadsheet"})
+        EXPECT_NE(BatchUsage().find(told), std::string::npos) << "expected the usage to tell " << told;
+}
+
+TEST(BatchArguments, AnEmptyParameterValueGoesToTheFieldAsAnEmptyText)
+{
+    for (const char* name : {"population", "stable", "birth-index", "baby-mortality", "adult-mortality",
+                             "immigration"}) {
+        const ParsedArguments p = Parse({"--event", "5:" + std::string(name) + "="});
+        EXPECT_EQ(p.Error, "") << "expected " << name << "= to be accepted";
+        ASSERT_EQ(p.Arguments.Events.size(), 1u);
+        EXPECT_EQ(p.Arguments.Events[0].Kind, EventKind::Parameter);
+        EXPECT_EQ(p.Arguments.Events[0].Text, "") << name;
+    }
 }
 
 TEST(BatchArguments, LaterOptionsOverrideEarlierOnes)

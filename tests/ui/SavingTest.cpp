@@ -2,8 +2,12 @@
 // what the window remembers, and what the user is told when something goes wrong.
 #include "WindowFixture.h"
 
+#include "output/DataFile.h"
 #include "output/EmfCanvas.h"
 #include "output/PictureSaver.h"
+#include "tools/BatchHost.h"
+#include "tools/BatchOutput.h"
+#include "tools/BatchRun.h"
 #include "views/PyramidView.h"
 
 #include <QDate>
@@ -13,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <cstring>
+#include <sstream>
 
 namespace vartel::test {
 namespace {
@@ -187,7 +192,8 @@ TEST_F(Saving, DataFileAtYearZero)
     form->Button2->click(); // cancelled
     const FileDialogRequest& request = LastRequest();
     EXPECT_EQ(request.title, QStringLiteral("Save Data"));
-    EXPECT_EQ(request.filters, QStringList{QStringLiteral("Text file (*.txt)")});
+    EXPECT_EQ(request.filters,
+              (QStringList{QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")}));
     EXPECT_EQ(request.defaultExtension, QStringLiteral("txt"));
     EXPECT_TRUE(request.proposedName.isEmpty());
     EXPECT_FALSE(request.picturePreview);
@@ -224,6 +230,20 @@ TEST_F(Saving, DataFileAfterARunWhileRunningPauses)
     EXPECT_TRUE(lines[33 + year].startsWith(QByteArray::number(year) + "\t")) << "the last row is the current year";
 }
 
+TEST_F(Saving, DataFileWithTheCsvExtensionIsTheSpreadsheetFile)
+{
+    StepYears(20);
+    platform.fileAnswers.push_back(In("run.csv"));
+    form->Button2->click();
+    const QByteArray csv = ReadAll(In("run.csv"));
+    EXPECT_EQ(csv, QByteArray::fromStdString(DataSpreadsheetText(S()))) << "the spreadsheet file of the run";
+    EXPECT_TRUE(csv.startsWith("Y,P,Pc,"));
+    EXPECT_EQ(csv.count("\r\n"), 1 + S().Year + 1) << "a header row and one row per year";
+    EXPECT_TRUE(form->StartButton->hasFocus());
+    form->Button2->click(); // cancelled
+    EXPECT_EQ(LastRequest().proposedName, In("run.csv")) << "the last name is proposed again";
+}
+
 TEST_F(Saving, FullDeviceGivesTheErrorBox)
 {
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), In("full.txt")));
@@ -237,6 +257,62 @@ TEST_F(Saving, FullDeviceGivesTheErrorBox)
     EXPECT_TRUE(form->Newbutton->hasFocus()) << "the focus is not moved after a failure";
     EXPECT_FALSE(S().Running);
 }
+
+// The batch tool draws as the window does: after a full run of the same scenario its bitmaps are the
+// window's saved BMPs, byte for byte, for each graph button (pressed after the run) and for the pyramid.
+class SavingAsTheBatchTool : public Saving, public ::testing::WithParamInterface<int> {
+protected:
+    // The batch tool's BMP of the same run; `mode` as its --graph-mode names it.
+    QByteArray BatchBmp(const std::string& mode, bool pyramid)
+    {
+        const std::string name = "batch-" + mode + (pyramid ? "-pyramid" : "") + ".bmp";
+        ParsedArguments parsed = ParseBatchArguments({"--scenario", std::to_string(GetParam()), "--graph-mode", mode});
+        EXPECT_EQ(parsed.Error, "");
+        BatchArguments& a = parsed.Arguments;
+        (pyramid ? a.PyramidFile : a.GraphFile) = In(name.c_str()).toStdString();
+        std::ostringstream corrections;
+        BatchHost host(corrections);
+        SeededRandom random(BatchSeed);
+        const auto m = std::make_unique<Model>(host, random);
+        BatchScreen screen(m->S);
+        host.ShowOn(&screen);
+        EXPECT_EQ(RunBatch(*m, a, &screen), "");
+        EXPECT_TRUE(WriteBatchOutput(m->S, a, &screen).empty());
+        return ReadAll(In(name.c_str()));
+    }
+
+    QByteArray WindowBmp(QPushButton* saveButton, const char* name)
+    {
+        platform.fileAnswers.push_back(In(name));
+        saveButton->click();
+        return ReadAll(In(name));
+    }
+};
+
+TEST_P(SavingAsTheBatchTool, FullRunGivesTheSamePicturesForEveryGraphButton)
+{
+    const int scenario = GetParam();
+    if (scenario != 1)
+        form->RadioButtons[static_cast<std::size_t>(scenario)]->click();
+    RunToEndAtFullSpeed();
+    ASSERT_EQ(S().Year, MaxYear);
+
+    const QByteArray pyramid = WindowBmp(form->Button3, "window-pyramid.bmp");
+    ASSERT_FALSE(pyramid.isEmpty());
+    EXPECT_TRUE(pyramid == BatchBmp("population", true)) << "scenario " << scenario << ": the pyramid";
+    const std::pair<QPushButton*, std::string> buttons[] = {
+        {nullptr, "population"}, {form->BirthButton, "birth"}, {form->DeathButton, "mortality"},
+        {form->lifebutton, "survival"}};
+    for (const auto& [button, mode] : buttons) {
+        if (button != nullptr)
+            button->click();
+        const QByteArray window = WindowBmp(form->Button1, ("window-" + mode + ".bmp").c_str());
+        ASSERT_FALSE(window.isEmpty());
+        EXPECT_TRUE(window == BatchBmp(mode, false)) << "scenario " << scenario << ": the " << mode << " graph";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScenario, SavingAsTheBatchTool, ::testing::Range(1, 8));
 
 } // namespace
 } // namespace vartel::test
