@@ -198,8 +198,9 @@ void Migrate(SimulationState& s)
     }
 }
 
-// Acts only where the arithmetic left the range of a double; every finite count stays as computed. NaN only
-// arises as 0 people times an infinite birth index: no one is born.
+// Acts only where the arithmetic leaves the range of a double: a count beyond the bound (an infinite one
+// above all) becomes the bound, a NaN becomes 0 (it only arises as 0 people times an infinite birth index:
+// no one is born). Every other count stays exactly as computed.
 void KeepCountsFinite(SimulationState& s)
 {
     for (double& people : s.PopByAge) {
