@@ -4,6 +4,7 @@
 #include "model/ParameterCommit.h"
 #include "model/RunControl.h"
 #include "model/Scenarios.h"
+#include "tools/BatchScreen.h"
 
 namespace vartel {
 

@@ -1,13 +1,14 @@
 #pragma once
-// The run of vartel-batch, on the model alone.
+// The run of vartel-batch: the model, and the screen images when pictures are wanted.
 #include "model/Model.h"
 #include "tools/BatchArguments.h"
-#include "tools/BatchScreen.h"
 
 #include <cstdint>
 #include <string>
 
 namespace vartel {
+
+class BatchScreen;
 
 // The window seeds from the clock; its random draws only place houses and move single people when a
 // population size is entered. A fixed seed makes every batch run repeatable.

@@ -1,14 +1,11 @@
 // vartel-batch: the simulation without a window, for scripted runs, regression checks and benchmarks.
-#include "model/Model.h"
 #include "tools/BatchArguments.h"
-#include "tools/BatchHost.h"
 #include "tools/BatchOutput.h"
-#include "tools/BatchRun.h"
+#include "tools/BatchSession.h"
 
 #include <QGuiApplication>
 
 #include <iostream>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -48,19 +45,11 @@ int main(int argc, char* argv[])
         application.emplace(argc, argv);
     }
 
-    BatchHost host(std::cerr);
-    SeededRandom random(BatchSeed);
-    const auto model = std::make_unique<Model>(host, random); // the record is large
-    std::optional<BatchScreen> screen;
-    if (application) {
-        screen.emplace(model->S);
-        host.ShowOn(&*screen);
-    }
-    BatchScreen* const shown = screen ? &*screen : nullptr;
-    if (const std::string error = RunBatch(*model, arguments, shown); !error.empty())
+    BatchSession session(std::cerr, application.has_value());
+    if (const std::string error = session.Run(arguments); !error.empty())
         return Fail(2, error);
     int status = 0;
-    for (const std::string& error : WriteBatchOutput(model->S, arguments, shown))
+    for (const std::string& error : session.WriteFiles(arguments))
         status = Fail(1, error);
     return status;
 }

@@ -4,9 +4,8 @@
 #include "output/PictureSaver.h"
 #include "tests/output/ExternalTool.h"
 #include "tests/tools/BadArguments.h"
-#include "tools/BatchHost.h"
-#include "tools/BatchOutput.h"
 #include "tools/BatchRun.h"
+#include "tools/BatchSession.h"
 
 #include <QFile>
 #include <QImage>
@@ -269,14 +268,11 @@ TEST_F(BatchTool, TheRasterPicturesAreTheScreenBitmaps)
 
     // The same run in this process, drawn as the window draws it.
     std::ostringstream corrections;
-    BatchHost host(corrections);
-    SeededRandom random(BatchSeed);
-    const auto m = std::make_unique<Model>(host, random);
-    BatchScreen screen(m->S);
-    host.ShowOn(&screen);
-    ASSERT_EQ(RunBatch(*m, ParseBatchArguments(view).Arguments, &screen), "");
-    EXPECT_TRUE(graph.convertToFormat(QImage::Format_RGB32) == screen.Graph()) << "expected the screen's graph bitmap";
-    EXPECT_TRUE(pyramid.convertToFormat(QImage::Format_RGB32) == screen.Pyramid())
+    BatchSession session(corrections, true);
+    ASSERT_EQ(session.Run(ParseBatchArguments(view).Arguments), "");
+    EXPECT_TRUE(graph.convertToFormat(QImage::Format_RGB32) == session.Screen->Graph())
+        << "expected the screen's graph bitmap";
+    EXPECT_TRUE(pyramid.convertToFormat(QImage::Format_RGB32) == session.Screen->Pyramid())
         << "expected the screen's pyramid of the last year";
     EXPECT_EQ(graph.pixel(846, 80), qRgb(0, 0, 0)) << "the outline of the window's first clearing stays";
 }

@@ -5,9 +5,7 @@
 #include "output/DataFile.h"
 #include "output/EmfCanvas.h"
 #include "output/PictureSaver.h"
-#include "tools/BatchHost.h"
-#include "tools/BatchOutput.h"
-#include "tools/BatchRun.h"
+#include "tools/BatchSession.h"
 #include "views/PyramidView.h"
 
 #include <QDate>
@@ -271,13 +269,9 @@ protected:
         BatchArguments& a = parsed.Arguments;
         (pyramid ? a.PyramidFile : a.GraphFile) = In(name.c_str()).toStdString();
         std::ostringstream corrections;
-        BatchHost host(corrections);
-        SeededRandom random(BatchSeed);
-        const auto m = std::make_unique<Model>(host, random);
-        BatchScreen screen(m->S);
-        host.ShowOn(&screen);
-        EXPECT_EQ(RunBatch(*m, a, &screen), "");
-        EXPECT_TRUE(WriteBatchOutput(m->S, a, &screen).empty());
+        BatchSession session(corrections, true);
+        EXPECT_EQ(session.Run(a), "");
+        EXPECT_TRUE(session.WriteFiles(a).empty());
         return ReadAll(In(name.c_str()));
     }
 
