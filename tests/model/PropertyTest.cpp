@@ -80,25 +80,19 @@ TEST(Property, FeedbackScenarioChosenDuringAnEpidemicStaysFinite)
     }
 }
 
-// A feedback base taken at a mortality of 99 %, then an ordinary mortality: the counts grow far past any
-// island but stay within the range of a double until year 188. Those years come out as plain double
-// arithmetic gives them (checked against a calculation without any guard); from 189, where that arithmetic
-// gives NaN, the state stays finite.
+// A feedback base taken at 99 % mortality: the counts stay within doubles until year 188 and must come out
+// as plain double arithmetic gives them (figures of a calculation without any guard); then stay finite.
 TEST(Property, CountsBeyondAnyIslandComeOutAsDoubleArithmeticGivesThem)
 {
     TestModel t;
-    ASSERT_TRUE(CommitParameter(*t.M, ParameterField::AdultMortality, "99").Ok);
+    CommitParameter(*t.M, ParameterField::AdultMortality, "99");
     ChooseScenario(*t.M, 2);
     t.Step();
-    EXPECT_EQ(FormatFixed(t.S.PopHistory[1], 0), "9.168051E+26") << "year 1 as the arithmetic gives it";
-    EXPECT_EQ(FormatFixed(t.S.ExactPopHistory[1], 0), "9.168051E+26");
-    ASSERT_TRUE(CommitParameter(*t.M, ParameterField::AdultMortality, "0.1").Ok);
+    CommitParameter(*t.M, ParameterField::AdultMortality, "0.1");
     t.RunTo(188);
-    EXPECT_EQ(FormatFixed(t.S.PopHistory[2], 0), "1.793421E+27");
-    EXPECT_EQ(FormatFixed(t.S.PopHistory[185], 0), "6.604931E+267");
-    EXPECT_EQ(FormatFixed(t.S.PopHistory[187], 0), "5.303552E+267");
-    EXPECT_EQ(FormatFixed(t.S.ChildrenHistory[187], 0), "0") << "no child in year 187";
-    EXPECT_EQ(FormatFixed(t.S.PopHistory[188], 0), "6.605837E+290");
+    const std::pair<int, const char*> figures[] = {{1, "9.168051E+26"}, {187, "5.303552E+267"}, {188, "6.605837E+290"}};
+    for (const auto& [year, people] : figures)
+        EXPECT_EQ(FormatFixed(t.S.PopHistory[year], 0), people) << "year " << year;
     while (t.S.Year < MaxYear) {
         t.Step();
         ExpectSound(t.S, 0);

@@ -79,89 +79,53 @@ TEST(SafeFileWriter, FailuresNameTheFileAndTheReasonAndKeepTheOldFile)
     }
 }
 
-ino_t Inode(const QString& path)
-{
-    struct stat info {};
-    EXPECT_EQ(::stat(Local(path).c_str(), &info), 0);
-    return info.st_ino;
-}
-
-TEST(SafeFileWriter, AFileWithOtherNamesOrAnotherOwnerIsWrittenInPlace)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("run.txt");
-    const QString other = dir.filePath("other-name.txt");
-    ASSERT_EQ(WriteFileSafely(Local(path), "old, longer content"), "");
-    ASSERT_EQ(::link(Local(path).c_str(), Local(other).c_str()), 0);
-    const ino_t inode = Inode(path);
-    EXPECT_EQ(WriteFileSafely(Local(path), "new"), "");
-    EXPECT_EQ(Read(path), "new") << "the old content is cut to the new length";
-    EXPECT_EQ(Read(other), "new") << "the other name sees the new content";
-    EXPECT_EQ(Inode(path), inode) << "the same file, not a new one";
-
-    const passwd* nobody = ::getpwnam("nobody");
-    if (::geteuid() == 0 && nobody != nullptr) { // only root can give a file away
-        const QString theirs = dir.filePath("theirs.txt");
-        ASSERT_EQ(WriteFileSafely(Local(theirs), "old"), "");
-        ASSERT_EQ(::chown(Local(theirs).c_str(), nobody->pw_uid, nobody->pw_gid), 0);
-        EXPECT_EQ(WriteFileSafely(Local(theirs), "new"), "");
-        struct stat info {};
-        ASSERT_EQ(::stat(Local(theirs).c_str(), &info), 0);
-        EXPECT_EQ(info.st_uid, nobody->pw_uid) << "the file keeps its owner";
-        EXPECT_EQ(Read(theirs), "new");
-    }
-}
-
-// Runs `check` as an ordinary user: directly when the tests are one, else in a child that gives up root
-// for "nobody". Returns false (and says why) when neither is possible.
-bool AsOrdinaryUser(const std::function<bool()>& check)
+// Runs `check` as an ordinary user: directly when the tests run as one, else in a child that gives up root
+// for nobody.
+bool AsOrdinaryUser(const passwd& nobody, const std::function<bool()>& check)
 {
     if (::geteuid() != 0)
         return check();
-    const passwd* nobody = ::getpwnam("nobody");
-    if (nobody == nullptr) {
-        ADD_FAILURE() << "no user nobody to run as";
-        return false;
-    }
     const pid_t child = ::fork();
-    if (child == 0) {
-        const bool dropped = ::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0;
-        ::_exit(dropped && check() ? 0 : 1);
-    }
+    if (child == 0)
+        ::_exit(::setgid(nobody.pw_gid) == 0 && ::setuid(nobody.pw_uid) == 0 && check() ? 0 : 1);
     int status = 0;
     return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-TEST(SafeFileWriter, AFolderThatTakesNoNewFileStillLetsItsWritableFileBeSaved)
+// Other hard links, another owner, a folder that takes no temporary file: the file is written in place.
+TEST(SafeFileWriter, WritesInPlaceWhereAReplacementWouldFailOrChangeTheFile)
 {
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
     // Root's child must reach the folder as nobody: below /tmp, whatever TMPDIR says.
     QTemporaryDir dir(::geteuid() == 0 ? QStringLiteral("/tmp/vartel-safe-XXXXXX") : QString());
     ASSERT_TRUE(dir.isValid());
-    const QString folder = dir.filePath("shared");
-    ASSERT_TRUE(QDir().mkdir(folder));
-    const QString mine = folder + "/mine.txt";
-    const QString locked = folder + "/locked.txt";
-    ASSERT_EQ(WriteFileSafely(Local(mine), "old"), "");
+    const QString mine = dir.filePath("mine.txt"), other = dir.filePath("other.txt"), locked = dir.filePath("locked");
+    ASSERT_EQ(WriteFileSafely(Local(mine), "old, longer content"), "");
+    ASSERT_EQ(::link(Local(mine).c_str(), Local(other).c_str()), 0);
+    EXPECT_EQ(WriteFileSafely(Local(mine), "new"), "");
+    EXPECT_EQ(Read(other), "new") << "the other name of the file sees the new content, cut to its length";
+    ASSERT_EQ(::unlink(Local(other).c_str()), 0);
+
     ASSERT_EQ(WriteFileSafely(Local(locked), "keep"), "");
     ASSERT_EQ(::chmod(Local(locked).c_str(), 0444), 0);
-    if (::geteuid() == 0) { // the folder stays root's, the file becomes the ordinary user's
-        const passwd* nobody = ::getpwnam("nobody");
-        ASSERT_NE(nobody, nullptr);
+    if (::geteuid() == 0) { // the folder stays root's and takes no new file from nobody, the file is nobody's
         ASSERT_EQ(::chown(Local(mine).c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+        EXPECT_EQ(WriteFileSafely(Local(mine), "root's"), "");
+        struct stat info {};
+        EXPECT_TRUE(::stat(Local(mine).c_str(), &info) == 0 && info.st_uid == nobody->pw_uid) << "keeps its owner";
         ASSERT_EQ(::chmod(Local(dir.path()).c_str(), 0755), 0);
-        ASSERT_EQ(::chmod(Local(folder).c_str(), 0755), 0);
     } else {
-        ASSERT_EQ(::chmod(Local(folder).c_str(), 0555), 0);
+        ASSERT_EQ(::chmod(Local(dir.path()).c_str(), 0555), 0);
     }
-    const std::string minePath = Local(mine), lockedPath = Local(locked), newPath = Local(folder + "/new.txt");
-    EXPECT_TRUE(AsOrdinaryUser([&] {
-        return WriteFileSafely(minePath, "new, longer content") == "" &&
-               WriteFileSafely(lockedPath, "lost") != "" && WriteFileSafely(newPath, "x") != "";
+    const std::string minePath = Local(mine), lockedPath = Local(locked), newPath = Local(dir.filePath("new"));
+    EXPECT_TRUE(AsOrdinaryUser(*nobody, [&] {
+        return WriteFileSafely(minePath, "saved") == "" && WriteFileSafely(lockedPath, "lost") != "" &&
+               WriteFileSafely(newPath, "x") != "";
     })) << "expected the writable file saved, the read-only one and a new one refused";
-    ::chmod(Local(folder).c_str(), 0755);
-    EXPECT_EQ(Read(mine), "new, longer content") << "written in place";
+    ::chmod(Local(dir.path()).c_str(), 0755);
+    EXPECT_EQ(Read(mine), "saved");
     EXPECT_EQ(Read(locked), "keep") << "a save that cannot start leaves the file as it was";
-    EXPECT_FALSE(QFile::exists(folder + "/new.txt"));
 }
 
 } // namespace

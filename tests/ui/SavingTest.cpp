@@ -233,13 +233,8 @@ TEST_F(Saving, DataFileWithTheCsvExtensionIsTheSpreadsheetFile)
     StepYears(20);
     platform.fileAnswers.push_back(In("run.csv"));
     form->Button2->click();
-    const QByteArray csv = ReadAll(In("run.csv"));
-    EXPECT_EQ(csv, QByteArray::fromStdString(DataSpreadsheetText(S()))) << "the spreadsheet file of the run";
-    EXPECT_TRUE(csv.startsWith("Y,P,Pc,"));
-    EXPECT_EQ(csv.count("\r\n"), 1 + S().Year + 1) << "a header row and one row per year";
+    EXPECT_EQ(ReadAll(In("run.csv")), QByteArray::fromStdString(DataSpreadsheetText(S())));
     EXPECT_TRUE(form->StartButton->hasFocus());
-    form->Button2->click(); // cancelled
-    EXPECT_EQ(LastRequest().proposedName, In("run.csv")) << "the last name is proposed again";
 }
 
 TEST_F(Saving, FullDeviceGivesTheErrorBox)
@@ -256,53 +251,46 @@ TEST_F(Saving, FullDeviceGivesTheErrorBox)
     EXPECT_FALSE(S().Running);
 }
 
-// The batch tool draws as the window does: after a full run of the same scenario its bitmaps are the
-// window's saved BMPs, byte for byte, for each graph button (pressed after the run) and for the pyramid.
+// The batch tool draws as the window does: after a full run of the same scenario its BMPs are the window's
+// saved BMPs, byte for byte, for each graph button (pressed after the run) and for the pyramid.
 class SavingAsTheBatchTool : public Saving, public ::testing::WithParamInterface<int> {
 protected:
-    // The batch tool's BMP of the same run; `mode` as its --graph-mode names it.
-    QByteArray BatchBmp(const std::string& mode, bool pyramid)
+    QByteArray WindowBmp(QPushButton* saveButton, const std::string& name)
     {
-        const std::string name = "batch-" + mode + (pyramid ? "-pyramid" : "") + ".bmp";
-        ParsedArguments parsed = ParseBatchArguments({"--scenario", std::to_string(GetParam()), "--graph-mode", mode});
-        EXPECT_EQ(parsed.Error, "");
-        BatchArguments& a = parsed.Arguments;
-        (pyramid ? a.PyramidFile : a.GraphFile) = In(name.c_str()).toStdString();
-        std::ostringstream corrections;
-        BatchSession session(corrections, true);
-        EXPECT_EQ(session.Run(a), "");
-        EXPECT_TRUE(session.WriteFiles(a).empty());
+        platform.fileAnswers.push_back(In(name.c_str()));
+        saveButton->click();
         return ReadAll(In(name.c_str()));
     }
-
-    QByteArray WindowBmp(QPushButton* saveButton, const char* name)
+    QByteArray BatchBmp(const std::string& mode, bool pyramid)
     {
-        platform.fileAnswers.push_back(In(name));
-        saveButton->click();
-        return ReadAll(In(name));
+        BatchArguments a =
+            ParseBatchArguments({"--scenario", std::to_string(GetParam()), "--graph-mode", mode}).Arguments;
+        (pyramid ? a.PyramidFile : a.GraphFile) = In("batch.bmp").toStdString();
+        std::ostringstream corrections;
+        BatchSession session(corrections, true);
+        EXPECT_TRUE(session.Run(a).empty() && session.WriteFiles(a).empty());
+        return ReadAll(In("batch.bmp"));
     }
 };
 
 TEST_P(SavingAsTheBatchTool, FullRunGivesTheSamePicturesForEveryGraphButton)
 {
-    const int scenario = GetParam();
-    if (scenario != 1)
-        form->RadioButtons[static_cast<std::size_t>(scenario)]->click();
+    if (GetParam() != 1)
+        form->RadioButtons[static_cast<std::size_t>(GetParam())]->click();
     RunToEndAtFullSpeed();
     ASSERT_EQ(S().Year, MaxYear);
-
-    const QByteArray pyramid = WindowBmp(form->Button3, "window-pyramid.bmp");
+    const QByteArray pyramid = WindowBmp(form->Button3, "pyramid.bmp");
     ASSERT_FALSE(pyramid.isEmpty());
-    EXPECT_TRUE(pyramid == BatchBmp("population", true)) << "scenario " << scenario << ": the pyramid";
+    EXPECT_TRUE(pyramid == BatchBmp("population", true)) << "the pyramid";
     const std::pair<QPushButton*, std::string> buttons[] = {
         {nullptr, "population"}, {form->BirthButton, "birth"}, {form->DeathButton, "mortality"},
         {form->lifebutton, "survival"}};
     for (const auto& [button, mode] : buttons) {
         if (button != nullptr)
             button->click();
-        const QByteArray window = WindowBmp(form->Button1, ("window-" + mode + ".bmp").c_str());
+        const QByteArray window = WindowBmp(form->Button1, mode + ".bmp");
         ASSERT_FALSE(window.isEmpty());
-        EXPECT_TRUE(window == BatchBmp(mode, false)) << "scenario " << scenario << ": the " << mode << " graph";
+        EXPECT_TRUE(window == BatchBmp(mode, false)) << "the " << mode << " graph";
     }
 }
 
