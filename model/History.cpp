@@ -5,17 +5,36 @@
 
 namespace vartel {
 
+namespace {
+
+// The people of class j, its five ages summed in age order, rounded.
+double RoundedClass(const SimulationState& s, int j)
+{
+    double people = 0.0;
+    for (int i = 5 * j; i < 5 * j + 5; ++i) people += s.PopByAge[i];
+    return RoundEven(people);
+}
+
+} // namespace
+
 void TallyClassTotals(SimulationState& s, int y)
 {
     auto& classes = s.PyramidHistory[y];
     double total = 0.0;
     for (int j = 0; j < ClassCount; ++j) {
-        double people = 0.0;
-        for (int i = 5 * j; i < 5 * j + 5; ++i) people += s.PopByAge[i];
-        classes[j] = RoundEven(people);
+        classes[j] = RoundedClass(s, j);
         total += classes[j];
     }
     s.PopHistory[y] = total;
+}
+
+void RetallyClassOfAge(SimulationState& s, int y, int age)
+{
+    double& people = s.PyramidHistory[y][age / 5];
+    const double before = people;
+    people = RoundedClass(s, age / 5);
+    // Whole numbers far below 2^53: the new total is exact, as a sum over all classes would give it.
+    s.PopHistory[y] += people - before;
 }
 
 void TallyClasses(SimulationState& s, int y)

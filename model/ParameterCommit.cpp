@@ -37,8 +37,22 @@ template <typename T> bool Correct(Model& m, T& value, const Range<T>& range)
     return false;
 }
 
-CommitResult CommitPopulation(Model& m, const std::string& text)
+// The whole-number fields hold at most 9 characters, so every value they take fits 32 bits; a longer
+// text (pasted, or given to the batch tool) is cut as the field cuts it. Characters, not bytes: a cut
+// never splits one.
+std::string CutToWholeNumberLength(const std::string& text)
 {
+    int characters = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const bool continuation = (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+        if (!continuation && ++characters > WholeNumberLength) return text.substr(0, at);
+    }
+    return text;
+}
+
+CommitResult CommitPopulation(Model& m, const std::string& fieldText)
+{
+    const std::string text = CutToWholeNumberLength(fieldText);
     const auto parsed = ParseInteger(text.empty() ? "0" : text);
     if (!parsed) return NotAnInteger(text);
     int n = *parsed;
@@ -51,8 +65,9 @@ CommitResult CommitPopulation(Model& m, const std::string& text)
     return {};
 }
 
-CommitResult CommitStableLevel(Model& m, const std::string& text)
+CommitResult CommitStableLevel(Model& m, const std::string& fieldText)
 {
+    const std::string text = CutToWholeNumberLength(fieldText);
     const auto parsed = ParseInteger(text.empty() ? "0" : text);
     if (!parsed) return NotAnInteger(text);
     int n = *parsed;

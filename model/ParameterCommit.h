@@ -7,6 +7,9 @@
 
 namespace vartel {
 
+// Characters a population or stable-level text keeps; the rest is cut before the commit.
+constexpr int WholeNumberLength = 9;
+
 enum class ParameterField { Population, StableLevel, BirthIndex, BabyMortality, AdultMortality, Immigration };
 
 struct CommitResult {
@@ -15,6 +18,7 @@ struct CommitResult {
 };
 
 // `text` is the field's text. A text that is not a number changes nothing and returns the error text.
+// Population and stable-level texts are cut to WholeNumberLength characters first.
 CommitResult CommitParameter(Model& m, ParameterField field, const std::string& text);
 
 } // namespace vartel

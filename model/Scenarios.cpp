@@ -6,6 +6,8 @@
 #include "model/Rounding.h"
 #include "model/SpeedDelays.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace vartel {
@@ -14,16 +16,55 @@ namespace {
 
 bool IsRealistic(const SimulationState& s) { return s.Scenario >= 5; }
 
-// An age from 0 to 108 that holds more than one person, drawn at random; -1 when there is none.
-int RandomPopulatedAge(Model& m)
+// The ages 0 to 108 that hold more than one person (age 109 is never chosen). Drawing from them uniformly
+// is the same choice as drawing any age until it holds more than one, without the misses of that when few
+// ages are populated.
+class PopulatedAges {
+public:
+    explicit PopulatedAges(const AgeTable& people) : people_(people)
+    {
+        for (int i = 0; i < AgeCount - 1; ++i)
+            if (people_[i] > 1.0) ages_[count_++] = i;
+    }
+    // -1 when there is none.
+    int Draw(RandomSource& random) const
+    {
+        if (count_ == 0) return -1;
+        return ages_[std::clamp(random.Next(count_), 0, count_ - 1)];
+    }
+    // After a change of `age`: it leaves the choice once it holds one person or less.
+    void Update(int age)
+    {
+        if (people_[age] > 1.0) return;
+        const auto at = std::find(ages_.begin(), ages_.begin() + count_, age);
+        if (at == ages_.begin() + count_) return;
+        *at = ages_[--count_];
+    }
+
+private:
+    const AgeTable& people_;
+    std::array<int, AgeCount - 1> ages_{};
+    int count_ = 0;
+};
+
+// Moves one person at a time, at random ages, until the rounded total is `population`. Each move changes
+// one class, so only that class is tallied again. Ties of the rounding can undo a move; the bound, well
+// above the moves the first miss needs, keeps that from looping for ever.
+void CorrectSinglePeople(Model& m, int population)
 {
-    constexpr int Ages = AgeCount - 1; // age 109 is never chosen
-    bool any = false;
-    for (int i = 0; i < Ages && !any; ++i) any = m.S.PopByAge[i] > 1.0;
-    if (!any) return -1;
-    for (;;) {
-        const int k = m.Random.Next(Ages);
-        if (k >= 0 && k < Ages && m.S.PopByAge[k] > 1.0) return k;
+    SimulationState& s = m.S;
+    const int y = s.Year;
+    TallyClassTotals(s, y);
+    std::int64_t excess = RoundEvenToInt(s.PopHistory[y]) - population;
+    const std::int64_t maxMoves = 4 * std::abs(excess) + 1000;
+    PopulatedAges populated(s.PopByAge);
+    for (std::int64_t moves = 0; excess != 0 && moves < maxMoves; ++moves) {
+        const int k = populated.Draw(m.Random);
+        if (k < 0) break; // nobody left to move one at a time
+        s.PopByAge[k] += excess > 0 ? -1.0 : 1.0;
+        populated.Update(k);
+        RetallyClassOfAge(s, y, k);
+        excess = RoundEvenToInt(s.PopHistory[y]) - population;
     }
 }
 
@@ -162,23 +203,7 @@ void SetPopulationSize(Model& m, int population)
     if (current > 0) {
         const double factor = population / s.PopHistory[y];
         for (double& people : s.PopByAge) people *= factor;
-        // Ties of the rounding can undo a correction; the bound keeps a pathological table from looping.
-        constexpr int MaxCorrections = 1000000;
-        for (int pass = 0; pass < MaxCorrections; ++pass) {
-            TallyClassTotals(s, y);
-            const auto excess = RoundEvenToInt(s.PopHistory[y]) - population;
-            if (excess == 0) break;
-            if (std::abs(excess) > ClassCount && s.PopHistory[y] > 0.0) {
-                // Missed by more than the rounding of the classes (a nearly empty island whose rounded
-                // total was far from its real one): scale again instead of moving millions one by one.
-                const double again = population / s.PopHistory[y];
-                for (double& people : s.PopByAge) people *= again;
-                continue;
-            }
-            const int k = RandomPopulatedAge(m);
-            if (k < 0) break; // nobody left to move one at a time
-            s.PopByAge[k] += excess > 0 ? -1.0 : 1.0;
-        }
+        CorrectSinglePeople(m, population);
     } else {
         for (int i = 15; i <= 34; ++i) s.PopByAge[i] = population / 20.0;
         TallyClassTotals(s, y);

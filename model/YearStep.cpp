@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vartel {
 
@@ -16,9 +17,11 @@ constexpr double CatastropheStart = 3000000.0;
 constexpr double CatastropheEnd = 5000.0;
 constexpr double ExtinctionThreshold = 50.0;
 constexpr double FeedbackFloor = 50.0;
-// Far beyond any island: a birth index gone wild (a feedback scenario chosen during an epidemic takes its
-// base from the epidemic's mortality) would otherwise grow the counts past the range of a double.
-constexpr double MaxPeoplePerAge = 1e12;
+// What an age holds instead of infinitely many people. A birth index gone wild (a feedback scenario chosen
+// after a mortality of 99 %, or during an epidemic) grows the counts past the range of a double; a run
+// that stays finite never comes near this, and 110 ages of it, weighted by their ages for the mean age,
+// still add up to a finite number.
+constexpr double MaxPeoplePerAge = std::numeric_limits<double>::max() / (AgeCount * AgeCount);
 
 enum Stage { A, M, H, P, E, B };
 
@@ -195,10 +198,17 @@ void Migrate(SimulationState& s)
     }
 }
 
-// NaN only arises as 0 people times an infinite birth index: no one is born.
+// Acts only where the arithmetic leaves the range of a double: a count beyond the bound (an infinite one
+// above all) becomes the bound, a NaN becomes 0 (it only arises as 0 people times an infinite birth index:
+// no one is born). Every other count stays exactly as computed.
 void KeepCountsFinite(SimulationState& s)
 {
-    for (double& people : s.PopByAge) people = std::isnan(people) ? 0.0 : std::clamp(people, 0.0, MaxPeoplePerAge);
+    for (double& people : s.PopByAge) {
+        if (std::isnan(people))
+            people = 0.0;
+        else if (people > MaxPeoplePerAge)
+            people = MaxPeoplePerAge;
+    }
 }
 
 } // namespace

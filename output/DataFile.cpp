@@ -2,6 +2,9 @@
 
 #include "model/AgeTables.h"
 #include "model/Rounding.h"
+#include "output/PictureSaver.h"
+
+#include <array>
 
 namespace vartel {
 
@@ -9,6 +12,7 @@ namespace {
 
 constexpr const char* Eol = "\r\n";
 
+// Each entry is the column's name, a TAB and what it means.
 const char* const Legend[] = {
     "Y\tYear",
     "P\tPopulation",
@@ -31,25 +35,59 @@ void Line(std::string& out, const std::string& text)
     out += Eol;
 }
 
+constexpr std::size_t FigureCount = 13;
+
+// The figures of year y in the order and form of the time table; the growth of year 0 is empty.
+std::array<std::string, FigureCount> YearFigures(const SimulationState& s, int y)
+{
+    return {std::to_string(y),
+            FormatFixed(s.PopHistory[y], 0),
+            FormatFixed(s.ChildrenHistory[y], 0),
+            FormatFixed(s.ElderlyHistory[y], 0),
+            FormatFixed(s.StableLevelHistory[y], 0),
+            y > 0 ? FormatFixed(GrowthPercent(s, y), 2) : std::string(),
+            FormatFixed(s.ParamHistory[0][y], 4),
+            FormatFixed(s.ReplacementHistory[y], 4),
+            FormatFixed(100.0 * s.ParamHistory[1][y], 2),
+            FormatFixed(100.0 * s.ParamHistory[2][y], 2),
+            FormatFixed(100.0 * s.ParamHistory[3][y], 2),
+            FormatFixed(s.MeanAgeHistory[y], 1),
+            FormatFixed(s.LifeExpectancyHistory[y], 1)};
+}
+
+template <typename Fields> void Joined(std::string& out, const Fields& fields, char separator)
+{
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        out += fields[i];
+    }
+}
+
+// The bulletin text written verbatim: its line breaks continue the row over several lines.
 void TimeTableRow(std::string& out, const SimulationState& s, int y)
 {
-    out += std::to_string(y);
-    out += '\t' + FormatFixed(s.PopHistory[y], 0);
-    out += '\t' + FormatFixed(s.ChildrenHistory[y], 0);
-    out += '\t' + FormatFixed(s.ElderlyHistory[y], 0);
-    out += '\t' + FormatFixed(s.StableLevelHistory[y], 0);
-    out += '\t';
-    if (y > 0)
-        out += FormatFixed(GrowthPercent(s, y), 2);
-    out += '\t' + FormatFixed(s.ParamHistory[0][y], 4);
-    out += '\t' + FormatFixed(s.ReplacementHistory[y], 4);
-    out += '\t' + FormatFixed(100.0 * s.ParamHistory[1][y], 2);
-    out += '\t' + FormatFixed(100.0 * s.ParamHistory[2][y], 2);
-    out += '\t' + FormatFixed(100.0 * s.ParamHistory[3][y], 2);
-    out += '\t' + FormatFixed(s.MeanAgeHistory[y], 1);
-    out += '\t' + FormatFixed(s.LifeExpectancyHistory[y], 1);
+    Joined(out, YearFigures(s, y), '\t');
     out += '\t' + s.BulletinTextHistory[y];
     out += Eol;
+}
+
+// One field, quoted; its line breaks become spaces, so that the row stays on one line.
+std::string QuotedOnOneLine(const std::string& text)
+{
+    std::string quoted = "\"";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue; // CR LF is one break
+        if (c == '\r' || c == '\n')
+            quoted += ' ';
+        else if (c == '"')
+            quoted += "\"\"";
+        else
+            quoted += c;
+    }
+    return quoted + '"';
 }
 
 } // namespace
@@ -83,6 +121,31 @@ std::string DataFileText(const SimulationState& s, const std::string& date)
     for (int y = 0; y <= s.Year; ++y)
         TimeTableRow(out, s, y);
     Line(out, "");
+    return out;
+}
+
+bool IsSpreadsheetName(const std::string& fileName)
+{
+    return UpperExtension(fileName) == ".CSV";
+}
+
+std::string DataSpreadsheetText(const SimulationState& s)
+{
+    std::array<std::string, FigureCount + 1> names;
+    for (std::size_t i = 0; i < FigureCount; ++i) {
+        const std::string entry = Legend[i];
+        names[i] = entry.substr(0, entry.find('\t'));
+    }
+    names[FigureCount] = "Bulletin board";
+    std::string out;
+    out.reserve(static_cast<std::size_t>(s.Year + 1) * 128 + 256);
+    Joined(out, names, ',');
+    out += Eol;
+    for (int y = 0; y <= s.Year; ++y) {
+        Joined(out, YearFigures(s, y), ',');
+        out += ',' + QuotedOnOneLine(s.BulletinTextHistory[y]);
+        out += Eol;
+    }
     return out;
 }
 

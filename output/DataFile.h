@@ -9,4 +9,11 @@ namespace vartel {
 // `date` is today's date in the user's short date format.
 std::string DataFileText(const SimulationState& s, const std::string& date);
 
+// The same years for a spreadsheet (RFC 4180): a header row with the columns' names, then one row per
+// year 0..Year with the figures as in the time table, comma separated, and the bulletin text quoted with
+// its line breaks as spaces. UTF-8 without byte-order mark, CR LF lines.
+std::string DataSpreadsheetText(const SimulationState& s);
+// The data file is a spreadsheet file when its name ends in ".csv", in any case.
+bool IsSpreadsheetName(const std::string& fileName);
+
 } // namespace vartel

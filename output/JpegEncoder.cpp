@@ -45,6 +45,14 @@ bool Compress(const unsigned char* rgb, int width, int height, int quality, unsi
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
+    // Full colour resolution: the default halves it both ways, which smears the 1-pixel coloured lines.
+    for (int i = 0; i < info.num_components; ++i) {
+        info.comp_info[i].h_samp_factor = 1;
+        info.comp_info[i].v_samp_factor = 1;
+    }
+    info.density_unit = 1; // dots per inch, the screen's 96
+    info.X_density = 96;
+    info.Y_density = 96;
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         JSAMPROW row = const_cast<unsigned char*>(rgb + static_cast<std::size_t>(info.next_scanline) * width * 3);

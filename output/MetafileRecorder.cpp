@@ -102,12 +102,19 @@ void MetafileRecorder::SetDottedGapsTransparent()
 
 void MetafileRecorder::Rectangle(int x1, int y1, int x2, int y2)
 {
+    const int left = std::min(x1, x2), right = std::max(x1, x2);
+    const int top = std::min(y1, y2), bottom = std::max(y1, y2);
+    // What the screen leaves out is not recorded either: players draw a rectangle of no width or no height
+    // as a line of the pen, and without a pen the fill is one pixel narrower and lower.
+    const int least = pen.style == PenStyle::Clear ? 1 : 0;
+    if (std::int64_t{right} - left <= least || std::int64_t{bottom} - top <= least)
+        return;
     if (pen.style == PenStyle::Clear && brush.style == BrushStyle::Clear)
         return;
     SelectPen(pen);
     SelectBrush();
     SetDottedGapsTransparent();
-    WriteRectangle(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
+    WriteRectangle(left, top, right, bottom);
 }
 
 void MetafileRecorder::MoveTo(int x, int y)

@@ -46,6 +46,23 @@ std::string WriteDirectly(const std::string& path, const std::string& bytes)
     return error == 0 ? std::string() : Failure(path, error);
 }
 
+// Overwrites a regular file from its start and cuts it to the new length, keeping its inode, owner, mode
+// and hard links. Nothing is changed when it cannot be opened.
+std::string WriteInPlace(const std::string& path, const std::string& bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        return Failure(path, errno);
+    int error = WriteAll(fd, bytes);
+    if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+        error = errno;
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error == 0 ? std::string() : Failure(path, error);
+}
+
 std::string FolderOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
@@ -71,11 +88,15 @@ std::string WriteFileSafely(const std::string& requestedPath, const std::string&
     std::string path = requestedPath;
     mode_t mode = NewFileMode();
     struct stat info {};
-    if (::stat(requestedPath.c_str(), &info) == 0) {
+    const bool exists = ::stat(requestedPath.c_str(), &info) == 0;
+    if (exists) {
         if (!S_ISREG(info.st_mode))
             return WriteDirectly(requestedPath, bytes);
         if (::access(requestedPath.c_str(), W_OK) != 0)
             return Failure(requestedPath, errno);
+        // A new file in its place would cut the other names of the file off it and take it from its owner.
+        if (info.st_nlink > 1 || info.st_uid != ::geteuid())
+            return WriteInPlace(requestedPath, bytes);
         // Replace the file a link points to, not the link.
         if (char* resolved = ::realpath(requestedPath.c_str(), nullptr)) {
             path = resolved;
@@ -89,6 +110,9 @@ std::string WriteFileSafely(const std::string& requestedPath, const std::string&
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         const int error = errno;
+        // A folder that takes no new file can still hold a file that may be written.
+        if (exists)
+            return WriteInPlace(requestedPath, bytes);
         struct stat folderInfo {};
         return Failure(requestedPath, ::stat(folder.c_str(), &folderInfo) != 0 ? ENOENT : error);
     }

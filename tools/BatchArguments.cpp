@@ -103,11 +103,11 @@ std::string ParseAction(const std::string& action, BatchEvent& event)
     const NamedParameter* parameter = Find(Parameters, name);
     if (parameter == nullptr)
         return "unknown parameter " + Quoted(name);
-    if (value.empty())
-        return "missing value of " + name;
     event.Kind = EventKind::Parameter;
     event.Parameter = parameter->Field;
-    event.Text = value; // its numeric form is the commit's to judge, as in the window's field
+    // Its numeric form is the commit's to judge, as in the window's field: an empty text takes the field's
+    // value for an empty field, a text that is no number stops the run.
+    event.Text = value;
     return {};
 }
 
@@ -155,6 +155,10 @@ public:
             const std::string option = args_[at_++];
             if (option == "--help" || option == "-h") {
                 a.Help = true;
+                return result;
+            }
+            if (option == "--version") {
+                a.Version = true;
                 return result;
             }
             result.Error = Option(option, a);
@@ -229,6 +233,7 @@ std::string BatchUsage()
            "                    [--graph FILE] [--pyramid FILE]\n"
            "                    [--graph-mode population|birth|mortality|survival] [--scale linear|log]\n"
            "                    [--zoom Z]\n"
+           "       vartel-batch --help | --version\n"
            "\n"
            "Runs the island simulation without a window, year by year as the program runs it after Start,\n"
            "and writes the chosen files at the end.\n"
@@ -243,7 +248,13 @@ std::string BatchUsage()
            "                     immigration=PCT\n"
            "                     scenario=N                              a scenario button; 5..7 start the\n"
            "                                                             run again at year 0\n"
-           "  --data FILE      the data file: a tab-separated table of every year\n"
+           "                   A value is taken as the field takes it: N is cut to its first 9 characters,\n"
+           "                   an empty value is an emptied field (population=, stable= are then corrected\n"
+           "                   to 120 and 2000; birth-index= gives 0, the mortalities 0.01 %, immigration 0).\n"
+           "                   A value that is not a number stops the run with status 2.\n"
+           "  --data FILE      the data file: a tab-separated table of every year, as \"Save data\" writes\n"
+           "                   it; a name ending in .csv gets the spreadsheet file instead: comma separated,\n"
+           "                   a header row and one row per year\n"
            "  --graph FILE     the graph as a picture: .emf .wmf .bmp .jpg .gif .png .svg\n"
            "  --pyramid FILE   the population pyramid of the last year, same formats\n"
            "  --graph-mode M   the graph shown: population (default), birth, mortality, survival\n"
@@ -251,7 +262,10 @@ std::string BatchUsage()
            "  --zoom Z         zoom of the linear population graph: " +
            ZoomList() +
            "\n"
+           "                   The graph is drawn as the window draws it during the run; zoom, scale and\n"
+           "                   graph mode are chosen after the run, as with their buttons.\n"
            "  --help           this text\n"
+           "  --version        the version of the program\n"
            "\n"
            "Exit status: 0 done, 1 a file could not be written, 2 a bad argument.\n";
 }

@@ -24,7 +24,8 @@ struct BatchEvent {
 };
 
 struct BatchArguments {
-    bool Help = false;
+    bool Help = false;     // --help: the usage, nothing run
+    bool Version = false;  // --version: the version, nothing run
     int Scenario = 1;      // 1..7
     int Years = MaxYear;   // the run ends at this year, 0..3000
     std::vector<BatchEvent> Events; // in the order given; years never decrease and never exceed Years

@@ -1,7 +1,9 @@
 #pragma once
-// The batch tool's window: nothing to show, but a parameter's range correction is told on a stream
-// (stderr), as the window's "Invalid data" box tells it.
+// The batch tool's window: a parameter's range correction is told on a stream (stderr), as the window's
+// "Invalid data" box tells it, and when pictures are wanted the graph and the pyramid are drawn on a
+// BatchScreen as the window draws them on its images.
 #include "model/QuietHost.h"
+#include "tools/BatchScreen.h"
 
 #include <ostream>
 
@@ -10,10 +12,31 @@ namespace vartel {
 class BatchHost final : public QuietHost {
 public:
     explicit BatchHost(std::ostream& messages) : messages_(messages) {}
+    // The screen to draw on from now on; nullptr: none (a run without pictures).
+    void ShowOn(BatchScreen* screen) { screen_ = screen; }
+
     void ShowCorrection(const std::string& message) override { messages_ << message << '\n'; }
+
+    void RedrawGraph() override
+    {
+        if (screen_ != nullptr)
+            screen_->RedrawGraph();
+    }
+    void RedrawPyramid(int year) override
+    {
+        if (screen_ != nullptr)
+            screen_->RedrawPyramid(year);
+    }
+    // The map has no picture here; the curve has.
+    void UpdateHousesAndCurve() override
+    {
+        if (screen_ != nullptr)
+            screen_->ExtendCurve();
+    }
 
 private:
     std::ostream& messages_;
+    BatchScreen* screen_ = nullptr;
 };
 
 } // namespace vartel

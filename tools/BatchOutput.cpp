@@ -4,9 +4,6 @@
 #include "output/PictureSaver.h"
 #include "output/SafeFileWriter.h"
 #include "output/ViewSources.h"
-#include "views/GraphView.h"
-#include "views/PyramidView.h"
-#include "views/RasterCanvas.h"
 
 #include <QDate>
 #include <QLocale>
@@ -20,12 +17,12 @@ PictureFormat FormatOf(const std::string& fileName)
     return FormatForExtension(UpperExtension(fileName));
 }
 
-// An image control's picture before anything is drawn on it.
-QImage BlankImage(int width, int height)
+std::string DataOf(const SimulationState& s, const std::string& fileName)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
+    if (IsSpreadsheetName(fileName))
+        return DataSpreadsheetText(s);
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return DataFileText(s, today.toStdString());
 }
 
 } // namespace
@@ -38,42 +35,30 @@ std::string CheckPictureNames(const BatchArguments& a)
     return {};
 }
 
-QImage GraphScreenImage(const SimulationState& s, bool linearScale)
+bool WantsPictures(const BatchArguments& a)
 {
-    QImage image = BlankImage(GraphWidth, GraphHeight);
-    RasterCanvas canvas(image);
-    ClearGraphImage(canvas);
-    DrawGraph(canvas, s, linearScale, 1);
-    return image;
+    return !a.GraphFile.empty() || !a.PyramidFile.empty();
 }
 
-QImage PyramidScreenImage(const SimulationState& s)
-{
-    QImage image = BlankImage(PyramidWidth, PyramidHeight);
-    RasterCanvas canvas(image);
-    DrawPyramid(canvas, s, s.Year, 1);
-    return image;
-}
-
-std::vector<std::string> WriteBatchOutput(const SimulationState& s, const BatchArguments& a)
+std::vector<std::string> WriteBatchOutput(const SimulationState& s, const BatchArguments& a, BatchScreen* screen)
 {
     std::vector<std::string> errors;
     const auto keep = [&errors](const std::string& error) {
         if (!error.empty())
             errors.push_back(error);
     };
-    if (!a.DataFile.empty()) {
-        const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-        keep(WriteFileSafely(a.DataFile, DataFileText(s, today.toStdString())));
+    if (!a.DataFile.empty())
+        keep(WriteFileSafely(a.DataFile, DataOf(s, a.DataFile)));
+    if (WantsPictures(a) && screen == nullptr) {
+        errors.push_back("No screen to take the pictures from");
+        return errors;
     }
     if (!a.GraphFile.empty()) {
-        const QImage bitmap = GraphScreenImage(s, a.LinearScale);
-        keep(SavePicture(FormatOf(a.GraphFile), a.GraphFile, GraphViewSource(&bitmap, s, a.LinearScale)));
+        keep(SavePicture(FormatOf(a.GraphFile), a.GraphFile,
+                         GraphViewSource(&screen->Graph(), s, screen->LinearScale())));
     }
-    if (!a.PyramidFile.empty()) {
-        const QImage bitmap = PyramidScreenImage(s);
-        keep(SavePicture(FormatOf(a.PyramidFile), a.PyramidFile, PyramidViewSource(&bitmap, s, s.Year)));
-    }
+    if (!a.PyramidFile.empty())
+        keep(SavePicture(FormatOf(a.PyramidFile), a.PyramidFile, PyramidViewSource(&screen->Pyramid(), s, s.Year)));
     return errors;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
-// The files of vartel-batch: the data file and the graph and pyramid pictures.
+// The files of vartel-batch: the data file (the text table, or the spreadsheet file for a .csv name) and
+// the graph and pyramid pictures.
 #include "model/SimulationState.h"
 #include "tools/BatchArguments.h"
-
-#include <QImage>
+#include "tools/BatchScreen.h"
 
 #include <string>
 #include <vector>
@@ -12,15 +12,11 @@ namespace vartel {
 
 // Before the run: "" or UnsupportedExtensionMessage() for a picture name whose extension selects no format.
 std::string CheckPictureNames(const BatchArguments& a);
+bool WantsPictures(const BatchArguments& a);
 
-// The screen bitmaps as the window shows them once the graph (in s.GraphMode and s.ZoomFactor) and the
-// pyramid of s.Year are drawn anew, as after a graph, scale or zoom button: 847 x 162 and 231 x 278.
-// Need a QGuiApplication for the fonts.
-QImage GraphScreenImage(const SimulationState& s, bool linearScale);
-QImage PyramidScreenImage(const SimulationState& s);
-
-// After the run: writes the files the arguments name, each whatever became of the others. Returns the
-// error texts (file and system reason) of those that could not be written.
-std::vector<std::string> WriteBatchOutput(const SimulationState& s, const BatchArguments& a);
+// After the run: writes the files the arguments name, each whatever became of the others. The raster
+// pictures are the bitmaps of `screen`, on which the run was drawn; it is needed when WantsPictures.
+// Returns the error texts (file and system reason) of those that could not be written.
+std::vector<std::string> WriteBatchOutput(const SimulationState& s, const BatchArguments& a, BatchScreen* screen);
 
 } // namespace vartel

@@ -4,6 +4,7 @@
 #include "model/ParameterCommit.h"
 #include "model/RunControl.h"
 #include "model/Scenarios.h"
+#include "tools/BatchScreen.h"
 
 namespace vartel {
 
@@ -37,12 +38,30 @@ void Advance(Model& m)
     AdvanceYear(m);
 }
 
+// After the run, the view's buttons as a user would press them: the zoom, the scale, then the graph. Each
+// draws the whole graph anew, as the window's buttons do.
+void ChooseView(Model& m, const BatchArguments& a, BatchScreen* screen)
+{
+    SimulationState& s = m.S;
+    if (a.Zoom != s.ZoomFactor) {
+        s.ZoomFactor = a.Zoom;
+        m.Host.RedrawGraph();
+    }
+    if (screen != nullptr && a.LinearScale != screen->LinearScale())
+        screen->ChooseScale(a.LinearScale);
+    if (a.GraphMode != s.GraphMode) {
+        s.GraphMode = a.GraphMode;
+        m.Host.RedrawGraph();
+    }
+}
+
 } // namespace
 
-std::string RunBatch(Model& m, const BatchArguments& a)
+std::string RunBatch(Model& m, const BatchArguments& a, BatchScreen* screen)
 {
     SimulationState& s = m.S;
     StartUpModel(m);
+    m.Host.RedrawGraph(); // as the window's start-up does after the model's
     ChooseScenario(m, a.Scenario);
     for (const BatchEvent& event : a.Events) {
         while (s.Year < event.Year)
@@ -52,8 +71,7 @@ std::string RunBatch(Model& m, const BatchArguments& a)
     }
     while (s.Year < a.Years)
         Advance(m);
-    s.GraphMode = a.GraphMode;
-    s.ZoomFactor = a.Zoom;
+    ChooseView(m, a, screen);
     return {};
 }
 

@@ -1,14 +1,11 @@
 // vartel-batch: the simulation without a window, for scripted runs, regression checks and benchmarks.
-#include "model/Model.h"
 #include "tools/BatchArguments.h"
-#include "tools/BatchHost.h"
 #include "tools/BatchOutput.h"
-#include "tools/BatchRun.h"
+#include "tools/BatchSession.h"
 
 #include <QGuiApplication>
 
 #include <iostream>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -32,25 +29,27 @@ int main(int argc, char* argv[])
         std::cout << BatchUsage();
         return 0;
     }
+    if (arguments.Version) {
+        std::cout << "vartel-batch " VARTEL_VERSION "\n";
+        return 0;
+    }
     if (const std::string error = CheckPictureNames(arguments); !error.empty())
         return Fail(2, error);
 
     // The raster canvas needs the fonts of a GUI application, which needs no display offscreen. A run
     // without pictures goes without it.
     std::optional<QGuiApplication> application;
-    if (!arguments.GraphFile.empty() || !arguments.PyramidFile.empty()) {
+    if (WantsPictures(arguments)) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         application.emplace(argc, argv);
     }
 
-    BatchHost host(std::cerr);
-    SeededRandom random(BatchSeed);
-    const auto model = std::make_unique<Model>(host, random); // the record is large
-    if (const std::string error = RunBatch(*model, arguments); !error.empty())
+    BatchSession session(std::cerr, application.has_value());
+    if (const std::string error = session.Run(arguments); !error.empty())
         return Fail(2, error);
     int status = 0;
-    for (const std::string& error : WriteBatchOutput(model->S, arguments))
+    for (const std::string& error : session.WriteFiles(arguments))
         status = Fail(1, error);
     return status;
 }

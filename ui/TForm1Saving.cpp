@@ -58,15 +58,18 @@ void TForm1::Button2Click()
         StartButtonClick();
     FileDialogRequest request;
     request.title = QStringLiteral("Save Data");
-    request.filters = {QStringLiteral("Text file (*.txt)")};
+    request.filters = {QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")};
     request.defaultExtension = QStringLiteral("txt");
     request.proposedName = dataFileName_;
     const QString chosen = CurrentPlatform().AskSaveFileName(this, request);
     if (!chosen.isEmpty()) {
         dataFileName_ = WithDefaultExtension(chosen, request.defaultExtension);
+        // The name's extension chooses the file, as it chooses a picture's format.
+        const std::string path = FileSystemPath(dataFileName_);
         const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-        const std::string error =
-            WriteFileSafely(FileSystemPath(dataFileName_), DataFileText(state(), today.toStdString()));
+        const std::string bytes = IsSpreadsheetName(path) ? DataSpreadsheetText(state())
+                                                          : DataFileText(state(), today.toStdString());
+        const std::string error = WriteFileSafely(path, bytes);
         if (!error.empty()) {
             ReportError(this, QString::fromStdString(error));
             return;

@@ -1,5 +1,7 @@
 // The program entry: the application, the main window, the hidden help window, the event loop.
 //
+// --help and --version print and end before any window or display is touched.
+//
 // VARTEL_STARTUP_PROBE=1 makes the program print the milliseconds from the start of main to the first
 // shown main window and quit at once; the start-up benchmark uses it.
 #include "help/TForm2.h"
@@ -10,11 +12,46 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr const char* Usage =
+    "Usage: vartel [--help | --version]\n"
+    "\n"
+    "Vartel simulates the population of an island over 3000 years, one year at a time, in a window:\n"
+    "choose a scenario, set the parameters and press Start. The Help button explains the program.\n"
+    "vartel-batch runs the same simulation without a window.\n"
+    "\n"
+    "  --help      this text\n"
+    "  --version   the version of the program\n"
+    "\n"
+    "The options of the Qt toolkit (such as -platform) are accepted as well.\n";
+
+// Prints what --help or --version ask for; false when neither is given.
+bool AnsweredOption(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(Usage, stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("vartel " VARTEL_VERSION "\n", stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    if (AnsweredOption(argc, argv))
+        return 0;
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vartel"));

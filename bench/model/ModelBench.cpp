@@ -1,4 +1,5 @@
 // One year step and whole 3000-year runs of every scenario, with a window that does nothing.
+#include "model/History.h"
 #include "model/Model.h"
 #include "model/QuietHost.h"
 #include "model/Scenarios.h"
@@ -50,6 +51,27 @@ void BM_FullRun(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FullRun)->DenseRange(1, 7)->ArgName("scenario")->Unit(benchmark::kMillisecond);
+
+// A rescale that misses far: "Positive feedback" at year 158 has three old people left, and 2,500,000
+// entered there needs about 2.2 million single-person moves.
+void BM_SetPopulationSizeFarMiss(benchmark::State& state)
+{
+    BenchModel b(2);
+    while (b.M->S.Year < 158) {
+        ++b.M->S.Year;
+        YearStep(*b.M);
+    }
+    const AgeTable before = b.M->S.PopByAge;
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.M->S.PopByAge = before;
+        TallyClasses(b.M->S, b.M->S.Year);
+        state.ResumeTiming();
+        SetPopulationSize(*b.M, 2500000);
+        benchmark::DoNotOptimize(b.M->S.PopHistory[158]);
+    }
+}
+BENCHMARK(BM_SetPopulationSizeFarMiss)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vartel

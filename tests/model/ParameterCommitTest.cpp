@@ -99,6 +99,10 @@ TEST(CommitParameter, PopulationField)
          "A population of more than 2.5 million people is not allowed. The value is adjusted.", "2500000"},
         {PF::Population, "2500000", "", "2500000"},
         {PF::Population, "120", "", "120"},
+        // Cut to the field's 9 characters before the conversion.
+        {PF::Population, "0000120009", "", "12000"},
+        {PF::Population, "99999999999",
+         "A population of more than 2.5 million people is not allowed. The value is adjusted.", "2500000"},
     };
     for (const auto& c : cases) {
         TestModel t;
@@ -131,6 +135,11 @@ TEST(CommitParameter, StableLevelField)
          "A stabile population level of less than 2000 people is not allowed. The value is adjusted.", "2000"},
         {PF::StableLevel, "123456789",
          "A stabile population level of more than 1 million people is not allowed. The value is adjusted.", "1000000"},
+        // Cut to the field's 9 characters before the conversion, as the window's field cuts a pasted text.
+        {PF::StableLevel, "123456789012",
+         "A stabile population level of more than 1 million people is not allowed. The value is adjusted.", "1000000"},
+        {PF::StableLevel, "0000000050000",
+         "A stabile population level of less than 2000 people is not allowed. The value is adjusted.", "2000"},
     };
     for (const auto& c : cases) {
         TestModel t;
@@ -157,7 +166,8 @@ TEST(CommitParameter, TextsThatAreNoNumbersChangeNothing)
     };
     const Case cases[] = {
         {PF::Population, "12a", "''12a'' is not a valid integer value"},
-        {PF::StableLevel, "99999999999", "''99999999999'' is not a valid integer value"},
+        {PF::StableLevel, "1234567x90", "''1234567x9'' is not a valid integer value"}, // named as cut
+        {PF::Population, "12345678\xC3\xA9", "''12345678\xC3\xA9'' is not a valid integer value"}, // 9 characters
         {PF::StableLevel, "-", "''-'' is not a valid integer value"},
         {PF::BirthIndex, "-", "'-' is not a valid floating point value"},
         {PF::BabyMortality, "+-5", "'+-5' is not a valid floating point value"},

@@ -1,6 +1,7 @@
 // Random use of every entry point over whole runs: the state stays finite and non-negative.
 #include "model/Incidents.h"
 #include "model/ParameterCommit.h"
+#include "model/Rounding.h"
 #include "tests/model/ModelFixture.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +74,25 @@ TEST(Property, FeedbackScenarioChosenDuringAnEpidemicStaysFinite)
     StartIncident(*t.M, 1);
     ChooseScenario(*t.M, 2);
     EXPECT_GT(t.S.FeedbackBase, 1000.0) << "the case this test is about";
+    while (t.S.Year < MaxYear) {
+        t.Step();
+        ExpectSound(t.S, 0);
+    }
+}
+
+// A feedback base taken at 99 % mortality: the counts stay within doubles until year 188 and must come out
+// as plain double arithmetic gives them (figures of a calculation without any guard); then stay finite.
+TEST(Property, CountsBeyondAnyIslandComeOutAsDoubleArithmeticGivesThem)
+{
+    TestModel t;
+    CommitParameter(*t.M, ParameterField::AdultMortality, "99");
+    ChooseScenario(*t.M, 2);
+    t.Step();
+    CommitParameter(*t.M, ParameterField::AdultMortality, "0.1");
+    t.RunTo(188);
+    const std::pair<int, const char*> figures[] = {{1, "9.168051E+26"}, {187, "5.303552E+267"}, {188, "6.605837E+290"}};
+    for (const auto& [year, people] : figures)
+        EXPECT_EQ(FormatFixed(t.S.PopHistory[year], 0), people) << "year " << year;
     while (t.S.Year < MaxYear) {
         t.Step();
         ExpectSound(t.S, 0);

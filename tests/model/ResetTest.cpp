@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace vartel {
 namespace {
 
@@ -213,6 +215,23 @@ TEST(SetPopulationSize, EmptyIslandGetsYoungAdultsWithoutCorrection)
         EXPECT_EQ(t.S.PopByAge[35], 0.0) << c.Asked << " on an empty island: nobody at 35";
         EXPECT_EQ(t.S.PopHistory[0], c.Total) << c.Asked << " on an empty island gives " << c.Total;
     }
+}
+
+// Rounded 22 against a real 32.78: the rescale misses by 1078, taken away one person at a time.
+TEST(SetPopulationSize, AFarMissIsCorrectedOnePersonAtATime)
+{
+    TestModel t;
+    t.S.PopByAge.fill(0.298); // 1.49 a class, 1 when rounded
+    TallyClasses(t.S, 0);
+    SetPopulationSize(*t.M, 2200);
+    EXPECT_EQ(t.S.PopHistory[0], 2200);
+    double moved = 0;
+    for (int i = 0; i < AgeCount; ++i) {
+        const double away = 29.8 - t.S.PopByAge[i]; // 0.298 rescaled by 2200 / 22
+        ASSERT_NEAR(away, std::round(away), 1e-9) << "age " << i << " lost whole people, not a share";
+        moved += away;
+    }
+    EXPECT_NEAR(moved, 1078, 1e-6) << "one person for each one the rounded total was over";
 }
 
 TEST(SetPopulationSize, StopsCorrectingWhenNoAgeHoldsMoreThanOnePerson)

@@ -162,5 +162,19 @@ TEST(DataFile, BrowsingDoesNotChangeWhatIsWritten)
     EXPECT_EQ(DataFileText(t.S, "d"), present);
 }
 
+TEST(DataSpreadsheet, HeaderOfTheLegendsNamesThenOneQuotedRowPerYear)
+{
+    TestModel t;
+    t.RunTo(2);
+    t.S.BulletinTextHistory[2] = "Say \"A\":\r\nnext\rline\nend";
+    const auto lines = CrLfLines(DataSpreadsheetText(t.S));
+    ASSERT_EQ(lines.size(), 1u + 3) << "a header row and one row per year, nothing more";
+    EXPECT_EQ(lines[0], "Y,P,Pc,Pe,Ps,G,BI,RBI,BM,AM,IM,A,LE,Bulletin board") << "the legend's names, Pc not Pk";
+    EXPECT_EQ(lines[1].substr(0, 24), "0,4200,1050,0,200000,,3.") << "year 0 has no growth";
+    EXPECT_EQ(lines[3].substr(lines[3].find(",\"")), ",\"Say \"\"A\"\": next line end\"")
+        << "quotes doubled, each line break (CR LF, CR, LF) one space";
+    EXPECT_TRUE(IsSpreadsheetName("dir.x/run.Csv") && !IsSpreadsheetName("run.csv.txt") && !IsSpreadsheetName("csv"));
+}
+
 } // namespace
 } // namespace vartel

@@ -164,6 +164,10 @@ TEST_F(RasterWriters, JpegIsBaselineQuality100AndCloseToTheBitmap)
     const auto run = test::RunTool("djpeg", {"-pnm", path});
     ASSERT_EQ(run.exitCode, 0) << "expected djpeg to decode the file: " << run.err;
     EXPECT_EQ(run.out.rfind("P6\n400 200\n255\n", 0), 0U) << "expected djpeg to give a 400 x 200 colour image";
+
+    // Subsampled colour turns the 1-pixel green and blue equilibrium dashes into an olive line.
+    EXPECT_EQ(Identify(path, "%[jpeg:sampling-factor] %x %y %U"), "1x1,1x1,1x1 96 96 PixelsPerInch")
+        << "expected full colour resolution and the screen's 96 dpi in the JFIF header";
 }
 
 TEST(JpegEncoder, FailsCleanlyInsteadOfEndingTheProcess)

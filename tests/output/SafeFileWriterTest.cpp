@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <functional>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace vartel {
@@ -74,6 +77,55 @@ TEST(SafeFileWriter, FailuresNameTheFileAndTheReasonAndKeepTheOldFile)
         EXPECT_NE(WriteFileSafely(Local(readOnly), "lost"), "");
         EXPECT_EQ(Read(readOnly), "keep");
     }
+}
+
+// Runs `check` as an ordinary user: directly when the tests run as one, else in a child that gives up root
+// for nobody.
+bool AsOrdinaryUser(const passwd& nobody, const std::function<bool()>& check)
+{
+    if (::geteuid() != 0)
+        return check();
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(::setgid(nobody.pw_gid) == 0 && ::setuid(nobody.pw_uid) == 0 && check() ? 0 : 1);
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Other hard links, another owner, a folder that takes no temporary file: the file is written in place.
+TEST(SafeFileWriter, WritesInPlaceWhereAReplacementWouldFailOrChangeTheFile)
+{
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    // Root's child must reach the folder as nobody: below /tmp, whatever TMPDIR says.
+    QTemporaryDir dir(::geteuid() == 0 ? QStringLiteral("/tmp/vartel-safe-XXXXXX") : QString());
+    ASSERT_TRUE(dir.isValid());
+    const QString mine = dir.filePath("mine.txt"), other = dir.filePath("other.txt"), locked = dir.filePath("locked");
+    ASSERT_EQ(WriteFileSafely(Local(mine), "old, longer content"), "");
+    ASSERT_EQ(::link(Local(mine).c_str(), Local(other).c_str()), 0);
+    EXPECT_EQ(WriteFileSafely(Local(mine), "new"), "");
+    EXPECT_EQ(Read(other), "new") << "the other name of the file sees the new content, cut to its length";
+    ASSERT_EQ(::unlink(Local(other).c_str()), 0);
+
+    ASSERT_EQ(WriteFileSafely(Local(locked), "keep"), "");
+    ASSERT_EQ(::chmod(Local(locked).c_str(), 0444), 0);
+    if (::geteuid() == 0) { // the folder stays root's and takes no new file from nobody, the file is nobody's
+        ASSERT_EQ(::chown(Local(mine).c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+        EXPECT_EQ(WriteFileSafely(Local(mine), "root's"), "");
+        struct stat info {};
+        EXPECT_TRUE(::stat(Local(mine).c_str(), &info) == 0 && info.st_uid == nobody->pw_uid) << "keeps its owner";
+        ASSERT_EQ(::chmod(Local(dir.path()).c_str(), 0755), 0);
+    } else {
+        ASSERT_EQ(::chmod(Local(dir.path()).c_str(), 0555), 0);
+    }
+    const std::string minePath = Local(mine), lockedPath = Local(locked), newPath = Local(dir.filePath("new"));
+    EXPECT_TRUE(AsOrdinaryUser(*nobody, [&] {
+        return WriteFileSafely(minePath, "saved") == "" && WriteFileSafely(lockedPath, "lost") != "" &&
+               WriteFileSafely(newPath, "x") != "";
+    })) << "expected the writable file saved, the read-only one and a new one refused";
+    ::chmod(Local(dir.path()).c_str(), 0755);
+    EXPECT_EQ(Read(mine), "saved");
+    EXPECT_EQ(Read(locked), "keep") << "a save that cannot start leaves the file as it was";
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "model/SimulationState.h"
 #include "output/PictureSaver.h"
+#include "output/WmfCanvas.h"
 #include "views/GraphView.h"
 #include "views/PyramidView.h"
 
@@ -125,6 +126,29 @@ TEST_F(ViewPictures, GraphAndPyramidAsWmfAreRead)
     const QString pyramid = Wmf2Svg(SavePyramid("pyramid.WMF"));
     EXPECT_TRUE(pyramid.contains(QStringLiteral("width=\"924\" height=\"1112\""))) << "expected 924 x 1112";
     EXPECT_EQ(pyramid.count(QStringLiteral("<rect")), 1 + ClassCount) << "expected the background and 22 layers";
+}
+
+// The screen leaves out a rectangle with no inside; players of a recorded one draw it as a pole of the pen.
+TEST_F(ViewPictures, RectanglesWithNoInsideAreNotRecorded)
+{
+    for (int k : {3, 8, 20, 21})
+        state_->PyramidHistory[state_->Year][k] = 0.0; // empty layers, as wide as nothing
+    const std::string wmf = test::ReadBytes(SavePyramid("pyramid.wmf"));
+    std::string problem;
+    int rectangles = 0;
+    for (const auto& r : test::WalkWmf(wmf, problem)) {
+        if (r.function != 0x041B) // META_RECTANGLE: bottom, right, top, left
+            continue;
+        ++rectangles;
+        EXPECT_TRUE(test::I16At(wmf, r.offset + 8) > test::I16At(wmf, r.offset + 12) &&
+                    test::I16At(wmf, r.offset + 6) > test::I16At(wmf, r.offset + 10))
+            << "expected no rectangle without inside";
+    }
+    EXPECT_EQ(rectangles, 1 + ClassCount - 4) << "the background and the 18 filled layers";
+    WmfCanvas clearPen(100, 100); // without a pen the fill is a pixel narrower: one pixel across is nothing
+    clearPen.pen.style = PenStyle::Clear;
+    clearPen.Rectangle(10, 10, 11, 50);
+    EXPECT_EQ(clearPen.FileBytes(), WmfCanvas(100, 100).FileBytes()) << "expected nothing recorded";
 }
 
 TEST_F(ViewPictures, GraphAsSvgHasItsFrameAndTexts)

@@ -43,7 +43,6 @@ inline const std::vector<BadArguments>& BadArgumentTable()
         {{"--event", "10:Epidemic"}, "--event 10:Epidemic: unknown action 'Epidemic'"},
         {{"--event", "10:"}, "--event 10:: unknown action ''"},
         {{"--event", "10:weather=5"}, "--event 10:weather=5: unknown parameter 'weather'"},
-        {{"--event", "10:population="}, "--event 10:population=: missing value of population"},
         {{"--event", "10:scenario=8"}, "--event 10:scenario=8: scenario 8 is outside 1..7"},
         {{"--event", "10:scenario=x"}, "--event 10:scenario=x: scenario 'x' is not a whole number"},
         {{"--event", "20:epidemic", "--event", "10:epidemic"},

@@ -105,6 +105,9 @@ TEST(BatchArguments, EventsKeepTheirOrderKindAndText)
     EXPECT_EQ(e[8].Text, "-1.5");
     EXPECT_EQ(e[9].Kind, EventKind::Scenario);
     EXPECT_EQ(e[9].Number, 7);
+    const ParsedArguments empty = Parse({"--event", "5:baby-mortality="});
+    ASSERT_EQ(empty.Error, "") << "an empty value is the field's to judge";
+    EXPECT_EQ(empty.Arguments.Events[0].Text, "");
 }
 
 TEST(BatchArguments, EventYearsMayRepeatAndReachTheEnd)
@@ -113,7 +116,7 @@ TEST(BatchArguments, EventYearsMayRepeatAndReachTheEnd)
     EXPECT_EQ(Parse({"--event", "3000:epidemic"}).Error, "") << "the default end is 3000";
 }
 
-TEST(BatchArguments, HelpWinsOverWhatFollows)
+TEST(BatchArguments, HelpAndVersionWinOverWhatFollows)
 {
     EXPECT_TRUE(Parse({"--help"}).Arguments.Help);
     EXPECT_TRUE(Parse({"-h"}).Arguments.Help);
@@ -121,6 +124,10 @@ TEST(BatchArguments, HelpWinsOverWhatFollows)
     EXPECT_EQ(p.Error, "");
     EXPECT_TRUE(p.Arguments.Help);
     EXPECT_NE(BatchUsage().find("--event YEAR:ACTION"), std::string::npos);
+    const ParsedArguments v = Parse({"--scenario", "3", "--version", "--frob"});
+    EXPECT_TRUE(v.Error.empty() && v.Arguments.Version && !v.Arguments.Help);
+    for (const char* told : {"--version", "first 9 characters", "an empty value", "status 2", ".csv"})
+        EXPECT_NE(BatchUsage().find(told), std::string::npos) << "expected the usage to tell " << told;
 }
 
 TEST(BatchArguments, LaterOptionsOverrideEarlierOnes)

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <sstream>
+#include <tuple>
 
 namespace vartel::test {
 namespace {
@@ -133,6 +134,28 @@ TEST(BatchRun, ATextThatIsNoNumberStopsTheRunWithTheFieldsError)
     EXPECT_EQ(b.S.Year, 10) << "the run stops at the event";
     BatchModel whole;
     EXPECT_EQ(whole.Run({"--event", "10:population=1x"}), "--event 10:population=1x: ''1x'' is not a valid integer value");
+}
+
+// The field's rules, not the tool's own: a whole number is cut to 9 characters, an empty text is an emptied
+// field.
+TEST(BatchRun, ParameterTextsAreCommittedAsTheWindowCommitsThem)
+{
+    const std::string level = "A stabile population level of ", adjusted = " is not allowed. The value is adjusted.\n";
+    const std::string above = level + "more than 1 million people" + adjusted;
+    const std::string below = level + "less than 2000 people" + adjusted;
+    const std::tuple<const char*, int, std::string> cases[] = {
+        {"123456789012", 1000000, above}, {"0000000050000", 2000, below}, {"", 2000, below}};
+    for (const auto& [text, stable, told] : cases) {
+        BatchModel b;
+        ASSERT_EQ(b.Run({"--years", "0", "--event", std::string("0:stable=") + text}), "");
+        EXPECT_EQ(b.S.StableLevel, stable) << text;
+        EXPECT_EQ(b.Corrections.str(), told) << text;
+    }
+    BatchModel b;
+    ASSERT_EQ(b.Run({"--years", "0", "--event", "0:birth-index=", "--event", "0:adult-mortality="}), "");
+    EXPECT_EQ(b.S.BirthIndex, 0.0);
+    EXPECT_EQ(b.S.AdultMortality, 0.0001);
+    EXPECT_EQ(b.Corrections.str(), "") << "silently, as an emptied field";
 }
 
 TEST(BatchRun, APopulationEnteredTakesEffectAtOnce)

@@ -4,12 +4,13 @@
 #include "output/PictureSaver.h"
 #include "tests/output/ExternalTool.h"
 #include "tests/tools/BadArguments.h"
-#include "tools/BatchHost.h"
-#include "tools/BatchOutput.h"
 #include "tools/BatchRun.h"
+#include "tools/BatchSession.h"
 
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -104,12 +105,17 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST_F(BatchTool, HelpPrintsTheUsageAndSucceeds)
+TEST_F(BatchTool, HelpAndVersionPrintAndSucceed)
 {
     const ToolResult run = Run({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out.rfind("Usage: vartel-batch", 0), 0u) << run.out;
     EXPECT_EQ(run.err, "");
+    const ToolResult version = Run({"--version", "--data", Path("d.txt")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "vartel-batch " VARTEL_VERSION "\n") << "the name and the project's version";
+    EXPECT_EQ(version.err, "");
+    EXPECT_FALSE(Exists("d.txt")) << "nothing is run";
 }
 
 TEST_F(BatchTool, ADefaultRunWritesEveryYearToTheLast)
@@ -131,6 +137,32 @@ TEST_F(BatchTool, ARunOfNoYearsIsTheDataFileOfTheFreshProgram)
     const std::string date = DateLine(file).substr(6);
     ASSERT_FALSE(date.empty()) << "expected a date line";
     EXPECT_EQ(file, DataFileText(fresh->S, date)) << "expected the save of a window that was just opened";
+}
+
+// Read by Python's csv module: one row per year and the text file's numbers, for a full run whose stage
+// texts break the text file's rows over several lines.
+TEST_F(BatchTool, TheSpreadsheetFileHasOneRowPerYearWithTheTextFilesNumbers)
+{
+    REQUIRE_TOOL("python3");
+    const auto text = TimeTable(DataOf({"--scenario", "6"}, "medium.txt"));
+    DataOf({"--scenario", "6"}, "medium.CSV");
+    const std::string script = "import csv, json, sys\n"
+                               "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+                               "    print(json.dumps(list(csv.reader(f))))\n";
+    const ToolResult read = RunTool("python3", {"-c", script, Path("medium.CSV")});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    const QJsonArray rows = QJsonDocument::fromJson(QByteArray::fromStdString(read.out)).array();
+    ASSERT_EQ(rows.size(), 1 + 3001) << "a header row and one row for each year 0..3000";
+    EXPECT_EQ(rows[0].toArray().size(), 14);
+    EXPECT_EQ(Read("medium.CSV").find("Y,P,Pc"), 0u) << "the header first, no byte-order mark";
+    ASSERT_EQ(text.size(), 3001u);
+    for (int y = 0; y <= 3000; ++y) {
+        const QJsonArray row = rows[y + 1].toArray();
+        ASSERT_EQ(row.size(), 14) << "year " << y;
+        for (int i = 0; i < 13; ++i)
+            ASSERT_EQ(row[i].toString().toStdString(), text[y][i]) << "year " << y << ", column " << i;
+        ASSERT_EQ(row[13].toString().toStdString().rfind(text[y][13], 0), 0u) << "year " << y << ": the board";
+    }
 }
 
 TEST_F(BatchTool, TheSameRunTwiceGivesTheSameFile)
@@ -226,14 +258,11 @@ TEST_F(BatchTool, TheRasterPicturesAreTheScreenBitmaps)
 
     // The same run in this process, drawn as the window draws it.
     std::ostringstream corrections;
-    BatchHost host(corrections);
-    SeededRandom random(BatchSeed);
-    const auto m = std::make_unique<Model>(host, random);
-    ASSERT_EQ(RunBatch(*m, ParseBatchArguments(view).Arguments), "");
-    const QImage expected = GraphScreenImage(m->S, false).convertToFormat(QImage::Format_RGB32);
-    EXPECT_TRUE(graph.convertToFormat(QImage::Format_RGB32) == expected) << "expected the screen's graph bitmap";
-    EXPECT_TRUE(pyramid.convertToFormat(QImage::Format_RGB32) ==
-                PyramidScreenImage(m->S).convertToFormat(QImage::Format_RGB32))
+    BatchSession session(corrections, true);
+    ASSERT_EQ(session.Run(ParseBatchArguments(view).Arguments), "");
+    EXPECT_TRUE(graph.convertToFormat(QImage::Format_RGB32) == session.Screen->Graph())
+        << "expected the screen's graph bitmap";
+    EXPECT_TRUE(pyramid.convertToFormat(QImage::Format_RGB32) == session.Screen->Pyramid())
         << "expected the screen's pyramid of the last year";
     EXPECT_EQ(graph.pixel(846, 80), qRgb(0, 0, 0)) << "the outline of the window's first clearing stays";
 }

@@ -2,8 +2,10 @@
 // what the window remembers, and what the user is told when something goes wrong.
 #include "WindowFixture.h"
 
+#include "output/DataFile.h"
 #include "output/EmfCanvas.h"
 #include "output/PictureSaver.h"
+#include "tools/BatchSession.h"
 #include "views/PyramidView.h"
 
 #include <QDate>
@@ -13,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include <cstring>
+#include <sstream>
 
 namespace vartel::test {
 namespace {
@@ -187,7 +190,8 @@ TEST_F(Saving, DataFileAtYearZero)
     form->Button2->click(); // cancelled
     const FileDialogRequest& request = LastRequest();
     EXPECT_EQ(request.title, QStringLiteral("Save Data"));
-    EXPECT_EQ(request.filters, QStringList{QStringLiteral("Text file (*.txt)")});
+    EXPECT_EQ(request.filters,
+              (QStringList{QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")}));
     EXPECT_EQ(request.defaultExtension, QStringLiteral("txt"));
     EXPECT_TRUE(request.proposedName.isEmpty());
     EXPECT_FALSE(request.picturePreview);
@@ -224,6 +228,15 @@ TEST_F(Saving, DataFileAfterARunWhileRunningPauses)
     EXPECT_TRUE(lines[33 + year].startsWith(QByteArray::number(year) + "\t")) << "the last row is the current year";
 }
 
+TEST_F(Saving, DataFileWithTheCsvExtensionIsTheSpreadsheetFile)
+{
+    StepYears(20);
+    platform.fileAnswers.push_back(In("run.csv"));
+    form->Button2->click();
+    EXPECT_EQ(ReadAll(In("run.csv")), QByteArray::fromStdString(DataSpreadsheetText(S())));
+    EXPECT_TRUE(form->StartButton->hasFocus());
+}
+
 TEST_F(Saving, FullDeviceGivesTheErrorBox)
 {
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), In("full.txt")));
@@ -237,6 +250,51 @@ TEST_F(Saving, FullDeviceGivesTheErrorBox)
     EXPECT_TRUE(form->Newbutton->hasFocus()) << "the focus is not moved after a failure";
     EXPECT_FALSE(S().Running);
 }
+
+// The batch tool draws as the window does: after a full run of the same scenario its BMPs are the window's
+// saved BMPs, byte for byte, for each graph button (pressed after the run) and for the pyramid.
+class SavingAsTheBatchTool : public Saving, public ::testing::WithParamInterface<int> {
+protected:
+    QByteArray WindowBmp(QPushButton* saveButton, const std::string& name)
+    {
+        platform.fileAnswers.push_back(In(name.c_str()));
+        saveButton->click();
+        return ReadAll(In(name.c_str()));
+    }
+    QByteArray BatchBmp(const std::string& mode, bool pyramid)
+    {
+        BatchArguments a =
+            ParseBatchArguments({"--scenario", std::to_string(GetParam()), "--graph-mode", mode}).Arguments;
+        (pyramid ? a.PyramidFile : a.GraphFile) = In("batch.bmp").toStdString();
+        std::ostringstream corrections;
+        BatchSession session(corrections, true);
+        EXPECT_TRUE(session.Run(a).empty() && session.WriteFiles(a).empty());
+        return ReadAll(In("batch.bmp"));
+    }
+};
+
+TEST_P(SavingAsTheBatchTool, FullRunGivesTheSamePicturesForEveryGraphButton)
+{
+    if (GetParam() != 1)
+        form->RadioButtons[static_cast<std::size_t>(GetParam())]->click();
+    RunToEndAtFullSpeed();
+    ASSERT_EQ(S().Year, MaxYear);
+    const QByteArray pyramid = WindowBmp(form->Button3, "pyramid.bmp");
+    ASSERT_FALSE(pyramid.isEmpty());
+    EXPECT_TRUE(pyramid == BatchBmp("population", true)) << "the pyramid";
+    const std::pair<QPushButton*, std::string> buttons[] = {
+        {nullptr, "population"}, {form->BirthButton, "birth"}, {form->DeathButton, "mortality"},
+        {form->lifebutton, "survival"}};
+    for (const auto& [button, mode] : buttons) {
+        if (button != nullptr)
+            button->click();
+        const QByteArray window = WindowBmp(form->Button1, mode + ".bmp");
+        ASSERT_FALSE(window.isEmpty());
+        EXPECT_TRUE(window == BatchBmp(mode, false)) << "the " << mode << " graph";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScenario, SavingAsTheBatchTool, ::testing::Range(1, 8));
 
 } // namespace
 } // namespace vartel::test

@@ -1,0 +1,60 @@
+#include "tools/BatchScreen.h"
+
+#include "views/GraphView.h"
+#include "views/PyramidView.h"
+
+namespace vartel {
+
+namespace {
+
+// An image control's picture before anything is drawn on it.
+QImage BlankImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+} // namespace
+
+BatchScreen::BatchScreen(const SimulationState& s)
+    : s_(s), graph_(BlankImage(GraphWidth, GraphHeight)), graphCanvas_(graph_),
+      pyramid_(BlankImage(PyramidWidth, PyramidHeight)), pyramidCanvas_(pyramid_)
+{
+    ClearGraphImage(graphCanvas_);
+}
+
+void BatchScreen::RedrawGraph()
+{
+    DrawGraph(graphCanvas_, s_, linear_, 1);
+}
+
+void BatchScreen::ExtendCurve()
+{
+    vartel::ExtendCurve(graphCanvas_, s_, linear_);
+}
+
+void BatchScreen::RedrawPyramid(int year)
+{
+    // The pyramid is drawn whole every year and depends on nothing drawn before, so only the last one
+    // asked for is drawn, when it is needed.
+    pyramidYear_ = year;
+    pyramidDrawn_ = false;
+}
+
+void BatchScreen::ChooseScale(bool linear)
+{
+    linear_ = linear;
+    RedrawGraph();
+}
+
+const QImage& BatchScreen::Pyramid()
+{
+    if (!pyramidDrawn_) {
+        DrawPyramid(pyramidCanvas_, s_, pyramidYear_, 1);
+        pyramidDrawn_ = true;
+    }
+    return pyramid_;
+}
+
+} // namespace vartel

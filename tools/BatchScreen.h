@@ -1,0 +1,40 @@
+#pragma once
+// The window's two screen images without the window: the graph image is drawn on as the main window draws
+// on Image2 while it runs (cleared once, the whole graph when the model asks, the curve's segment each
+// year, pen and position kept between calls), so that its bitmap equals the window's after the same run.
+// Needs a QGuiApplication for the fonts.
+#include "model/SimulationState.h"
+#include "views/RasterCanvas.h"
+
+#include <QImage>
+
+namespace vartel {
+
+class BatchScreen {
+public:
+    explicit BatchScreen(const SimulationState& s);
+    BatchScreen(const BatchScreen&) = delete;
+    BatchScreen& operator=(const BatchScreen&) = delete;
+
+    void RedrawGraph();          // DrawGraph of the current mode at scale 1
+    void ExtendCurve();          // the curve's segment of the current year
+    void RedrawPyramid(int year);
+    // LinscaleClick, LogscaleClick: the scale, and the graph drawn on it.
+    void ChooseScale(bool linear);
+    bool LinearScale() const { return linear_; }
+
+    const QImage& Graph() const { return graph_; }   // 847 x 162
+    const QImage& Pyramid();                          // 231 x 278, of the year last asked for
+
+private:
+    const SimulationState& s_;
+    bool linear_ = true; // the window starts on the linear scale
+    QImage graph_;
+    RasterCanvas graphCanvas_;
+    QImage pyramid_;
+    RasterCanvas pyramidCanvas_;
+    int pyramidYear_ = 0;
+    bool pyramidDrawn_ = false;
+};
+
+} // namespace vartel
