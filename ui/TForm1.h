@@ -210,6 +210,7 @@ private:
 
     std::unique_ptr<BrowsingEffects> browsingEffects_;
     std::unique_ptr<HistoryBrowsing> browsing_;
+    QPoint graphMouse_{-1, -1}; // the last mouse point over Image2, in its pixels
     QString dataFileName_;                                 // SaveDialog1's proposal: the last name chosen
     QString pictureFileName_;                              // Dialog1's proposal
     QString pictureDefaultExtension_ = QStringLiteral("emf"); // Dialog1's, follows LastImageExtension
