@@ -126,6 +126,7 @@ private:
     void Commit(ParameterField field, QLineEdit* edit);
     void RequestIdle();
     void FinishIdlePass();
+    void FinishRun(); // year 3000 reached
     void ShowInvestigateInstruction();
 
     void CreateBrowsing();
