@@ -124,6 +124,8 @@ private:
     void ChooseGraph(int mode);
 
     void Commit(ParameterField field, QLineEdit* edit);
+    void LeaveField(QLineEdit* field);
+    void SelectFocusedFieldText();
     void RequestIdle();
     void FinishIdlePass();
     void FinishRun(); // year 3000 reached
