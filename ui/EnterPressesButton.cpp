@@ -5,20 +5,32 @@
 
 namespace vartel {
 
-bool EnterPressesButton::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
+namespace {
+
+class EnterPresses final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            if (auto* button = qobject_cast<QAbstractButton*>(watched)) {
-                if (!key->isAutoRepeat())
-                    button->click();
-                return true;
-            }
-        }
+        if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        if (!key->isAutoRepeat())
+            static_cast<QAbstractButton*>(watched)->click();
+        return true;
     }
-    return QObject::eventFilter(watched, event);
+};
+
+} // namespace
+
+void PressOnEnter(QAbstractButton* button)
+{
+    button->installEventFilter(new EnterPresses(button));
 }
 
 } // namespace vartel

@@ -170,9 +170,8 @@ void TForm1::ConnectControls()
         field->installEventFilter(selectAll);
         field->installEventFilter(this); // leaving the field commits
     }
-    auto* enterPresses = new EnterPressesButton(this);
     for (QPushButton* button : findChildren<QPushButton*>())
-        button->installEventFilter(enterPresses);
+        PressOnEnter(button);
     ConnectBrowsing();
     ConnectSaving();
 }
