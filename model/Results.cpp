@@ -43,6 +43,12 @@ void ShowFigures(Model& m, int year, const ResultFigures& figures)
 
 void ShowResults(Model& m)
 {
+    ShowCurrentFigures(m);
+    ChooseBulletin(m);
+}
+
+void ShowCurrentFigures(Model& m)
+{
     const SimulationState& s = m.S;
     ShowFigures(m, s.Year,
                 {static_cast<double>(s.StableLevel),
@@ -50,12 +56,11 @@ void ShowResults(Model& m)
                  LifeExpectancy(s),
                  s.MeanAgeHistory[s.Year],
                  ReplacementBirthIndex(s)});
-    ChooseBulletin(m);
 }
 
 void ShowYearFromHistory(Model& m, int year)
 {
-    SimulationState& s = m.S;
+    const SimulationState& s = m.S;
     if (year < 0 || year > MaxYear) return;
     m.Host.SetField(Field::Clock, std::to_string(year));
     m.Host.SetField(Field::Popmeter, std::to_string(RoundEvenToInt(s.PopHistory[year])));
@@ -65,9 +70,8 @@ void ShowYearFromHistory(Model& m, int year)
                  s.LifeExpectancyHistory[year],
                  s.MeanAgeHistory[year],
                  s.ReplacementHistory[year]});
-    s.Board = BulletinState{s.BulletinTextHistory[year], s.BulletinColorHistory[year],
-                            s.BulletinFontColorHistory[year], s.BulletinFontSizeHistory[year]};
-    m.Host.ShowBulletin(s.Board);
+    m.Host.ShowBulletin(BulletinState{s.BulletinTextHistory[year], s.BulletinColorHistory[year],
+                                      s.BulletinFontColorHistory[year], s.BulletinFontSizeHistory[year]});
 }
 
 } // namespace vartel

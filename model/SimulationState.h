@@ -78,7 +78,8 @@ struct SimulationState {
     YearArray<Color> BulletinFontColorHistory{};
     YearArray<int> BulletinFontSizeHistory{};
 
-    // What the bulletin board shows now (the board keeps its text between posts).
+    // The board of the present: the message last posted (it stays between posts; browsing shows past boards
+    // without changing it).
     BulletinState Board{"No messages ...", 0, 0, 0};
 
     // Driver state.

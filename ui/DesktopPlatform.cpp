@@ -1,10 +1,13 @@
 #include "ui/DesktopPlatform.h"
 
+#include "ui/SaveFileDialog.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QImageReader>
 #include <QLabel>
@@ -40,8 +43,11 @@ void AddPicturePreview(QFileDialog& dialog)
     preview->setFrameShape(QFrame::StyledPanel);
     grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
     QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
-        QImageReader reader(path);
-        const QImage image = reader.canRead() ? reader.read() : QImage();
+        QImage image;
+        if (MayPreview(QFileInfo(path))) {
+            QImageReader reader(path);
+            image = reader.canRead() ? reader.read() : QImage();
+        }
         if (image.isNull()) {
             preview->setPixmap(QPixmap());
             preview->setText(QStringLiteral("(None)"));
@@ -65,10 +71,7 @@ void DesktopPlatform::ShowMessage(QWidget* owner, const QString& caption, const 
 
 QString DesktopPlatform::AskSaveFileName(QWidget* owner, const FileDialogRequest& request)
 {
-    QFileDialog dialog(owner, request.title);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    SaveFileDialog dialog(owner, request.title);
     dialog.setNameFilters(request.filters);
     dialog.setDefaultSuffix(request.defaultExtension);
     if (!request.proposedName.isEmpty())

@@ -1,6 +1,7 @@
 #include "ui/NumEdit.h"
 
 #include "ui/Platform.h"
+#include "ui/TypedCharacter.h"
 
 #include <QKeyEvent>
 #include <QLocale>
@@ -60,19 +61,15 @@ bool TFloatEdit::Accepts(QChar typed) const
 {
     if (typed.unicode() > 255)
         return false;
-    if (typed.unicode() < 32 || typed == u'+' || typed == u'-' || (typed >= u'0' && typed <= u'9'))
+    if (typed == u'+' || typed == u'-' || (typed >= u'0' && typed <= u'9'))
         return true;
     return QString(typed) == DecimalSeparator();
 }
 
 void TFloatEdit::keyPressEvent(QKeyEvent* event)
 {
-    const QString typed = event->text();
-    // Shortcuts with Ctrl (the clipboard, undo, select all) insert nothing and pass.
-    const bool shortcut = event->modifiers().testFlag(Qt::ControlModifier) &&
-                          !event->modifiers().testFlag(Qt::AltModifier);
-    if (typed.size() == 1 && !shortcut) {
-        const QChar c = typed.front();
+    if (const std::optional<QChar> typed = TypedCharacter(*event)) {
+        const QChar c = *typed;
         // The separator is refused when the text holds one, even when typing would replace it.
         const bool secondSeparator = QString(c) == DecimalSeparator() && text().contains(DecimalSeparator());
         if (!Accepts(c) || secondSeparator) {

@@ -3,6 +3,7 @@
 
 #include "model/Scenarios.h"
 #include "ui/ClickSelectsAll.h"
+#include "ui/EnterPressesButton.h"
 #include "ui/HintSwitch.h"
 #include "ui/HintZone.h"
 #include "ui/ImageView.h"
@@ -169,6 +170,8 @@ void TForm1::ConnectControls()
         field->installEventFilter(selectAll);
         field->installEventFilter(this); // leaving the field commits
     }
+    for (QPushButton* button : findChildren<QPushButton*>())
+        PressOnEnter(button);
     ConnectBrowsing();
     ConnectSaving();
 }
@@ -179,14 +182,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         // Only a move of the focus inside the window leaves the field; another window (a message box)
         // taking the focus does not.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == Popmeter) PopmeterExit();
-            else if (watched == SPmeter) SPmeterExit();
-            else if (watched == BImeter) BImeterExit();
-            else if (watched == BDmeter) BDmeterExit();
-            else if (watched == ADmeter) ADmeterExit();
-            else if (watched == IMmeter) IMmeterExit();
-        }
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            LeaveField(static_cast<QLineEdit*>(watched));
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -124,8 +124,11 @@ private:
     void ChooseGraph(int mode);
 
     void Commit(ParameterField field, QLineEdit* edit);
+    void LeaveField(QLineEdit* field);
+    void SelectFocusedFieldText();
     void RequestIdle();
     void FinishIdlePass();
+    void FinishRun(); // year 3000 reached
     void ShowInvestigateInstruction();
 
     void CreateBrowsing();
@@ -210,6 +213,7 @@ private:
 
     std::unique_ptr<BrowsingEffects> browsingEffects_;
     std::unique_ptr<HistoryBrowsing> browsing_;
+    QPoint graphMouse_{-1, -1}; // the last mouse point over Image2, in its pixels
     QString dataFileName_;                                 // SaveDialog1's proposal: the last name chosen
     QString pictureFileName_;                              // Dialog1's proposal
     QString pictureDefaultExtension_ = QStringLiteral("emf"); // Dialog1's, follows LastImageExtension

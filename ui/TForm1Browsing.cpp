@@ -26,16 +26,16 @@ public:
         ShowYearFromHistory(*window_.model_, year);
     }
 
+    // The present as it is now, with the commits made since the year was recorded: the live figures and
+    // the board last posted, not the year's history.
     void ShowPresent() override
     {
-        SimulationState& s = window_.model_->S;
-        const auto year = static_cast<std::size_t>(s.Year);
+        const SimulationState& s = window_.state();
         window_.DrawPyramidOnScreen(s.Year);
-        window_.host_->SetField(Field::Popmeter, std::to_string(RoundEvenToInt(s.PopHistory[year])));
+        window_.host_->SetField(Field::Popmeter,
+                                std::to_string(RoundEvenToInt(s.PopHistory[static_cast<std::size_t>(s.Year)])));
         window_.host_->SetField(Field::Clock, std::to_string(s.Year));
-        ShowResults(*window_.model_);
-        s.Board = BulletinState{s.BulletinTextHistory[year], s.BulletinColorHistory[year],
-                                s.BulletinFontColorHistory[year], s.BulletinFontSizeHistory[year]};
+        ShowCurrentFigures(*window_.model_);
         window_.host_->ShowBulletin(s.Board);
     }
 
@@ -105,12 +105,14 @@ void TForm1::ConnectBrowsing()
 
 void TForm1::Image2MouseMove(int X, int Y)
 {
+    graphMouse_ = QPoint(X, Y);
     browsing_->MouseMove(X, Y);
 }
 
 void TForm1::Image2Click()
 {
-    browsing_->Click();
+    // The mouse moved onto the graph's point before it was clicked there.
+    browsing_->Click(graphMouse_.x(), graphMouse_.y());
 }
 
 void TForm1::RestorePresent()

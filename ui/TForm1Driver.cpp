@@ -2,12 +2,14 @@
 // state machine, step mode, the speed slider and the blinking instruction line.
 //
 // Unlike a busy wait, the rest of a year's minimum time is waited for with a timer, so the window stays
-// responsive; the time per year is still the larger of the year's work and the slider's delay.
+// responsive; the time per year is still the larger of the year's work and the slider's delay. The event
+// loop also runs while a box or dialog is open, and no year is computed then.
 #include "model/RunControl.h"
 #include "model/SpeedDelays.h"
 #include "ui/TForm1.h"
 #include "views/HistoryBrowsing.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -20,13 +22,16 @@ namespace {
 const QColor MemoRed(255, 0, 0);
 const QColor MemoYellow(255, 255, 0);
 
+// How often a run held by an open box looks whether the box has closed.
+constexpr int ModalPollMs = 50;
+
 } // namespace
 
 void TForm1::RequestIdle()
 {
     // During the rest of a year's time the next pass comes from the pace timer.
     if (!yearPace_.isActive() && !idleTimer_.isActive())
-        idleTimer_.start();
+        idleTimer_.start(0);
 }
 
 void TForm1::IdleHandler()
@@ -37,9 +42,21 @@ void TForm1::IdleHandler()
         StartButton->setFocus();
     }
     if (s.Running && s.Year < MaxYear) {
+        // A box (a correction, an error report, a file or printer dialog) is about the year on the screen:
+        // the run waits until it is closed.
+        if (QApplication::activeModalWidget() != nullptr) {
+            idleTimer_.start(ModalPollMs);
+            return;
+        }
         yearClock_.start();
         AdvanceYear(*model_);
-        if (!CheckBox1->isChecked()) {
+        if (!s.Running)
+            ShowInvestigateInstruction(); // an automatic pause at an important moment
+        if (s.Year >= MaxYear) {
+            // Nothing follows the last year, so there is nothing to wait for; ending at once also keeps a
+            // click during a wait (or an automatic pause) from leaving the run unfinished.
+            FinishRun();
+        } else if (!CheckBox1->isChecked()) {
             const qint64 rest = static_cast<qint64>(s.StepDelay) - yearClock_.elapsed();
             if (rest > 0) {
                 yearPace_.start(static_cast<int>(rest));
@@ -53,20 +70,26 @@ void TForm1::IdleHandler()
 void TForm1::FinishIdlePass()
 {
     SimulationState& s = model_->S;
-    if (s.Running && s.Year >= MaxYear) {
-        StartButton->setText(QStringLiteral("Start"));
-        s.Running = false;
-        Newbutton->setFocus();
-        host_->SetIncidentButtonsEnabled(false);
-        ShowInvestigateInstruction();
-    }
+    if (s.Running && s.Year >= MaxYear)
+        FinishRun();
     if (CheckBox1->isChecked()) {
         StartButton->setText(QStringLiteral("Step"));
         StartButton->setToolTip(QStringLiteral("One step"));
+        if (s.Running)
+            ShowInvestigateInstruction(); // after a step the past can be browsed, as after a pause
         s.Running = false;
     }
     if (s.Running)
         RequestIdle();
+}
+
+void TForm1::FinishRun()
+{
+    StartButton->setText(QStringLiteral("Start"));
+    model_->S.Running = false;
+    Newbutton->setFocus();
+    host_->SetIncidentButtonsEnabled(false);
+    ShowInvestigateInstruction();
 }
 
 void TForm1::StartButtonClick()

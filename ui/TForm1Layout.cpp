@@ -59,7 +59,7 @@ template <typename Edit> Edit* MakeParameterField(QWidget* parent, const char* n
 {
     auto* field = Place(new Edit(parent), name, {13, top, 60, 16}, hint);
     field->setText(QStringLiteral("0"));
-    field->setFrame(false);
+    GiveSoftLoweredBevel(field);
     return field;
 }
 
@@ -84,6 +84,7 @@ void TForm1::BuildControlGroup()
     TrackBar1->setTickPosition(QSlider::TicksBelow);
     TrackBar1->setTickInterval(1);
     TrackBar1->setFocusPolicy(Qt::ClickFocus);
+    SetThumbLength(TrackBar1, 15);
     MakeLabel(GroupBox5, "Label1", {80, 44, 31, 13}, QStringLiteral("Speed"), SpeedHint);
     CheckBox1 = MakeCheckBox(GroupBox5, "CheckBox1", {138, 44, 91, 17}, QStringLiteral("Step by step"), false,
                              QStringLiteral("Make the simulation proceed step by step, verlopen, 1 year at a time"));

@@ -1,10 +1,13 @@
-// The six parameter fields: every exit (Enter, or the focus leaving the field) commits the text; the
-// model corrects out-of-range values through the host's "Invalid data" box.
+// The six parameter fields: Enter commits the text, and so does leaving a field whose text was edited;
+// the model corrects out-of-range values through the host's "Invalid data" box.
 #include "model/ParameterCommit.h"
 #include "ui/NumEdit.h"
 #include "ui/Platform.h"
 #include "ui/TForm1.h"
 #include "ui/WholeNumberEdit.h"
+
+#include <QGroupBox>
+#include <QTimer>
 
 namespace vartel {
 
@@ -14,10 +17,43 @@ void TForm1::Commit(ParameterField field, QLineEdit* edit)
     if (committing_)
         return;
     committing_ = true;
-    const CommitResult result = CommitParameter(*model_, field, edit->text().toStdString());
+    // Blanks around a pasted number are no part of it; blanks inside it stay an error.
+    const QString text = edit->text().trimmed();
+    const CommitResult result = CommitParameter(*model_, field, text.toStdString());
     committing_ = false;
-    if (!result.Ok)
+    if (!result.Ok) {
         ReportError(this, QString::fromStdString(result.Error));
+        return;
+    }
+    if (edit->text() != text && edit->text().trimmed() == text)
+        edit->setText(text); // the commit changed nothing and left the blanks
+    // The text is the committed value now, no longer an edit of the student's.
+    edit->setModified(false);
+}
+
+void TForm1::LeaveField(QLineEdit* field)
+{
+    // Leaving commits an edit only: a text the program wrote (a frozen past year, a value rounded to its
+    // decimals) read back would change the present silently.
+    if (!field->isModified())
+        return;
+    if (field == Popmeter) PopmeterExit();
+    else if (field == SPmeter) SPmeterExit();
+    else if (field == BImeter) BImeterExit();
+    else if (field == BDmeter) BDmeterExit();
+    else if (field == ADmeter) ADmeterExit();
+    else if (field == IMmeter) IMmeterExit();
+    // The commit ran in the middle of the focus change, and its box may have taken the focus on the way;
+    // once the change (and a click's own handling) is complete, the field that got the focus gets its
+    // whole text selected, as a Tab gives it, so typing replaces the text.
+    QTimer::singleShot(0, this, &TForm1::SelectFocusedFieldText);
+}
+
+void TForm1::SelectFocusedFieldText()
+{
+    auto* field = qobject_cast<QLineEdit*>(focusWidget());
+    if (field != nullptr && field->parentWidget() == GroupBox3 && !field->isModified())
+        field->selectAll();
 }
 
 void TForm1::PopmeterExit()

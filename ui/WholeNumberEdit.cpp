@@ -1,6 +1,7 @@
 #include "ui/WholeNumberEdit.h"
 
 #include "ui/Platform.h"
+#include "ui/TypedCharacter.h"
 
 #include <QKeyEvent>
 
@@ -13,20 +14,19 @@ WholeNumberEdit::WholeNumberEdit(QWidget* parent) : QLineEdit(parent)
 
 void WholeNumberEdit::CutToMaxDigits()
 {
-    if (text().size() > MaxDigits)
-        setText(text().left(MaxDigits));
+    if (text().size() <= MaxDigits)
+        return;
+    // A pasted text that is cut stays the student's edit.
+    const bool edited = isModified();
+    setText(text().left(MaxDigits));
+    setModified(edited);
 }
 
 void WholeNumberEdit::keyPressEvent(QKeyEvent* event)
 {
-    const QString typed = event->text();
-    // Shortcuts with Ctrl (the clipboard, undo, select all) insert nothing and pass.
-    const bool shortcut = event->modifiers().testFlag(Qt::ControlModifier) &&
-                          !event->modifiers().testFlag(Qt::AltModifier);
-    if (typed.size() == 1 && !shortcut) {
-        const QChar c = typed.front();
-        const bool control = c.unicode() < 32;
-        if (!control && !(c >= u'0' && c <= u'9')) {
+    if (const std::optional<QChar> typed = TypedCharacter(*event)) {
+        const QChar c = *typed;
+        if (!(c >= u'0' && c <= u'9')) {
             CurrentPlatform().Beep();
             event->accept();
             return;

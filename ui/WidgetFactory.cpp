@@ -1,16 +1,76 @@
 #include "ui/WidgetFactory.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 
 namespace vartel {
 
 namespace {
+
+// Qt gives a radio button of an exclusive group Tab focus when it takes the focus; these stay out of the
+// tab order, which goes through the parameter fields only.
+class ClickFocusRadioButton final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QRadioButton::focusInEvent(event);
+        setFocusPolicy(Qt::ClickFocus);
+    }
+};
+
+// Paints the bevel over the field's own painting.
+class SoftBevel final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        auto* field = static_cast<QLineEdit*>(watched);
+        field->event(event);
+        QPainter painter(field);
+        const QRect r = field->rect();
+        painter.setPen(field->palette().color(QPalette::Mid));
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(field->palette().color(QPalette::Light));
+        painter.drawLine(r.bottomLeft() + QPoint(1, 0), r.bottomRight());
+        painter.drawLine(r.topRight() + QPoint(0, 1), r.bottomRight());
+        return true;
+    }
+};
+
+// The style's own slider with another thumb length; Fusion draws the thumb one pixel inside its rectangle
+// on either side.
+class ThumbLengthStyle final : public QProxyStyle {
+public:
+    ThumbLengthStyle(const QString& baseStyle, int pixels) : QProxyStyle(baseStyle), pixels_(pixels) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_SliderThickness)
+            return pixels_ + 2;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+private:
+    int pixels_;
+};
 
 QFont PixelFont(const QString& family, int pixels, bool bold, bool italic)
 {
@@ -86,7 +146,7 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, Geometry g, const QSt
 QRadioButton* MakeRadioButton(QWidget* parent, const char* name, Geometry g, const QString& caption,
                               const QString& hint)
 {
-    auto* button = Place(new QRadioButton(caption, parent), name, g, hint);
+    auto* button = Place(new ClickFocusRadioButton(caption, parent), name, g, hint);
     button->setFocusPolicy(Qt::ClickFocus);
     return button;
 }
@@ -95,12 +155,27 @@ QLineEdit* MakeResultField(QWidget* parent, const char* name, int left, int top,
 {
     auto* field = Place(new QLineEdit(parent), name, {left, top, 60, 16}, hint);
     field->setReadOnly(true);
-    field->setFrame(false);
+    GiveSoftLoweredBevel(field);
     field->setFocusPolicy(Qt::ClickFocus);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Light));
     field->setPalette(palette);
     return field;
+}
+
+void GiveSoftLoweredBevel(QLineEdit* field)
+{
+    field->setFrame(false);
+    field->setTextMargins(1, 1, 1, 1);
+    field->installEventFilter(new SoftBevel(field));
+}
+
+void SetThumbLength(QSlider* slider, int pixels)
+{
+    auto* style = new ThumbLengthStyle(QApplication::style()->name(), pixels);
+    // Owned by the window, which deletes it after the slider it serves.
+    style->setParent(slider->window());
+    slider->setStyle(style);
 }
 
 QWidget* MakeLoweredPanel(QWidget* parent, const char* name, Geometry g)

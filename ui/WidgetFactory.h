@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSlider;
 class QWidget;
 
 namespace vartel {
@@ -40,8 +41,13 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, Geometry g, const QSt
                         const QString& hint = {});
 QRadioButton* MakeRadioButton(QWidget* parent, const char* name, Geometry g, const QString& caption,
                               const QString& hint = {});
-// A read-only field without frame on the button highlight colour, not in the tab order.
+// A read-only field without frame but with a soft lowered bevel, on the button highlight colour, not in
+// the tab order.
 QLineEdit* MakeResultField(QWidget* parent, const char* name, int left, int top, const QString& hint = {});
+// The fields' look: no frame, a one-pixel soft lowered bevel (shadow above and left, light below and right).
+void GiveSoftLoweredBevel(QLineEdit* field);
+// The slider's thumb as long as `pixels` across the track, as the thumb length of a track bar is meant.
+void SetThumbLength(QSlider* slider, int pixels);
 // A panel with a lowered bevel of one pixel.
 QWidget* MakeLoweredPanel(QWidget* parent, const char* name, Geometry g);
 

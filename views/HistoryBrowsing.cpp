@@ -26,13 +26,15 @@ void HistoryBrowsing::MouseMove(int x, int y)
         return;
     s_.BrowseYear = BrowseYearAt(x);
     effects_.ShowPastYear(s_.BrowseYear);
+    pastOnDisplay_ = true;
 }
 
-void HistoryBrowsing::Click()
+void HistoryBrowsing::Click(int x, int y)
 {
     if (s_.Frozen) {
         s_.Frozen = false;
         effects_.ShowMemo(InvestigateMessage);
+        MouseMove(x, y);
     } else if (s_.Browsing) {
         s_.Frozen = true;
         effects_.ShowMemo(FrozenMessage);
@@ -41,11 +43,12 @@ void HistoryBrowsing::Click()
 
 void HistoryBrowsing::RestorePresent()
 {
-    if (!s_.Browsing)
+    if (!s_.Browsing && !pastOnDisplay_)
         return;
     if (!s_.Frozen) {
         effects_.ShowPresent();
         effects_.SetAgeGraphButtonsEnabled(true);
+        pastOnDisplay_ = false;
     }
     s_.Browsing = false;
 }

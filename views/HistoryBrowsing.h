@@ -42,13 +42,17 @@ public:
     HistoryBrowsing(SimulationState& s, BrowsingEffects& effects) : s_(s), effects_(effects) {}
 
     void MouseMove(int x, int y); // Image2MouseMove
-    void Click();                 // Image2Click: a left click in the graph
-    // Shows the current year again unless a moment is frozen; ends browsing either way.
+    // Image2Click: a left click in the graph at (x, y). A release lets the display follow the mouse at
+    // once: the year under it, or the present.
+    void Click(int x, int y);
+    // Shows the current year again unless a moment is frozen; ends browsing either way. A past year left on
+    // display (a frozen moment that the mouse left, then released or ended by Start) counts as browsing.
     void RestorePresent();
 
 private:
     SimulationState& s_;
     BrowsingEffects& effects_;
+    bool pastOnDisplay_ = false;
 };
 
 } // namespace vartel

@@ -145,7 +145,7 @@ TEST(Bulletin, PauseDoesNotDependOnTheSound)
     EXPECT_EQ(t.Host.Count("PlaySound Letop"), 1) << "a message without alarm plays nothing";
 }
 
-TEST(Bulletin, BrowsedBoardIsWhatTheNextPostComparesWith)
+TEST(Bulletin, BrowsingShowsPastBoardsAndTheNextPostComparesWithThePresent)
 {
     TestModel t;
     t.S.StageReached[0] = true; // year 1 announces stage A
@@ -154,14 +154,32 @@ TEST(Bulletin, BrowsedBoardIsWhatTheNextPostComparesWith)
     t.Step(); // year 2 is quiet again
     t.Host.Clear();
     ShowYearFromHistory(*t.M, 1);
-    EXPECT_EQ(t.S.Board.Text, t.S.Stages[1].Text) << "browsing year 1 shows its board";
+    EXPECT_EQ(t.Host.Board.Text, t.S.Stages[1].Text) << "browsing year 1 shows its board";
+    EXPECT_EQ(t.S.Board.Text, " no announcements ...") << "the record keeps the board of the present";
     EXPECT_EQ(t.Host.FieldText(Field::Clock), "1") << "browsing shows the year";
     EXPECT_EQ(t.Host.FieldText(Field::Popmeter), "4344") << "browsing shows the population of the year";
     EXPECT_EQ(t.Host.FieldText(Field::PGmeter), "3.43%") << "browsing shows the growth of the year";
     EXPECT_EQ(t.Host.Count("PlaySound Letop"), 0) << "browsing never alarms";
-    ChooseBulletin(*t.M);
-    EXPECT_EQ(t.S.Board.Text, " no announcements ...") << "the present message replaces the browsed board";
-    EXPECT_EQ(t.Host.Count("ShowBulletin  no announcements ..."), 1) << "and is shown again";
+
+    t.S.StageReached[0] = true;
+    t.Step(); // year 3 reaches stage A again while year 1's board may still be on display
+    EXPECT_EQ(t.Host.Count("PlaySound Letop"), 1) << "a message new to the present is announced";
+    t.Host.Clear();
+    ShowYearFromHistory(*t.M, 3);
+    t.Step(); // the same stage: nothing new for the present, whatever browsing showed
+    EXPECT_EQ(t.Host.Count("PlaySound Letop"), 0) << "no announcement is posted twice";
+}
+
+TEST(Bulletin, CurrentFiguresChooseNoMessage)
+{
+    BoardModel t;
+    const std::string before = t.S.Board.Text;
+    t.S.Incident = 1; // an epidemic started during a pause is announced by the next year, with its alarm
+    ShowCurrentFigures(*t.M);
+    EXPECT_EQ(t.Host.Count("ShowBulletin", true), 0) << "the figures alone post nothing";
+    EXPECT_EQ(t.S.Board.Text, before) << "the board is left to the next post";
+    EXPECT_EQ(t.Choose(), " An epidemic roams through the island") << "which announces the epidemic";
+    EXPECT_FALSE(t.Host.FieldText(Field::BImeter).empty()) << "but the parameter fields are written";
 }
 
 } // namespace

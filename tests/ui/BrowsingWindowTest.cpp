@@ -211,7 +211,8 @@ TEST_F(Browsing, FrozenMomentSurvivesOtherControlsUntilReleased)
     ClickGraph(98, 80); // the move onto the graph comes first, then the release
     EXPECT_FALSE(S().Frozen) << "a second click releases";
     EXPECT_EQ(form->Memo1->text(), InvestigateText) << "the release message";
-    EXPECT_EQ(Shown(), year20) << "releasing leaves the display as it is";
+    EXPECT_EQ(S().BrowseYear, 32) << "after the release the display follows the mouse at once";
+    EXPECT_EQ(form->clock->text(), QStringLiteral("32"));
     MoveOverGraph(99, 80);
     EXPECT_EQ(S().BrowseYear, 36) << "after the release the mouse browses again";
     MoveMouse(PointOn(form->Button1));
@@ -336,6 +337,69 @@ TEST_F(Browsing, ExtinctYearShowsOnlyYearLevelAndGrowth)
     const bool hadPeople = S().PopHistory[static_cast<std::size_t>(extinct - 1)] > 0.0;
     EXPECT_EQ(d.fields.at("PGmeter").isEmpty(), !hadPeople) << "growth only when the year before had people";
     EXPECT_EQ(form->Image1->Picture(), PyramidOf(extinct)) << "an empty pyramid";
+}
+
+using BrowsingAtTheEdges = Browsing;
+
+TEST_F(BrowsingAtTheEdges, ReleaseWhereThereIsNoPastPointShowsThePresentAtOnce)
+{
+    StepAndRecord(40);
+    const Display present = Shown();
+    MoveOverGraph(95, 80); // year 20
+    ClickGraph(95, 80);
+    ASSERT_TRUE(S().Frozen);
+    MoveMouse(PointOn(form->Image1)); // browsing ends over the pyramid, the frozen year stays
+    ASSERT_EQ(form->clock->text(), QStringLiteral("20"));
+    MoveOverGraph(60, 80); // left of the year axis: no past point
+    ClickGraph(60, 80);
+    EXPECT_FALSE(S().Frozen) << "the click releases";
+    EXPECT_EQ(form->Memo1->text(), InvestigateText);
+    EXPECT_EQ(Shown(), present) << "the present is shown at once";
+    EXPECT_EQ(form->Image1->Picture(), PyramidOf(40)) << "with its pyramid";
+    EXPECT_TRUE(AgeGraphButtonsEnabled()) << "and the age-graph buttons";
+    MoveMouse(PointOn(form->Map));
+    EXPECT_EQ(Shown(), present);
+}
+
+TEST_F(BrowsingAtTheEdges, ContinueAfterAFreezeShowsThePresentBeforeTheNextYear)
+{
+    form->RadioButtons[6]->click();
+    form->CheckBox2->click();
+    RunToEndAtFullSpeed();
+    ASSERT_TRUE(form->Paper->toPlainText().startsWith(QStringLiteral("Point A:"))) << "paused at Point A";
+    const int paused = S().Year;
+    const Display present = Shown();
+    MoveOverGraph(215, 80); // year 500
+    ClickGraph(215, 80);
+    ASSERT_TRUE(S().Frozen);
+    MoveMouse(PointOn(form->StartButton));
+    ASSERT_EQ(form->clock->text(), QStringLiteral("500")) << "the frozen year stays over the Start button";
+    platform.waves.clear();
+
+    form->StartButton->click(); // Continue
+    EXPECT_EQ(Shown(), present) << "the present is back before the next year is computed";
+    EXPECT_EQ(form->Image1->Picture(), PyramidOf(paused));
+    ASSERT_TRUE(RunUntil([&] { return S().Year >= paused + 3 || !S().Running; }));
+    EXPECT_GE(S().Year, paused + 3) << "the run goes on: Point A is not announced a second time";
+    EXPECT_TRUE(platform.waves.empty()) << "no second alarm";
+    form->StartButton->click();
+}
+
+TEST_F(BrowsingAtTheEdges, ThePresentShownAgainHoldsTheCommitsMadeSinceItsYear)
+{
+    form->Newbutton->click();
+    Enter(form->Popmeter, QStringLiteral("500"));
+    ASSERT_EQ(form->Paper->toPlainText(), QStringLiteral(" Small population... danger"));
+    Enter(form->BImeter, QStringLiteral("5"));
+    const Display present = Shown();
+    MoveOverGraph(90, 80); // year 0 as it was recorded
+    ASSERT_TRUE(S().Browsing);
+    EXPECT_EQ(form->Paper->toPlainText(), QStringLiteral(" no announcements ...")) << "the recorded board";
+    EXPECT_EQ(form->BImeter->text(), QStringLiteral("3.0000")) << "the recorded birth index";
+    MoveMouse(PointOn(form->Map));
+    EXPECT_EQ(Shown(), present) << "the present with the commits made since";
+    EXPECT_EQ(form->BImeter->text(), QStringLiteral("5.0000"));
+    EXPECT_EQ(S().BulletinTextHistory[0], " no announcements ...") << "the history keeps what it holds";
 }
 
 } // namespace

@@ -1,9 +1,12 @@
-// The driver: the Start button's states, step mode, the speed table, automatic pauses and the end.
+// The driver: the Start button's states, step mode, the speed table, automatic pauses and the end, and
+// the run at its edges: open boxes, a click in the last year's wait.
 #include "WindowFixture.h"
 
+#include "model/RunControl.h"
 #include "model/SpeedDelays.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -71,6 +74,7 @@ TEST_F(Driver, StepModeAdvancesExactlyOneYearPerClick)
         ASSERT_TRUE(RunUntil([this] { return !S().Running; })) << "the step ends by itself";
         EXPECT_EQ(S().Year, click) << "exactly one year per click";
         EXPECT_EQ(form->StartButton->text(), QStringLiteral("Step"));
+        EXPECT_EQ(form->Memo1->text(), InvestigateText) << "after a step the past can be browsed, and Memo1 says so";
     }
     QTest::qWait(30);
     EXPECT_EQ(S().Year, 3) << "no year without a click";
@@ -152,6 +156,7 @@ TEST_F(Driver, RealisticMediumPausesAtStageAWithSoundOff)
     EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Pause simulation")) << "automatic pause keeps the hint";
     EXPECT_TRUE(form->Paper->toPlainText().startsWith(QStringLiteral("Point A:"))) << "the board announces A";
     EXPECT_TRUE(platform.waves.empty()) << "no sound with the sound box unchecked";
+    EXPECT_EQ(form->Memo1->text(), InvestigateText) << "the automatic pause shows the browsing instruction too";
 }
 
 TEST_F(Driver, AlarmPlaysTheLetopSoundWhenTheBoxIsChecked)
@@ -172,6 +177,49 @@ TEST_F(Driver, IncidentButtonStartsTheCountdown)
     form->Newbutton->click();
     EXPECT_EQ(form->Aftelklok->text(), QStringLiteral("00"));
     EXPECT_EQ(form->Aftelklok->palette().color(QPalette::Text), QColor(128, 128, 128));
+}
+
+using DriverAtTheEdges = WindowTest;
+
+TEST_F(DriverAtTheEdges, NoYearIsComputedWhileABoxOrDialogIsOpen)
+{
+    form->TrackBar1->setValue(1); // 100 ms a year
+    form->StartButton->click();
+    ASSERT_TRUE(RunUntil([this] { return S().Year >= 2; }));
+    platform.boxOpenMs = 700;
+    const int seen = S().Year;
+    Enter(form->Popmeter, QStringLiteral("50")); // the correction box stays open 700 ms
+    EXPECT_EQ(S().Year, seen) << "the years wait behind the correction box";
+    EXPECT_EQ(S().PopHistory[static_cast<std::size_t>(seen)], 120) << "the correction lands on the year seen";
+    Reactivate();
+    ASSERT_TRUE(RunUntil([&] { return S().Year > seen; }, 10000)) << "the run goes on when the box closes";
+
+    // Any modal dialog of the program (a save or printer dialog) holds the run in the same way.
+    QDialog dialog(form.get());
+    QTimer::singleShot(500, &dialog, &QDialog::accept);
+    const int before = S().Year;
+    dialog.exec();
+    EXPECT_EQ(S().Year, before) << "no year behind a modal dialog";
+    Reactivate();
+    ASSERT_TRUE(RunUntil([&] { return S().Year > before; }, 10000));
+}
+
+TEST_F(DriverAtTheEdges, Year3000EndsTheRunWhateverIsClickedDuringItsWait)
+{
+    while (S().Year < MaxYear - 1)
+        AdvanceYear(form->model());
+    form->TrackBar1->setValue(0); // a whole second to wait after each year
+    form->StartButton->click();
+    ASSERT_TRUE(RunUntil([this] { return S().Year == MaxYear; }));
+    form->StartButton->click(); // at once, while the last year's time has not passed
+    ASSERT_TRUE(RunUntil([this] { return !S().Running && form->StartButton->text() == QLatin1String("Start"); },
+                         5000))
+        << "the run ends finished, caption " << form->StartButton->text().toStdString();
+    EXPECT_EQ(S().Year, MaxYear);
+    EXPECT_FALSE(form->EpiButton->isEnabled() || form->OneButton->isEnabled() || form->ImmButton->isEnabled())
+        << "incident buttons disabled at the end";
+    EXPECT_EQ(form->focusWidget(), form->Newbutton) << "focus on New";
+    EXPECT_EQ(form->Memo1->text(), InvestigateText);
 }
 
 } // namespace

@@ -16,6 +16,13 @@ struct RecordingEffects final : BrowsingEffects {
     void ShowPresent() override { ++presents; }
     void SetAgeGraphButtonsEnabled(bool enabled) override { buttons = enabled; }
     void ShowMemo(const std::string& text) override { memos.push_back(text); }
+    void Clear()
+    {
+        shownYears.clear();
+        presents = 0;
+        buttons.reset();
+        memos.clear();
+    }
 
     std::vector<int> shownYears;
     int presents = 0;
@@ -77,7 +84,7 @@ TEST(PastPoint, NeitherWhileRunningNorInTheAgeGraphs)
     }
 }
 
-enum class Event { PastPoint, GraphNotPast, RestoringPlace, Click, StartOrReset };
+enum class Event { PastPoint, GraphNotPast, RestoringPlace, Click, ClickNotPast, StartOrReset };
 enum class Buttons { Untouched, Disabled, Enabled };
 
 struct Row {
@@ -93,7 +100,11 @@ struct Row {
 
 constexpr int PastColumn = 100; // year 40
 constexpr int ShownYear = 40;
+constexpr int NotPastColumn = 845;
+constexpr int FirstColumn = 120; // year 120: the moment on display before the event
 
+// A release (a click while frozen) lets the display follow the mouse at once; a past year still on
+// display after the mouse left a frozen moment is shown until the present comes back.
 // clang-format off
 const Row Rows[] = {
     {"idle_past_point",        false, false, Event::PastPoint,      true,  false, true,  false, Buttons::Disabled,  nullptr},
@@ -109,13 +120,15 @@ const Row Rows[] = {
     {"frozen_past_point",      true,  true,  Event::PastPoint,      true,  true,  false, false, Buttons::Disabled,  nullptr},
     {"frozen_graph_not_past",  true,  true,  Event::GraphNotPast,   true,  true,  false, false, Buttons::Untouched, nullptr},
     {"frozen_restoring",       true,  true,  Event::RestoringPlace, false, true,  false, false, Buttons::Untouched, nullptr},
-    {"frozen_click",           true,  true,  Event::Click,          true,  false, false, false, Buttons::Untouched, InvestigateMessage},
+    {"frozen_click",           true,  true,  Event::Click,          true,  false, true,  false, Buttons::Disabled,  InvestigateMessage},
+    {"frozen_click_not_past",  true,  true,  Event::ClickNotPast,   false, false, false, true,  Buttons::Enabled,   InvestigateMessage},
     {"frozen_start",           true,  true,  Event::StartOrReset,   false, false, false, true,  Buttons::Enabled,   nullptr},
     {"away_past_point",        false, true,  Event::PastPoint,      true,  true,  false, false, Buttons::Disabled,  nullptr},
     {"away_graph_not_past",    false, true,  Event::GraphNotPast,   false, true,  false, false, Buttons::Untouched, nullptr},
     {"away_restoring",         false, true,  Event::RestoringPlace, false, true,  false, false, Buttons::Untouched, nullptr},
-    {"away_click",             false, true,  Event::Click,          false, false, false, false, Buttons::Untouched, InvestigateMessage},
-    {"away_start",             false, true,  Event::StartOrReset,   false, false, false, false, Buttons::Untouched, nullptr},
+    {"away_click",             false, true,  Event::Click,          true,  false, true,  false, Buttons::Disabled,  InvestigateMessage},
+    {"away_click_not_past",    false, true,  Event::ClickNotPast,   false, false, false, true,  Buttons::Enabled,   InvestigateMessage},
+    {"away_start",             false, true,  Event::StartOrReset,   false, false, false, true,  Buttons::Enabled,   nullptr},
 };
 // clang-format on
 
@@ -125,23 +138,31 @@ TEST_P(StateTable, EventGivesTheRowsEffects)
 {
     const Row& row = GetParam();
     auto s = std::make_unique<SimulationState>(PausedAt(200));
-    s->Browsing = row.browsing;
-    s->Frozen = row.frozen;
-    s->BrowseYear = 120; // the moment on display before the event
+    s->BrowseYear = 120;
     RecordingEffects effects;
     HistoryBrowsing browsing(*s, effects);
+    // The row's state as the mouse reaches it: browse year 120, freeze it, leave the graph.
+    if (row.browsing || row.frozen)
+        browsing.MouseMove(FirstColumn, 50);
+    if (row.frozen)
+        browsing.Click(FirstColumn, 50);
+    if (!row.browsing && row.frozen)
+        browsing.RestorePresent();
+    ASSERT_EQ(s->Browsing, row.browsing);
+    ASSERT_EQ(s->Frozen, row.frozen);
+    effects.Clear();
 
     switch (row.event) {
     case Event::PastPoint: browsing.MouseMove(PastColumn, 50); break;
-    case Event::GraphNotPast: browsing.MouseMove(845, 50); break;
+    case Event::GraphNotPast: browsing.MouseMove(NotPastColumn, 50); break;
     case Event::RestoringPlace: browsing.RestorePresent(); break;
-    case Event::Click: browsing.Click(); break;
+    case Event::Click: browsing.Click(PastColumn, 50); break;
+    case Event::ClickNotPast: browsing.Click(NotPastColumn, 50); break;
     case Event::StartOrReset:
         s->Frozen = false; // the start button and the reset clear it before restoring
         browsing.RestorePresent();
         break;
     }
-
     EXPECT_EQ(s->Browsing, row.browsingAfter) << "Browsing after the event";
     EXPECT_EQ(s->Frozen, row.frozenAfter) << "Frozen after the event";
     if (row.showsPast) {

@@ -334,18 +334,62 @@ TEST_F(Inventory, WindowOpensInTheCentreOfTheDesktop)
 
 TEST_F(Inventory, TabMovesThroughTheSixParameterFieldsOnly)
 {
-    form->Popmeter->setFocus();
-    Pump();
     const QStringList expected{QStringLiteral("SPmeter"), QStringLiteral("BImeter"), QStringLiteral("BDmeter"),
                                QStringLiteral("ADmeter"), QStringLiteral("IMmeter"), QStringLiteral("Popmeter")};
-    QStringList visited;
-    for (int i = 0; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        Pump();
-        visited << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("-"));
-    }
-    EXPECT_EQ(visited, expected) << "Tab skips buttons, boxes and the slider";
+    auto tabs = [] {
+        QStringList visited;
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            Pump();
+            visited << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("-"));
+        }
+        return visited;
+    };
+    form->Popmeter->setFocus();
+    Pump();
+    EXPECT_EQ(tabs(), expected) << "Tab skips buttons, boxes and the slider";
     EXPECT_TRUE(platform.messages.empty()) << "tabbing through unchanged fields gives no message";
+
+    // A clicked radio button takes the focus, but Tab does not stop on it afterwards.
+    for (QRadioButton* radio : {form->RadioButtons[2], form->Logscale}) {
+        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(5, radio->height() / 2));
+        Pump();
+        ASSERT_TRUE(radio->isChecked());
+        form->Popmeter->setFocus();
+        Pump();
+        EXPECT_EQ(tabs(), expected) << "after a click on " << radio->objectName().toStdString();
+    }
+}
+
+TEST_F(Inventory, FieldsHaveASoftLoweredBevelAndTheSpeedThumbIs15Long)
+{
+    for (QLineEdit* field : {static_cast<QLineEdit*>(form->Popmeter), static_cast<QLineEdit*>(form->IMmeter),
+                             form->clock, form->CHmeter}) {
+        const std::string name = field->objectName().toStdString();
+        EXPECT_FALSE(field->hasFrame()) << name << " has no border";
+        const QImage shown = field->grab().toImage();
+        const QRgb shadow = field->palette().color(QPalette::Mid).rgb();
+        const QRgb light = field->palette().color(QPalette::Light).rgb();
+        ASSERT_NE(shadow, field->palette().color(QPalette::Base).rgb());
+        EXPECT_EQ(shown.pixel(30, 0), shadow) << name << ": shadow along the top";
+        EXPECT_EQ(shown.pixel(0, 8), shadow) << name << ": shadow along the left";
+        EXPECT_EQ(shown.pixel(30, shown.height() - 1), light) << name << ": light along the bottom";
+        EXPECT_EQ(shown.pixel(shown.width() - 1, 8), light) << name << ": light along the right";
+    }
+
+    // The thumb's extent across the track, at the slider's first position (left).
+    form->TrackBar1->setValue(0);
+    const QImage slider = form->TrackBar1->grab().toImage();
+    const QRgb background = slider.pixel(slider.width() - 1, 0);
+    int top = slider.height();
+    int bottom = -1;
+    for (int y = 0; y < slider.height(); ++y)
+        if (slider.pixel(7, y) != background && y < slider.height() / 2 + 8) {
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    EXPECT_EQ(bottom - top + 1, 15) << "the thumb is 15 pixels long";
+    form->TrackBar1->setValue(3);
 }
 
 TEST_F(Inventory, ButtonsTakeNoFocusByTab)

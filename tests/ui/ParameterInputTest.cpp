@@ -1,4 +1,5 @@
-// The parameter fields: commits by Enter and by leaving, corrections, limits and unconvertible texts.
+// The parameter fields: commits by Enter and by leaving, corrections, limits and unconvertible texts, and
+// typing as a student meets it: editing keys, boxes during a focus change, pasted blanks, Enter on buttons.
 #include "WindowFixture.h"
 
 #include "model/History.h"
@@ -8,6 +9,7 @@
 #include "ui/WholeNumberEdit.h"
 
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -41,7 +43,33 @@ protected:
         form->IMmeter == field ? form->Popmeter->setFocus() : form->IMmeter->setFocus();
         Pump();
     }
+
+    std::vector<QLineEdit*> SixFields() const
+    {
+        return {form->Popmeter, form->SPmeter, form->BImeter, form->BDmeter, form->ADmeter, form->IMmeter};
+    }
+
+    // Replaces the field's text by a pasted one, as Ctrl+V over a selection does.
+    static void Paste(QLineEdit* field, const QString& text)
+    {
+        field->selectAll();
+        QApplication::clipboard()->setText(text);
+        field->paste();
+    }
+
+    // Runs `years` single steps, so that past years can be browsed.
+    void StepYears(int years)
+    {
+        form->CheckBox1->click();
+        for (int i = 0; i < years; ++i) {
+            const int before = S().Year;
+            form->StartButton->click();
+            ASSERT_TRUE(RunUntil([&] { return S().Year > before && !S().Running; })) << "one step runs one year";
+        }
+    }
 };
+
+using Typing = ParameterInput;
 
 TEST_F(ParameterInput, FiftyPeopleAreCorrectedTo120AndRescaledExactly)
 {
@@ -53,7 +81,7 @@ TEST_F(ParameterInput, FiftyPeopleAreCorrectedTo120AndRescaledExactly)
     EXPECT_EQ(Population(), 120) << "exactly 120 people";
 
     Leave(form->Popmeter);
-    EXPECT_EQ(platform.messages.size(), 1u) << "leaving commits again and finds nothing changed";
+    EXPECT_EQ(platform.messages.size(), 1u) << "leaving after Enter commits nothing more";
     EXPECT_EQ(Population(), 120);
 }
 
@@ -138,7 +166,7 @@ TEST_F(ParameterInput, AboveTheLimitIsCorrectedAndLeavingRecomputesSilently)
     ExpectCorrection(QStringLiteral("A birth index of more than 20 is not allowed. The value is adjusted."));
     EXPECT_DOUBLE_EQ(S().BirthIndex, 20);
     Leave(form->BImeter);
-    EXPECT_EQ(platform.messages.size(), 1u) << "the second commit finds 20 within the limits";
+    EXPECT_EQ(platform.messages.size(), 1u) << "the committed 20 is not committed again on leaving";
 }
 
 TEST_F(ParameterInput, PastedTwelveDigitLevelIsCutThenCorrected)
@@ -193,12 +221,12 @@ TEST_F(ParameterInput, UnconvertibleTextsLeaveTheModelAndShowTheErrorReport)
     EXPECT_EQ(form->BImeter->text(), QStringLiteral("+-5")) << "the field keeps the text";
 }
 
-TEST_F(ParameterInput, EmptyDecimalFieldsOfAnEmptyIslandGiveTheirValuesSilently)
+TEST_F(ParameterInput, EmptyDecimalFieldsOfAnEmptyIslandGiveTheirValuesSilentlyOnEnter)
 {
     EmptyTheIsland();
     ShowResults(form->model());
-    for (QLineEdit* field : {static_cast<QLineEdit*>(form->BImeter), static_cast<QLineEdit*>(form->BDmeter),
-                             static_cast<QLineEdit*>(form->ADmeter), static_cast<QLineEdit*>(form->IMmeter)})
+    const std::vector<QLineEdit*> decimal{form->BImeter, form->BDmeter, form->ADmeter, form->IMmeter};
+    for (QLineEdit* field : decimal)
         ASSERT_TRUE(field->text().isEmpty()) << field->objectName().toStdString() << " is empty without people";
     form->BImeter->setFocus();
     Pump();
@@ -206,6 +234,12 @@ TEST_F(ParameterInput, EmptyDecimalFieldsOfAnEmptyIslandGiveTheirValuesSilently)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         Pump();
     }
+    EXPECT_DOUBLE_EQ(S().BirthIndex, 3.0) << "tabbing through texts the program wrote commits nothing";
+    EXPECT_DOUBLE_EQ(S().BabyMortality, 0.05);
+    EXPECT_DOUBLE_EQ(S().AdultMortality, 0.001);
+
+    for (QLineEdit* field : decimal)
+        QTest::keyClick(field, Qt::Key_Return);
     EXPECT_TRUE(platform.messages.empty()) << "empty texts give their values without a message";
     EXPECT_DOUBLE_EQ(S().BirthIndex, 0) << "birth index 0";
     EXPECT_DOUBLE_EQ(S().BabyMortality, 0.0001) << "baby mortality 0.01 %";
@@ -252,6 +286,133 @@ TEST_F(ParameterInput, ClickSelectsTheWholeText)
     EXPECT_EQ(form->SPmeter->selectedText(), QStringLiteral("200000"));
     QTest::mouseClick(form->BDmeter, Qt::LeftButton, {}, QPoint(5, 8));
     EXPECT_EQ(form->BDmeter->selectedText(), QStringLiteral("5.00"));
+}
+
+TEST_F(Typing, DeleteAndTheOtherEditingKeysEditEverySixField)
+{
+    for (QLineEdit* field : SixFields()) {
+        const std::string name = field->objectName().toStdString();
+        field->setFocus();
+        field->setText(QStringLiteral("123"));
+        QTest::keyClick(field, Qt::Key_Home);
+        QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f")); // as Qt gives it
+        QApplication::sendEvent(field, &del);
+        EXPECT_EQ(field->text(), QStringLiteral("23")) << "Delete edits " << name;
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClick(field, Qt::Key_Left);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        EXPECT_EQ(field->text(), QStringLiteral("3")) << "End, Left and Backspace edit " << name;
+        QTest::keyClick(field, Qt::Key_Delete);
+        EXPECT_TRUE(field->text().isEmpty()) << "Delete at the end of the text removes the last character in " << name;
+    }
+    EXPECT_EQ(platform.beeps, 0) << "editing keys are no refused characters";
+}
+
+TEST_F(Typing, AfterACorrectionOnLeavingTypingReplacesTheNextFieldsText)
+{
+    platform.boxOpenMs = 20; // real boxes, which take the focus on the way
+    form->Popmeter->setFocus();
+    Pump();
+    form->Popmeter->selectAll();
+    QTest::keyClicks(form->Popmeter, QStringLiteral("50"));
+    QTest::keyClick(form->Popmeter, Qt::Key_Tab); // the box for fewer than 120 people
+    Pump();
+    Reactivate();
+    ASSERT_EQ(QApplication::focusWidget(), form->SPmeter) << "the Tab's field has the focus after the box";
+    QTest::keyClicks(form->SPmeter, QStringLiteral("500"));
+    EXPECT_EQ(form->SPmeter->text(), QStringLiteral("500")) << "typing replaces the whole text, as after a Tab";
+
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, form->BImeter->mapTo(form.get(), QPoint(5, 8)));
+    Pump(); // leaving SPmeter: the box for a level below 2000
+    Reactivate();
+    ASSERT_EQ(QApplication::focusWidget(), form->BImeter) << "the clicked field has the focus after the box";
+    QTest::keyClicks(form->BImeter, QStringLiteral("2.5"));
+    EXPECT_EQ(form->BImeter->text(), QStringLiteral("2.5")) << "typing replaces the whole text, as after a click";
+    ASSERT_EQ(platform.messages.size(), 2u) << "both corrections were shown";
+    EXPECT_EQ(S().StableLevel, 2000);
+    EXPECT_EQ(Population(), 120);
+}
+
+TEST_F(Typing, LeavingAFieldCommitsOnlyAnEdit)
+{
+    StepYears(8);
+    const double present = Population();
+    form->Image2MouseMove(91, 80); // year 4
+    form->Image2Click();
+    ASSERT_TRUE(S().Frozen);
+    ASSERT_EQ(form->Popmeter->text(), QString::number(std::lround(S().PopHistory[4]))) << "year 4 on display";
+    QTest::mouseClick(form->Popmeter, Qt::LeftButton, {}, QPoint(5, 8));
+    Leave(form->Popmeter);
+    EXPECT_DOUBLE_EQ(Population(), present) << "clicking into the frozen year's population and out changes nothing";
+    form->Popmeter->setFocus();
+    QTest::keyClick(form->Popmeter, Qt::Key_Return);
+    EXPECT_EQ(Population(), std::lround(S().PopHistory[4])) << "Enter commits the frozen value: it is meant";
+
+    Enter(form->BDmeter, QStringLiteral("5.555"));
+    ASSERT_DOUBLE_EQ(S().BabyMortality, 0.05555);
+    form->BDmeter->setFocus();
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        Pump();
+    }
+    EXPECT_DOUBLE_EQ(S().BabyMortality, 0.05555) << "tabbing does not read the rounded text back";
+    EXPECT_TRUE(platform.messages.empty());
+
+    form->SPmeter->setFocus();
+    Paste(form->SPmeter, QStringLiteral("123456789012"));
+    ASSERT_EQ(form->SPmeter->text(), QStringLiteral("123456789"));
+    Leave(form->SPmeter);
+    ExpectCorrection(
+        QStringLiteral("A stabile population level of more than 1 million people is not allowed. The value is adjusted."));
+    EXPECT_EQ(S().StableLevel, 1000000) << "a pasted text cut to 9 characters is still an edit";
+}
+
+TEST_F(Typing, BlanksAroundAPastedNumberAreIgnoredBlanksInsideAreNot)
+{
+    struct Case {
+        QLineEdit* field;
+        const char* pasted;
+        const char* shown;
+    };
+    const Case cases[] = {{form->Popmeter, " 500", "500"},   {form->SPmeter, "5000  ", "5000"},
+                          {form->BImeter, " 2.5 ", "2.5000"}, {form->BDmeter, "  1", "1.00"},
+                          {form->ADmeter, "0.5 ", "0.50"},    {form->IMmeter, " -1.5", "-1.50"}};
+    for (const Case& c : cases) {
+        Paste(c.field, QString::fromLatin1(c.pasted));
+        QTest::keyClick(c.field, Qt::Key_Return);
+        EXPECT_EQ(c.field->text(), QString::fromLatin1(c.shown)) << c.field->objectName().toStdString();
+    }
+    EXPECT_TRUE(platform.messages.empty()) << "no message for blanks around a number";
+    EXPECT_EQ(Population(), 500);
+    EXPECT_EQ(S().StableLevel, 5000);
+    EXPECT_DOUBLE_EQ(S().BirthIndex, 2.5);
+    EXPECT_DOUBLE_EQ(S().BabyMortality, 0.01);
+    EXPECT_DOUBLE_EQ(S().AdultMortality, 0.005);
+    EXPECT_DOUBLE_EQ(S().Immigration, -0.015);
+
+    Paste(form->Popmeter, QStringLiteral(" 5 00"));
+    QTest::keyClick(form->Popmeter, Qt::Key_Return);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, QStringLiteral("''5 00'' is not a valid integer value."));
+    Paste(form->BImeter, QStringLiteral("2 .5"));
+    QTest::keyClick(form->BImeter, Qt::Key_Return);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].text, QStringLiteral("'2 .5' is not a valid floating point value."));
+    EXPECT_EQ(Population(), 500) << "a blank inside a number changes nothing";
+}
+
+TEST_F(Typing, EnterPressesTheFocusedButton)
+{
+    ASSERT_EQ(QApplication::focusWidget(), form->StartButton) << "Start has the focus at start-up";
+    QTest::keyClick(form->StartButton, Qt::Key_Return);
+    ASSERT_EQ(form->StartButton->text(), QStringLiteral("Pause")) << "Enter starts the run";
+    ASSERT_TRUE(RunUntil([this] { return S().Year >= 2; }));
+    QTest::keyClick(form->StartButton, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue")) << "the keypad's Enter pauses it";
+    form->Newbutton->setFocus();
+    QTest::keyClick(form->Newbutton, Qt::Key_Return);
+    EXPECT_EQ(S().Year, 0) << "Enter on New starts again";
+    EXPECT_EQ(QApplication::focusWidget(), form->StartButton);
 }
 
 } // namespace

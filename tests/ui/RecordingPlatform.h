@@ -2,6 +2,9 @@
 // A platform that records what the window asked of it and answers the save dialogs from a queue.
 #include "ui/Platform.h"
 
+#include <QMessageBox>
+#include <QTimer>
+
 #include <deque>
 #include <vector>
 
@@ -15,9 +18,14 @@ struct RecordedMessage {
 
 class RecordingPlatform final : public Platform {
 public:
-    void ShowMessage(QWidget*, const QString& caption, const QString& text, MessageIcon icon) override
+    void ShowMessage(QWidget* owner, const QString& caption, const QString& text, MessageIcon icon) override
     {
         messages.push_back({caption, text, icon});
+        if (boxOpenMs < 0)
+            return;
+        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+        QTimer::singleShot(boxOpenMs, &box, &QDialog::accept);
+        box.exec();
     }
     QString AskSaveFileName(QWidget*, const FileDialogRequest& request) override
     {
@@ -37,6 +45,9 @@ public:
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> fileRequests;
     std::deque<QString> fileAnswers; // the names the save dialogs choose, in turn; none left: cancel
+    // From 0 on, every message is also a real modal box, open that many milliseconds with the event loop
+    // running, as while a student reads it: it takes the focus and holds the run as a real box does.
+    int boxOpenMs = -1;
     std::vector<QString> waves;
     std::vector<QString> links;
     int beeps = 0;

@@ -66,6 +66,14 @@ protected:
         return true;
     }
 
+    // What the window manager does when a box has closed: the main window is active again.
+    void Reactivate()
+    {
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get())) << "the main window should be active again";
+        Pump();
+    }
+
     // Types a new text into a field and presses Enter.
     static void Enter(QLineEdit* field, const QString& text)
     {

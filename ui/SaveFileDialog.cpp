@@ -1,0 +1,87 @@
+#include "ui/SaveFileDialog.h"
+
+#include <QDir>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QMimeDatabase>
+
+namespace vartel {
+
+namespace {
+
+// Icons and type names from the kind of an entry and its name; Qt's own provider reads a file's first
+// bytes to guess its type.
+class FileKindIconProvider final : public QFileIconProvider {
+public:
+    using QFileIconProvider::icon;
+
+    QIcon icon(const QFileInfo& info) const override
+    {
+        if (info.isRoot())
+            return icon(Drive);
+        return icon(info.isDir() ? Folder : File);
+    }
+
+    QString type(const QFileInfo& info) const override
+    {
+        if (info.isDir())
+            return QStringLiteral("Folder");
+        if (!info.isFile())
+            return QStringLiteral("Special file");
+        const QList<QMimeType> byName = QMimeDatabase().mimeTypesForFileName(info.fileName());
+        if (!byName.isEmpty() && !byName.first().comment().isEmpty())
+            return byName.first().comment();
+        return info.suffix().isEmpty() ? QStringLiteral("File") : info.suffix().toUpper() + QStringLiteral(" File");
+    }
+};
+
+} // namespace
+
+SaveFileDialog::SaveFileDialog(QWidget* owner, const QString& title) : QFileDialog(owner, title)
+{
+    setOption(QFileDialog::DontUseNativeDialog);
+    auto* provider = new FileKindIconProvider;
+    setIconProvider(provider);
+    // The dialog does not own its provider.
+    connect(this, &QObject::destroyed, [provider] { delete provider; });
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+}
+
+void SaveFileDialog::accept()
+{
+    const QStringList chosen = selectedFiles();
+    if (!chosen.isEmpty()) {
+        const QString problem = SaveChoiceProblem(chosen.constFirst());
+        if (!problem.isEmpty()) {
+            QMessageBox::warning(this, windowTitle(), problem);
+            return;
+        }
+    }
+    QFileDialog::accept();
+}
+
+QString SaveChoiceProblem(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {};
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("%1\nThis folder does not exist. The file must be saved in an existing folder.")
+            .arg(QDir::toNativeSeparators(info.absolutePath()));
+    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
+        return QStringLiteral("%1\nThis file is read-only and cannot be chosen. Choose another name.")
+            .arg(info.fileName());
+    return {};
+}
+
+bool MayPreview(const QFileInfo& info)
+{
+    return info.isFile() && info.size() > 0 &&
+           QImageReader::supportedImageFormats().contains(info.suffix().toLower().toLatin1());
+}
+
+} // namespace vartel
