@@ -74,6 +74,10 @@ QString DesktopPlatform::AskSaveFileName(QWidget* owner, const FileDialogRequest
     SaveFileDialog dialog(owner, request.title);
     dialog.setNameFilters(request.filters);
     dialog.setDefaultSuffix(request.defaultExtension);
+    if (request.extensionFollowsFilter)
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(FilterExtension(filter));
+        });
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);
     if (request.picturePreview)

@@ -15,6 +15,7 @@ struct FileDialogRequest {
     QString title;
     QStringList filters;          // "Text file (*.txt)", ...
     QString defaultExtension;     // without the dot, added to a name typed without one
+    bool extensionFollowsFilter = false; // choosing a filter makes its extension the default one
     QString proposedName;         // initial file name (may include a folder)
     bool picturePreview = false;
 };

@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QMessageBox>
 #include <QMimeDatabase>
+#include <QRegularExpression>
 
 namespace vartel {
 
@@ -61,6 +62,13 @@ void SaveFileDialog::accept()
         }
     }
     QFileDialog::accept();
+}
+
+QString FilterExtension(const QString& filter)
+{
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("\\(\\s*\\*\\.(\\w+)\\s*\\)\\s*$")).match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QString SaveChoiceProblem(const QString& path)

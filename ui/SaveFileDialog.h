@@ -22,6 +22,9 @@ public slots:
 // opens it. Read-only is judged by the file's mode, not by what the user (root, say) may do anyway.
 QString SaveChoiceProblem(const QString& path);
 
+// The extension of a filter such as "Spreadsheet (*.csv)", without the dot; empty for several or none.
+QString FilterExtension(const QString& filter);
+
 // Whether the preview may read the file: a regular, non-empty file with a picture's extension.
 bool MayPreview(const QFileInfo& info);
 

@@ -60,6 +60,7 @@ void TForm1::Button2Click()
     request.title = QStringLiteral("Save Data");
     request.filters = {QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")};
     request.defaultExtension = QStringLiteral("txt");
+    request.extensionFollowsFilter = true;
     request.proposedName = dataFileName_;
     const QString chosen = CurrentPlatform().AskSaveFileName(this, request);
     if (!chosen.isEmpty()) {

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileSystemModel>
@@ -190,6 +191,39 @@ TEST_F(SaveDialog, RefusesAMissingFolderAndAReadOnlyFileWithAMessageAndStaysOpen
     Write("old.txt", QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_TRUE(Accepts(Path("old.txt"))) << "an existing writable file after the overwrite question";
     EXPECT_EQ(boxes.size(), 1) << "the overwrite question";
+}
+
+TEST_F(SaveDialog, TheChosenFilterGivesANameTypedWithoutExtensionItsExtension)
+{
+    EXPECT_EQ(FilterExtension(QStringLiteral("Spreadsheet (*.csv)")).toStdString(), "csv");
+    EXPECT_EQ(FilterExtension(QStringLiteral("Text file (*.txt)")).toStdString(), "txt");
+    EXPECT_EQ(FilterExtension(QStringLiteral("Pictures (*.png *.jpg)")).toStdString(), "") << "no single extension";
+    EXPECT_EQ(FilterExtension(QStringLiteral("All files (*)")).toStdString(), "");
+
+    auto choose = [&](int filterIndex, bool follows) {
+        QTimer::singleShot(0, [&, filterIndex] {
+            auto* dialog = qobject_cast<SaveFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr) << "the data dialog is open";
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_NE(types, nullptr);
+            // As the student picks the entry from the list.
+            types->setCurrentIndex(filterIndex);
+            emit types->activated(filterIndex);
+            emit types->textActivated(types->currentText());
+            dialog->selectFile(QStringLiteral("run"));
+            dialog->accept();
+        });
+        FileDialogRequest request;
+        request.title = QStringLiteral("Save Data");
+        request.filters = {QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")};
+        request.defaultExtension = QStringLiteral("txt");
+        request.extensionFollowsFilter = follows;
+        request.proposedName = Path("data");
+        return QFileInfo(DesktopPlatform().AskSaveFileName(nullptr, request)).fileName().toStdString();
+    };
+    EXPECT_EQ(choose(1, true), "run.csv") << "the spreadsheet filter chosen";
+    EXPECT_EQ(choose(0, true), "run.txt") << "the text filter chosen";
+    EXPECT_EQ(choose(1, false), "run.txt") << "where the filter plays no part, the default extension holds";
 }
 
 TEST_F(SaveDialog, ListsAndPreviewsAFolderWithoutReadingItsFiles)

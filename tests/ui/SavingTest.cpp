@@ -70,6 +70,7 @@ TEST_F(Saving, PictureDialogIsAskedWithItsSettings)
     EXPECT_EQ(graph.defaultExtension, QStringLiteral("emf")) << "initial default extension";
     EXPECT_TRUE(graph.proposedName.isEmpty()) << "no proposal the first time";
     EXPECT_TRUE(graph.picturePreview) << "the picture dialog has a preview";
+    EXPECT_FALSE(graph.extensionFollowsFilter) << "the picture's filter plays no part";
     form->Button3->click();
     EXPECT_EQ(LastRequest().title, QStringLiteral("Save population pyramid as image file"));
 }
@@ -193,6 +194,7 @@ TEST_F(Saving, DataFileAtYearZero)
     EXPECT_EQ(request.filters,
               (QStringList{QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")}));
     EXPECT_EQ(request.defaultExtension, QStringLiteral("txt"));
+    EXPECT_TRUE(request.extensionFollowsFilter) << "choosing Spreadsheet makes a typed name a .csv";
     EXPECT_TRUE(request.proposedName.isEmpty());
     EXPECT_FALSE(request.picturePreview);
 
