@@ -51,7 +51,17 @@ save_through_dialog() { # button x, y; file name
 click 266 128                          # RadioButton6 "Realistic, medium"
 click 84 54                            # TrackBar1, right end: fastest speed
 click 110 24                           # StartButton
-sleep 20                               # far longer than a full run needs
+# The run is over when the pyramid and the graph (Panel1, Panel2) stop changing: three equal pictures in a
+# row, a second apart. A loaded machine only makes this take longer.
+still=0; previous=""
+for _ in $(seq 300); do
+  sleep 1
+  now=$(import -window root -crop 849x449+$((ox + 8))+$((oy + 130)) +repage rgb:- 2>/dev/null | md5sum)
+  if [ "$now" = "$previous" ]; then still=$((still + 1)); else still=0; fi
+  previous=$now
+  [ "$still" -ge 3 ] && break
+done
+[ "$still" -ge 3 ] || fail "the run did not come to an end within 300 s"
 save_through_dialog 804 595 "$work/run.txt"     # Button2 "Save data"
 save_through_dialog 714 595 "$work/graph.gif"   # Button1 "Save graph"
 save_through_dialog 43 145 "$work/pyramid.emf"  # Button3 "Save" of the pyramid
