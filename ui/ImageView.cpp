@@ -2,6 +2,7 @@
 
 #include "views/RasterCanvas.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,10 +11,42 @@
 
 namespace vartel {
 
+namespace {
+
+// The accessible side of an image control: its owner's description of what it shows now.
+class AccessibleImageView final : public QAccessibleWidget {
+public:
+    explicit AccessibleImageView(ImageView* view) : QAccessibleWidget(view) {}
+
+    QAccessible::Role role() const override { return static_cast<const ImageView*>(widget())->AccessibleRole(); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* view = static_cast<const ImageView*>(widget());
+        if (t == QAccessible::Description && !view->Description().isEmpty())
+            return view->Description();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* AccessibleImageViews(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(ImageView::staticMetaObject.className()) && object != nullptr)
+        return new AccessibleImageView(static_cast<ImageView*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 ImageView::ImageView(QSize pictureSize, QWidget* parent)
     : QWidget(parent), picture_(pictureSize, QImage::Format_RGB32)
 {
     picture_.fill(Qt::white);
+    static const bool accessible = [] {
+        QAccessible::installFactory(AccessibleImageViews);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }
@@ -46,6 +79,12 @@ void ImageView::SetPicture(const QImage& picture)
     due_ = nullptr;
     picture_ = picture.convertToFormat(QImage::Format_RGB32);
     update();
+}
+
+void ImageView::SetDescription(std::function<QString()> describe, QAccessible::Role role)
+{
+    describe_ = std::move(describe);
+    role_ = role;
 }
 
 double ImageView::DeviceRatio() const

@@ -3,9 +3,13 @@
 // stays until it is drawn over; call update() after drawing. Mouse moves (without a button too) and left
 // clicks are reported in the picture's own pixel coordinates.
 //
+// For assistive technology the control carries an accessible name and a description that says what it
+// shows now, asked of its owner when a screen reader reads it.
+//
 // On a screen with a device pixel ratio above 1 the control shows a screen picture of the same view at
 // the screen's resolution instead, which its owner draws or loads; the picture itself stays at 1x, for
 // what is saved and for what positions refer to.
+#include <QAccessible>
 #include <QImage>
 #include <QWidget>
 
@@ -36,6 +40,11 @@ public:
     // any size stretched to the control like the picture (the map); a null one shows the picture.
     void SetScreenPicture(const QImage& picture, double ratio);
 
+    // What the control shows now, in words; with `role` (a chart, a picture).
+    void SetDescription(std::function<QString()> describe, QAccessible::Role role);
+    QString Description() const { return describe_ ? describe_() : QString(); }
+    QAccessible::Role AccessibleRole() const { return role_; }
+
     // Shows again the part of the picture in pictureArea (picture pixels), when only that part was drawn on.
     void UpdatePictureArea(const QRect& pictureArea);
 
@@ -56,6 +65,8 @@ private:
     void DrawDue() const;
 
     mutable std::function<void()> due_;
+    std::function<QString()> describe_;
+    QAccessible::Role role_ = QAccessible::Graphic;
     QImage picture_;
     QImage screenPicture_;
     double screenRatio_ = 1.0;

@@ -11,6 +11,7 @@
 #include "ui/Platform.h"
 #include "ui/ProcessLocale.h"
 #include "ui/ViewCanvases.h"
+#include "ui/ViewDescriptions.h"
 #include "ui/WholeNumberEdit.h"
 #include "ui/WidgetFactory.h"
 #include "views/GraphView.h"
@@ -98,6 +99,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, FixedWindowFlags)
     BuildBottomLines();
     RichEdit1 = CreateInfoLine(this);
     SetTabOrder();
+    SetAccessibleNames();
 
     MemoTimer = new QTimer(this);
     MemoTimer->setObjectName(QStringLiteral("MemoTimer"));
@@ -137,6 +139,10 @@ void TForm1::FormCreate()
     graphCanvas_ = std::make_unique<ViewCanvases>(*Image2);
     pyramidCanvas_ = std::make_unique<ViewCanvases>(*Image1);
     graphCanvas_->Draw(ClearGraphImage);
+    Image1->SetDescription([this] { return PyramidDescription(state(), pyramidYear_); }, QAccessible::Chart);
+    Image2->SetDescription([this] { return GraphDescription(state(), Linscale->isChecked(), pyramidYear_); },
+                           QAccessible::Chart);
+    Map->SetDescription([this] { return MapDescription(state()); }, QAccessible::Graphic);
     // On a screen of another resolution the graph is drawn anew as it stands; its 1x picture stays.
     graphCanvas_->SetRebuild([this](Canvas& c) {
         ClearGraphImage(c);
@@ -307,6 +313,7 @@ void TForm1::ExtendCurveOnScreen()
 
 void TForm1::DrawPyramidOnScreen(int year)
 {
+    pyramidYear_ = year;
     pyramidCanvas_->Repaint([this, year](Canvas& c) { DrawPyramid(c, state(), year, 1); });
     Image1->update();
 }

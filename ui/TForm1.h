@@ -108,6 +108,7 @@ private:
     void BuildGraphPanel();
     void BuildBottomLines();
     void SetTabOrder();
+    void SetAccessibleNames();
     void ConnectControls();
 
     // Houses on the map.
@@ -204,6 +205,7 @@ private:
     std::unique_ptr<ViewCanvases> graphCanvas_;   // on Image2; keeps pen and position between years
     std::unique_ptr<ViewCanvases> pyramidCanvas_; // on Image1
     bool curveExtendedSinceDraw_ = false;         // the graph shows the current year's segment too
+    int pyramidYear_ = 0;                         // the year the pyramid shows
     QWidget* help_ = nullptr;
 
     QTimer idleTimer_;     // zero-interval: the next pass of the event loop

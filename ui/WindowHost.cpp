@@ -62,8 +62,11 @@ void WindowHost::ShowBulletin(const BulletinState& board)
     QPlainTextEdit* paper = window_.Paper;
     QString text = ToQ(board.Text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (paper->toPlainText() != text)
+    if (paper->toPlainText() != text) {
         paper->setPlainText(text);
+        paper->setAccessibleDescription(text);
+        CurrentPlatform().Announce(paper);
+    }
     QPalette palette = paper->palette();
     palette.setColor(QPalette::Base, ToQColor(board.Background));
     palette.setColor(QPalette::Text, ToQColor(board.FontColor));

@@ -2,7 +2,10 @@
 // A platform that records what the window asked of it and answers the save dialogs from a queue.
 #include "ui/Platform.h"
 
+#include <QWidget>
+
 #include <deque>
+#include <utility>
 #include <vector>
 
 namespace vartel::test {
@@ -33,12 +36,18 @@ public:
     void OpenLink(const QString& link) override { links.push_back(link); }
     std::uint64_t ClockSeed() override { return 20240601; }
     bool PrinterInstalled() override { return false; }
+    void Announce(QWidget* source) override
+    {
+        announcements.push_back({source, source->accessibleDescription()});
+        Platform::Announce(source);
+    }
 
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> fileRequests;
     std::deque<QString> fileAnswers; // the names the save dialogs choose, in turn; none left: cancel
     std::vector<QString> waves;
     std::vector<QString> links;
+    std::vector<std::pair<QWidget*, QString>> announcements; // the source and its description then
     int beeps = 0;
 };
 
