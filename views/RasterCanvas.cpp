@@ -146,8 +146,11 @@ void RasterCanvas::FillDeviceBox(i64 left, i64 top, i64 right, i64 bottom, Color
     if (left > right || top > bottom)
         return;
     const std::uint32_t value = ToQRgb(color);
+    // The image detached once per box: on a dense screen a thin line is many boxes of few rows.
+    uchar* bits = image_.bits();
+    const i64 stride = image_.bytesPerLine();
     for (i64 y = top; y <= bottom; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(static_cast<int>(y)));
+        auto* row = reinterpret_cast<std::uint32_t*>(bits + y * stride);
         std::fill(row + left, row + right + 1, value);
     }
 }
