@@ -235,14 +235,12 @@ void TForm1::CreateHouses()
         for (int x = 0; x < map.width() && !mapHasLand_; ++x)
             mapHasLand_ = map.pixel(x, y) == qRgb(RedOf(LandColor), GreenOf(LandColor), BlueOf(LandColor));
 
-    const QPixmap house = HouseAt(Map->DeviceRatio(), House0->pixmap());
     const LandTest isLand = [this](int x, int y) { return IsLand(x, y); };
     for (int i = 1; i <= HouseCountMax; ++i) {
         auto* image = new QLabel(Panel3);
         image->setObjectName(QStringLiteral("House%1").arg(i));
         image->resize(HouseWidth, HouseHeight);
         image->setScaledContents(true);
-        image->setPixmap(house);
         image->setToolTip(Map->toolTip());
         // The map under the house takes the mouse, with the same hint.
         image->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -260,8 +258,6 @@ void TForm1::ShowMapAtDeviceRatio()
 {
     const double ratio = Map->DeviceRatio();
     Map->SetScreenPicture(DensePicture(QStringLiteral(":/Map"), ratio), ratio);
-    if (Houses[1]->pixmap().devicePixelRatio() == std::max(1.0, ratio))
-        return;
     const QPixmap house = HouseAt(ratio, House0->pixmap());
     for (int i = 1; i <= HouseCountMax; ++i)
         Houses[static_cast<std::size_t>(i)]->setPixmap(house);

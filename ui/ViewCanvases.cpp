@@ -7,13 +7,13 @@ namespace vartel {
 ViewCanvases::ViewCanvases(ImageView& view) : view_(view)
 {
     picture_ = std::make_unique<RasterCanvas>(view_.Picture());
-    QObject::connect(&view_, &ImageView::DeviceRatioChanged, &view_, [this] { FollowDeviceRatio(); });
+    following_ = QObject::connect(&view_, &ImageView::DeviceRatioChanged, &view_, [this] { FollowDeviceRatio(); });
     FollowDeviceRatio();
 }
 
 ViewCanvases::~ViewCanvases()
 {
-    QObject::disconnect(&view_, &ImageView::DeviceRatioChanged, &view_, nullptr);
+    QObject::disconnect(following_);
 }
 
 void ViewCanvases::Draw(const Drawing& drawing)

@@ -4,6 +4,8 @@
 // the 1x picture, which is saved as a bitmap and which positions refer to. At 1 both are one picture.
 #include "views/RasterCanvas.h"
 
+#include <QMetaObject>
+
 #include <functional>
 #include <memory>
 
@@ -39,6 +41,7 @@ private:
     std::unique_ptr<RasterCanvas> screen_; // only above ratio 1
     Drawing lastRepaint_;
     Drawing rebuild_;
+    QMetaObject::Connection following_; // the control's DeviceRatioChanged
 };
 
 } // namespace vartel

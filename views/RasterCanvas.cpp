@@ -113,9 +113,6 @@ RasterCanvas::RasterCanvas(QImage& image, double deviceRatio)
 {
     if (image_.format() != QImage::Format_RGB32)
         image_ = image_.convertToFormat(QImage::Format_RGB32);
-    // Edge() is within half a device pixel of v d, so the logical size comes back exactly.
-    width_ = static_cast<int>(std::lround(image_.width() / ratio_));
-    height_ = static_cast<int>(std::lround(image_.height() / ratio_));
 }
 
 QSize RasterCanvas::DeviceSize(QSize logical, double deviceRatio)
@@ -124,8 +121,16 @@ QSize RasterCanvas::DeviceSize(QSize logical, double deviceRatio)
     return {static_cast<int>(EdgeAt(logical.width(), ratio)), static_cast<int>(EdgeAt(logical.height(), ratio))};
 }
 
-int RasterCanvas::Width() const { return width_; }
-int RasterCanvas::Height() const { return height_; }
+// Edge() is within half a device pixel of v d, so the logical size comes back exactly.
+int RasterCanvas::Width() const
+{
+    return Magnified() ? static_cast<int>(std::lround(image_.width() / ratio_)) : image_.width();
+}
+
+int RasterCanvas::Height() const
+{
+    return Magnified() ? static_cast<int>(std::lround(image_.height() / ratio_)) : image_.height();
+}
 
 i64 RasterCanvas::Edge(i64 v) const
 {
@@ -232,7 +237,7 @@ void RasterCanvas::DrawThinOnDevice(Point from, Point to, bool dotted, Color col
     const BresenhamLine line(from, to);
     const i64 last = line.Steps() - 1;
     i64 first = 0, final = 0;
-    if (last < 0 || !line.StepsWithin(last, 0, width_ - 1, 0, height_ - 1, first, final))
+    if (last < 0 || !line.StepsWithin(last, 0, Width() - 1, 0, Height() - 1, first, final))
         return;
     if (!line.AxisParallel()) {
         for (i64 i = first; i <= final; ++i)
@@ -299,7 +304,7 @@ void RasterCanvas::TextOut(int x, int y, const std::string& text)
     const QString qtext = QString::fromStdString(text);
     const i64 width = metrics.horizontalAdvance(qtext);
     const i64 height = metrics.height();
-    if (i64{x} + width <= 0 || i64{y} + height <= 0 || x >= width_ || y >= height_)
+    if (i64{x} + width <= 0 || i64{y} + height <= 0 || x >= Width() || y >= Height())
         return;
     if (brush.style == BrushStyle::Solid)
         FillBox(x, y, x + width - 1, y + height - 1, brush.color);
@@ -319,7 +324,7 @@ int RasterCanvas::TextHeight(const std::string& text) { return TextHeightOf(font
 
 Color RasterCanvas::Pixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+    if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return 0;
     const i64 deviceX = std::min<i64>(Edge(x), image_.width() - 1);
     const i64 deviceY = std::min<i64>(Edge(y), image_.height() - 1);

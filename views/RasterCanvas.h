@@ -72,8 +72,6 @@ private:
 
     QImage& image_;
     double ratio_ = 1.0;
-    int width_ = 0; // logical
-    int height_ = 0;
 };
 
 } // namespace vartel
