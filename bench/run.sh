@@ -29,14 +29,37 @@ failed=()
 for target in "${benches[@]}"; do
   program=$(find "$build/bench" -type f -name "$target" -perm -u+x | head -1)
   echo "== $target"
-  QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$program" 2>&1 | quiet || failed+=("$target")
+  QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$program" 2>&1 | quiet | tee "$build/$target.out" ||
+    failed+=("$target")
 done
 
-# The window once more on a real X server, whose copies of each year's painting count too.
-if [[ " ${benches[*]} " == *" window_bench "* ]] && command -v xvfb-run >/dev/null; then
+# The median of a figure line of window_bench's output ("full run" or "processor time").
+median() { sed -n "/$2/s/.*median *\([0-9.]*\) ms.*/\1/p" "$1" | head -1; }
+# The window at a device pixel ratio of 2 against 1: the ratios of the medians of wall and processor time.
+compare_ratio() { # output at 1, output at 2, where
+  awk -v w1="$(median "$1" 'full run')" -v w2="$(median "$2" 'full run')" \
+      -v p1="$(median "$1" 'processor time')" -v p2="$(median "$2" 'processor time')" -v where="$3" \
+      'BEGIN { if (w1 > 0 && p1 > 0) printf "full run at ratio 2 / ratio 1, %s: %.2f (processor time %.2f)\n", where, w2 / w1, p2 / p1 }'
+}
+window=$(find "$build/bench" -type f -name window_bench -perm -u+x | head -1)
+if [ -n "$window" ]; then
+  # At a device pixel ratio of 2 the views are drawn at the screen's resolution.
+  echo "== window_bench at a device pixel ratio of 2 (QT_SCALE_FACTOR=2)"
+  QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} QT_SCALE_FACTOR=2 "$window" 2>&1 | quiet |
+    tee "$build/window_bench-2x.out" || failed+=("window_bench at ratio 2")
+  compare_ratio "$build/window_bench.out" "$build/window_bench-2x.out" "${QT_QPA_PLATFORM:-offscreen}"
+fi
+
+# The window once more on a real X server, whose copies of each year's painting count too; at ratio 2 on a
+# screen of 2000 x 1400, where the doubled window fits.
+if [ -n "$window" ] && command -v xvfb-run >/dev/null; then
   echo "== window_bench under Xvfb"
-  env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-    "$(find "$build/bench" -type f -name window_bench -perm -u+x | head -1)" 2>&1 | quiet || failed+=("window_bench under Xvfb")
+  env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$window" 2>&1 | quiet |
+    tee "$build/window_bench-xvfb.out" || failed+=("window_bench under Xvfb")
+  echo "== window_bench under Xvfb at a device pixel ratio of 2 (QT_SCALE_FACTOR=2)"
+  env -u QT_QPA_PLATFORM QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2000x1400x24 -nolisten tcp" "$window" 2>&1 |
+    quiet | tee "$build/window_bench-xvfb-2x.out" || failed+=("window_bench under Xvfb at ratio 2")
+  compare_ratio "$build/window_bench-xvfb.out" "$build/window_bench-xvfb-2x.out" "Xvfb"
 fi
 
 echo "== The real program's process (bench/ui/real_window.sh)"

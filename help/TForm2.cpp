@@ -64,6 +64,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     RichEdit1 = new TRichEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setAccessibleName(QStringLiteral("Programme explanation"));
     RichEdit1->setFont(PixelFont(25));
 
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the island map (map.bmp): 395 x 223, 8-bit palette BMP.
+"""Draws the island map (map.bmp): 395 x 223, 8-bit palette BMP, and the same map at two and three times the
+resolution for high-density screens (map@2x.bmp, map@3x.bmp), drawn from the same shapes, not enlarged.
 
 Deterministic: the coast comes from a few summed sines, so running it again gives the same bytes.
 """
@@ -7,7 +8,7 @@ import math
 import struct
 from collections import deque
 
-WIDTH, HEIGHT = 395, 223
+WIDTH, HEIGHT = 395, 223  # at 1x; a map at scale n has n times as many pixels each way
 
 SEA = (181, 231, 255)
 COAST = (0, 132, 0)
@@ -37,23 +38,31 @@ def inside_blob(x, y, cx, cy, rx, ry, power, bumps):
     return r < coast_radius(angle, bumps)
 
 
-def island_mask():
-    mask = [[False] * WIDTH for _ in range(HEIGHT)]
-    for y in range(HEIGHT):
-        for x in range(WIDTH):
-            main = inside_blob(x, y, 199, 101, 184, 88, 2.4, MAIN_BUMPS)
-            islet = inside_blob(x, y, 96, 205, 17, 9, 2.0, ISLET_BUMPS)
+def centre(v, n):
+    """The 1x coordinate of the centre of pixel v at scale n (v itself at 1x)."""
+    return (v + 0.5) / n - 0.5
+
+
+def island_mask(n):
+    width, height = WIDTH * n, HEIGHT * n
+    mask = [[False] * width for _ in range(height)]
+    for y in range(height):
+        for x in range(width):
+            cx, cy = centre(x, n), centre(y, n)
+            main = inside_blob(cx, cy, 199, 101, 184, 88, 2.4, MAIN_BUMPS)
+            islet = inside_blob(cx, cy, 96, 205, 17, 9, 2.0, ISLET_BUMPS)
             mask[y][x] = main or islet
     return mask
 
 
 def distance_to_sea(mask):
     """Chessboard distance of every land pixel to the nearest sea pixel (the border counts as sea)."""
-    dist = [[0 if not mask[y][x] else -1 for x in range(WIDTH)] for y in range(HEIGHT)]
+    height, width = len(mask), len(mask[0])
+    dist = [[0 if not mask[y][x] else -1 for x in range(width)] for y in range(height)]
     queue = deque()
-    for y in range(HEIGHT):
-        for x in range(WIDTH):
-            on_border = x in (0, WIDTH - 1) or y in (0, HEIGHT - 1)
+    for y in range(height):
+        for x in range(width):
+            on_border = x in (0, width - 1) or y in (0, height - 1)
             if mask[y][x] and on_border:
                 dist[y][x] = 1
                 queue.append((x, y))
@@ -63,24 +72,25 @@ def distance_to_sea(mask):
         x, y = queue.popleft()
         for ny in range(y - 1, y + 2):
             for nx in range(x - 1, x + 2):
-                if 0 <= nx < WIDTH and 0 <= ny < HEIGHT and dist[ny][nx] == -1:
+                if 0 <= nx < width and 0 <= ny < height and dist[ny][nx] == -1:
                     dist[ny][nx] = dist[y][x] + 1
                     queue.append((nx, ny))
     return dist
 
 
-def draw_river(pixels, points, width):
-    """A wiggling river along the polyline `points`, drawn on land only."""
+def draw_river(pixels, points, width, n):
+    """A wiggling river along the polyline `points` (1x coordinates), `width` 1x pixels wide, on land only."""
+    height, picture_width = len(pixels), len(pixels[0])
     for (x0, y0), (x1, y1) in zip(points, points[1:]):
-        steps = int(max(abs(x1 - x0), abs(y1 - y0)) * 2) + 1
+        steps = int(max(abs(x1 - x0), abs(y1 - y0)) * 2 * n) + 1
         for i in range(steps + 1):
             t = i / steps
-            x = x0 + (x1 - x0) * t
-            y = y0 + (y1 - y0) * t
-            for oy in range(width):
-                for ox in range(width):
+            x = (x0 + (x1 - x0) * t) * n
+            y = (y0 + (y1 - y0) * t) * n
+            for oy in range(width * n):
+                for ox in range(width * n):
                     px, py = int(round(x)) + ox, int(round(y)) + oy
-                    if 0 <= px < WIDTH and 0 <= py < HEIGHT and pixels[py][px] == LAND:
+                    if 0 <= px < picture_width and 0 <= py < height and pixels[py][px] == LAND:
                         pixels[py][px] = RIVER
 
 
@@ -95,56 +105,60 @@ def meander(x0, y0, x1, y1, amplitude, waves):
     return points
 
 
-def draw_mountain(pixels, cx, cy, size):
-    """A purple chevron: the map's mountain mark."""
-    for i in range(size + 1):
-        for x, y in ((cx - i, cy + i), (cx + i, cy + i), (cx - i, cy + i + 1), (cx + i, cy + i + 1)):
-            if pixels[y][x] == LAND:
+def draw_mountain(pixels, cx, cy, size, n):
+    """A purple chevron, the map's mountain mark: two arms, two 1x pixels high, going down from (cx, cy)."""
+    for y in range(cy * n, (cy + size + 2) * n):
+        for x in range((cx - size) * n, (cx + size + 1) * n):
+            # The 1x pixel grid is offset by a half: pixel v covers [v, v + 1).
+            across, down = abs((x + 0.5) / n - (cx + 0.5)), (y + 0.5) / n - cy
+            if across <= size + 0.5 and 0 <= down - across < 2 and pixels[y][x] == LAND:
                 pixels[y][x] = MOUNTAIN
 
 
-def draw_map():
-    mask = island_mask()
+def draw_map(n):
+    mask = island_mask(n)
     dist = distance_to_sea(mask)
-    pixels = [[SEA] * WIDTH for _ in range(HEIGHT)]
-    for y in range(HEIGHT):
-        for x in range(WIDTH):
+    pixels = [[SEA] * (WIDTH * n) for _ in range(HEIGHT * n)]
+    for y in range(HEIGHT * n):
+        for x in range(WIDTH * n):
             d = dist[y][x]
             if d == 0:
                 continue
-            pixels[y][x] = COAST if d == 1 else BEACH if d <= 4 else LAND
-    draw_river(pixels, meander(150, 90, 118, 190, 9, 3), 2)
-    draw_river(pixels, meander(205, 95, 230, 12, 8, 4), 2)
-    draw_river(pixels, meander(60, 80, 12, 118, 5, 3), 1)
+            pixels[y][x] = COAST if d <= n else BEACH if d <= 4 * n else LAND
+    draw_river(pixels, meander(150, 90, 118, 190, 9, 3), 2, n)
+    draw_river(pixels, meander(205, 95, 230, 12, 8, 4), 2, n)
+    draw_river(pixels, meander(60, 80, 12, 118, 5, 3), 1, n)
     for cx, cy, size in ((292, 62, 5), (305, 72, 6), (320, 58, 4), (316, 86, 5), (333, 74, 5),
                          (300, 98, 4), (345, 92, 4), (281, 80, 4)):
-        draw_mountain(pixels, cx, cy, size)
+        draw_mountain(pixels, cx, cy, size, n)
     return pixels
 
 
 def bmp_bytes(pixels):
-    stride = (WIDTH + 3) // 4 * 4
+    height, width = len(pixels), len(pixels[0])
+    stride = (width + 3) // 4 * 4
     rows = []
-    for y in range(HEIGHT - 1, -1, -1):  # BMP rows run bottom-up
+    for y in range(height - 1, -1, -1):  # BMP rows run bottom-up
         row = bytes(INDEX[c] for c in pixels[y])
-        rows.append(row + b"\0" * (stride - WIDTH))
+        rows.append(row + b"\0" * (stride - width))
     palette = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE) + b"\0\0\0\0" * (256 - len(PALETTE))
     offset = 14 + 40 + len(palette)
     image = b"".join(rows)
     header = struct.pack("<2sIHHI", b"BM", offset + len(image), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 8, 0, len(image), 3780, 3780, 256, 0)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(image), 3780, 3780, 256, 0)
     return header + info + palette + image
 
 
 def main():
-    pixels = draw_map()
-    land = sum(row.count(LAND) for row in pixels)
-    share = land / (WIDTH * HEIGHT)
-    if share <= 0.5:
-        raise SystemExit(f"only {share:.1%} of the map is land; houses need more than half")
-    with open("map.bmp", "wb") as f:
-        f.write(bmp_bytes(pixels))
-    print(f"map.bmp written, {share:.1%} land")
+    for n, name in ((1, "map.bmp"), (2, "map@2x.bmp"), (3, "map@3x.bmp")):
+        pixels = draw_map(n)
+        land = sum(row.count(LAND) for row in pixels)
+        share = land / (WIDTH * HEIGHT * n * n)
+        if share <= 0.5:
+            raise SystemExit(f"only {share:.1%} of {name} is land; houses need more than half")
+        with open(name, "wb") as f:
+            f.write(bmp_bytes(pixels))
+        print(f"{name} written, {share:.1%} land")
 
 
 if __name__ == "__main__":

@@ -1,44 +1,130 @@
 #include "ui/ImageView.h"
 
+#include "views/RasterCanvas.h"
+
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vartel {
+
+namespace {
+
+// The accessible side of an image control: its owner's description of what it shows now.
+class AccessibleImageView final : public QAccessibleWidget {
+public:
+    explicit AccessibleImageView(ImageView* view) : QAccessibleWidget(view) {}
+
+    QAccessible::Role role() const override { return static_cast<const ImageView*>(widget())->AccessibleRole(); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* view = static_cast<const ImageView*>(widget());
+        if (t == QAccessible::Description && !view->Description().isEmpty())
+            return view->Description();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* AccessibleImageViews(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(ImageView::staticMetaObject.className()) && object != nullptr)
+        return new AccessibleImageView(static_cast<ImageView*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 ImageView::ImageView(QSize pictureSize, QWidget* parent)
     : QWidget(parent), picture_(pictureSize, QImage::Format_RGB32)
 {
     picture_.fill(Qt::white);
+    static const bool accessible = [] {
+        QAccessible::installFactory(AccessibleImageViews);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+}
+
+QImage& ImageView::Picture()
+{
+    DrawDue();
+    return picture_;
+}
+
+const QImage& ImageView::Picture() const
+{
+    DrawDue();
+    return picture_;
+}
+
+void ImageView::DrawDue() const
+{
+    if (!due_)
+        return;
+    const std::function<void()> draw = std::move(due_);
+    due_ = nullptr;
+    draw();
 }
 
 void ImageView::SetPicture(const QImage& picture)
 {
     if (picture.isNull())
         return; // a missing picture leaves the blank one
+    due_ = nullptr;
     picture_ = picture.convertToFormat(QImage::Format_RGB32);
+    update();
+}
+
+void ImageView::SetDescription(std::function<QString()> describe, QAccessible::Role role)
+{
+    describe_ = std::move(describe);
+    role_ = role;
+}
+
+double ImageView::DeviceRatio() const
+{
+    return std::max(1.0, devicePixelRatioF());
+}
+
+void ImageView::SetScreenPicture(const QImage& picture, double ratio)
+{
+    screenPicture_ = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    screenRatio_ = std::max(1.0, ratio);
     update();
 }
 
 void ImageView::UpdatePictureArea(const QRect& pictureArea)
 {
     // A stretched picture is shown again whole: its pixels do not map one to one onto the control's.
-    if (picture_.size() == size())
-        update(pictureArea);
-    else
+    if (picture_.size() != size())
         update();
+    else if (!screenPicture_.isNull())
+        update(pictureArea.adjusted(-1, -1, 1, 1)); // the area's edges may fall inside device pixels
+    else
+        update(pictureArea);
 }
 
 void ImageView::paintEvent(QPaintEvent*)
 {
+    if (DeviceRatio() != screenRatio_)
+        emit DeviceRatioChanged();
     QPainter painter(this);
-    if (picture_.size() == size())
-        painter.drawImage(0, 0, picture_);
-    else
-        painter.drawImage(rect(), picture_);
+    const QImage& shown = ScreenPicture();
+    if (!screenPicture_.isNull() && shown.size() == RasterCanvas::DeviceSize(size(), screenRatio_)) {
+        // One image pixel to one screen pixel: painted in device pixels, so nothing is resampled.
+        painter.setWorldTransform(QTransform::fromScale(1.0 / screenRatio_, 1.0 / screenRatio_));
+        painter.drawImage(0, 0, shown);
+    } else if (shown.size() == size()) {
+        painter.drawImage(0, 0, shown);
+    } else {
+        painter.drawImage(rect(), shown);
+    }
 }
 
 QPoint ImageView::ToPicture(QPointF widgetPoint) const

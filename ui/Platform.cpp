@@ -2,6 +2,9 @@
 
 #include "ui/DesktopPlatform.h"
 
+#include <QAccessible>
+#include <QWidget>
+
 namespace vartel {
 
 namespace {
@@ -19,6 +22,12 @@ Platform& CurrentPlatform()
 void InstallPlatform(Platform* platform)
 {
     installed = platform;
+}
+
+void Platform::Announce(QWidget* source)
+{
+    QAccessibleEvent announcement(source, QAccessible::Alert);
+    QAccessible::updateAccessibility(&announcement);
 }
 
 void ReportError(QWidget* owner, const QString& text)

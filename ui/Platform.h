@@ -33,6 +33,9 @@ public:
     virtual void OpenLink(const QString& link) = 0;
     virtual std::uint64_t ClockSeed() = 0;                  // milliseconds of the local clock
     virtual bool PrinterInstalled() = 0;
+    // Tells assistive technology that `source` has news, its accessible description: screen readers read
+    // it out as they do a message box.
+    virtual void Announce(QWidget* source);
 };
 
 // The application's platform; DesktopPlatform until a test installs another.

@@ -11,17 +11,19 @@
 #include "ui/NumEdit.h"
 #include "ui/Platform.h"
 #include "ui/ProcessLocale.h"
+#include "ui/ViewCanvases.h"
+#include "ui/ViewDescriptions.h"
 #include "ui/WholeNumberEdit.h"
 #include "ui/WidgetFactory.h"
 #include "views/GraphView.h"
 #include "views/HistoryBrowsing.h"
 #include "views/HouseMap.h"
 #include "views/PyramidView.h"
-#include "views/RasterCanvas.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -39,11 +41,11 @@ constexpr Qt::WindowFlags FixedWindowFlags = Qt::Window | Qt::WindowTitleHint | 
                                              Qt::MSWindowsFixedSizeDialogHint;
 
 // The house picture with its bottom-left pixel's colour made transparent.
-QPixmap TransparentHouse(const QPixmap& picture)
+QPixmap TransparentHouse(const QImage& picture)
 {
     if (picture.isNull())
         return {};
-    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
     const QRgb transparent = image.pixel(0, image.height() - 1);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -52,6 +54,28 @@ QPixmap TransparentHouse(const QPixmap& picture)
                 line[x] = qRgba(0, 0, 0, 0);
     }
     return QPixmap::fromImage(image);
+}
+
+// The @Nx picture Qt picks for the device pixel ratio (the 1x one on an ordinary screen), or null when the
+// 1x one is all there is.
+QImage DensePicture(const QString& name, double ratio)
+{
+    qreal source = 1;
+    const QString file = qt_findAtNxFile(name, ratio, &source);
+    return source > 1 ? QImage(file) : QImage();
+}
+
+// The house at the device pixel ratio: scaled to exactly the device pixels of a house image, so the image
+// shows it unscaled.
+QPixmap HouseAt(double ratio, const QPixmap& oneX)
+{
+    const QImage dense = DensePicture(QStringLiteral(":/House0"), ratio);
+    if (ratio <= 1.0 || dense.isNull())
+        return TransparentHouse(oneX.toImage());
+    QPixmap house = TransparentHouse(dense).scaled(QSize(HouseWidth, HouseHeight) * ratio, Qt::IgnoreAspectRatio,
+                                                   Qt::FastTransformation);
+    house.setDevicePixelRatio(ratio);
+    return house;
 }
 
 } // namespace
@@ -76,6 +100,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, FixedWindowFlags)
     BuildBottomLines();
     RichEdit1 = CreateInfoLine(this);
     SetTabOrder();
+    SetAccessibleNames();
 
     MemoTimer = new QTimer(this);
     MemoTimer->setObjectName(QStringLiteral("MemoTimer"));
@@ -112,9 +137,20 @@ void TForm1::FormCreate()
 
     CreateHouses();
 
-    graphCanvas_ = std::make_unique<RasterCanvas>(Image2->Picture());
-    pyramidCanvas_ = std::make_unique<RasterCanvas>(Image1->Picture());
-    ClearGraphImage(*graphCanvas_);
+    graphCanvas_ = std::make_unique<ViewCanvases>(*Image2);
+    pyramidCanvas_ = std::make_unique<ViewCanvases>(*Image1);
+    graphCanvas_->Draw(ClearGraphImage);
+    Image1->SetDescription([this] { return PyramidDescription(state(), pyramidYear_); }, QAccessible::Chart);
+    Image2->SetDescription([this] { return GraphDescription(state(), Linscale->isChecked(), pyramidYear_); },
+                           QAccessible::Chart);
+    Map->SetDescription([this] { return MapDescription(state()); }, QAccessible::Graphic);
+    // On a screen of another resolution the graph is drawn anew as it stands; its 1x picture stays.
+    graphCanvas_->SetRebuild([this](Canvas& c) {
+        ClearGraphImage(c);
+        DrawGraph(c, state(), Linscale->isChecked(), 1);
+        if (curveExtendedSinceDraw_)
+            ExtendCurve(c, state(), Linscale->isChecked());
+    });
 
     StartUpModel(*model_);
     DrawGraphOnScreen();
@@ -196,14 +232,12 @@ void TForm1::CreateHouses()
         for (int x = 0; x < map.width() && !mapHasLand_; ++x)
             mapHasLand_ = map.pixel(x, y) == qRgb(RedOf(LandColor), GreenOf(LandColor), BlueOf(LandColor));
 
-    const QPixmap house = TransparentHouse(House0->pixmap());
     const LandTest isLand = [this](int x, int y) { return IsLand(x, y); };
     for (int i = 1; i <= HouseCountMax; ++i) {
         auto* image = new QLabel(Panel3);
         image->setObjectName(QStringLiteral("House%1").arg(i));
         image->resize(HouseWidth, HouseHeight);
         image->setScaledContents(true);
-        image->setPixmap(house);
         image->setToolTip(Map->toolTip());
         // The map under the house takes the mouse, with the same hint.
         image->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -213,6 +247,17 @@ void TForm1::CreateHouses()
         image->move(place.x, place.y);
         Houses[static_cast<std::size_t>(i)] = image;
     }
+    ShowMapAtDeviceRatio();
+    connect(Map, &ImageView::DeviceRatioChanged, this, &TForm1::ShowMapAtDeviceRatio);
+}
+
+void TForm1::ShowMapAtDeviceRatio()
+{
+    const double ratio = Map->DeviceRatio();
+    Map->SetScreenPicture(DensePicture(QStringLiteral(":/Map"), ratio), ratio);
+    const QPixmap house = HouseAt(ratio, House0->pixmap());
+    for (int i = 1; i <= HouseCountMax; ++i)
+        Houses[static_cast<std::size_t>(i)]->setPixmap(house);
 }
 
 bool TForm1::IsLand(int x, int y) const
@@ -240,15 +285,29 @@ void TForm1::DrawGraphOnScreen()
 {
     const SimulationState& s = state();
     const bool linear = Linscale->isChecked();
-    DrawGraph(*graphCanvas_, s, linear, 1);
+    graphCanvas_->Draw([&](Canvas& c) { DrawGraph(c, s, linear, 1); });
+    curveExtendedSinceDraw_ = false;
     if (s.GraphMode == 1)
         h1->resize(h1->width(), OverpopulationZoneHeight(linear, s.ZoomFactor));
     Image2->update();
 }
 
+void TForm1::ExtendCurveOnScreen()
+{
+    // Only the new segment changed: showing just its box spares copying the whole graph every year.
+    const Point from = graphCanvas_->State().Position();
+    graphCanvas_->Draw([this](Canvas& c) { ExtendCurve(c, state(), Linscale->isChecked()); });
+    curveExtendedSinceDraw_ = true;
+    const Point to = graphCanvas_->State().Position();
+    const int margin = graphCanvas_->State().pen.width + 1;
+    Image2->UpdatePictureArea(
+        QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)).normalized().adjusted(-margin, -margin, margin, margin));
+}
+
 void TForm1::DrawPyramidOnScreen(int year)
 {
-    DrawPyramid(*pyramidCanvas_, state(), year, 1);
+    pyramidYear_ = year;
+    pyramidCanvas_->Repaint([this, year](Canvas& c) { DrawPyramid(c, state(), year, 1); });
     Image1->update();
 }
 

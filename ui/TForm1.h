@@ -28,9 +28,9 @@ class BrowsingEffects;
 class HintZone;
 class HistoryBrowsing;
 class ImageView;
-class RasterCanvas;
 class TFloatEdit;
 class TRichEdit;
+class ViewCanvases;
 class WholeNumberEdit;
 
 class TForm1 : public QWidget {
@@ -108,15 +108,18 @@ private:
     void BuildGraphPanel();
     void BuildBottomLines();
     void SetTabOrder();
+    void SetAccessibleNames();
     void ConnectControls();
 
     // Houses on the map.
     void CreateHouses();
+    void ShowMapAtDeviceRatio(); // the map and the houses at the screen's resolution
     bool IsLand(int x, int y) const;
     void ShowHouseCount(int count);
 
     // Drawing on the screen images.
     void DrawGraphOnScreen();
+    void ExtendCurveOnScreen();
     void DrawPyramidOnScreen(int year);
     void PlaceHintZones(int h0Top, int h0Height, int heTop);
     void SetZoomButtons();
@@ -202,8 +205,10 @@ private:
     std::unique_ptr<SeededRandom> random_;
     std::unique_ptr<WindowHost> host_;
     std::unique_ptr<Model> model_;
-    std::unique_ptr<RasterCanvas> graphCanvas_;   // on Image2; keeps pen and position between years
-    std::unique_ptr<RasterCanvas> pyramidCanvas_; // on Image1
+    std::unique_ptr<ViewCanvases> graphCanvas_;   // on Image2; keeps pen and position between years
+    std::unique_ptr<ViewCanvases> pyramidCanvas_; // on Image1
+    bool curveExtendedSinceDraw_ = false;         // the graph shows the current year's segment too
+    int pyramidYear_ = 0;                         // the year the pyramid shows
     QWidget* help_ = nullptr;
 
     QTimer idleTimer_;     // zero-interval: the next pass of the event loop

@@ -1,5 +1,6 @@
 // The control inventory of the main window: every control at its place, with its caption, font, state
 // and hint.
+#include "help/TRichEdit.h"
 #include "ui/HintZone.h"
 #include "ui/ImageView.h"
 #include "ui/NumEdit.h"
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+
+#include <utility>
 
 namespace vartel {
 
@@ -302,6 +305,31 @@ void TForm1::BuildBottomLines()
     Memo1 = Place(new QLabel(this), "Memo1", {16, 613, 521, 16});
     Memo1->setFont(SansFont(11));
     SetBackground(Memo1, QPalette::WindowText, QColor(255, 0, 0));
+}
+
+void TForm1::SetAccessibleNames()
+{
+    // Each field is named by the label beside it, which is its buddy for assistive technology too.
+    const std::pair<QLineEdit*, const char*> fields[] = {
+        {Popmeter, "Label3"}, {SPmeter, "Label18"}, {BImeter, "Label7"},  {BDmeter, "Label9"}, {ADmeter, "Label10"},
+        {IMmeter, "Label12"}, {clock, "Label2"},    {PGmeter, "Label13"}, {RBmeter, "Label6"}, {LEmeter, "Label4"},
+        {MAmeter, "Label5"},  {GRmeter, "Label20"}, {CHmeter, "Label21"}};
+    for (const auto& [field, labelName] : fields) {
+        auto* label = findChild<QLabel*>(QLatin1String(labelName));
+        label->setBuddy(field);
+        field->setAccessibleName(label->text());
+    }
+    auto* years = findChild<QLabel*>(QStringLiteral("Label16"));
+    years->setBuddy(Aftelklok);
+    Aftelklok->setAccessibleName(years->text() + u' ' + findChild<QLabel*>(QStringLiteral("Label17"))->text());
+
+    Image1->setAccessibleName(Label22->text());
+    Image2->setAccessibleName(QStringLiteral("Graph"));
+    Map->setAccessibleName(QStringLiteral("Map of the island"));
+    Paper->setAccessibleName(QStringLiteral("Bulletin board"));
+    Paper->setAccessibleDescription(Paper->toPlainText());
+    Memo1->setAccessibleName(QStringLiteral("Instruction"));
+    RichEdit1->setAccessibleName(QStringLiteral("Program information"));
 }
 
 void TForm1::SetTabOrder()

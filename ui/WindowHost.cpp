@@ -2,14 +2,12 @@
 
 #include "ui/ColorConversion.h"
 #include "ui/HintZone.h"
-#include "ui/ImageView.h"
 #include "ui/NumEdit.h"
 #include "ui/Platform.h"
 #include "ui/TForm1.h"
 #include "ui/WholeNumberEdit.h"
 #include "views/GraphView.h"
 #include "views/HouseMap.h"
-#include "views/RasterCanvas.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -64,8 +62,11 @@ void WindowHost::ShowBulletin(const BulletinState& board)
     QPlainTextEdit* paper = window_.Paper;
     QString text = ToQ(board.Text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (paper->toPlainText() != text)
+    if (paper->toPlainText() != text) {
         paper->setPlainText(text);
+        paper->setAccessibleDescription(text);
+        CurrentPlatform().Announce(paper);
+    }
     QPalette palette = paper->palette();
     palette.setColor(QPalette::Base, ToQColor(board.Background));
     palette.setColor(QPalette::Text, ToQColor(board.FontColor));
@@ -136,14 +137,7 @@ void WindowHost::UpdateHousesAndCurve()
 {
     SimulationState& s = window_.model().S;
     window_.ShowHouseCount(HouseCount(s.PopHistory[static_cast<std::size_t>(s.Year)]));
-    // Only the new segment changed: showing just its box spares copying the whole graph every year.
-    RasterCanvas& graph = *window_.graphCanvas_;
-    const Point from = graph.Position();
-    ExtendCurve(graph, s, window_.Linscale->isChecked());
-    const Point to = graph.Position();
-    const int margin = graph.pen.width + 1;
-    window_.Image2->UpdatePictureArea(
-        QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)).normalized().adjusted(-margin, -margin, margin, margin));
+    window_.ExtendCurveOnScreen();
 }
 
 void WindowHost::RelocateFirstHouse()

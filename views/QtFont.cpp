@@ -34,10 +34,12 @@ QString QtFamilyFor(const std::string& face)
     return QString::fromStdString(face);
 }
 
-QFont ToQFont(const Font& font)
+QFont ToQFont(const Font& font, double deviceRatio)
 {
     QFont result(QtFamilyFor(font.face));
-    const int pixels = static_cast<int>(RoundEvenToInt(font.size * 96.0 / 72.0));
+    int pixels = static_cast<int>(RoundEvenToInt(font.size * 96.0 / 72.0));
+    if (deviceRatio > 1.0)
+        pixels = static_cast<int>(RoundEvenToInt(pixels * deviceRatio));
     result.setPixelSize(std::max(1, pixels));
     result.setBold(font.bold);
     result.setStyleStrategy(QFont::NoAntialias);

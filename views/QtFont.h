@@ -14,7 +14,8 @@ namespace vartel {
 QString QtFamilyFor(const std::string& face);
 
 // Pixel size round(points * 96 / 72), independent of the screen's resolution; bold; no antialiasing.
-QFont ToQFont(const Font& font);
+// With a device pixel ratio the pixel size is that many times larger, for drawing at the device's resolution.
+QFont ToQFont(const Font& font, double deviceRatio = 1.0);
 
 // Text metrics in pixels, as the canvas's TextWidth and TextHeight report them (height = ascent + descent).
 int TextWidthOf(const Font& font, const std::string& text);

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace vartel {
@@ -20,6 +21,13 @@ constexpr int MaxPenWidth = 256;
 constexpr i64 DotPeriod = 6;
 constexpr i64 DotOn = 3;
 
+double UsableRatio(double ratio) { return std::isfinite(ratio) && ratio > 1.0 ? ratio : 1.0; }
+
+i64 EdgeAt(i64 v, double ratio)
+{
+    return static_cast<i64>(std::floor(static_cast<double>(v) * ratio + 0.5));
+}
+
 std::uint32_t ToQRgb(Color color)
 {
     return qRgb(RedOf(color), GreenOf(color), BlueOf(color));
@@ -29,11 +37,14 @@ std::uint32_t ToQRgb(Color color)
 // from far outside can start drawing where it enters the image and still hit the same pixels.
 class BresenhamLine {
 public:
-    BresenhamLine(Point a, Point b)
-        : x0_(a.x), y0_(a.y), dx_(i64{b.x} - a.x), dy_(i64{b.y} - a.y), adx_(std::llabs(dx_)),
-          ady_(std::llabs(dy_)), steps_(std::max(adx_, ady_)), xMajor_(adx_ >= ady_)
+    BresenhamLine(i64 ax, i64 ay, i64 bx, i64 by)
+        : x0_(ax), y0_(ay), dx_(bx - ax), dy_(by - ay), adx_(std::llabs(dx_)), ady_(std::llabs(dy_)),
+          steps_(std::max(adx_, ady_)), xMajor_(adx_ >= ady_)
     {
     }
+    BresenhamLine(Point a, Point b) : BresenhamLine(a.x, a.y, b.x, b.y) {}
+
+    bool AxisParallel() const { return dx_ == 0 || dy_ == 0; }
 
     i64 Steps() const { return steps_; }
     i64 X(i64 i) const { return x0_ + Offset(i, dx_, adx_, xMajor_); }
@@ -97,18 +108,42 @@ private:
 
 } // namespace
 
-RasterCanvas::RasterCanvas(QImage& image) : image_(image)
+RasterCanvas::RasterCanvas(QImage& image, double deviceRatio)
+    : image_(image), ratio_(UsableRatio(deviceRatio))
 {
     if (image_.format() != QImage::Format_RGB32)
         image_ = image_.convertToFormat(QImage::Format_RGB32);
 }
 
-int RasterCanvas::Width() const { return image_.width(); }
-int RasterCanvas::Height() const { return image_.height(); }
+QSize RasterCanvas::DeviceSize(QSize logical, double deviceRatio)
+{
+    const double ratio = UsableRatio(deviceRatio);
+    return {static_cast<int>(EdgeAt(logical.width(), ratio)), static_cast<int>(EdgeAt(logical.height(), ratio))};
+}
+
+// Edge() is within half a device pixel of v d, so the logical size comes back exactly.
+int RasterCanvas::Width() const
+{
+    return Magnified() ? static_cast<int>(std::lround(image_.width() / ratio_)) : image_.width();
+}
+
+int RasterCanvas::Height() const
+{
+    return Magnified() ? static_cast<int>(std::lround(image_.height() / ratio_)) : image_.height();
+}
+
+i64 RasterCanvas::Edge(i64 v) const
+{
+    return Magnified() ? EdgeAt(v, ratio_) : v;
+}
 
 void RasterCanvas::FillBox(i64 left, i64 top, i64 right, i64 bottom, Color color)
 {
-    // Inclusive bounds.
+    FillDeviceBox(Edge(left), Edge(top), Edge(right + 1) - 1, Edge(bottom + 1) - 1, color);
+}
+
+void RasterCanvas::FillDeviceBox(i64 left, i64 top, i64 right, i64 bottom, Color color)
+{
     left = std::max<i64>(left, 0);
     top = std::max<i64>(top, 0);
     right = std::min<i64>(right, image_.width() - 1);
@@ -116,8 +151,11 @@ void RasterCanvas::FillBox(i64 left, i64 top, i64 right, i64 bottom, Color color
     if (left > right || top > bottom)
         return;
     const std::uint32_t value = ToQRgb(color);
+    // The image detached once per box: on a dense screen a thin line is many boxes of few rows.
+    uchar* bits = image_.bits();
+    const i64 stride = image_.bytesPerLine();
     for (i64 y = top; y <= bottom; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(static_cast<int>(y)));
+        auto* row = reinterpret_cast<std::uint32_t*>(bits + y * stride);
         std::fill(row + left, row + right + 1, value);
     }
 }
@@ -153,22 +191,34 @@ void RasterCanvas::DrawSegment(Point from, Point to)
     const bool wide = width > 1;
     // Like the toolkit's pens: dots exist only for 1-pixel pens; wide pens have round caps at both ends.
     const bool dotted = pen.style == PenStyle::Dot && !wide;
-    const BresenhamLine line(from, to);
-    const i64 last = wide ? line.Steps() : line.Steps() - 1;
-    if (last < 0)
-        return;
-    const i64 margin = wide ? width / 2 + 1 : 0;
-    i64 first = 0, final = 0;
-    if (!line.StepsWithin(last, -margin, image_.width() - 1 + margin, -margin, image_.height() - 1 + margin,
-                          first, final))
-        return;
-    const std::uint32_t value = ToQRgb(pen.color);
-    if (wide) {
-        for (i64 i = first; i <= final; ++i)
-            StampPen(line.X(i), line.Y(i), width, value);
+    if (!wide && Magnified()) {
+        DrawThinOnDevice(from, to, dotted, pen.color);
         return;
     }
+    if (wide) {
+        if (!Magnified()) {
+            StampLine(from.x, from.y, to.x, to.y, width, pen.color);
+            return;
+        }
+        // The 1x line's centre, magnified: odd pens are centred on a pixel, even ones on a pixel corner,
+        // and the device pen is placed the same way by its own width.
+        const int deviceWidth = std::clamp(static_cast<int>(std::lround(width * ratio_)), 1, MaxPenWidth);
+        auto centre = [&](int v) {
+            const double c = (width % 2 == 0 ? v : v + 0.5) * ratio_;
+            return static_cast<i64>(std::floor(deviceWidth % 2 == 0 ? c + 0.5 : c));
+        };
+        StampLine(centre(from.x), centre(from.y), centre(to.x), centre(to.y), deviceWidth, pen.color);
+        return;
+    }
+    const BresenhamLine line(from, to);
+    const i64 last = line.Steps() - 1;
+    if (last < 0)
+        return;
+    i64 first = 0, final = 0;
+    if (!line.StepsWithin(last, 0, image_.width() - 1, 0, image_.height() - 1, first, final))
+        return;
     // Thin pens, nearly all of the drawing: the pixels are addressed directly, the image detached once.
+    const std::uint32_t value = ToQRgb(pen.color);
     uchar* bits = image_.bits();
     const i64 stride = image_.bytesPerLine();
     const i64 w = image_.width(), h = image_.height();
@@ -179,6 +229,46 @@ void RasterCanvas::DrawSegment(Point from, Point to)
         if (x >= 0 && y >= 0 && x < w && y < h)
             reinterpret_cast<std::uint32_t*>(bits + y * stride)[x] = value;
     }
+}
+
+void RasterCanvas::DrawThinOnDevice(Point from, Point to, bool dotted, Color color)
+{
+    // The 1x pixels of the line, each covering its block of device pixels.
+    const BresenhamLine line(from, to);
+    const i64 last = line.Steps() - 1;
+    i64 first = 0, final = 0;
+    if (last < 0 || !line.StepsWithin(last, 0, Width() - 1, 0, Height() - 1, first, final))
+        return;
+    if (!line.AxisParallel()) {
+        for (i64 i = first; i <= final; ++i)
+            if (!dotted || i % DotPeriod < DotOn)
+                FillBox(line.X(i), line.Y(i), line.X(i), line.Y(i), color);
+        return;
+    }
+    // Along an axis the pixels of a dash, or of the whole solid line, make one box.
+    for (i64 i = first; i <= final;) {
+        if (dotted && i % DotPeriod >= DotOn) {
+            i += DotPeriod - i % DotPeriod;
+            continue;
+        }
+        const i64 end = dotted ? std::min(final, i - i % DotPeriod + DotOn - 1) : final;
+        FillBox(std::min(line.X(i), line.X(end)), std::min(line.Y(i), line.Y(end)), std::max(line.X(i), line.X(end)),
+                std::max(line.Y(i), line.Y(end)), color);
+        i = end + 1;
+    }
+}
+
+void RasterCanvas::StampLine(i64 ax, i64 ay, i64 bx, i64 by, int width, Color color)
+{
+    const BresenhamLine line(ax, ay, bx, by);
+    const i64 margin = width / 2 + 1;
+    i64 first = 0, final = 0;
+    if (!line.StepsWithin(line.Steps(), -margin, image_.width() - 1 + margin, -margin, image_.height() - 1 + margin,
+                          first, final))
+        return;
+    const std::uint32_t value = ToQRgb(color);
+    for (i64 i = first; i <= final; ++i)
+        StampPen(line.X(i), line.Y(i), width, value);
 }
 
 void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2)
@@ -214,16 +304,19 @@ void RasterCanvas::TextOut(int x, int y, const std::string& text)
     const QString qtext = QString::fromStdString(text);
     const i64 width = metrics.horizontalAdvance(qtext);
     const i64 height = metrics.height();
-    if (i64{x} + width <= 0 || i64{y} + height <= 0 || x >= image_.width() || y >= image_.height())
+    if (i64{x} + width <= 0 || i64{y} + height <= 0 || x >= Width() || y >= Height())
         return;
     if (brush.style == BrushStyle::Solid)
         FillBox(x, y, x + width - 1, y + height - 1, brush.color);
+    // The cell keeps its logical size; the letters are drawn at the device's resolution.
+    const QFont deviceFont = Magnified() ? ToQFont(font, ratio_) : qfont;
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(qfont);
+    painter.setFont(deviceFont);
     painter.setPen(QColor(RedOf(font.color), GreenOf(font.color), BlueOf(font.color)));
-    painter.drawText(QPoint(x, y + metrics.ascent()), qtext);
+    const int ascent = Magnified() ? QFontMetrics(deviceFont).ascent() : metrics.ascent();
+    painter.drawText(QPoint(static_cast<int>(Edge(x)), static_cast<int>(Edge(y)) + ascent), qtext);
 }
 
 int RasterCanvas::TextWidth(const std::string& text) { return TextWidthOf(font, text); }
@@ -231,14 +324,20 @@ int RasterCanvas::TextHeight(const std::string& text) { return TextHeightOf(font
 
 Color RasterCanvas::Pixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+    if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return 0;
-    const QRgb value = reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x];
+    const i64 deviceX = std::min<i64>(Edge(x), image_.width() - 1);
+    const i64 deviceY = std::min<i64>(Edge(y), image_.height() - 1);
+    const QRgb value = reinterpret_cast<const QRgb*>(image_.constScanLine(static_cast<int>(deviceY)))[deviceX];
     return Rgb(qRed(value), qGreen(value), qBlue(value));
 }
 
-void RasterCanvas::CopyRect(const PixelRect& to, const QImage& source, const PixelRect& from)
+void RasterCanvas::CopyRect(const PixelRect& logicalTo, const QImage& source, const PixelRect& from)
 {
+    const PixelRect to{static_cast<int>(std::clamp<i64>(Edge(logicalTo.left), INT32_MIN, INT32_MAX)),
+                       static_cast<int>(std::clamp<i64>(Edge(logicalTo.top), INT32_MIN, INT32_MAX)),
+                       static_cast<int>(std::clamp<i64>(Edge(logicalTo.right), INT32_MIN, INT32_MAX)),
+                       static_cast<int>(std::clamp<i64>(Edge(logicalTo.bottom), INT32_MIN, INT32_MAX))};
     const QImage pixels = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
                               ? source
                               : source.convertToFormat(QImage::Format_RGB32);

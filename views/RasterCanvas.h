@@ -1,9 +1,15 @@
 #pragma once
 // The canvas of an image control: draws into a QImage with the raster rules of the original toolkit
 // (right and bottom edges excluded, line end points left out, 3-on-3-off dots), pixel for pixel.
+//
+// On a screen with a device pixel ratio d above 1 the image holds the view at the screen's resolution while
+// the drawing keeps its logical coordinates: logical pixel x covers device columns Edge(x)..Edge(x + 1) - 1,
+// so rectangles, thin lines and dots are the 1x pixels magnified on the device grid, and wide pens and
+// text are drawn at d times their size, as sharp as the screen allows.
 #include "views/Canvas.h"
 
 #include <QImage>
+#include <QSize>
 
 #include <cstdint>
 
@@ -19,11 +25,17 @@ struct PixelRect {
 
 class RasterCanvas final : public Canvas {
 public:
-    // Draws into `image`, which must outlive the canvas; converted to Format_RGB32 if needed.
-    explicit RasterCanvas(QImage& image);
+    // Draws into `image`, which must outlive the canvas; converted to Format_RGB32 if needed. With a
+    // deviceRatio above 1 the image is DeviceSize(logical size, deviceRatio); ratios below 1 count as 1.
+    explicit RasterCanvas(QImage& image, double deviceRatio = 1.0);
 
+    // The device pixels of a logical size: Edge(width) x Edge(height).
+    static QSize DeviceSize(QSize logical, double deviceRatio);
+
+    // Logical size.
     int Width() const override;
     int Height() const override;
+    double DeviceRatio() const { return ratio_; }
 
     void Rectangle(int x1, int y1, int x2, int y2) override;
     void MoveTo(int x, int y) override;
@@ -32,22 +44,34 @@ public:
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
 
-    // Colour of one pixel; black (0) outside the image.
+    // Colour of one logical pixel (its top-left device pixel); black (0) outside the image.
     Color Pixel(int x, int y) const;
 
-    // Copies `from` of `source` onto `to` of this image, stretched nearest-neighbour when the sizes differ.
-    // Parts outside either image are left out.
+    // Copies `from` of `source` onto `to` (logical) of this image, stretched nearest-neighbour when the
+    // device sizes differ. Parts outside either image are left out.
     void CopyRect(const PixelRect& to, const QImage& source, const PixelRect& from);
     void CopyRect(const PixelRect& to, const RasterCanvas& source, const PixelRect& from);
 
     const QImage& Image() const { return image_; }
 
 private:
+    bool Magnified() const { return ratio_ != 1.0; }
+    // The device pixel edge of a logical coordinate: round(v d), halves up.
+    std::int64_t Edge(std::int64_t v) const;
     void DrawSegment(Point from, Point to);
+    void DrawThinOnDevice(Point from, Point to, bool dotted, Color color);
+    // A wide pen on the device grid: round dots of `width` device pixels along the Bresenham line, both
+    // ends included.
+    void StampLine(std::int64_t ax, std::int64_t ay, std::int64_t bx, std::int64_t by, int width, Color color);
+    // Logical pixels, inclusive bounds.
     void FillBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, Color color);
+    // Device pixels, inclusive bounds.
+    void FillDeviceBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                       Color color);
     void StampPen(std::int64_t x, std::int64_t y, int width, std::uint32_t value);
 
     QImage& image_;
+    double ratio_ = 1.0;
 };
 
 } // namespace vartel

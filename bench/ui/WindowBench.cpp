@@ -3,7 +3,8 @@
 //
 //   window_bench [start-ups [runs]]    defaults 7 and 5
 //
-// Without a display (no DISPLAY, no QT_QPA_PLATFORM) it runs offscreen, as the widget tests do.
+// Without a display (no DISPLAY, no QT_QPA_PLATFORM) it runs offscreen, as the widget tests do. QT_SCALE_FACTOR
+// sets the device pixel ratio, offscreen too.
 #include "help/TForm2.h"
 #include "ui/TForm1.h"
 
@@ -193,7 +194,8 @@ int main(int argc, char* argv[])
     const Summary startUp = Summarize(startUpTimes);
     const Summary run = Summarize(runTimes);
     const Summary runProcessor = Summarize(runProcessorTimes);
-    std::printf("window_bench (platform %s)\n", qPrintable(QGuiApplication::platformName()));
+    std::printf("window_bench (platform %s, device pixel ratio %g)\n", qPrintable(QGuiApplication::platformName()),
+                form.devicePixelRatioF());
     std::printf("  first start-up, application + windows to first paint: %8.1f ms\n", firstStartUp);
     std::printf("  start-up of the windows to first paint (%d times):   min %6.1f ms, median %6.1f ms\n", startUps,
                 startUp.min, startUp.median);

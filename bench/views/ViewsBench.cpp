@@ -35,18 +35,20 @@ std::unique_ptr<SimulationState> BusyState()
     return st;
 }
 
+// At the device pixel ratio (percent): 100 on an ordinary screen, 150 and 200 on dense ones.
 void BM_DrawPyramid(benchmark::State& state)
 {
     auto st = BusyState();
-    QImage image(PyramidWidth, PyramidHeight, QImage::Format_RGB32);
-    RasterCanvas canvas(image);
+    const double ratio = state.range(0) / 100.0;
+    QImage image(RasterCanvas::DeviceSize({PyramidWidth, PyramidHeight}, ratio), QImage::Format_RGB32);
+    RasterCanvas canvas(image, ratio);
     int year = 0;
     for (auto _ : state) {
         DrawPyramid(canvas, *st, year, 1);
         year = (year + 1) % HistorySize;
     }
 }
-BENCHMARK(BM_DrawPyramid)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawPyramid)->Arg(100)->Arg(150)->Arg(200)->ArgName("ratio%")->Unit(benchmark::kMicrosecond);
 
 void BM_ExtendCurve(benchmark::State& state)
 {

@@ -2,10 +2,17 @@
 # Starts vartel under its own Xvfb, runs "Realistic, medium" at the fastest speed to year 3000, saves the data,
 # the graph as GIF and the pyramid as EMF through the real dialogs, checks the files with independent decoders
 # and checks a few pixels of a screenshot. Exit 77 (skipped) when no X server can be started.
+#   full_run_and_saves.sh VARTEL ARTIFACTS [SCALE]
+# With a SCALE (QT_SCALE_FACTOR, 2 or 1.5) the window is that many times larger on a 2000 x 1400 screen, the
+# clicks land on the same controls, the saved pictures keep their size and the screenshot is named -SCALEx.
 set -uo pipefail
 vartel=$1
 artifacts=$2
+scale=${3:-1}
 mkdir -p "$artifacts"
+# A window position in screen pixels.
+px() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
+if [ "$scale" = 1 ]; then screen=1280x1024x24; suffix=""; else screen=2000x1400x24; suffix="-${scale}x"; fi
 work=$(mktemp -d)
 cleanup() { [ -n "${app:-}" ] && kill "$app" 2>/dev/null; [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
@@ -21,13 +28,14 @@ for n in $(seq 90 140); do
   if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=":$n"; break; fi
 done
 [ -n "$display" ] || { echo "SKIP: no free display number"; exit 77; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb "$display" -screen 0 "$screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "SKIP: Xvfb did not start"; cat "$work/xvfb.log"; exit 77; }
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
+if [ "$scale" != 1 ]; then export QT_SCALE_FACTOR=$scale; fi
 
 HOME=$work "$vartel" >"$work/vartel.log" 2>&1 &
 app=$!
@@ -36,9 +44,10 @@ win=$(xdotool search --sync --limit 1 --name "^${title}\$" 2>/dev/null | head -n
 [ -n "$win" ] || fail "no window titled '$title'"
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$win")"
-[ "$WIDTH" = 865 ] && [ "$HEIGHT" = 643 ] || fail "client size ${WIDTH}x${HEIGHT}, expected 865x643"
+[ "$WIDTH" = "$(px 865)" ] && [ "$HEIGHT" = "$(px 643)" ] ||
+  fail "client size ${WIDTH}x${HEIGHT}, expected $(px 865)x$(px 643)"
 ox=$X; oy=$Y
-click() { xdotool mousemove --sync $((ox + $1)) $((oy + $2)) click 1; sleep 0.3; }
+click() { xdotool mousemove --sync $((ox + $(px "$1"))) $((oy + $(px "$2"))) click 1; sleep 0.3; }
 save_through_dialog() { # button x, y; file name
   click "$1" "$2"
   sleep 1.5
@@ -56,7 +65,7 @@ click 110 24                           # StartButton
 still=0; previous=""
 for _ in $(seq 300); do
   sleep 1
-  now=$(import -window root -crop 849x449+$((ox + 8))+$((oy + 130)) +repage rgb:- 2>/dev/null | md5sum)
+  now=$(import -window root -crop "$(px 849)x$(px 449)+$((ox + $(px 8)))+$((oy + $(px 130)))" +repage rgb:- 2>/dev/null | md5sum)
   if [ "$now" = "$previous" ]; then still=$((still + 1)); else still=0; fi
   previous=$now
   [ "$still" -ge 3 ] && break
@@ -65,11 +74,11 @@ done
 save_through_dialog 804 595 "$work/run.txt"     # Button2 "Save data"
 save_through_dialog 714 595 "$work/graph.gif"   # Button1 "Save graph"
 save_through_dialog 43 145 "$work/pyramid.emf"  # Button3 "Save" of the pyramid
-xdotool mousemove --sync $((ox + 700)) $((oy + 300))
+xdotool mousemove --sync $((ox + $(px 700))) $((oy + $(px 300)))
 sleep 0.5
 import -window root "$work/screen.png"
-cp "$work/screen.png" "$artifacts/screenshot-full.png"
-convert "$work/screen.png" -crop 865x643+"$ox"+"$oy" +repage "$artifacts/screenshot.png"
+cp "$work/screen.png" "$artifacts/screenshot-full$suffix.png"
+convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+$ox+$oy" +repage "$artifacts/screenshot$suffix.png"
 
 # The data file: 3001 rows of a full run.
 [ -f "$work/run.txt" ] || fail "no data file written"
@@ -89,7 +98,10 @@ grep -q "<rect\|<path" "$work/pyramid.svg" || fail "EMF holds no drawing"
 grep -q "3000" "$work/pyramid.svg" || fail "EMF pyramid does not show year 3000"
 
 # A few pixels of the screen: pyramid background, graph background, sea of the map.
-pixel() { convert "$work/screen.png" -format "%[fx:int(255*u.p{$(( ox + $1 )),$(( oy + $2 ))}.r)],%[fx:int(255*u.p{$(( ox + $1 )),$(( oy + $2 ))}.g)],%[fx:int(255*u.p{$(( ox + $1 )),$(( oy + $2 ))}.b)]" info:; }
+pixel() {
+  local x=$(( ox + $(px "$1") )) y=$(( oy + $(px "$2") ))
+  convert "$work/screen.png" -format "%[fx:int(255*u.p{$x,$y}.r)],%[fx:int(255*u.p{$x,$y}.g)],%[fx:int(255*u.p{$x,$y}.b)]" info:
+}
 [ "$(pixel 12 400)" = "255,246,241" ] || fail "pyramid background at (12,400) is $(pixel 12 400)"
 [ "$(pixel 12 420)" = "250,250,144" ] || fail "graph background at (12,420) is $(pixel 12 420)"
 [ "$(pixel 458 179)" = "181,231,255" ] || fail "map corner at (458,179) is $(pixel 458 179), expected sea"

@@ -1,7 +1,12 @@
-// The help window: its fixed beginning, chapter links, copy, back to top, size rule and printer messages.
+// The help window: its fixed beginning, chapter links, copy, back to top, size rule and printer messages; the
+// names assistive technology reads, and the document as sharp as the screen (the suite runs at a device
+// pixel ratio of 2 as well).
 #include "help/HelpGeometry.h"
 #include "tests/help/HelpWindowFixture.h"
+#include "tests/views/DeviceImages.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QClipboard>
 #include <QFile>
 #include <QMimeData>
@@ -37,6 +42,31 @@ TEST_F(HelpWindowTest, WindowHasItsCaptionButtonsAndStartsHidden) {
     EXPECT_EQ(fresh.font().pixelSize(), 11) << "the window's font is 11 pixels";
     EXPECT_EQ(view->font().pixelSize(), 25) << "the document's default font is 25 pixels";
     EXPECT_FALSE(fresh.testAttribute(Qt::WA_QuitOnClose)) << "an open help window does not keep the program running";
+}
+
+TEST_F(HelpWindowTest, ButtonsAndDocumentAreNamedAndTheDocumentIsAsSharpAsTheScreen) {
+    for (const char* name : {"Button1", "Button2", "Button3", "Button4"}) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Button(name));
+        ASSERT_NE(face, nullptr) << name;
+        EXPECT_EQ(face->text(QAccessible::Name), Button(name)->text()) << name << " is named by its caption";
+        EXPECT_EQ(face->role(), QAccessible::Button) << name;
+    }
+    QAccessibleInterface* document = QAccessible::queryAccessibleInterface(view);
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->text(QAccessible::Name), "Programme explanation") << "the document is named";
+
+    const QPixmap shown = view->viewport()->grab();
+    const double d = view->viewport()->devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("VARTEL_EXPECT_RATIO")) {
+        EXPECT_EQ(d, qEnvironmentVariable("VARTEL_EXPECT_RATIO").toDouble()) << "the ratio of the screen";
+    }
+    EXPECT_EQ(shown.devicePixelRatio(), d) << "the document is drawn at the screen's ratio";
+    EXPECT_EQ(shown.size(), view->viewport()->size() * d) << "with the screen's pixels";
+    if (d > 1.0) {
+        const QImage image = shown.toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_GT(test::MixedPixels(image, {0, 0, view->viewport()->width() - 1, 120}, d), 200)
+            << "the letters are drawn at the device's resolution, not enlarged";
+    }
 }
 
 TEST_F(HelpWindowTest, DocumentBeginsWithTitleEmptyLineAndTenSingleLineContentsEntries) {

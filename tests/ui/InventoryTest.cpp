@@ -1,6 +1,11 @@
-// The control inventory: names, parents, places, captions, fonts, initial states and the tab order.
+// The control inventory: names, parents, places, captions, fonts, initial states and the tab order; and what
+// assistive technology reads of the window: the fields' names, the views' descriptions, the board's news.
 #include "WindowFixture.h"
 
+#include "model/Rounding.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,10 +14,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSlider>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace vartel::test {
 namespace {
@@ -397,6 +405,120 @@ TEST_F(Inventory, ButtonsTakeNoFocusByTab)
     for (QWidget* w : std::initializer_list<QWidget*>{form->StartButton, form->Newbutton, form->CheckBox1,
                                                       form->TrackBar1, form->Inbutton, form->Button3})
         EXPECT_EQ(w->focusPolicy(), Qt::ClickFocus) << w->objectName().toStdString() << " not in the tab order";
+}
+
+using Accessibility = WindowTest;
+
+QString Read(QObject* object, QAccessible::Text text)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(text) : QStringLiteral("(no interface)");
+}
+
+TEST_F(Accessibility, FieldsYearAndCountdownAreNamedByTheLabelBesideThem)
+{
+    const std::pair<QLineEdit*, const char*> fields[] = {
+        {form->Popmeter, "Population size"},
+        {form->SPmeter, "Stabile population level"},
+        {form->BImeter, "Birth index"},
+        {form->BDmeter, "% Baby mortality"},
+        {form->ADmeter, "% Adult mortality"},
+        {form->IMmeter, "% Immigration"},
+        {form->clock, "Year"},
+        {form->PGmeter, "Annual population growth"},
+        {form->RBmeter, "Replacement birth index"},
+        {form->LEmeter, "Life expectancy"},
+        {form->MAmeter, "Mean age"},
+        {form->GRmeter, "Elderly"},
+        {form->CHmeter, "Children"},
+        {form->Aftelklok, "Years Remaining"},
+    };
+    for (const auto& [field, name] : fields) {
+        EXPECT_EQ(Read(field, QAccessible::Name), QString::fromUtf8(name)) << field->objectName().toStdString();
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+        ASSERT_NE(face, nullptr);
+        const auto labels = face->relations(QAccessible::Label);
+        ASSERT_FALSE(labels.isEmpty()) << field->objectName().toStdString() << " is labelled by its label";
+        EXPECT_TRUE(QString::fromUtf8(name).startsWith(labels.first().first->text(QAccessible::Name)))
+            << field->objectName().toStdString();
+    }
+    EXPECT_EQ(Read(form->Popmeter, QAccessible::Value), QStringLiteral("4200")) << "the value is the field's text";
+}
+
+TEST_F(Accessibility, TheViewsSayWhatTheyShowNow)
+{
+    EXPECT_EQ(Read(form->Image1, QAccessible::Name), QStringLiteral("Population pyramid"));
+    EXPECT_EQ(Read(form->Image2, QAccessible::Name), QStringLiteral("Graph"));
+    EXPECT_EQ(Read(form->Map, QAccessible::Name), QStringLiteral("Map of the island"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Image1)->role(), QAccessible::Chart);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Map)->role(), QAccessible::Graphic);
+    EXPECT_EQ(Read(form->Image1, QAccessible::Description), QStringLiteral("Year 0, population 4200"));
+    EXPECT_EQ(Read(form->Image2, QAccessible::Description),
+              QStringLiteral("Population graph, linear scale, zoom 1; year 0, population 4200"));
+    EXPECT_EQ(Read(form->Map, QAccessible::Description),
+              QStringLiteral("Year 0: 1 house, one for every 10,000 inhabitants; population 4200"));
+
+    form->RadioButtons[6]->click();
+    form->TrackBar1->setValue(4);
+    form->StartButton->click();
+    ASSERT_TRUE(RunUntil([this] { return S().Year >= 2400; }));
+    form->StartButton->click();
+    const int year = S().Year;
+    const QString people = QString::number(RoundEvenToInt(S().PopHistory[static_cast<std::size_t>(year)]));
+    EXPECT_EQ(Read(form->Image1, QAccessible::Description),
+              QStringLiteral("Year %1, population %2").arg(year).arg(people));
+    EXPECT_EQ(Read(form->Map, QAccessible::Description),
+              QStringLiteral("Year %1: %2 houses, one for every 10,000 inhabitants; population %3")
+                  .arg(year)
+                  .arg(S().HousesShown)
+                  .arg(people));
+    form->Inbutton->click();
+    EXPECT_TRUE(Read(form->Image2, QAccessible::Description)
+                    .startsWith(QStringLiteral("Population graph, linear scale, zoom 2; year %1,").arg(year)));
+
+    form->Image2MouseMove(90 + 250, 80); // year 1000 on the graph
+    const QString browsed =
+        QStringLiteral("population %1").arg(RoundEvenToInt(S().PopHistory[1000]));
+    EXPECT_EQ(Read(form->Image1, QAccessible::Description), QStringLiteral("Year 1000, ") + browsed)
+        << "the pyramid of the browsed year";
+    EXPECT_EQ(Read(form->Image2, QAccessible::Description),
+              QStringLiteral("Population graph, linear scale, zoom 2; year 1000, ") + browsed)
+        << "the graph names the browsed year";
+    EXPECT_TRUE(Read(form->Map, QAccessible::Description).startsWith(QStringLiteral("Year %1:").arg(year)))
+        << "the map always shows the present";
+    form->RestorePresent();
+    EXPECT_TRUE(Read(form->Image2, QAccessible::Description).endsWith(QStringLiteral("year %1, population %2").arg(year).arg(people)))
+        << "the present again";
+
+    form->Logscale->click();
+    EXPECT_TRUE(Read(form->Image2, QAccessible::Description).startsWith(QStringLiteral("Population graph, logarithmic scale;")));
+    form->DeathButton->click();
+    EXPECT_TRUE(Read(form->Image2, QAccessible::Description).startsWith(QStringLiteral("Mortality graph, logarithmic scale;")));
+    form->BirthButton->click();
+    EXPECT_TRUE(Read(form->Image2, QAccessible::Description).startsWith(QStringLiteral("Birth graph;")));
+}
+
+TEST_F(Accessibility, TheBulletinBoardAnnouncesEachNewMessage)
+{
+    EXPECT_EQ(Read(form->Paper, QAccessible::Name), QStringLiteral("Bulletin board"));
+    EXPECT_EQ(Read(form->Paper, QAccessible::Description), form->Paper->toPlainText()) << "the board's text";
+    platform.announcements.clear();
+    QSignalSpy changes(form->Paper, &QPlainTextEdit::textChanged);
+    form->RadioButtons[6]->click();
+    form->CheckBox4->setChecked(false);
+    RunToEndAtFullSpeed();
+
+    std::vector<QString> announced;
+    for (const auto& [source, description] : platform.announcements) {
+        EXPECT_EQ(source, form->Paper) << "only the board announces";
+        announced.push_back(description);
+    }
+    ASSERT_GE(announced.size(), 4u) << "the stages of the realistic scenario reach the board";
+    for (std::size_t i = 1; i < announced.size(); ++i)
+        EXPECT_NE(announced[i], announced[i - 1]) << "only a new message is announced, not the same one every year";
+    EXPECT_LE(static_cast<int>(announced.size()), changes.count()) << "no announcement without a change";
+    EXPECT_EQ(announced.back(), form->Paper->toPlainText()) << "announced with the new text as its description";
+    EXPECT_EQ(Read(form->Paper, QAccessible::Description), form->Paper->toPlainText());
 }
 
 } // namespace

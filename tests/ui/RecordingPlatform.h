@@ -4,8 +4,10 @@
 
 #include <QMessageBox>
 #include <QTimer>
+#include <QWidget>
 
 #include <deque>
+#include <utility>
 #include <vector>
 
 namespace vartel::test {
@@ -41,6 +43,11 @@ public:
     void OpenLink(const QString& link) override { links.push_back(link); }
     std::uint64_t ClockSeed() override { return 20240601; }
     bool PrinterInstalled() override { return false; }
+    void Announce(QWidget* source) override
+    {
+        announcements.push_back({source, source->accessibleDescription()});
+        Platform::Announce(source);
+    }
 
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> fileRequests;
@@ -50,6 +57,7 @@ public:
     int boxOpenMs = -1;
     std::vector<QString> waves;
     std::vector<QString> links;
+    std::vector<std::pair<QWidget*, QString>> announcements; // the source and its description then
     int beeps = 0;
 };
 

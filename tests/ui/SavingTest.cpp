@@ -7,6 +7,7 @@
 #include "output/PictureSaver.h"
 #include "tools/BatchSession.h"
 #include "views/PyramidView.h"
+#include "views/RasterCanvas.h"
 
 #include <QDate>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include <cstdint>
 #include <cstring>
 #include <sstream>
 
@@ -116,6 +118,36 @@ TEST_F(Saving, MixedCaseEmfIsSavedAsEmfAndBecomesTheDefaultForBoth)
     form->Button1->click(); // cancelled
     EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("GIF")) << "a GIF save makes GIF the default";
     EXPECT_EQ(LastRequest().proposedName, In("pyramid"));
+}
+
+TEST_F(Saving, RasterPicturesAreThe1xViewsWhateverTheScreen)
+{
+    StepYears(120);
+    form->Image2MouseMove(100, 80); // year 40 frozen on the pyramid
+    form->Image2Click();
+    ASSERT_TRUE(S().Frozen);
+    platform.fileAnswers.push_back(In("graph.bmp"));
+    form->Button1Click();
+    platform.fileAnswers.push_back(In("pyramid.png"));
+    form->Button3Click();
+    platform.fileAnswers.push_back(In("graph.wmf"));
+    form->Button1Click();
+
+    QImage oneX(PyramidWidth, PyramidHeight, QImage::Format_RGB32);
+    RasterCanvas canvas(oneX);
+    DrawPyramid(canvas, S(), 40, 1);
+    const QImage pyramid = QImage(In("pyramid.png")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(pyramid, oneX) << "the frozen year's pyramid as shown, at 1x";
+    const QImage graph = QImage(In("graph.bmp")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(graph.size(), QSize(847, 162)) << "the graph's bitmap at 1x";
+    EXPECT_EQ(graph, form->Image2->Picture().convertToFormat(QImage::Format_RGB32)) << "pixel for pixel";
+    const QByteArray wmf = ReadAll(In("graph.wmf"));
+    ASSERT_GT(wmf.size(), 22) << "a placeable metafile";
+    std::int16_t right = 0, bottom = 0; // the bounding box in the placeable header, at scale 4
+    std::memcpy(&right, wmf.constData() + 10, 2);
+    std::memcpy(&bottom, wmf.constData() + 12, 2);
+    EXPECT_EQ(right, 3388) << "drawn at s = 4 whatever the screen";
+    EXPECT_EQ(bottom, 648) << "drawn at s = 4 whatever the screen";
 }
 
 TEST_F(Saving, NameWithoutExtensionGetsTheDefault)

@@ -1,3 +1,4 @@
+#include "DeviceImages.h"
 #include "RecordingCanvas.h"
 #include "States.h"
 
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <iterator>
 #include <limits>
 #include <vector>
@@ -381,6 +383,44 @@ TEST(GraphStageMarkers, CentredOnTheirYearAndNotScaledInTheExport)
         }
     EXPECT_EQ(big.pen.width, 12) << "the export ends with a pen 3 s wide";
     EXPECT_EQ(big.font.size, 40) << "the export ends with the 10 s font";
+}
+
+TEST(GraphDeviceRatio, LinesCurveAndLabelsLandOnTheDeviceGrid)
+{
+    using test::DeviceEdge;
+    auto st = ConstantPopulation(1500, 1000000);
+    for (double d : {1.5, 2.0, 3.0}) {
+        QImage device(RasterCanvas::DeviceSize({GraphWidth, GraphHeight}, d), QImage::Format_RGB32);
+        RasterCanvas c(device, d);
+        DrawGraph(c, *st, true, 1);
+        ASSERT_EQ(device.size(), QSize(DeviceEdge(847, d), DeviceEdge(162, d))) << "the device size, d = " << d;
+        auto colour = [&](int x, int y) { return Rgb(qRed(device.pixel(x, y)), qGreen(device.pixel(x, y)), qBlue(device.pixel(x, y))); };
+
+        // The red line at y = 26, 3 pixels wide: 3 d device rows around the 1x line's centre 26.5 d.
+        std::vector<int> red;
+        for (int y = 0; y < device.height(); ++y)
+            if (colour(DeviceEdge(500, d), y) == RedLine)
+                red.push_back(y);
+        ASSERT_FALSE(red.empty()) << "the red line, d = " << d;
+        EXPECT_EQ(static_cast<int>(red.size()), static_cast<int>(std::lround(3 * d))) << "3 d rows, d = " << d;
+        EXPECT_EQ(red.back() - red.front() + 1, static_cast<int>(red.size())) << "in one band, d = " << d;
+        EXPECT_NEAR((red.front() + red.back() + 1) / 2.0, 26.5 * d, 0.5) << "centred on 26.5 d, d = " << d;
+
+        // The vertical axis at x = 90, one 1x pixel wide, and the horizontal one at y = 146.
+        for (int x = DeviceEdge(90, d); x < DeviceEdge(91, d); ++x)
+            EXPECT_EQ(colour(x, DeviceEdge(100, d)), CurveColor) << "the axis column " << x << ", d = " << d;
+        EXPECT_NE(colour(DeviceEdge(90, d) - 1, DeviceEdge(100, d)), CurveColor) << "left of the axis, d = " << d;
+        EXPECT_NE(colour(DeviceEdge(91, d), DeviceEdge(100, d)), CurveColor) << "right of the axis, d = " << d;
+        EXPECT_EQ(colour(DeviceEdge(600, d), DeviceEdge(146, d)), CurveColor) << "the time axis, d = " << d;
+
+        // The curve of 1,000,000 people at y = 106 passes the device pixel of year 1000's 1x point.
+        EXPECT_EQ(colour(static_cast<int>((YearToX(1000, 1) + 0.5) * d), static_cast<int>(106.5 * d)), CurveColor)
+            << "the curve, d = " << d;
+
+        // The texts at the device's resolution.
+        EXPECT_GT(test::MixedPixels(device, {6, 16, 75, 32}, d), 60) << "Population (millions), d = " << d;
+        EXPECT_GT(test::MixedPixels(device, {320, 147, 45, 14}, d), 20) << "the year labels, d = " << d;
+    }
 }
 
 TEST(GraphZoom, WalksTheFourteenFactorsAndStaysInRange)

@@ -1,3 +1,4 @@
+#include "DeviceImages.h"
 #include "RecordingCanvas.h"
 #include "States.h"
 
@@ -126,6 +127,36 @@ TEST(Pyramid, ExportAtScaleFourUsesTheScaledGeometry)
     EXPECT_EQ(c.Pixel(160, middle), Black) << "widest layer outline at x = 160 on a 4x raster";
     EXPECT_EQ(c.Pixel(883, middle), Black) << "widest layer outline at x = 883 on a 4x raster";
     EXPECT_EQ(c.Pixel(520, middle), Rgb(250, 250, 144)) << "the layer filled inside";
+}
+
+TEST(Pyramid, AtADevicePixelRatioLayersAndLinesAreThe1xOnesEnlargedAndLettersFiner)
+{
+    using test::DeviceEdge;
+    auto st = OneClass(1234, 5, 1234);
+    for (double d : {1.5, 2.0, 3.0}) {
+        QImage one = PyramidImage();
+        RasterCanvas c1(one);
+        DrawPyramid(c1, *st, 1234, 1);
+        QImage device(RasterCanvas::DeviceSize({PyramidWidth, PyramidHeight}, d), QImage::Format_RGB32);
+        RasterCanvas cd(device, d);
+        DrawPyramid(cd, *st, 1234, 1);
+        ASSERT_EQ(device.size(), QSize(DeviceEdge(231, d), DeviceEdge(278, d))) << "the device size, d = " << d;
+
+        const int middle = DeviceEdge(268 - 5 * 11 - 5, d);
+        EXPECT_EQ(device.pixel(DeviceEdge(40, d), middle), qRgb(0, 0, 0)) << "widest layer from 40 d, d = " << d;
+        EXPECT_EQ(device.pixel(DeviceEdge(40, d) - 1, middle), qRgb(255, 246, 241)) << "nothing left of it";
+        EXPECT_EQ(device.pixel(DeviceEdge(220, d) - 1, middle), qRgb(0, 0, 0)) << "to 220 d (excluded), d = " << d;
+        EXPECT_EQ(device.pixel(DeviceEdge(220, d), middle), qRgb(255, 246, 241)) << "nothing from 220 d on";
+
+        // Away from the texts every device pixel is the enlarged 1x one: layers, outlines, dotted lines.
+        const QImage enlarged = test::Enlarged(one, d);
+        EXPECT_EQ(test::DifferentPixels(device, enlarged, {62, 0, 169, 278}, d), 0) << "layers, d = " << d;
+        EXPECT_EQ(test::DifferentPixels(device, enlarged, {22, 102, 209, 176}, d), 0) << "dotted lines, d = " << d;
+        // The texts are drawn at the device's resolution, not made of enlarged 1x pixels.
+        EXPECT_GT(test::MixedPixels(device, {3, 35, 58, 15}, d), 40) << "Year 1234, d = " << d;
+        EXPECT_GT(test::MixedPixels(device, {3, 70, 45, 31}, d), 40) << "Age (years), d = " << d;
+        EXPECT_GT(test::MixedPixels(device, {0, 120, 18, 155}, d), 20) << "the age labels, d = " << d;
+    }
 }
 
 TEST(Pyramid, BrowsingAPastYearRepaintsExactlyWhatWasShown)

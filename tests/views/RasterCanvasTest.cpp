@@ -1,9 +1,13 @@
+#include "DeviceImages.h"
+
 #include "views/QtFont.h"
 #include "views/RasterCanvas.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
+#include <iterator>
 #include <set>
 #include <utility>
 
@@ -296,6 +300,171 @@ TEST(RasterCopy, CopiesAndStretchesRectanglesAndClipsBothImages)
     c.CopyRect({-5, -5, 100, 100}, source, {-2, -2, 50, 50});
     c.CopyRect({0, 0, 0, 5}, source, {0, 0, 4, 2});
     EXPECT_EQ(c.Width(), 10) << "copying out of range is clipped, not a crash";
+}
+
+// The same drawing on a 1x image and on a device image at ratio d.
+struct Pair {
+    QImage one, device;
+    RasterCanvas c1, cd;
+    Pair(int w, int h, double d)
+        : one(WhiteImage(w, h)), device(WhiteImage(test::DeviceEdge(w, d), test::DeviceEdge(h, d))), c1(one),
+          cd(device, d)
+    {
+    }
+    template <typename Drawing> void Draw(Drawing drawing)
+    {
+        drawing(c1);
+        drawing(cd);
+    }
+};
+
+constexpr double Ratios[] = {1.25, 1.5, 1.75, 2, 3};
+
+TEST(RasterDeviceRatio, ImagesHaveTheDeviceSizeAndTheCanvasKeepsTheLogicalOne)
+{
+    EXPECT_EQ(RasterCanvas::DeviceSize({847, 162}, 2), QSize(1694, 324)) << "twice as many pixels each way";
+    EXPECT_EQ(RasterCanvas::DeviceSize({847, 162}, 1.5), QSize(1271, 243)) << "847 x 1.5 = 1270.5, rounded up";
+    EXPECT_EQ(RasterCanvas::DeviceSize({231, 278}, 1.25), QSize(289, 348)) << "288.75 and 347.5 rounded";
+    EXPECT_EQ(RasterCanvas::DeviceSize({231, 278}, 0.5), QSize(231, 278)) << "a ratio below 1 counts as 1";
+    for (double d : Ratios) {
+        for (QSize logical : {QSize(847, 162), QSize(231, 278), QSize(1, 1)}) {
+            QImage image(RasterCanvas::DeviceSize(logical, d), QImage::Format_RGB32);
+            const RasterCanvas c(image, d);
+            EXPECT_EQ(c.Width(), logical.width()) << "logical width at d = " << d;
+            EXPECT_EQ(c.Height(), logical.height()) << "logical height at d = " << d;
+        }
+    }
+}
+
+TEST(RasterDeviceRatio, RectanglesThinLinesAndDotsAreThe1xPixelsEnlarged)
+{
+    const std::function<void(Canvas&)> drawings[] = {
+        [](Canvas& c) {
+            c.pen = {Red, 1, PenStyle::Solid};
+            c.brush = {Blue, BrushStyle::Solid};
+            c.Rectangle(3, 4, 17, 12);
+        },
+        [](Canvas& c) {
+            c.pen.style = PenStyle::Clear;
+            c.brush = {Blue, BrushStyle::Solid};
+            c.Rectangle(2, 3, 8, 7);
+        },
+        [](Canvas& c) {
+            c.pen = {Blue, 1, PenStyle::Dot};
+            c.MoveTo(1, 5);
+            c.LineTo(24, 5);
+            c.MoveTo(7, 1);
+            c.LineTo(7, 15);
+        },
+        [](Canvas& c) {
+            c.pen = {Black, 1, PenStyle::Solid};
+            c.MoveTo(0, 0);
+            c.LineTo(19, 6); // sloped: the 1x staircase, each step a device block
+            c.LineTo(19, 15);
+            c.LineTo(-30, 15); // from outside, clipped
+        },
+    };
+    for (double d : Ratios)
+        for (std::size_t i = 0; i < std::size(drawings); ++i) {
+            Pair p(25, 16, d);
+            p.Draw(drawings[i]);
+            EXPECT_EQ(p.device, test::Enlarged(p.one, d)) << "drawing " << i << " at d = " << d;
+            EXPECT_EQ(p.cd.Position().x, p.c1.Position().x) << "the position stays logical, d = " << d;
+            EXPECT_EQ(p.cd.Pixel(3, 4), p.c1.Pixel(3, 4)) << "pixels are read in logical coordinates, d = " << d;
+        }
+}
+
+TEST(RasterDeviceRatio, WidePensAreDTimesAsWideAndDrawnOnTheDeviceGrid)
+{
+    Pair p(40, 20, 2);
+    p.Draw([](Canvas& c) {
+        c.pen = {Red, 3, PenStyle::Solid};
+        c.MoveTo(10, 10);
+        c.LineTo(30, 10);
+    });
+    for (int y = 0; y < 40; ++y)
+        EXPECT_EQ(p.cd.Image().pixel(40, y) == qRgb(255, 0, 0), y >= 18 && y <= 23)
+            << "the 1x rows 9..11 are device rows 18..23, y = " << y;
+    EXPECT_EQ(p.cd.Image().pixel(18, 20), qRgb(255, 0, 0)) << "the cap reaches 1x column 9, device 18";
+    EXPECT_EQ(p.cd.Image().pixel(63, 20), qRgb(255, 0, 0)) << "and 1x column 31, device 63";
+    EXPECT_EQ(p.cd.Image().pixel(64, 20), qRgb(255, 255, 255)) << "nothing beyond the cap";
+
+    for (double d : {1.5, 2.0, 3.0}) {
+        Pair sloped(40, 20, d);
+        sloped.Draw([](Canvas& c) {
+            c.pen = {Red, 3, PenStyle::Solid};
+            c.MoveTo(2, 3);
+            c.LineTo(37, 14);
+        });
+        EXPECT_GT(test::MixedPixels(sloped.device, {0, 0, 40, 20}, d), 20)
+            << "a sloped wide line is drawn finer than the 1x pixels, d = " << d;
+        EXPECT_LT(test::DifferentPixels(sloped.device, test::Enlarged(sloped.one, d), {0, 0, 40, 20}, d),
+                  static_cast<int>(35 * 2 * d * d))
+            << "but lies where the enlarged 1x line lies, d = " << d;
+    }
+}
+
+TEST(RasterDeviceRatio, TextIsDrawnAtTheDevicesResolutionInTheEnlargedCell)
+{
+    EXPECT_EQ(ToQFont({"times new roman", 10, false, Black}, 2).pixelSize(), 26) << "13 pixels at d = 2";
+    EXPECT_EQ(ToQFont({"times new roman", 10, false, Black}, 1.5).pixelSize(), 20) << "19.5 rounded at d = 1.5";
+    for (double d : {1.5, 2.0, 3.0}) {
+        Pair p(100, 40, d);
+        p.Draw([](Canvas& c) {
+            c.font = {"times new roman", 10, true, Red};
+            c.brush = {Blue, BrushStyle::Solid};
+            c.TextOut(10, 5, "Year");
+        });
+        const int w = p.c1.TextWidth("Year"), h = p.c1.TextHeight("Year");
+        EXPECT_EQ(p.cd.TextWidth("Year"), w) << "text is measured in logical pixels, d = " << d;
+        int red1 = 0, redD = 0;
+        for (int y = 0; y < p.one.height(); ++y)
+            for (int x = 0; x < p.one.width(); ++x)
+                red1 += p.c1.Pixel(x, y) == Red;
+        for (int y = 0; y < p.device.height(); ++y)
+            for (int x = 0; x < p.device.width(); ++x) {
+                const QRgb v = p.device.pixel(x, y);
+                const bool inCell = x >= test::DeviceEdge(10, d) && x < test::DeviceEdge(10 + w, d) + 2 &&
+                                    y >= test::DeviceEdge(5, d) && y < test::DeviceEdge(5 + h, d);
+                if (!inCell) {
+                    ASSERT_EQ(v, qRgb(255, 255, 255)) << "nothing outside the enlarged cell at " << x << "," << y;
+                }
+                redD += v == qRgb(255, 0, 0);
+            }
+        EXPECT_EQ(p.device.pixel(test::DeviceEdge(10, d), test::DeviceEdge(5, d)), qRgb(0, 0, 255))
+            << "the cell on the brush colour, d = " << d;
+        EXPECT_GT(redD, red1 * d * d * 0.6) << "letters d times as large, d = " << d;
+        EXPECT_LT(redD, red1 * d * d * 1.6) << "letters d times as large, d = " << d;
+        EXPECT_GT(test::MixedPixels(p.device, {10, 5, w, h}, d), 30)
+            << "letters drawn at the device's resolution, not enlarged 1x letters, d = " << d;
+    }
+}
+
+TEST(RasterDeviceRatio, CopiesAndExtremeCoordinatesAreSafe)
+{
+    QImage source = WhiteImage(4, 2);
+    source.setPixel(0, 0, qRgb(255, 0, 0));
+    QImage target = WhiteImage(20, 20);
+    RasterCanvas c(target, 2);
+    c.CopyRect({1, 1, 5, 3}, source, {0, 0, 4, 2});
+    EXPECT_EQ(c.Pixel(1, 1), Red) << "the copy lands on the logical rectangle";
+    EXPECT_EQ(c.Image().pixel(3, 3), qRgb(255, 0, 0)) << "covering the device pixels of 1x pixel (1, 1)";
+    EXPECT_EQ(c.Image().pixel(4, 4), qRgb(255, 255, 255)) << "and no more of the source's first pixel";
+
+    for (double d : Ratios) {
+        QImage image(RasterCanvas::DeviceSize({847, 162}, d), QImage::Format_RGB32);
+        RasterCanvas big(image, d);
+        big.pen = {Red, 3, PenStyle::Solid};
+        big.MoveTo(INT_MIN, INT_MIN);
+        big.LineTo(INT_MAX, INT_MAX);
+        big.pen.width = 1;
+        big.LineTo(INT_MIN, INT_MAX);
+        big.Rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+        big.MoveTo(-1000000, 80);
+        big.LineTo(1000000, 80);
+        EXPECT_EQ(big.Pixel(846, 80), Red) << "a line from far left to far right reaches the last column, d = " << d;
+        EXPECT_EQ(big.Pixel(847, 80), 0u) << "outside the logical image, d = " << d;
+    }
 }
 
 } // namespace

@@ -1,0 +1,60 @@
+#include "ui/ViewCanvases.h"
+
+#include "ui/ImageView.h"
+
+namespace vartel {
+
+ViewCanvases::ViewCanvases(ImageView& view) : view_(view)
+{
+    picture_ = std::make_unique<RasterCanvas>(view_.Picture());
+    following_ = QObject::connect(&view_, &ImageView::DeviceRatioChanged, &view_, [this] { FollowDeviceRatio(); });
+    FollowDeviceRatio();
+}
+
+ViewCanvases::~ViewCanvases()
+{
+    QObject::disconnect(following_);
+}
+
+void ViewCanvases::Draw(const Drawing& drawing)
+{
+    view_.Picture(); // a due repaint first
+    drawing(*picture_);
+    if (screen_)
+        drawing(*screen_);
+}
+
+void ViewCanvases::Repaint(Drawing drawing)
+{
+    lastRepaint_ = drawing;
+    if (screen_) {
+        drawing(*screen_);
+        view_.SetPictureDue([this, drawing = std::move(drawing)] { drawing(*picture_); });
+    } else {
+        view_.SetPictureDue(nullptr);
+        drawing(*picture_);
+    }
+}
+
+void ViewCanvases::FollowDeviceRatio()
+{
+    const double ratio = view_.DeviceRatio();
+    screen_.reset();
+    if (ratio <= 1.0) {
+        view_.SetScreenPicture({}, ratio); // the 1x picture, brought up to date when shown
+        return;
+    }
+    QImage picture(RasterCanvas::DeviceSize(view_.Picture().size(), ratio), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    view_.SetScreenPicture(picture, ratio);
+    screen_ = std::make_unique<RasterCanvas>(view_.ScreenPicture(), ratio);
+    // The new screen picture takes over the 1x canvas's state, so the next Draw goes on from there.
+    screen_->pen = picture_->pen;
+    screen_->brush = picture_->brush;
+    screen_->font = picture_->font;
+    screen_->MoveTo(picture_->Position().x, picture_->Position().y);
+    if (const Drawing& redraw = rebuild_ ? rebuild_ : lastRepaint_)
+        redraw(*screen_);
+}
+
+} // namespace vartel

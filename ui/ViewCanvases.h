@@ -1,0 +1,47 @@
+#pragma once
+// The canvases of a view drawn on an image control (the graph, the pyramid). At a device pixel ratio above
+// 1 the view is drawn by its one routine twice: on the screen picture at the screen's resolution, and on
+// the 1x picture, which is saved as a bitmap and which positions refer to. At 1 both are one picture.
+#include "views/RasterCanvas.h"
+
+#include <QMetaObject>
+
+#include <functional>
+#include <memory>
+
+namespace vartel {
+
+class ImageView;
+
+class ViewCanvases {
+public:
+    using Drawing = std::function<void(Canvas&)>;
+
+    explicit ViewCanvases(ImageView& view);
+    ~ViewCanvases();
+
+    // A drawing that builds on what the picture holds, like the graph's yearly segment: on both now.
+    void Draw(const Drawing& drawing);
+    // A drawing that covers the whole picture and keeps no canvas state, like the pyramid: on the screen
+    // now, and on the 1x picture when the control's Picture() is next asked for, so a year costs one
+    // drawing at any ratio.
+    void Repaint(Drawing drawing);
+    // How the screen picture is drawn anew when the control moves to another device pixel ratio; by default
+    // the last Repaint.
+    void SetRebuild(Drawing rebuild) { rebuild_ = std::move(rebuild); }
+
+    // The 1x canvas: pen, position and the rest of its state, as Draw left them (both canvases agree).
+    const Canvas& State() const { return *picture_; }
+
+private:
+    void FollowDeviceRatio();
+
+    ImageView& view_;
+    std::unique_ptr<RasterCanvas> picture_;
+    std::unique_ptr<RasterCanvas> screen_; // only above ratio 1
+    Drawing lastRepaint_;
+    Drawing rebuild_;
+    QMetaObject::Connection following_; // the control's DeviceRatioChanged
+};
+
+} // namespace vartel
