@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -26,7 +27,11 @@ public:
         if (boxOpenMs < 0)
             return;
         QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
-        QTimer::singleShot(boxOpenMs, &box, &QDialog::accept);
+        QTimer::singleShot(boxOpenMs, &box, [this, &box] {
+            if (whenBoxCloses)
+                whenBoxCloses();
+            box.accept();
+        });
         box.exec();
     }
     QString AskSaveFileName(QWidget*, const FileDialogRequest& request) override
@@ -55,6 +60,7 @@ public:
     // From 0 on, every message is also a real modal box, open that many milliseconds with the event loop
     // running, as while a student reads it: it takes the focus and holds the run as a real box does.
     int boxOpenMs = -1;
+    std::function<void()> whenBoxCloses; // runs while the box is still open, just before it closes
     std::vector<QString> waves;
     std::vector<QString> links;
     std::vector<std::pair<QWidget*, QString>> announcements; // the source and its description then
