@@ -243,7 +243,8 @@ QString ProblemText(const SavedRunReading& r)
             return QStringLiteral("it ends before the first row of its time table");
         return QStringLiteral("it ends in the middle of its time table, after year %1").arg(r.Year);
     case SavedRunProblem::BadRow: return QStringLiteral("line %1 is not the row of year %2").arg(r.Line).arg(r.Year);
-    case SavedRunProblem::YearOutOfRange: return QStringLiteral("its time table goes on after year 3000 (line %1)").arg(r.Line);
+    case SavedRunProblem::YearOutOfRange:
+        return QStringLiteral("its time table goes on after year 3000 (line %1)").arg(r.Line);
     case SavedRunProblem::PopulationOutOfRange:
         return QStringLiteral("the population of year %1 is out of range (line %2)").arg(r.Year).arg(r.Line);
     case SavedRunProblem::TooShort: return QStringLiteral("it holds fewer than two years, too few for a curve");
@@ -256,20 +257,30 @@ QString Named(const std::string& path)
     return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
 }
 
+QString CannotRead(const std::string& path)
+{
+    return QStringLiteral("\"%1\" cannot be read: %2").arg(Named(path), QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+QString TooLargeFile(const std::string& path)
+{
+    return QStringLiteral("\"%1\" is too large for a data file of Vartel").arg(Named(path));
+}
+
 // The whole file, or the message why not.
 QString ReadWhole(const std::string& path, std::string& bytes)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return QStringLiteral("\"%1\" cannot be read: %2").arg(Named(path), QString::fromLocal8Bit(std::strerror(errno)));
+        return CannotRead(path);
     struct stat info {};
     QString problem;
     if (::fstat(fd, &info) != 0)
-        problem = QStringLiteral("\"%1\" cannot be read: %2").arg(Named(path), QString::fromLocal8Bit(std::strerror(errno)));
+        problem = CannotRead(path);
     else if (!S_ISREG(info.st_mode))
         problem = QStringLiteral("\"%1\" is not a file").arg(Named(path));
     else if (static_cast<std::size_t>(info.st_size) > MaxSavedRunBytes)
-        problem = QStringLiteral("\"%1\" is too large for a data file of Vartel").arg(Named(path));
+        problem = TooLargeFile(path);
     char buffer[65536];
     while (problem.isEmpty()) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -278,9 +289,9 @@ QString ReadWhole(const std::string& path, std::string& bytes)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            problem = QStringLiteral("\"%1\" cannot be read: %2").arg(Named(path), QString::fromLocal8Bit(std::strerror(errno)));
+            problem = CannotRead(path);
         else if (bytes.size() + static_cast<std::size_t>(n) > MaxSavedRunBytes) // it grew while being read
-            problem = QStringLiteral("\"%1\" is too large for a data file of Vartel").arg(Named(path));
+            problem = TooLargeFile(path);
         else
             bytes.append(buffer, static_cast<std::size_t>(n));
     }
