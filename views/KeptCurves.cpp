@@ -39,6 +39,15 @@ Box LabelBox(Canvas& c, Point last, const std::string& label, const std::vector<
     return {left, top, left + width, top + height};
 }
 
+// A change the year's record does not show yet: an incident under way, or a parameter committed since.
+bool ChangedSinceRecorded(const SimulationState& s, int year)
+{
+    const auto y = static_cast<std::size_t>(year);
+    return s.Incident != 0 || s.StableLevel != s.StableLevelHistory[y] || s.BirthIndex != s.ParamHistory[0][y] ||
+           s.BabyMortality != s.ParamHistory[1][y] || s.AdultMortality != s.ParamHistory[2][y] ||
+           s.Immigration != s.ParamHistory[3][y];
+}
+
 } // namespace
 
 void KeptCurves::Keep(KeptCurve curve)
@@ -62,7 +71,7 @@ KeptCurve CurrentRunCurve(const SimulationState& s)
     const int scenario = std::clamp(s.Scenario, 1, 7);
     KeptCurve curve;
     curve.Label = s.ScenarioNames[static_cast<std::size_t>(scenario)];
-    if (!FollowsOwnCourse(scenario, std::span(s.PopHistory.data(), years)))
+    if (ChangedSinceRecorded(s, year) || !FollowsOwnCourse(scenario, std::span(s.PopHistory.data(), years)))
         curve.Label += ChangedMark;
     curve.Population.assign(s.ExactPopHistory.begin(), s.ExactPopHistory.begin() + static_cast<std::ptrdiff_t>(years));
     return curve;

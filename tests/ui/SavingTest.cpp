@@ -340,7 +340,13 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     EXPECT_TRUE(form->ForgetCurvesItem->isEnabled()) << "something to forget";
 
     StepYears(100);
+    form->KeepCurveClick();
+    EXPECT_EQ(form->Kept().Curve(1).Label, "Realistic, low") << "its own course";
     form->EpiButton->click();
+    form->KeepCurveClick();
+    EXPECT_EQ(form->Kept().Curve(2).Label, "Realistic, low*") << "an incident just begun marks the curve";
+    form->ForgetCurvesClick();
+    form->KeepCurveClick();
     StepYears(S().Year + 60);
     form->KeepCurveClick();
     EXPECT_EQ(form->Kept().Curve(1).Label, "Realistic, low*") << "an incident marks the curve";
@@ -376,8 +382,8 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     platform.fileAnswers.push_back(In("compare.svg"));
     form->Button1->click();
     const QByteArray svg = ReadAll(In("compare.svg"));
-    EXPECT_TRUE(svg.contains(">Simple<")) << "the saved picture shows the kept curves";
-    EXPECT_TRUE(svg.contains(">Realistic, low*<"));
+    EXPECT_TRUE(svg.contains(">Realistic, low*<")) << "the saved picture shows the kept curves";
+    EXPECT_TRUE(svg.contains("#7755bb")) << "in their colours";
     platform.fileAnswers.push_back(In("compare.bmp"));
     form->Button1->click();
     EXPECT_GT(PixelsIn(QImage(In("compare.bmp")), KeptCurveColors[1]), 50) << "and so does a raster picture";
@@ -391,6 +397,15 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     EXPECT_TRUE(form->Kept().Empty());
     for (Color kept : KeptCurveColors)
         EXPECT_EQ(PixelsIn(form->Image2->Picture(), kept), 0) << "nothing kept is drawn any more";
+
+    form->Newbutton->click();
+    StepYears(50);
+    form->KeepCurveClick();
+    Enter(form->SPmeter, QStringLiteral("5000"));
+    form->KeepCurveClick();
+    ASSERT_EQ(form->Kept().Count(), 2u);
+    EXPECT_EQ(form->Kept().Curve(0).Label, "Realistic, low");
+    EXPECT_EQ(form->Kept().Curve(1).Label, "Realistic, low*") << "a commit just made marks the curve";
 }
 
 // The batch tool draws as the window does: after a full run of the same scenario its BMPs are the window's
