@@ -117,7 +117,7 @@ std::string DataFileText(const SimulationState& s, const std::string& date)
         Line(out, entry);
     Line(out, "");
     Line(out, "TIME TABLE");
-    Line(out, "Y\tP\tPk\tPe\tPs\tG\tBI\tRBI\tBM\tAM\tIM\tA\tLE");
+    Line(out, TimeTableHeader());
     for (int y = 0; y <= s.Year; ++y)
         TimeTableRow(out, s, y);
     Line(out, "");
@@ -129,7 +129,12 @@ bool IsSpreadsheetName(const std::string& fileName)
     return UpperExtension(fileName) == ".CSV";
 }
 
-std::string DataSpreadsheetText(const SimulationState& s)
+std::string TimeTableHeader()
+{
+    return "Y\tP\tPk\tPe\tPs\tG\tBI\tRBI\tBM\tAM\tIM\tA\tLE";
+}
+
+std::string SpreadsheetHeader()
 {
     std::array<std::string, FigureCount + 1> names;
     for (std::size_t i = 0; i < FigureCount; ++i) {
@@ -137,9 +142,16 @@ std::string DataSpreadsheetText(const SimulationState& s)
         names[i] = entry.substr(0, entry.find('\t'));
     }
     names[FigureCount] = "Bulletin board";
+    std::string header;
+    Joined(header, names, ',');
+    return header;
+}
+
+std::string DataSpreadsheetText(const SimulationState& s)
+{
     std::string out;
     out.reserve(static_cast<std::size_t>(s.Year + 1) * 128 + 256);
-    Joined(out, names, ',');
+    out += SpreadsheetHeader();
     out += Eol;
     for (int y = 0; y <= s.Year; ++y) {
         Joined(out, YearFigures(s, y), ',');

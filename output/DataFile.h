@@ -16,4 +16,9 @@ std::string DataSpreadsheetText(const SimulationState& s);
 // The data file is a spreadsheet file when its name ends in ".csv", in any case.
 bool IsSpreadsheetName(const std::string& fileName);
 
+// The time table's header line, "Y\tP\tPk\t...\tLE", and the spreadsheet file's header row, without
+// their line ends.
+std::string TimeTableHeader();
+std::string SpreadsheetHeader();
+
 } // namespace vartel

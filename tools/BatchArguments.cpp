@@ -49,9 +49,9 @@ template <typename Table> auto Find(const Table& table, const std::string& name)
     return found == table.end() ? nullptr : &*found;
 }
 
-constexpr std::array<std::string_view, 9> ValueOptions{"--scenario", "--years",      "--event",
-                                                      "--data",     "--graph",      "--pyramid",
-                                                      "--graph-mode", "--scale",    "--zoom"};
+constexpr std::array<std::string_view, 10> ValueOptions{"--scenario",   "--years", "--event", "--data",
+                                                       "--graph",      "--pyramid", "--compare",
+                                                       "--graph-mode", "--scale", "--zoom"};
 
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
@@ -196,6 +196,12 @@ private:
             a.GraphFile = value;
         } else if (option == "--pyramid") {
             a.PyramidFile = value;
+        } else if (option == "--compare") {
+            if (a.CompareFiles.size() == MaxCompareFiles)
+                error = option + " " + Quoted(value) + ": the graph keeps " + std::to_string(MaxCompareFiles) +
+                        " curves at most";
+            else
+                a.CompareFiles.push_back(value);
         } else if (option == "--graph-mode") {
             if (const Named* mode = Find(GraphModes, value))
                 a.GraphMode = mode->Value;
@@ -230,7 +236,7 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string>& args)
 std::string BatchUsage()
 {
     return "Usage: vartel-batch [--scenario N] [--years N] [--event YEAR:ACTION]... [--data FILE]\n"
-           "                    [--graph FILE] [--pyramid FILE]\n"
+           "                    [--graph FILE] [--pyramid FILE] [--compare FILE]...\n"
            "                    [--graph-mode population|birth|mortality|survival] [--scale linear|log]\n"
            "                    [--zoom Z]\n"
            "       vartel-batch --help | --version\n"
@@ -257,6 +263,10 @@ std::string BatchUsage()
            "                   a header row and one row per year\n"
            "  --graph FILE     the graph as a picture: .emf .wmf .bmp .jpg .gif .png .svg\n"
            "  --pyramid FILE   the population pyramid of the last year, same formats\n"
+           "  --compare FILE   a data file written by Vartel or by --data (up to three times): its curve is\n"
+           "                   kept in the population graph before the run, as \"Compare with a saved\n"
+           "                   run\" keeps it in the window; a file that is no such data file gives\n"
+           "                   status 1 with the reason\n"
            "  --graph-mode M   the graph shown: population (default), birth, mortality, survival\n"
            "  --scale S        linear (default) or log\n"
            "  --zoom Z         zoom of the linear population graph: " +
@@ -267,7 +277,7 @@ std::string BatchUsage()
            "  --help           this text\n"
            "  --version        the version of the program\n"
            "\n"
-           "Exit status: 0 done, 1 a file could not be written, 2 a bad argument.\n";
+           "Exit status: 0 done, 1 a file could not be read or written, 2 a bad argument.\n";
 }
 
 } // namespace vartel

@@ -32,10 +32,13 @@ struct BatchArguments {
     std::string DataFile;  // empty: not written
     std::string GraphFile;
     std::string PyramidFile;
+    std::vector<std::string> CompareFiles; // data files whose curves the graph keeps, at most MaxCompareFiles
     int GraphMode = 1;     // 1 population, 2 birth, 3 mortality, 4 survival chance
     bool LinearScale = true;
     int Zoom = 1;          // one of ZoomFactors
 };
+
+constexpr std::size_t MaxCompareFiles = 3; // the graph keeps three curves
 
 struct ParsedArguments {
     BatchArguments Arguments;

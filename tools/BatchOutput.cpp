@@ -55,7 +55,7 @@ std::vector<std::string> WriteBatchOutput(const SimulationState& s, const BatchA
     }
     if (!a.GraphFile.empty()) {
         keep(SavePicture(FormatOf(a.GraphFile), a.GraphFile,
-                         GraphViewSource(&screen->Graph(), s, screen->LinearScale())));
+                         GraphViewSource(&screen->Graph(), s, screen->LinearScale(), screen->Kept())));
     }
     if (!a.PyramidFile.empty())
         keep(SavePicture(FormatOf(a.PyramidFile), a.PyramidFile, PyramidViewSource(&screen->Pyramid(), s, s.Year)));

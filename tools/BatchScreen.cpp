@@ -26,7 +26,7 @@ BatchScreen::BatchScreen(const SimulationState& s)
 
 void BatchScreen::RedrawGraph()
 {
-    DrawGraph(graphCanvas_, s_, linear_, 1);
+    DrawGraph(graphCanvas_, s_, linear_, 1, kept_);
 }
 
 void BatchScreen::ExtendCurve()

@@ -4,9 +4,12 @@
 // year, pen and position kept between calls), so that its bitmap equals the window's after the same run.
 // Needs a QGuiApplication for the fonts.
 #include "model/SimulationState.h"
+#include "views/KeptCurves.h"
 #include "views/RasterCanvas.h"
 
 #include <QImage>
+
+#include <utility>
 
 namespace vartel {
 
@@ -22,6 +25,9 @@ public:
     // LinscaleClick, LogscaleClick: the scale, and the graph drawn on it.
     void ChooseScale(bool linear);
     bool LinearScale() const { return linear_; }
+    // The curves of other runs that the graph shows with this one (--compare), kept before the run.
+    void Keep(KeptCurve curve) { kept_.Keep(std::move(curve)); }
+    const KeptCurves& Kept() const { return kept_; }
 
     const QImage& Graph() const { return graph_; }   // 847 x 162
     const QImage& Pyramid();                          // 231 x 278, of the year last asked for
@@ -29,6 +35,7 @@ public:
 private:
     const SimulationState& s_;
     bool linear_ = true; // the window starts on the linear scale
+    KeptCurves kept_;
     QImage graph_;
     RasterCanvas graphCanvas_;
     QImage pyramid_;

@@ -1,4 +1,5 @@
 // vartel-batch: the simulation without a window, for scripted runs, regression checks and benchmarks.
+#include "output/SavedRunReader.h"
 #include "tools/BatchArguments.h"
 #include "tools/BatchOutput.h"
 #include "tools/BatchSession.h"
@@ -7,6 +8,8 @@
 
 #include <iostream>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -45,7 +48,19 @@ int main(int argc, char* argv[])
         application.emplace(argc, argv);
     }
 
+    // The compared files are read before the run, so a bad one costs no run.
+    std::vector<KeptCurve> compared;
+    for (const std::string& file : arguments.CompareFiles) {
+        KeptCurve curve;
+        if (const QString error = ReadKeptCurve(file, curve); !error.isEmpty())
+            return Fail(1, error.toLocal8Bit().toStdString());
+        compared.push_back(std::move(curve));
+    }
+
     BatchSession session(std::cerr, application.has_value());
+    if (session.Screen)
+        for (KeptCurve& curve : compared)
+            session.Screen->Keep(std::move(curve));
     if (const std::string error = session.Run(arguments); !error.empty())
         return Fail(2, error);
     int status = 0;

@@ -87,6 +87,21 @@ QString DesktopPlatform::AskSaveFileName(QWidget* owner, const FileDialogRequest
     return dialog.selectedFiles().constFirst();
 }
 
+QString DesktopPlatform::AskOpenFileName(QWidget* owner, const FileDialogRequest& request)
+{
+    QFileDialog dialog(owner, request.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    UseFileKindIcons(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(request.filters);
+    if (!request.proposedName.isEmpty())
+        dialog.selectFile(request.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 void DesktopPlatform::Beep()
 {
     QApplication::beep();

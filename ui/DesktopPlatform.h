@@ -15,6 +15,7 @@ public:
 
     void ShowMessage(QWidget* owner, const QString& caption, const QString& text, MessageIcon icon) override;
     QString AskSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
+    QString AskOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
     void Beep() override;
     void PlayWave(const QString& resourcePath) override;
     void OpenLink(const QString& link) override;

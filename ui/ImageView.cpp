@@ -125,6 +125,24 @@ void ImageView::paintEvent(QPaintEvent*)
     } else {
         painter.drawImage(rect(), shown);
     }
+    if (hasFocus()) {
+        painter.resetTransform();
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void ImageView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ImageView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 QPoint ImageView::ToPicture(QPointF widgetPoint) const

@@ -6,6 +6,8 @@
 // For assistive technology the control carries an accessible name and a description that says what it
 // shows now, asked of its owner when a screen reader reads it.
 //
+// With the keyboard focus the control shows a focus mark around its edge, on the screen only.
+//
 // On a screen with a device pixel ratio above 1 the control shows a screen picture of the same view at
 // the screen's resolution instead, which its owner draws or loads; the picture itself stays at 1x, for
 // what is saved and for what positions refer to.
@@ -57,6 +59,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

@@ -27,6 +27,8 @@ public:
     virtual void ShowMessage(QWidget* owner, const QString& caption, const QString& text, MessageIcon icon) = 0;
     // The chosen file name, or an empty string when the user cancelled.
     virtual QString AskSaveFileName(QWidget* owner, const FileDialogRequest& request) = 0;
+    // An existing file to read, or an empty string when the user cancelled; defaultExtension is not used.
+    virtual QString AskOpenFileName(QWidget* owner, const FileDialogRequest& request) = 0;
     virtual void Beep() = 0;
     // A Qt resource such as ":/LETOP", played asynchronously; a missing sound is skipped.
     virtual void PlayWave(const QString& resourcePath) = 0;

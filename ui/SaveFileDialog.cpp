@@ -40,13 +40,18 @@ public:
 
 } // namespace
 
+void UseFileKindIcons(QFileDialog& dialog)
+{
+    auto* provider = new FileKindIconProvider;
+    dialog.setIconProvider(provider);
+    // The dialog does not own its provider.
+    QObject::connect(&dialog, &QObject::destroyed, [provider] { delete provider; });
+}
+
 SaveFileDialog::SaveFileDialog(QWidget* owner, const QString& title) : QFileDialog(owner, title)
 {
     setOption(QFileDialog::DontUseNativeDialog);
-    auto* provider = new FileKindIconProvider;
-    setIconProvider(provider);
-    // The dialog does not own its provider.
-    connect(this, &QObject::destroyed, [provider] { delete provider; });
+    UseFileKindIcons(*this);
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
 }

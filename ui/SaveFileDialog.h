@@ -22,6 +22,9 @@ public slots:
 // opens it. Read-only is judged by the file's mode, not by what the user (root, say) may do anyway.
 QString SaveChoiceProblem(const QString& path);
 
+// The icons and type names of SaveFileDialog, judged by name and kind only, for any file dialog.
+void UseFileKindIcons(QFileDialog& dialog);
+
 // The extension of a filter such as "Spreadsheet (*.csv)", without the dot; empty for several or none.
 QString FilterExtension(const QString& filter);
 

@@ -147,7 +147,7 @@ void TForm1::FormCreate()
     // On a screen of another resolution the graph is drawn anew as it stands; its 1x picture stays.
     graphCanvas_->SetRebuild([this](Canvas& c) {
         ClearGraphImage(c);
-        DrawGraph(c, state(), Linscale->isChecked(), 1);
+        DrawGraph(c, state(), Linscale->isChecked(), 1, keptCurves_);
         if (curveExtendedSinceDraw_)
             ExtendCurve(c, state(), Linscale->isChecked());
     });
@@ -210,6 +210,7 @@ void TForm1::ConnectControls()
         PressOnEnter(button);
     ConnectBrowsing();
     ConnectSaving();
+    ConnectComparing();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -285,7 +286,7 @@ void TForm1::DrawGraphOnScreen()
 {
     const SimulationState& s = state();
     const bool linear = Linscale->isChecked();
-    graphCanvas_->Draw([&](Canvas& c) { DrawGraph(c, s, linear, 1); });
+    graphCanvas_->Draw([&](Canvas& c) { DrawGraph(c, s, linear, 1, keptCurves_); });
     curveExtendedSinceDraw_ = false;
     if (s.GraphMode == 1)
         h1->resize(h1->width(), OverpopulationZoneHeight(linear, s.ZoomFactor));

@@ -5,6 +5,7 @@
 #include "model/ParameterCommit.h"
 #include "model/RandomSource.h"
 #include "ui/WindowHost.h"
+#include "views/KeptCurves.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -16,7 +17,9 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QAction;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -82,6 +85,15 @@ public:
     void Image2MouseMove(int X, int Y);
     void Image2Click();
     void RestorePresent();
+    // A key on the graph with the keyboard focus; whether it browsed.
+    bool Image2KeyDown(int key, Qt::KeyboardModifiers modifiers);
+
+    // Comparing runs: the graph's context menu at a point of the screen, and its three entries.
+    void Image2ContextMenu(QPoint globalPos);
+    void KeepCurveClick();
+    void CompareClick();
+    void ForgetCurvesClick();
+    const KeptCurves& Kept() const { return keptCurves_; }
 
     // Save buttons: graph picture, data file, pyramid picture.
     void Button1Click();
@@ -137,6 +149,9 @@ private:
     void CreateBrowsing();
     void ConnectBrowsing();
     void ConnectSaving();
+    void ConnectComparing();
+    static QStringList DataFileFilters(); // of the data file's dialogs
+    void DrawGraphWithKeptCurves(); // the graph anew, its current year's segment kept
     void SaveViewPicture(bool pyramid);
 
 public:
@@ -200,6 +215,10 @@ public:
     QLabel* Memo1 = nullptr;
     TRichEdit* RichEdit1 = nullptr;
     QTimer* MemoTimer = nullptr;
+    QMenu* GraphMenu = nullptr; // the graph's context menu
+    QAction* KeepCurveItem = nullptr;
+    QAction* CompareItem = nullptr;
+    QAction* ForgetCurvesItem = nullptr;
 
 private:
     std::unique_ptr<SeededRandom> random_;
@@ -220,6 +239,8 @@ private:
     std::unique_ptr<HistoryBrowsing> browsing_;
     QPoint graphMouse_{-1, -1}; // the last mouse point over Image2, in its pixels
     QString dataFileName_;                                 // SaveDialog1's proposal: the last name chosen
+    QString comparedFileName_;                             // the last data file compared with
+    KeptCurves keptCurves_;                                // they outlive New, scenarios and resets
     QString pictureFileName_;                              // Dialog1's proposal
     QString pictureDefaultExtension_ = QStringLiteral("emf"); // Dialog1's, follows LastImageExtension
     bool mapHasLand_ = false;

@@ -1,17 +1,20 @@
-// History browsing in the window: the graph's mouse moves and clicks, the controls whose mouse moves show
-// the present again, and the effects of browsing on the pyramid, the fields and the board.
+// History browsing in the window: the graph's mouse moves, clicks and keys, the controls whose mouse moves
+// show the present again, and the effects of browsing on the pyramid, the fields and the board.
 #include "model/ModelHost.h"
 #include "model/Results.h"
 #include "model/Rounding.h"
 #include "ui/ImageView.h"
+#include "ui/Platform.h"
 #include "ui/TForm1.h"
 #include "views/HistoryBrowsing.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <optional>
 #include <string>
 
 namespace vartel {
@@ -82,6 +85,40 @@ private:
     TForm1& window_;
 };
 
+// The browsing keys of the graph that has the keyboard focus; other keys go on as usual.
+class GraphKeyFilter final : public QObject {
+public:
+    explicit GraphKeyFilter(TForm1& window) : QObject(&window), window_(window) {}
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return window_.Image2KeyDown(key->key(), key->modifiers());
+    }
+
+private:
+    TForm1& window_;
+};
+
+std::optional<BrowseKey> BrowseKeyOf(int key, Qt::KeyboardModifiers modifiers)
+{
+    const Qt::KeyboardModifiers other = modifiers & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (other != Qt::NoModifier)
+        return std::nullopt;
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    switch (key) {
+    case Qt::Key_Left: return shift ? BrowseKey::PageLeft : BrowseKey::Left;
+    case Qt::Key_Right: return shift ? BrowseKey::PageRight : BrowseKey::Right;
+    case Qt::Key_Home: return BrowseKey::Home;
+    case Qt::Key_End: return BrowseKey::End;
+    case Qt::Key_Space: return BrowseKey::Freeze;
+    case Qt::Key_Escape: return BrowseKey::Present;
+    default: return std::nullopt;
+    }
+}
+
 } // namespace
 
 void TForm1::CreateBrowsing()
@@ -95,6 +132,9 @@ void TForm1::ConnectBrowsing()
 {
     connect(Image2, &ImageView::MouseMoved, this, &TForm1::Image2MouseMove);
     connect(Image2, &ImageView::Clicked, this, &TForm1::Image2Click);
+    // A click gives the graph the keyboard focus for browsing; Tab passes it by.
+    Image2->setFocusPolicy(Qt::ClickFocus);
+    Image2->installEventFilter(new GraphKeyFilter(*this));
 
     auto* filter = new RestoringMouseFilter(*this);
     for (QWidget* place : std::initializer_list<QWidget*>{
@@ -113,6 +153,16 @@ void TForm1::Image2Click()
 {
     // The mouse moved onto the graph's point before it was clicked there.
     browsing_->Click(graphMouse_.x(), graphMouse_.y());
+}
+
+bool TForm1::Image2KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    const std::optional<BrowseKey> browseKey = BrowseKeyOf(key, modifiers);
+    if (!browseKey || !browsing_->Key(*browseKey))
+        return false;
+    // A screen reader reads the year on display, as the graph describes it now.
+    CurrentPlatform().Announce(Image2);
+    return true;
 }
 
 void TForm1::RestorePresent()

@@ -52,13 +52,18 @@ void TForm1::ConnectSaving()
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
 }
 
+QStringList TForm1::DataFileFilters()
+{
+    return {QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")};
+}
+
 void TForm1::Button2Click()
 {
     if (state().Running)
         StartButtonClick();
     FileDialogRequest request;
     request.title = QStringLiteral("Save Data");
-    request.filters = {QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")};
+    request.filters = DataFileFilters();
     request.defaultExtension = QStringLiteral("txt");
     request.extensionFollowsFilter = true;
     request.proposedName = dataFileName_;
@@ -120,7 +125,7 @@ void TForm1::SaveViewPicture(bool pyramid)
         const bool linear = Linscale->isChecked();
         const int pyramidYear = s.Frozen ? s.BrowseYear : s.Year;
         const ViewSource view = pyramid ? PyramidViewSource(&Image1->Picture(), s, pyramidYear)
-                                        : GraphViewSource(&Image2->Picture(), s, linear);
+                                        : GraphViewSource(&Image2->Picture(), s, linear, keptCurves_);
         const std::string error = SavePicture(format, FileSystemPath(pictureFileName_), view);
         if (!error.empty()) {
             ReportError(this, QString::fromStdString(error));

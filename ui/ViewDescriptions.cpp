@@ -1,5 +1,6 @@
 #include "ui/ViewDescriptions.h"
 
+#include "model/AgeTables.h"
 #include "model/Rounding.h"
 
 #include <algorithm>
@@ -33,7 +34,11 @@ QString GraphDescription(const SimulationState& st, bool linearScale, int year)
         if (linearScale)
             graph += QStringLiteral(", zoom %1").arg(st.ZoomFactor);
     }
-    return graph + QStringLiteral("; year %1, population %2").arg(year).arg(Population(st, year));
+    QString described = graph + QStringLiteral("; year %1, population %2").arg(year).arg(Population(st, year));
+    const int y = std::clamp(year, 0, MaxYear);
+    if (y > 0 && st.PopHistory[static_cast<std::size_t>(y - 1)] > 0)
+        described += QStringLiteral(", growth %1%").arg(QString::fromStdString(FormatFixed(GrowthPercent(st, y), 2)));
+    return described;
 }
 
 QString MapDescription(const SimulationState& st)

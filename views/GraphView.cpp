@@ -135,13 +135,7 @@ void DrawTitlesAndDangerLines(Canvas& c, bool linearScale, int zoom, int s)
 void DrawCurve(Canvas& c, const SimulationState& st, bool linearScale, int year, int s)
 {
     SetPen(c, CurveColor, 3 * s);
-    const int x0 = YearToX(0, s), y0 = PopulationToY(st, linearScale, 0, s);
-    c.MoveTo(x0, y0);
-    c.LineTo(x0, y0);
-    for (int j = 0; j < year; ++j) {
-        if (st.ExactPopHistory[j] >= 0) // a negative year is skipped; the line runs on to the next one
-            c.LineTo(YearToX(j, s), PopulationToY(st, linearScale, j, s));
-    }
+    DrawPopulationLine(c, st.ExactPopHistory.data(), year, linearScale, st.ZoomFactor, s);
 }
 
 void DrawStageMarkers(Canvas& c, const SimulationState& st, bool linearScale, int s)
@@ -163,11 +157,12 @@ void DrawStageMarkers(Canvas& c, const SimulationState& st, bool linearScale, in
     }
 }
 
-void DrawPopulationGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
+void DrawPopulationGraph(Canvas& c, const SimulationState& st, bool linearScale, int s, const KeptCurves& kept)
 {
     const int year = std::clamp(st.Year, 0, MaxYear);
     DrawFrame(c, st, linearScale, s);
     DrawTitlesAndDangerLines(c, linearScale, st.ZoomFactor, s);
+    DrawKeptCurves(c, kept, linearScale, st.ZoomFactor, s);
     DrawCurve(c, st, linearScale, year, s);
     DrawStageMarkers(c, st, linearScale, s);
     c.font.bold = false;
@@ -182,12 +177,27 @@ int YearToX(int year, int s) { return ToPixel((year / 4.0 + 91.0) * s); }
 
 int PopulationToY(const SimulationState& st, bool linearScale, int year, int s)
 {
-    const double people = st.ExactPopHistory[std::clamp(year, 0, MaxYear)];
+    return PeopleToY(st.ExactPopHistory[std::clamp(year, 0, MaxYear)], linearScale, st.ZoomFactor, s);
+}
+
+int PeopleToY(double people, bool linearScale, int zoom, int s)
+{
     if (linearScale)
-        return ToPixel((146.0 - static_cast<double>(st.ZoomFactor) * people / PeoplePerPixel) * s);
+        return ToPixel((146.0 - static_cast<double>(zoom) * people / PeoplePerPixel) * s);
     if (people > 0)
         return ToPixel((146.0 - 20.0 * Log10(people)) * s);
     return 200 * s;
+}
+
+void DrawPopulationLine(Canvas& c, const double* people, int years, bool linearScale, int zoom, int s)
+{
+    const int x0 = YearToX(0, s), y0 = PeopleToY(people[0], linearScale, zoom, s);
+    c.MoveTo(x0, y0);
+    c.LineTo(x0, y0);
+    for (int j = 0; j < years; ++j) {
+        if (people[j] >= 0) // a negative year is skipped; the line runs on to the next one
+            c.LineTo(YearToX(j, s), PeopleToY(people[j], linearScale, zoom, s));
+    }
 }
 
 void ClearGraphImage(Canvas& c)
@@ -199,13 +209,18 @@ void ClearGraphImage(Canvas& c)
 
 void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
 {
+    DrawGraph(c, st, linearScale, s, KeptCurves());
+}
+
+void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s, const KeptCurves& kept)
+{
     c.font.face = "times new roman";
     c.font.size = 10 * s;
     c.font.bold = false;
     if (st.GraphMode >= 2 && st.GraphMode <= 4)
         DrawAgeGraph(c, st, linearScale, s);
     else
-        DrawPopulationGraph(c, st, linearScale, s);
+        DrawPopulationGraph(c, st, linearScale, s, kept);
     SetPen(c, CurveColor, 3 * s);
 }
 

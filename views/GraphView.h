@@ -2,6 +2,7 @@
 // The population graph and the three age-profile graphs on the graph image (847 x 162 at scale 1).
 #include "model/SimulationState.h"
 #include "views/Canvas.h"
+#include "views/KeptCurves.h"
 
 #include <array>
 
@@ -14,6 +15,11 @@ constexpr std::array<int, 14> ZoomFactors{1, 2, 5, 10, 20, 50, 100, 200, 500, 10
 int YearToX(int year, int s);
 // Uses ExactPopHistory[year] and ZoomFactor; linear or logarithmic scale.
 int PopulationToY(const SimulationState& st, bool linearScale, int year, int s);
+// The row of `people` at `zoom` on the linear scale, or on the logarithmic one (nobody lies below the image).
+int PeopleToY(double people, bool linearScale, int zoom, int s);
+// With the current pen: a point at year 0, then a line through the years 0 .. years - 1 of `people`; a
+// negative population is skipped, the line runs straight on to the next year. Ends on the last point drawn.
+void DrawPopulationLine(Canvas& c, const double* people, int years, bool linearScale, int zoom, int s);
 
 // The main window's first clearing of the graph image: white with the default pen's black outline. The
 // graph's frame leaves the right column and the bottom row, so the outline stays there on the screen.
@@ -21,6 +27,8 @@ void ClearGraphImage(Canvas& c);
 // The whole graph of st.GraphMode at scale s; ends with a solid pen RGB(124,70,51) of width 3s and, in
 // mode 1, the position on the curve's last drawn point.
 void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s);
+// The same with `kept` curves in the population graph.
+void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s, const KeptCurves& kept);
 // The curve's segment of st.Year on the screen image (scale 1).
 void ExtendCurve(Canvas& c, const SimulationState& st, bool linearScale);
 

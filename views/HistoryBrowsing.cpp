@@ -1,5 +1,7 @@
 #include "views/HistoryBrowsing.h"
 
+#include <algorithm>
+
 namespace vartel {
 
 const char* const InvestigateMessage =
@@ -39,6 +41,47 @@ void HistoryBrowsing::Click(int x, int y)
         s_.Frozen = true;
         effects_.ShowMemo(FrozenMessage);
     }
+}
+
+int HistoryBrowsing::LastColumn() const
+{
+    return std::min(BrowseFirstColumn + s_.Year / BrowseYearsPerColumn, BrowseEndColumn - 1);
+}
+
+int HistoryBrowsing::ShownColumn() const
+{
+    if (!pastOnDisplay_)
+        return LastColumn() + 1;
+    return BrowseFirstColumn + s_.BrowseYear / BrowseYearsPerColumn;
+}
+
+bool HistoryBrowsing::Key(BrowseKey key)
+{
+    if (s_.Running || s_.GraphMode != 1)
+        return false;
+    const int shown = ShownColumn();
+    int column = shown;
+    switch (key) {
+    case BrowseKey::Freeze: Click(shown, BrowseKeyRow); return true;
+    case BrowseKey::Present:
+        if (s_.Frozen) {
+            s_.Frozen = false;
+            effects_.ShowMemo(InvestigateMessage);
+        }
+        RestorePresent();
+        return true;
+    case BrowseKey::Left: column = shown - 1; break;
+    case BrowseKey::Right: column = shown + 1; break;
+    case BrowseKey::PageLeft: column = shown - BrowseColumnsPerPage; break;
+    case BrowseKey::PageRight: column = shown + BrowseColumnsPerPage; break;
+    case BrowseKey::Home: column = BrowseFirstColumn; break;
+    case BrowseKey::End: column = LastColumn(); break;
+    }
+    if (s_.Frozen)
+        return true;
+    // Beyond the last column lies the present, which a move there shows.
+    MouseMove(std::clamp(column, BrowseFirstColumn, LastColumn() + 1), BrowseKeyRow);
+    return true;
 }
 
 void HistoryBrowsing::RestorePresent()

@@ -14,6 +14,8 @@ constexpr int BrowseEndColumn = 840; // first column that is never a past point
 constexpr int BrowseTopRow = 6;      // rows strictly between these two
 constexpr int BrowseBottomRow = 146;
 constexpr int BrowseYearsPerColumn = 4;
+constexpr int BrowseKeyRow = 76;        // the row the keyboard browses on: any row between the two does
+constexpr int BrowseColumnsPerPage = 25; // 100 years
 
 extern const char* const InvestigateMessage;
 extern const char* const FrozenMessage;
@@ -37,6 +39,18 @@ constexpr int BrowseYearAt(int x)
     return (x - BrowseFirstColumn) * BrowseYearsPerColumn;
 }
 
+// The keys that browse the graph that has the keyboard focus.
+enum class BrowseKey {
+    Left,      // one column back, 4 years; from the present to the last column
+    Right,     // one column on; beyond the last one the present
+    PageLeft,  // Shift+Left: 25 columns, 100 years
+    PageRight, // Shift+Right
+    Home,      // year 0
+    End,       // the last column
+    Freeze,    // Space: freezes or releases as a left click does
+    Present,   // Escape: the present, a frozen moment released
+};
+
 class HistoryBrowsing {
 public:
     HistoryBrowsing(SimulationState& s, BrowsingEffects& effects) : s_(s), effects_(effects) {}
@@ -45,11 +59,19 @@ public:
     // Image2Click: a left click in the graph at (x, y). A release lets the display follow the mouse at
     // once: the year under it, or the present.
     void Click(int x, int y);
+    // A key on the graph: the column it goes to is shown as the mouse shows it there. Returns whether the key
+    // browses now (the simulation paused or finished, the population graph shown). While a moment is frozen
+    // the moving keys keep it.
+    bool Key(BrowseKey key);
     // Shows the current year again unless a moment is frozen; ends browsing either way. A past year left on
     // display (a frozen moment that the mouse left, then released or ended by Start) counts as browsing.
     void RestorePresent();
 
 private:
+    // The column of the year on display; one right of the last past column while the present is shown.
+    int ShownColumn() const;
+    int LastColumn() const;
+
     SimulationState& s_;
     BrowsingEffects& effects_;
     bool pastOnDisplay_ = false;

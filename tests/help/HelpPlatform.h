@@ -20,6 +20,7 @@ public:
         messages.push_back({caption, text, icon});
     }
     QString AskSaveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+    QString AskOpenFileName(QWidget*, const FileDialogRequest&) override { return {}; }
     void Beep() override {}
     void PlayWave(const QString&) override {}
     void OpenLink(const QString& link) override { links.push_back(link); }

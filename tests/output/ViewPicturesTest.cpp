@@ -41,12 +41,12 @@ class ViewPictures : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
-    std::string SaveGraph(const std::string& name)
+    std::string SaveGraph(const std::string& name, const KeptCurves& kept = {})
     {
         const std::string path = dir_.filePath(QString::fromStdString(name)).toStdString();
         const SimulationState& st = *state_;
-        const ViewSource view{nullptr, [&st](Canvas& c, int s) { DrawGraph(c, st, true, s); }, GraphWidth,
-                              GraphHeight};
+        const ViewSource view{nullptr, [&st, &kept](Canvas& c, int s) { DrawGraph(c, st, true, s, kept); },
+                              GraphWidth, GraphHeight};
         EXPECT_EQ(SavePicture(FormatForExtension(UpperExtension(path)), path, view), "") << "expected " << name;
         return path;
     }
@@ -160,6 +160,24 @@ TEST_F(ViewPictures, GraphAsSvgHasItsFrameAndTexts)
     const QString svg = QString::fromStdString(test::ReadBytes(path));
     for (const char* text : {">Years<", ">Population<", ">2800<"})
         EXPECT_TRUE(svg.contains(QLatin1String(text))) << "expected the text " << text;
+}
+
+TEST_F(ViewPictures, KeptCurveAndItsLabelInTheSavedEmfAndSvg)
+{
+    KeptCurves kept;
+    kept.Keep({"Realistic, low*", std::vector<double>(2001, 1'500'000.0)});
+    const std::string svgPath = SaveGraph("compare.svg", kept);
+    const QString svg = QString::fromStdString(test::ReadBytes(svgPath));
+    EXPECT_TRUE(svg.contains(QLatin1String(">Realistic, low*<"))) << "expected the kept curve's label";
+    EXPECT_TRUE(svg.contains(QLatin1String("#449999"))) << "expected the kept curve's colour";
+    EXPECT_FALSE(QString::fromStdString(test::ReadBytes(SaveGraph("alone.svg"))).contains(QLatin1String("#449999")))
+        << "expected nothing of it without a kept curve";
+
+    REQUIRE_TOOL("emf2svg-conv");
+    const QString emf = Emf2Svg(SaveGraph("compare.emf", kept));
+    EXPECT_TRUE(emf.contains(QLatin1String("[Realistic, low*]"))) << "expected the kept curve's label";
+    EXPECT_TRUE(emf.contains(QLatin1String("stroke=\"#449999\" stroke-width=\"4.0000\"")))
+        << "expected the kept curve's pen, 1 s wide";
 }
 
 } // namespace

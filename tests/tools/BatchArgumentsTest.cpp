@@ -39,7 +39,8 @@ TEST(BatchArguments, EveryOptionLandsInItsField)
 {
     const ParsedArguments p =
         Parse({"--scenario", "6", "--years", "0", "--data", "d.txt", "--graph", "g.emf", "--pyramid", "p.gif",
-               "--graph-mode", "survival", "--scale", "log", "--zoom", "20000"});
+               "--graph-mode", "survival", "--scale", "log", "--zoom", "20000", "--compare", "a.txt", "--compare",
+               "b.csv"});
     ASSERT_EQ(p.Error, "");
     const BatchArguments& a = p.Arguments;
     EXPECT_EQ(a.Scenario, 6);
@@ -50,6 +51,7 @@ TEST(BatchArguments, EveryOptionLandsInItsField)
     EXPECT_EQ(a.GraphMode, 4);
     EXPECT_FALSE(a.LinearScale);
     EXPECT_EQ(a.Zoom, 20000);
+    EXPECT_EQ(a.CompareFiles, (std::vector<std::string>{"a.txt", "b.csv"})) << "in their order";
 }
 
 TEST(BatchArguments, GraphModesAreNumberedAsTheGraphButtons)

@@ -294,5 +294,42 @@ TEST_F(BatchTool, EveryPictureFormatIsChosenByItsExtension)
     }
 }
 
+TEST_F(BatchTool, ComparedRunsAreKeptInTheGraphAndABadFileGivesStatusOne)
+{
+    ASSERT_EQ(Run({"--scenario", "6", "--years", "1000", "--data", Path("a.txt")}).exitCode, 0);
+    ASSERT_EQ(Run({"--scenario", "5", "--years", "800", "--data", Path("b.csv")}).exitCode, 0);
+    const ToolResult run = Run({"--scenario", "6", "--years", "1000", "--event", "500:epidemic", "--compare",
+                                Path("a.txt"), "--compare", Path("b.csv"), "--graph", Path("both.svg")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string svg = Read("both.svg");
+    EXPECT_NE(svg.find(">Realistic, medium<"), std::string::npos) << "the kept run named by its scenario";
+    EXPECT_NE(svg.find(">b<"), std::string::npos) << "a spreadsheet file named by its file";
+    EXPECT_NE(svg.find("#449999"), std::string::npos) << "in the first kept colour";
+    EXPECT_NE(svg.find("#7755bb"), std::string::npos) << "and the second";
+
+    ASSERT_EQ(Run({"--years", "10", "--graph", Path("alone.png")}).exitCode, 0);
+    ASSERT_EQ(Run({"--years", "10", "--compare", Path("a.txt"), "--graph", Path("kept.png")}).exitCode, 0);
+    const auto keptPixels = [&](const char* name) {
+        const QImage image(QString::fromStdString(Path(name)));
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == qRgb(68, 153, 153);
+        return n;
+    };
+    EXPECT_EQ(keptPixels("alone.png"), 0);
+    EXPECT_GT(keptPixels("kept.png"), 200) << "the raster picture shows the kept curve";
+
+    QFile notes(QString::fromStdString(Path("notes.txt")));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("1200\t5000\r\n");
+    notes.close();
+    const ToolResult bad = Run({"--years", "10", "--compare", Path("notes.txt"), "--data", Path("d.txt")});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.err, "vartel-batch: \"" + Path("notes.txt") + "\" is not a data file of Vartel: it has no time table\n");
+    EXPECT_FALSE(Exists("d.txt")) << "refused before the run";
+    EXPECT_EQ(Run({"--compare", Path("none.txt")}).exitCode, 1) << "a file that is not there";
+}
+
 } // namespace
 } // namespace vartel::test

@@ -6,6 +6,7 @@
 #include "views/PyramidView.h"
 #include "views/RasterCanvas.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QPalette>
 
@@ -154,6 +155,95 @@ TEST_F(Browsing, EveryBrowsedYearLooksAsWhenItWasCurrent)
     EXPECT_FALSE(S().Browsing);
     EXPECT_EQ(Shown(), present) << "the present is shown again";
     EXPECT_EQ(form->Image1->Picture(), PyramidOf(S().Year)) << "the pyramid of the current year again";
+}
+
+TEST_F(Browsing, KeysBrowseTheGraphAClickFocusedAsTheMouseDoes)
+{
+    form->RadioButtons[6]->click();
+    const std::map<int, Display> during = StepAndRecord(40);
+    const Display present = Shown();
+    const QImage picture = form->Image2->Picture();
+    const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(form->windowHandle(), k, modifiers); // to the widget with the focus
+        Pump();
+    };
+    EXPECT_FALSE(form->Image2->hasFocus());
+    key(Qt::Key_Left);
+    EXPECT_FALSE(S().Browsing) << "a key without the focus does not browse";
+
+    ClickGraph(300, 80); // not a past point at year 40: the click only gives the focus
+    ASSERT_TRUE(form->Image2->hasFocus()) << "a click gives the graph the keyboard focus";
+    EXPECT_FALSE(S().Frozen);
+    EXPECT_EQ(form->Image2->Picture(), picture) << "the focus mark is not part of the picture";
+    const QImage marked = form->Image2->grab().toImage();
+    const QRgb highlight = form->Image2->palette().color(QPalette::Highlight).rgb();
+    EXPECT_EQ(marked.pixel(1, marked.height() / 2), highlight) << "the focus mark on the screen";
+    form->Newbutton->setFocus();
+    Pump();
+    EXPECT_NE(form->Image2->grab().toImage().pixel(1, marked.height() / 2), highlight) << "gone with the focus";
+    form->Image2->setFocus(Qt::MouseFocusReason);
+
+    const std::size_t announced = platform.announcements.size();
+    key(Qt::Key_Left);
+    ASSERT_TRUE(S().Browsing) << "Left goes from the present to the last column";
+    EXPECT_EQ(S().BrowseYear, 40);
+    EXPECT_EQ(Shown(), during.at(40));
+    key(Qt::Key_Left);
+    EXPECT_EQ(S().BrowseYear, 36);
+    EXPECT_EQ(Shown(), during.at(36)) << "year 36 shown as it was current";
+    EXPECT_EQ(form->Image1->Picture(), PyramidOf(36)) << "and its pyramid";
+    const Display byKey = Shown();
+    MoveOverGraph(90 + 36 / 4, 80);
+    EXPECT_EQ(Shown(), byKey) << "the mouse shows the same in that column";
+    ASSERT_GT(platform.announcements.size(), announced) << "a key tells a screen reader";
+    EXPECT_EQ(platform.announcements.back().first, form->Image2) << "to read the graph";
+    const QString description = QAccessible::queryAccessibleInterface(form->Image2)->text(QAccessible::Description);
+    EXPECT_TRUE(description.endsWith(QStringLiteral("; year 36, population %1, growth %2")
+                                         .arg(form->Popmeter->text(), form->PGmeter->text())))
+        << "the description follows the browsed year: " << description.toStdString();
+
+    key(Qt::Key_Home);
+    EXPECT_EQ(S().BrowseYear, 0);
+    EXPECT_EQ(form->clock->text(), QStringLiteral("0")) << "Home shows year 0";
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_FALSE(S().Browsing) << "Shift+Right goes 100 years on, beyond the last column the present";
+    EXPECT_EQ(Shown(), present);
+    key(Qt::Key_End);
+    EXPECT_EQ(S().BrowseYear, 40);
+    key(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(S().BrowseYear, 0) << "100 years back, no further than year 0";
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    EXPECT_EQ(S().BrowseYear, 8);
+
+    key(Qt::Key_Space);
+    EXPECT_TRUE(S().Frozen) << "Space freezes as a click does";
+    EXPECT_EQ(form->Memo1->text(), FrozenText);
+    key(Qt::Key_Right);
+    EXPECT_EQ(S().BrowseYear, 8) << "the frozen moment stays";
+    EXPECT_EQ(Shown(), during.at(8));
+    key(Qt::Key_Space);
+    EXPECT_FALSE(S().Frozen) << "and releases";
+    EXPECT_EQ(form->Memo1->text(), InvestigateText);
+    key(Qt::Key_Space);
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(S().Frozen) << "Escape releases a frozen moment";
+    EXPECT_FALSE(S().Browsing);
+    EXPECT_EQ(Shown(), present) << "and shows the present";
+    EXPECT_EQ(form->Memo1->text(), InvestigateText);
+    EXPECT_TRUE(AgeGraphButtonsEnabled());
+
+    form->BirthButton->click();
+    form->Image2->setFocus(Qt::MouseFocusReason);
+    key(Qt::Key_Left);
+    EXPECT_FALSE(S().Browsing) << "no browsing in the age graphs";
+    form->PopButton->click();
+
+    form->Newbutton->setFocus();
+    for (int i = 0; i < 80; ++i) {
+        QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), form->Image2) << "Tab passes the graph by, press " << i;
+    }
 }
 
 TEST_F(Browsing, NoAlarmWhileBrowsingOrRestoring)

@@ -187,6 +187,95 @@ TEST_P(StateTable, EventGivesTheRowsEffects)
 INSTANTIATE_TEST_SUITE_P(EveryRow, StateTable, ::testing::ValuesIn(Rows),
                          [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
+constexpr int Present = -1;
+
+struct KeyStep {
+    BrowseKey key;
+    int shown;  // the year on display afterwards, or Present
+    bool frozen;
+    const char* memo; // nullptr: Memo1 untouched
+};
+
+// From the present at year 1000 (column 340), through every key: the year shown is the year the mouse
+// shows in the column the key goes to.
+// clang-format off
+const KeyStep KeySteps[] = {
+    {BrowseKey::Right,     Present, false, nullptr},   // nothing beyond the present
+    {BrowseKey::Left,      1000,    false, nullptr},   // from the present to the last column
+    {BrowseKey::Left,      996,     false, nullptr},
+    {BrowseKey::Right,     1000,    false, nullptr},
+    {BrowseKey::Right,     Present, false, nullptr},   // beyond the last column lies the present
+    {BrowseKey::End,       1000,    false, nullptr},
+    {BrowseKey::Home,      0,       false, nullptr},
+    {BrowseKey::Left,      0,       false, nullptr},   // nothing before year 0
+    {BrowseKey::PageLeft,  0,       false, nullptr},
+    {BrowseKey::PageRight, 100,     false, nullptr},
+    {BrowseKey::PageRight, 200,     false, nullptr},
+    {BrowseKey::Right,     204,     false, nullptr},
+    {BrowseKey::Freeze,    204,     true,  FrozenMessage},
+    {BrowseKey::Right,     204,     true,  nullptr},   // a frozen moment stays
+    {BrowseKey::End,       204,     true,  nullptr},
+    {BrowseKey::Freeze,    204,     false, InvestigateMessage},
+    {BrowseKey::PageLeft,  104,     false, nullptr},
+    {BrowseKey::Present,   Present, false, nullptr},
+    {BrowseKey::Freeze,    Present, false, nullptr},   // as a click while the present is shown: nothing
+    {BrowseKey::PageLeft,  904,     false, nullptr},   // from the present, 25 columns back from the last
+    {BrowseKey::Freeze,    904,     true,  FrozenMessage},
+    {BrowseKey::Present,   Present, false, InvestigateMessage},
+    {BrowseKey::PageRight, Present, false, nullptr},
+};
+// clang-format on
+
+TEST(BrowseKeys, EachKeyShowsTheYearTheMouseShowsInItsColumn)
+{
+    auto s = std::make_unique<SimulationState>(PausedAt(1000));
+    RecordingEffects effects;
+    HistoryBrowsing browsing(*s, effects);
+    int shown = Present;
+    for (std::size_t i = 0; i < std::size(KeySteps); ++i) {
+        const KeyStep& step = KeySteps[i];
+        effects.Clear();
+        EXPECT_TRUE(browsing.Key(step.key)) << "step " << i << " browses";
+        if (!effects.shownYears.empty())
+            shown = effects.shownYears.back();
+        if (effects.presents > 0)
+            shown = Present;
+        EXPECT_EQ(shown, step.shown) << "step " << i;
+        EXPECT_EQ(s->Frozen, step.frozen) << "step " << i;
+        EXPECT_EQ(s->Browsing, step.shown != Present) << "step " << i;
+        if (step.memo != nullptr) {
+            EXPECT_EQ(effects.memos, std::vector<std::string>{step.memo}) << "step " << i;
+        } else {
+            EXPECT_TRUE(effects.memos.empty()) << "step " << i;
+        }
+        if (step.shown != Present) {
+            EXPECT_EQ(s->BrowseYear, step.shown) << "step " << i;
+        }
+    }
+    EXPECT_EQ(effects.buttons, std::nullopt) << "the last step changed nothing";
+
+    auto full = std::make_unique<SimulationState>(PausedAt(MaxYear));
+    HistoryBrowsing fullRun(*full, effects);
+    effects.Clear();
+    fullRun.Key(BrowseKey::End);
+    EXPECT_EQ(effects.shownYears, std::vector<int>{2996}) << "at year 3000 the last column shows 2996";
+    fullRun.Key(BrowseKey::Right);
+    EXPECT_EQ(effects.presents, 1) << "and the column after it is the present";
+    auto early = std::make_unique<SimulationState>(PausedAt(3));
+    HistoryBrowsing earlyRun(*early, effects);
+    effects.Clear();
+    earlyRun.Key(BrowseKey::End);
+    earlyRun.Key(BrowseKey::PageRight);
+    EXPECT_EQ(effects.shownYears, std::vector<int>{0}) << "at year 3 only year 0 lies in the past";
+    EXPECT_EQ(effects.presents, 1);
+
+    full->Running = true;
+    EXPECT_FALSE(fullRun.Key(BrowseKey::Left)) << "no browsing while the years run";
+    full->Running = false;
+    full->GraphMode = 3;
+    EXPECT_FALSE(fullRun.Key(BrowseKey::Home)) << "nor in the age graphs";
+}
+
 TEST(BrowsingMessages, SpacingAsShownToTheUser)
 {
     EXPECT_STREQ(InvestigateMessage, "Investigate the past:  Move the mouse in the population graph.     "

@@ -482,12 +482,14 @@ TEST_F(Accessibility, TheViewsSayWhatTheyShowNow)
     EXPECT_EQ(Read(form->Image1, QAccessible::Description), QStringLiteral("Year 1000, ") + browsed)
         << "the pyramid of the browsed year";
     EXPECT_EQ(Read(form->Image2, QAccessible::Description),
-              QStringLiteral("Population graph, linear scale, zoom 2; year 1000, ") + browsed)
-        << "the graph names the browsed year";
+              QStringLiteral("Population graph, linear scale, zoom 2; year 1000, ") + browsed +
+                  QStringLiteral(", growth ") + form->PGmeter->text())
+        << "the graph names the browsed year and its growth as the growth field shows it";
     EXPECT_TRUE(Read(form->Map, QAccessible::Description).startsWith(QStringLiteral("Year %1:").arg(year)))
         << "the map always shows the present";
     form->RestorePresent();
-    EXPECT_TRUE(Read(form->Image2, QAccessible::Description).endsWith(QStringLiteral("year %1, population %2").arg(year).arg(people)))
+    EXPECT_TRUE(Read(form->Image2, QAccessible::Description)
+                    .endsWith(QStringLiteral("year %1, population %2, growth %3").arg(year).arg(people).arg(form->PGmeter->text())))
         << "the present again";
 
     form->Logscale->click();

@@ -43,6 +43,10 @@ public:
         fileAnswers.pop_front();
         return answer;
     }
+    QString AskOpenFileName(QWidget* owner, const FileDialogRequest& request) override
+    {
+        return AskSaveFileName(owner, request); // the same queue of answers
+    }
     void Beep() override { ++beeps; }
     void PlayWave(const QString& resourcePath) override { waves.push_back(resourcePath); }
     void OpenLink(const QString& link) override { links.push_back(link); }

@@ -3,6 +3,7 @@
 #include "WindowFixture.h"
 
 #include "output/DataFile.h"
+#include "ui/ColorConversion.h"
 #include "output/EmfCanvas.h"
 #include "output/PictureSaver.h"
 #include "tools/BatchSession.h"
@@ -11,7 +12,9 @@
 
 #include <QDate>
 #include <QFile>
+#include <QContextMenuEvent>
 #include <QImageReader>
+#include <QMenu>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -54,6 +57,13 @@ protected:
         ASSERT_TRUE(RunUntil([&] { return S().Year >= years; }));
         form->StartButton->click(); // pause
         ASSERT_FALSE(S().Running);
+    }
+
+    void Image2ContextMenuOpenAndClose()
+    {
+        form->Image2ContextMenu(form->Image2->mapToGlobal(QPoint(300, 60)));
+        Pump();
+        form->GraphMenu->close();
     }
 
     QTemporaryDir folder;
@@ -283,6 +293,119 @@ TEST_F(Saving, FullDeviceGivesTheErrorBox)
     EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("full.txt"))) << "naming the file";
     EXPECT_TRUE(form->Newbutton->hasFocus()) << "the focus is not moved after a failure";
     EXPECT_FALSE(S().Running);
+}
+
+// Pixels of the graph's screen bitmap in `color`.
+int PixelsIn(const QImage& image, Color color)
+{
+    const QRgb wanted = ToQColor(color).rgb();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) | 0xFF000000u) == wanted;
+    return n;
+}
+
+TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
+{
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(300, 60), form->Image2->mapToGlobal(QPoint(300, 60)));
+    QCoreApplication::sendEvent(form->Image2, &rightClick);
+    Pump();
+    ASSERT_TRUE(form->GraphMenu->isVisible()) << "a right click opens the graph's menu";
+    const QList<QAction*> items = form->GraphMenu->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("Keep this curve for comparison"));
+    EXPECT_EQ(items[1]->text(), QStringLiteral("Compare with a saved run…"));
+    EXPECT_EQ(items[2]->text(), QStringLiteral("Forget the kept curves"));
+    EXPECT_FALSE(items[0]->isEnabled()) << "nothing to keep at year 0";
+    EXPECT_TRUE(items[1]->isEnabled());
+    EXPECT_FALSE(items[2]->isEnabled()) << "nothing kept yet";
+    EXPECT_FALSE(S().Browsing || S().Frozen) << "the right click does not browse or freeze";
+    form->GraphMenu->close();
+
+    StepYears(200);
+    form->KeepCurveClick();
+    ASSERT_EQ(form->Kept().Count(), 1u);
+    EXPECT_EQ(form->Kept().Curve(0).Label, "Simple") << "the scenario's own course";
+    EXPECT_EQ(form->Kept().Curve(0).Population.size(), static_cast<std::size_t>(S().Year) + 1);
+    const int drawn = PixelsIn(form->Image2->Picture(), KeptCurveColors[0]);
+    EXPECT_GT(drawn, 100) << "the kept curve is on the screen at once";
+
+    form->Newbutton->click();
+    form->RadioButtons[5]->click();
+    ASSERT_EQ(S().Year, 0);
+    EXPECT_EQ(form->Kept().Count(), 1u) << "kept over New and a scenario change";
+    EXPECT_GT(PixelsIn(form->Image2->Picture(), KeptCurveColors[0]), 100) << "and still drawn";
+    Image2ContextMenuOpenAndClose();
+    EXPECT_TRUE(form->ForgetCurvesItem->isEnabled()) << "something to forget";
+
+    StepYears(100);
+    form->KeepCurveClick();
+    EXPECT_EQ(form->Kept().Curve(1).Label, "Realistic, low") << "its own course";
+    form->EpiButton->click();
+    form->KeepCurveClick();
+    EXPECT_EQ(form->Kept().Curve(2).Label, "Realistic, low*") << "an incident just begun marks the curve";
+    form->ForgetCurvesClick();
+    form->KeepCurveClick();
+    StepYears(S().Year + 60);
+    form->KeepCurveClick();
+    EXPECT_EQ(form->Kept().Curve(1).Label, "Realistic, low*") << "an incident marks the curve";
+
+    platform.fileAnswers.push_back(In("run.txt"));
+    form->Button2->click();
+    ASSERT_TRUE(QFile::exists(In("run.txt")));
+    platform.fileAnswers.push_back(In("run.txt"));
+    form->CompareClick();
+    EXPECT_EQ(LastRequest().title, QStringLiteral("Compare with a saved run"));
+    EXPECT_EQ(LastRequest().filters, (QStringList{QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")}));
+    ASSERT_EQ(form->Kept().Count(), 3u);
+    EXPECT_EQ(form->Kept().Curve(2).Label, "Realistic, low*") << "the saved run, named by the scenario its file names";
+    EXPECT_GT(PixelsIn(form->Image2->Picture(), KeptCurveColors[2]), 50) << "the third colour is drawn";
+
+    QFile bad(In("notes.txt"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("Population of the island, by hand\r\n1200\t5000\r\n");
+    bad.close();
+    const QImage before = form->Image2->Picture();
+    platform.fileAnswers.push_back(In("notes.txt"));
+    form->CompareClick();
+    ASSERT_EQ(platform.messages.size(), 1u) << "a file that is no data file is reported";
+    EXPECT_EQ(platform.messages[0].caption, QStringLiteral("Vartel"));
+    EXPECT_EQ(platform.messages[0].text,
+              "\"" + In("notes.txt") + QStringLiteral("\" is not a data file of Vartel: it has no time table."));
+    EXPECT_EQ(form->Kept().Count(), 3u) << "everything kept as it was";
+    EXPECT_EQ(form->Image2->Picture(), before) << "and the graph too";
+    form->CompareClick(); // cancelled
+    EXPECT_EQ(LastRequest().proposedName, In("notes.txt")) << "the last file is proposed again";
+    EXPECT_EQ(form->Kept().Count(), 3u);
+
+    platform.fileAnswers.push_back(In("compare.svg"));
+    form->Button1->click();
+    const QByteArray svg = ReadAll(In("compare.svg"));
+    EXPECT_TRUE(svg.contains(">Realistic, low*<")) << "the saved picture shows the kept curves";
+    EXPECT_TRUE(svg.contains("#7755bb")) << "in their colours";
+    platform.fileAnswers.push_back(In("compare.bmp"));
+    form->Button1->click();
+    EXPECT_GT(PixelsIn(QImage(In("compare.bmp")), KeptCurveColors[1]), 50) << "and so does a raster picture";
+
+    form->KeepCurveClick();
+    ASSERT_EQ(form->Kept().Count(), 3u) << "three at most";
+    EXPECT_EQ(form->Kept().Curve(0).Label, "Realistic, low*") << "the fourth replaced the oldest";
+    EXPECT_EQ(form->Kept().ColorOf(2), KeptCurveColors[0]) << "in the oldest one's colour";
+
+    form->ForgetCurvesClick();
+    EXPECT_TRUE(form->Kept().Empty());
+    for (Color kept : KeptCurveColors)
+        EXPECT_EQ(PixelsIn(form->Image2->Picture(), kept), 0) << "nothing kept is drawn any more";
+
+    form->Newbutton->click();
+    StepYears(50);
+    form->KeepCurveClick();
+    Enter(form->SPmeter, QStringLiteral("5000"));
+    form->KeepCurveClick();
+    ASSERT_EQ(form->Kept().Count(), 2u);
+    EXPECT_EQ(form->Kept().Curve(0).Label, "Realistic, low");
+    EXPECT_EQ(form->Kept().Curve(1).Label, "Realistic, low*") << "a commit just made marks the curve";
 }
 
 // The batch tool draws as the window does: after a full run of the same scenario its BMPs are the window's

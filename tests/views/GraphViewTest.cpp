@@ -474,5 +474,127 @@ TEST(GraphRobustness, AbsurdValuesDrawWithoutOverflow)
     EXPECT_EQ(c.pen.color, CurveColor) << "drawing finished normally";
 }
 
+// A kept run of `years` years with a constant population.
+KeptCurve Kept(const std::string& label, int years, double people)
+{
+    return {label, std::vector<double>(static_cast<std::size_t>(years), people)};
+}
+
+TEST(GraphKeptCurves, OneSWideInTheirColourOnBothScalesAndAtTwoZooms)
+{
+    struct Case {
+        bool linear;
+        int zoom;
+        int row; // of 500,000 people
+    };
+    const Case cases[] = {{true, 1, 126}, {true, 2, 106}, {false, 1, 32}, {false, 20000, 32}};
+    auto st = ConstantPopulation(0, 100);
+    KeptCurves kept;
+    kept.Keep(Kept("Realistic, low", 2001, 500000));
+    for (const Case& k : cases) {
+        st->ZoomFactor = k.zoom;
+        QImage image = GraphImage();
+        RasterCanvas c(image);
+        DrawGraph(c, *st, k.linear, 1, kept);
+        for (int year : {0, 1000, 1636, 1996}) {
+            const int x = YearToX(year, 1);
+            EXPECT_EQ(c.Pixel(x, k.row), KeptCurveColors[0]) << "year " << year << ", zoom " << k.zoom;
+            EXPECT_NE(c.Pixel(x, k.row - 1), KeptCurveColors[0]) << "1 pixel wide, year " << year;
+            EXPECT_NE(c.Pixel(x, k.row + 1), KeptCurveColors[0]) << "1 pixel wide, year " << year;
+        }
+        EXPECT_NE(c.Pixel(YearToX(2600, 1), k.row), KeptCurveColors[0]) << "nothing after its last year and its label";
+        EXPECT_EQ(c.pen.color, CurveColor) << "the graph still ends with the curve pen";
+    }
+
+    RecordingCanvas big;
+    st->ZoomFactor = 1;
+    DrawGraph(big, *st, true, 4, kept);
+    const auto line = LinesIn(big, KeptCurveColors[0]);
+    ASSERT_EQ(line.size(), 2001u + 1) << "the point of year 0 and a line through every year";
+    EXPECT_EQ(line.back().x2, YearToX(2000, 4)) << "to its last year, at s = 4";
+    EXPECT_EQ(line.back().y2, 126 * 4) << "at s = 4";
+    EXPECT_EQ(line.back().pen.width, 4) << "1 s wide";
+}
+
+TEST(GraphKeptCurves, AfterGridAndDangerLinesBeforeTheCurveWithTheirLabels)
+{
+    auto st = ConstantPopulation(20, 1000000);
+    KeptCurves kept;
+    kept.Keep(Kept("Realistic, low", 2001, 500000));
+    kept.Keep(Kept("Realistic, high*", 3001, 2000000));
+    RecordingCanvas c;
+    DrawGraph(c, *st, true, 1, kept);
+    const auto index = [&](auto&& test) {
+        const auto at = std::find_if(c.calls.begin(), c.calls.end(), test);
+        return at == c.calls.end() ? -1 : static_cast<int>(at - c.calls.begin());
+    };
+    const auto lastIndex = [&](auto&& test) {
+        const auto at = std::find_if(c.calls.rbegin(), c.calls.rend(), test);
+        return at == c.calls.rend() ? -1 : static_cast<int>(c.calls.rend() - at - 1);
+    };
+    const auto keptLine = [](const CanvasCall& k) {
+        return k.kind == CanvasCall::LineTo && (k.pen.color == KeptCurveColors[0] || k.pen.color == KeptCurveColors[1]);
+    };
+    const int red = lastIndex([](const CanvasCall& k) { return k.kind == CanvasCall::LineTo && k.pen.color == RedLine; });
+    const int grid = lastIndex([](const CanvasCall& k) { return k.pen.color == Rgb(192, 132, 80); });
+    const int curve = index([](const CanvasCall& k) { return k.kind == CanvasCall::LineTo && k.pen.color == CurveColor && k.pen.width == 3 && k.x1 == 91 && k.x2 == 91; });
+    ASSERT_GE(red, 0);
+    ASSERT_GE(curve, 0);
+    EXPECT_LT(red, index(keptLine)) << "kept curves after the danger lines";
+    EXPECT_LT(grid, index(keptLine)) << "kept curves after the grid";
+    EXPECT_LT(lastIndex(keptLine), curve) << "kept curves before the current curve";
+
+    const CanvasCall* low = c.Text("Realistic, low");
+    ASSERT_NE(low, nullptr) << "the first curve's label";
+    EXPECT_EQ(low->font.color, KeptCurveColors[0]) << "in its curve's colour";
+    EXPECT_EQ(low->x1, YearToX(2000, 1) + 4) << "right of its last point";
+    EXPECT_EQ(low->y1, 126 - RecordingCanvas::LineHeight / 2) << "centred on its last point";
+    EXPECT_EQ(low->brush.style, BrushStyle::Clear) << "without a background";
+    EXPECT_LT(lastIndex(keptLine), index([](const CanvasCall& k) { return k.text == "Realistic, low"; }))
+        << "the labels over all kept lines";
+    const CanvasCall* high = c.Text("Realistic, high*");
+    ASSERT_NE(high, nullptr) << "the second curve's label, its mark kept";
+    EXPECT_EQ(high->font.color, KeptCurveColors[1]);
+    EXPECT_EQ(high->x1 + RecordingCanvas::CharWidth * 16, YearToX(3000, 1) - 4)
+        << "left of a last point with no room on its right";
+    EXPECT_EQ(high->y1, 66 - RecordingCanvas::LineHeight / 2);
+    EXPECT_EQ(c.font.color, Rgb(0, 0, 0)) << "the text colour is black again for what follows";
+
+    st->GraphMode = 2;
+    RecordingCanvas age;
+    DrawGraph(age, *st, true, 1, kept);
+    EXPECT_TRUE(LinesIn(age, KeptCurveColors[0]).empty()) << "nothing kept in the other graphs";
+    EXPECT_EQ(age.Text("Realistic, low"), nullptr) << "nothing kept in the other graphs";
+}
+
+TEST(GraphKeptCurves, ThreeAtMostTheFourthReplacesTheOldestInItsColour)
+{
+    KeptCurves kept;
+    EXPECT_TRUE(kept.Empty());
+    for (const char* label : {"one", "two", "three", "four"})
+        kept.Keep(Kept(label, 10, 1000));
+    ASSERT_EQ(kept.Count(), 3u) << "three kept curves at most";
+    EXPECT_EQ(kept.Curve(0).Label, "two") << "the oldest went";
+    EXPECT_EQ(kept.Curve(2).Label, "four") << "the newest last";
+    EXPECT_EQ(kept.ColorOf(2), KeptCurveColors[0]) << "the fourth takes the colour of the one it replaced";
+    EXPECT_EQ(kept.ColorOf(0), KeptCurveColors[1]);
+    kept.Keep(Kept("five", 10, 1000));
+    EXPECT_EQ(kept.Curve(0).Label, "three");
+    EXPECT_EQ(kept.ColorOf(2), KeptCurveColors[1]) << "the fifth replaces the second, in its colour";
+    kept.Forget();
+    EXPECT_TRUE(kept.Empty());
+    kept.Keep(Kept("six", 10, 1000));
+    EXPECT_EQ(kept.ColorOf(0), KeptCurveColors[0]) << "after forgetting, the first colour again";
+
+    for (Color k : KeptCurveColors) {
+        for (Color other : {CurveColor, OverStrip, UnderStrip, RedLine, PurpleLine, Rgb(34, 34, 255), Rgb(0, 255, 0),
+                            Rgb(255, 255, 192)})
+            EXPECT_NE(k, other) << "a kept colour differs from the graph's own";
+    }
+    EXPECT_NE(KeptCurveColors[0], KeptCurveColors[1]);
+    EXPECT_NE(KeptCurveColors[1], KeptCurveColors[2]);
+    EXPECT_NE(KeptCurveColors[0], KeptCurveColors[2]);
+}
+
 } // namespace
 } // namespace vartel

@@ -1,0 +1,83 @@
+// Comparing runs in the population graph: the graph's context menu keeps the current run's curve, reads a
+// saved run's from a data file, or forgets the kept curves; the graph draws them under its own curve.
+#include "output/SavedRunReader.h"
+#include "ui/HintZone.h"
+#include "ui/ImageView.h"
+#include "ui/Platform.h"
+#include "ui/TForm1.h"
+
+#include <QFile>
+#include <QMenu>
+
+namespace vartel {
+
+void TForm1::ConnectComparing()
+{
+    GraphMenu = new QMenu(this);
+    GraphMenu->setObjectName(QStringLiteral("GraphMenu"));
+    KeepCurveItem = GraphMenu->addAction(QStringLiteral("Keep this curve for comparison"), this, &TForm1::KeepCurveClick);
+    KeepCurveItem->setObjectName(QStringLiteral("KeepCurveItem"));
+    CompareItem = GraphMenu->addAction(QStringLiteral("Compare with a saved run…"), this, &TForm1::CompareClick);
+    CompareItem->setObjectName(QStringLiteral("CompareItem"));
+    ForgetCurvesItem = GraphMenu->addAction(QStringLiteral("Forget the kept curves"), this, &TForm1::ForgetCurvesClick);
+    ForgetCurvesItem->setObjectName(QStringLiteral("ForgetCurvesItem"));
+    // The hint zones over the graph open the same menu; a left click keeps its meaning everywhere.
+    for (QWidget* place : std::initializer_list<QWidget*>{Image2, h0, h1, he}) {
+        place->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(place, &QWidget::customContextMenuRequested, this,
+                [this, place](const QPoint& point) { Image2ContextMenu(place->mapToGlobal(point)); });
+    }
+}
+
+void TForm1::Image2ContextMenu(QPoint globalPos)
+{
+    KeepCurveItem->setEnabled(state().Year > 0);
+    ForgetCurvesItem->setEnabled(!keptCurves_.Empty());
+    GraphMenu->popup(globalPos);
+}
+
+void TForm1::DrawGraphWithKeptCurves()
+{
+    // A redraw stops before the current year; a segment already drawn for it is drawn again.
+    const bool extended = curveExtendedSinceDraw_;
+    DrawGraphOnScreen();
+    if (extended)
+        ExtendCurveOnScreen();
+}
+
+void TForm1::KeepCurveClick()
+{
+    if (state().Year <= 0)
+        return;
+    keptCurves_.Keep(CurrentRunCurve(state()));
+    DrawGraphWithKeptCurves();
+}
+
+void TForm1::CompareClick()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Compare with a saved run");
+    request.filters = DataFileFilters();
+    request.proposedName = comparedFileName_.isEmpty() ? dataFileName_ : comparedFileName_;
+    const QString chosen = CurrentPlatform().AskOpenFileName(this, request);
+    if (chosen.isEmpty())
+        return;
+    comparedFileName_ = chosen;
+    KeptCurve curve;
+    if (const QString error = ReadKeptCurve(QFile::encodeName(chosen).toStdString(), curve); !error.isEmpty()) {
+        ReportError(this, error);
+        return;
+    }
+    keptCurves_.Keep(std::move(curve));
+    DrawGraphWithKeptCurves();
+}
+
+void TForm1::ForgetCurvesClick()
+{
+    if (keptCurves_.Empty())
+        return;
+    keptCurves_.Forget();
+    DrawGraphWithKeptCurves();
+}
+
+} // namespace vartel
