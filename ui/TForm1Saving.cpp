@@ -17,15 +17,12 @@ namespace vartel {
 
 namespace {
 
-const QString GraphDialogTitle = QStringLiteral("Save graph as image file");
-const QString PyramidDialogTitle = QStringLiteral("Save population pyramid as image file");
-
 QStringList PictureFilters()
 {
-    return {QStringLiteral("Enhanced Metafile (*.emf)"),      QStringLiteral("Metafile (*.wmf)"),
-            QStringLiteral("Bitmap (*.bmp)"),                 QStringLiteral("JPEG Image File (*.jpg)"),
-            QStringLiteral("CompuServe GIF Image (*.gif)"),   QStringLiteral("PNG Image (*.png)"),
-            QStringLiteral("Scalable Vector Graphics (*.svg)")};
+    return {TForm1::tr("Enhanced Metafile (*.emf)"),    TForm1::tr("Metafile (*.wmf)"),
+            TForm1::tr("Bitmap (*.bmp)"),               TForm1::tr("JPEG Image File (*.jpg)"),
+            TForm1::tr("CompuServe GIF Image (*.gif)"), TForm1::tr("PNG Image (*.png)"),
+            TForm1::tr("Scalable Vector Graphics (*.svg)")};
 }
 
 // The dialog adds the default extension to a name typed without one; done here as well, so the rule holds
@@ -57,8 +54,8 @@ void TForm1::Button2Click()
     if (state().Running)
         StartButtonClick();
     FileDialogRequest request;
-    request.title = QStringLiteral("Save Data");
-    request.filters = {QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")};
+    request.title = tr("Save Data");
+    request.filters = {tr("Text file (*.txt)"), tr("Spreadsheet (*.csv)")};
     request.defaultExtension = QStringLiteral("txt");
     request.extensionFollowsFilter = true;
     request.proposedName = dataFileName_;
@@ -95,7 +92,7 @@ void TForm1::SaveViewPicture(bool pyramid)
     if (s.Running)
         StartButtonClick();
     FileDialogRequest request;
-    request.title = pyramid ? PyramidDialogTitle : GraphDialogTitle;
+    request.title = pyramid ? tr("Save population pyramid as image file") : tr("Save graph as image file");
     request.filters = PictureFilters();
     request.defaultExtension = pictureDefaultExtension_;
     request.proposedName = pictureFileName_;
@@ -114,8 +111,7 @@ void TForm1::SaveViewPicture(bool pyramid)
     if (format == PictureFormat::Unknown) {
         // Nothing is written; saying so is better than a save that silently did not happen.
         CurrentPlatform().ShowMessage(this, QStringLiteral("Vartel"),
-                                      QString::fromStdString(UnsupportedExtensionMessage()),
-                                      MessageIcon::Information);
+                                      QString::fromStdString(UnsupportedExtensionMessage()), MessageIcon::Information);
     } else {
         const bool linear = Linscale->isChecked();
         const int pyramidYear = s.Frozen ? s.BrowseYear : s.Year;
