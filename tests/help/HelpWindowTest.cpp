@@ -93,7 +93,8 @@ TEST_F(HelpWindowTest, DocumentBeginsWithTitleEmptyLineAndTenSingleLineContentsE
 
 TEST_F(HelpWindowTest, ProgramInformationNamesTheVersionOfTheBuild) {
     const QString text = view->toPlainText();
-    const QString version = CurrentLanguage() == Language::Dutch ? QStringLiteral("versie ") : QStringLiteral("version ");
+    const QString version =
+        CurrentLanguage() == Language::Dutch ? QStringLiteral("versie ") : QStringLiteral("version ");
     EXPECT_TRUE(text.contains(version + QStringLiteral(EXPECTED_PROJECT_VERSION ":")))
         << "the program information names version " EXPECTED_PROJECT_VERSION;
     EXPECT_FALSE(text.contains(QStringLiteral("@PROJECT_VERSION@"))) << "the build fills in the version";

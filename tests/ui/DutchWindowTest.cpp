@@ -4,10 +4,14 @@
 
 #include "help/TForm2.h"
 #include "ui/Language.h"
+#include "ui/Translation.h"
+#include "ui/WindowHost.h"
+#include "views/HistoryBrowsing.h"
 
 #include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTemporaryDir>
 
@@ -76,12 +80,13 @@ int NeededWidth(const QWidget& control, const QString& caption)
     int width = 0;
     for (const QString& line : caption.split(u'\n'))
         width = std::max(width, control.fontMetrics().horizontalAdvance(line));
-    if (qobject_cast<const QCheckBox*>(&control) != nullptr || qobject_cast<const QRadioButton*>(&control) != nullptr) {
-        const bool check = qobject_cast<const QCheckBox*>(&control) != nullptr;
-        width += control.style()->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth,
-                                              nullptr, &control) +
-                 control.style()->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing,
-                                              nullptr, &control);
+    const bool check = qobject_cast<const QCheckBox*>(&control) != nullptr;
+    if (check || qobject_cast<const QRadioButton*>(&control) != nullptr) {
+        const QStyle& style = *control.style();
+        width += style.pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, nullptr,
+                                   &control) +
+                 style.pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing,
+                                   nullptr, &control);
     } else if (qobject_cast<const QPushButton*>(&control) != nullptr) {
         width += 4; // the bevel on either side
     }
@@ -210,8 +215,9 @@ TEST_F(DutchWindow, NoEnglishTextIsLeftInEitherWindow)
             continue; // numbers and the names of the fields that read them, which follow their labels
         const auto found = dutch.find(key);
         ASSERT_NE(found, dutch.end()) << "the Dutch window lacks " << key.toStdString();
-        if (SameInBothLanguages.count(text) == 0)
+        if (SameInBothLanguages.count(text) == 0) {
             EXPECT_NE(found->second, text) << key.toStdString() << " is still English";
+        }
     }
 }
 
@@ -239,9 +245,10 @@ void ExpectCaptionsFit(QWidget& window, const char* language)
         EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << what << " leaves its group";
         for (QWidget* other : control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const bool text = !CaptionOf(*other).isEmpty() || qobject_cast<QLineEdit*>(other) != nullptr;
-            if (qobject_cast<QLabel*>(control) != nullptr && other != control && text && other->isVisibleTo(&window))
+            if (qobject_cast<QLabel*>(control) != nullptr && other != control && text && other->isVisibleTo(&window)) {
                 EXPECT_FALSE(control->geometry().intersects(other->geometry()))
                     << what << " overlaps " << other->objectName().toStdString();
+            }
         }
     }
 }
@@ -257,6 +264,52 @@ TEST(CaptionsFit, InBothLanguagesAndBothWindows)
         help.show();
         QCoreApplication::processEvents();
         ExpectCaptionsFit(help, name);
+    }
+    UseLanguage(Language::English);
+}
+
+TEST(CaptionsFit, TheInstructionLineHoldsBothInstructionsInBothLanguages)
+{
+    for (const Language language : {Language::English, Language::Dutch}) {
+        UseLanguage(language);
+        TForm1 main;
+        for (const char* instruction : {InvestigateMessage, FrozenMessage}) {
+            const QString text = Translated("Instruction", instruction);
+            EXPECT_LE(main.Memo1->fontMetrics().horizontalAdvance(text), main.Memo1->width()) << text.toStdString();
+        }
+    }
+    UseLanguage(Language::English);
+}
+
+struct BoardMessage {
+    const char* english;
+    int fontSize;
+};
+
+// Every message of the board in the size the model posts it with, whole on the board in either language.
+TEST_F(WindowTest, EveryBoardMessageFitsTheBoardInBothLanguages)
+{
+    std::vector<BoardMessage> messages{
+        {" Overpopulation - disaster inevitable", 18}, {" Not enough people - disaster strikes", 18},
+        {" Large population... danger", 16},           {" Small population... danger", 16},
+        {" Population extinct", 16},                   {" An epidemic roams through the island", 16},
+        {"Heavy penalty for families with more than 1 child!", 15},
+        {" Many immigrants invade the island", 16},    {" Increase of ageing population", 16},
+        {" no announcements ...", 8},                  {"No messages ...", 11},
+    };
+    for (const StageRecord& stage : S().Stages)
+        messages.push_back({stage.Text.c_str(), 10});
+    WindowHost host(*form);
+    for (const Language language : {Language::English, Language::Dutch}) {
+        UseLanguage(language);
+        for (const BoardMessage& message : messages) {
+            host.ShowBulletin({message.english, 0, 0, message.fontSize});
+            Pump();
+            const std::string shown = form->Paper->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdString();
+            EXPECT_EQ(shown == message.english, language == Language::English) << shown;
+            EXPECT_EQ(form->Paper->verticalScrollBar()->maximum(), 0)
+                << (language == Language::Dutch ? "nl: " : "en: ") << form->Paper->toPlainText().toStdString();
+        }
     }
     UseLanguage(Language::English);
 }
