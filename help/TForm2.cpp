@@ -5,6 +5,7 @@
 #include "help/HelpGeometry.h"
 #include "help/LinkDetector.h"
 #include "help/TRichEdit.h"
+#include "ui/Language.h"
 #include "ui/Platform.h"
 
 #include <QApplication>
@@ -47,7 +48,7 @@ QFont PixelFont(int pixels) {
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("TForm2"));
-    setWindowTitle(QStringLiteral("Vartel  -  Programme explanation"));
+    setWindowTitle(tr("Vartel  -  Programme explanation"));
     setAttribute(Qt::WA_QuitOnClose, false); // closing it only hides it; it keeps no program running
     setFont(PixelFont(11));
     setBackgroundRole(QPalette::Button);
@@ -57,14 +58,14 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setFixedHeight(30);
-    Button1 = MakeButton(Panel1, "Button1", QStringLiteral("Copy to Clipboard"), 6);
-    Button2 = MakeButton(Panel1, "Button2", QStringLiteral("Print"), 130);
-    Button3 = MakeButton(Panel1, "Button3", QStringLiteral("Printer properties"), 254);
-    Button4 = MakeButton(Panel1, "Button4", QStringLiteral("Back to top"), 378);
+    Button1 = MakeButton(Panel1, "Button1", tr("Copy to Clipboard"), 6);
+    Button2 = MakeButton(Panel1, "Button2", tr("Print"), 130);
+    Button3 = MakeButton(Panel1, "Button3", tr("Printer properties"), 254);
+    Button4 = MakeButton(Panel1, "Button4", tr("Back to top"), 378);
 
     RichEdit1 = new TRichEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setAccessibleName(QStringLiteral("Programme explanation"));
+    RichEdit1->setAccessibleName(tr("Programme explanation"));
     RichEdit1->setFont(PixelFont(25));
 
     auto* layout = new QVBoxLayout(this);
@@ -98,7 +99,7 @@ void TForm2::FormCreate() {
     }
 
     RichEdit1->EnableLinkDetection();
-    QFile document(QStringLiteral(":/Uitleg"));
+    QFile document(HelpDocumentResource());
     if (document.open(QIODevice::ReadOnly)) {
         RichEdit1->LoadRtf(document.readAll());
     }
@@ -133,7 +134,7 @@ void TForm2::Button2Click() {
     }
     printer_->setDocName(QString());
     if (!PrintDocument(*RichEdit1->document(), *printer_, printPageRect_)) {
-        ReportError(this, QStringLiteral("The programme explanation could not be printed"));
+        ReportError(this, tr("The programme explanation could not be printed"));
     }
 }
 
@@ -143,12 +144,12 @@ void TForm2::Button3Click() {
         return;
     }
     QPrintDialog dialog(printer_.get(), this);
-    dialog.setWindowTitle(QStringLiteral("Printer properties"));
+    dialog.setWindowTitle(tr("Printer properties"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     // The dialog only chooses printer and paper here; nothing is printed when it closes.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) {
-            ok->setText(QStringLiteral("OK"));
+            ok->setText(tr("OK"));
         }
     }
     if (dialog.exec() == QDialog::Accepted) {
@@ -181,8 +182,7 @@ void TForm2::OpenClickedLink(const QString& linkText) {
 }
 
 void TForm2::ReportNoPrinter() {
-    CurrentPlatform().ShowMessage(this, QStringLiteral("Error"), QStringLiteral("No printer is connected"),
-                                  MessageIcon::None);
+    CurrentPlatform().ShowMessage(this, tr("Error"), tr("No printer is connected"), MessageIcon::None);
 }
 
 } // namespace vartel

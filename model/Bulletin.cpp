@@ -1,10 +1,25 @@
 #include "model/Bulletin.h"
 
+#include "model/TranslatableText.h"
+
 namespace vartel {
 
 namespace {
 
 constexpr const char* AlarmSound = "Letop";
+
+// The messages of the rules, in their order; the window shows them translated.
+constexpr const char* Overpopulated = VARTEL_TRANSLATE_NOOP("Bulletin", " Overpopulation - disaster inevitable");
+constexpr const char* LargePopulation = VARTEL_TRANSLATE_NOOP("Bulletin", " Large population... danger");
+constexpr const char* Extinct = VARTEL_TRANSLATE_NOOP("Bulletin", " Population extinct");
+constexpr const char* TooFewPeople = VARTEL_TRANSLATE_NOOP("Bulletin", " Not enough people - disaster strikes");
+constexpr const char* SmallPopulation = VARTEL_TRANSLATE_NOOP("Bulletin", " Small population... danger");
+constexpr const char* Epidemic = VARTEL_TRANSLATE_NOOP("Bulletin", " An epidemic roams through the island");
+constexpr const char* OneChildPolicy =
+    VARTEL_TRANSLATE_NOOP("Bulletin", "Heavy penalty for families with more than 1 child!");
+constexpr const char* ImmigrationWave = VARTEL_TRANSLATE_NOOP("Bulletin", " Many immigrants invade the island");
+constexpr const char* Ageing = VARTEL_TRANSLATE_NOOP("Bulletin", " Increase of ageing population");
+constexpr const char* NoAnnouncements = VARTEL_TRANSLATE_NOOP("Bulletin", " no announcements ...");
 
 struct Message {
     Color Background;
@@ -57,7 +72,7 @@ void PostBulletin(Model& m, Color background, Color fontColor, int fontSize, con
     if (!alarm || s.Browsing) return;
     m.Host.PlaySound(AlarmSound);
     if (m.Host.PauseAtImportantMoments()) {
-        m.Host.SetStartCaption("Continue");
+        m.Host.SetStartCaption(VARTEL_TRANSLATE_NOOP("StartButton", "Continue"));
         s.Running = false;
     }
 }
@@ -69,31 +84,29 @@ void ChooseBulletin(Model& m)
     const double exact = s.ExactPopHistory[y];
     const double rounded = s.PopHistory[y];
 
-    if (s.Catastrophe) return Post(m, Danger, " Overpopulation - disaster inevitable");
+    if (s.Catastrophe) return Post(m, Danger, Overpopulated);
     if (exact > 2500000.0 && (y == 0 || exact > s.ExactPopHistory[y - 1])) {
         m.Host.RelocateFirstHouse();
-        return Post(m, Warning, " Large population... danger");
+        return Post(m, Warning, LargePopulation);
     }
-    if (!(rounded > 0.0)) return Post(m, {Rgb(51, 51, 51), Rgb(255, 255, 255), 16, true}, " Population extinct");
-    if (rounded < 50.0) return Post(m, Danger, " Not enough people - disaster strikes");
+    if (!(rounded > 0.0)) return Post(m, {Rgb(51, 51, 51), Rgb(255, 255, 255), 16, true}, Extinct);
+    if (rounded < 50.0) return Post(m, Danger, TooFewPeople);
     if (exact < 1000.0 && (y == 0 || exact < s.ExactPopHistory[y - 1])) {
-        return Post(m, Warning, " Small population... danger");
+        return Post(m, Warning, SmallPopulation);
     }
     switch (s.Incident) {
-    case 1: return Post(m, {Rgb(136, 136, 136), Rgb(0, 0, 0), 16, true}, " An epidemic roams through the island");
-    case 2:
-        return Post(m, {Rgb(170, 170, 170), Rgb(0, 0, 255), 15, true},
-                    "Heavy penalty for families with more than 1 child!");
-    case 3: return Post(m, {Rgb(204, 204, 204), Rgb(0, 68, 0), 16, true}, " Many immigrants invade the island");
+    case 1: return Post(m, {Rgb(136, 136, 136), Rgb(0, 0, 0), 16, true}, Epidemic);
+    case 2: return Post(m, {Rgb(170, 170, 170), Rgb(0, 0, 255), 15, true}, OneChildPolicy);
+    case 3: return Post(m, {Rgb(204, 204, 204), Rgb(0, 68, 0), 16, true}, ImmigrationWave);
     default: break;
     }
     if (s.ElderlyHistory[y] > 0.25 * exact) {
         m.Host.RepaintBulletinAndElderly();
-        return Post(m, {Rgb(192, 192, 192), Rgb(68, 68, 68), 16, true}, " Increase of ageing population");
+        return Post(m, {Rgb(192, 192, 192), Rgb(68, 68, 68), 16, true}, Ageing);
     }
     if (PostLatestStage(m)) return;
     if (s.Scenario >= 5) return Post(m, {Rgb(255, 255, 187), Rgb(0, 0, 0), 10, true}, s.Stages[0].Text);
-    Post(m, {Rgb(192, 192, 192), Rgb(0, 0, 0), 8, false}, " no announcements ...");
+    Post(m, {Rgb(192, 192, 192), Rgb(0, 0, 0), 8, false}, NoAnnouncements);
 }
 
 } // namespace vartel

@@ -10,8 +10,34 @@ namespace vartel {
 
 namespace {
 
-CommitResult NotAnInteger(const std::string& text) { return {false, "''" + text + "'' is not a valid integer value"}; }
-CommitResult NotAFloat(const std::string& text) { return {false, "'" + text + "' is not a valid floating point value"}; }
+// The correction messages; the window shows them translated.
+constexpr const char* PopulationTooSmall =
+    VARTEL_TRANSLATE_NOOP("Correction", "A population of less than 120 people is not allowed. The value is adjusted.");
+constexpr const char* PopulationTooLarge = VARTEL_TRANSLATE_NOOP(
+    "Correction", "A population of more than 2.5 million people is not allowed. The value is adjusted.");
+constexpr const char* StableLevelTooLow = VARTEL_TRANSLATE_NOOP(
+    "Correction", "A stabile population level of less than 2000 people is not allowed. The value is adjusted.");
+constexpr const char* StableLevelTooHigh = VARTEL_TRANSLATE_NOOP(
+    "Correction", "A stabile population level of more than 1 million people is not allowed. The value is adjusted.");
+constexpr const char* BirthIndexNegative =
+    VARTEL_TRANSLATE_NOOP("Correction", "A negative birth index is not allowed. The value is adjusted.");
+constexpr const char* BirthIndexTooHigh =
+    VARTEL_TRANSLATE_NOOP("Correction", "A birth index of more than 20 is not allowed. The value is adjusted.");
+constexpr const char* BabyMortalityTooLow =
+    VARTEL_TRANSLATE_NOOP("Correction", "A baby mortality of less than 0,01% is not allowed. The value is adjusted.");
+constexpr const char* BabyMortalityTooHigh =
+    VARTEL_TRANSLATE_NOOP("Correction", "A baby mortality of more than 99% is not allowed. The value is adjusted.");
+constexpr const char* AdultMortalityTooLow =
+    VARTEL_TRANSLATE_NOOP("Correction", "An adult mortality of less than 0,01% is not allowed. The value is adjusted.");
+constexpr const char* AdultMortalityTooHigh =
+    VARTEL_TRANSLATE_NOOP("Correction", "An adult mortality of more than 99% is not allowed. The value is adjusted.");
+constexpr const char* EmigrationTooHigh =
+    VARTEL_TRANSLATE_NOOP("Correction", "An emigration level of more than 6% is not allowed. The value is adjusted.");
+constexpr const char* ImmigrationTooHigh =
+    VARTEL_TRANSLATE_NOOP("Correction", "An immigration level of more than 6% is not allowed. The value is adjusted.");
+
+CommitResult NotAnInteger(const std::string& text) { return {false, FillIn(NotAnIntegerMessage, text)}; }
+CommitResult NotAFloat(const std::string& text) { return {false, FillIn(NotAFloatMessage, text)}; }
 
 // A range check with its two correction messages; the lower one is tested first.
 template <typename T> struct Range {
@@ -56,9 +82,7 @@ CommitResult CommitPopulation(Model& m, const std::string& fieldText)
     const auto parsed = ParseInteger(text.empty() ? "0" : text);
     if (!parsed) return NotAnInteger(text);
     int n = *parsed;
-    static constexpr Range<int> range{
-        120, "A population of less than 120 people is not allowed. The value is adjusted.", 2500000,
-        "A population of more than 2.5 million people is not allowed. The value is adjusted."};
+    static constexpr Range<int> range{120, PopulationTooSmall, 2500000, PopulationTooLarge};
     if (Correct(m, n, range)) m.Host.SetField(Field::Popmeter, std::to_string(n));
     if (n == RoundEvenToInt(m.S.PopHistory[m.S.Year])) return {};
     SetPopulationSize(m, n);
@@ -71,9 +95,7 @@ CommitResult CommitStableLevel(Model& m, const std::string& fieldText)
     const auto parsed = ParseInteger(text.empty() ? "0" : text);
     if (!parsed) return NotAnInteger(text);
     int n = *parsed;
-    static constexpr Range<int> range{
-        2000, "A stabile population level of less than 2000 people is not allowed. The value is adjusted.",
-        1000000, "A stabile population level of more than 1 million people is not allowed. The value is adjusted."};
+    static constexpr Range<int> range{2000, StableLevelTooLow, 1000000, StableLevelTooHigh};
     if (Correct(m, n, range)) m.Host.SetField(Field::SPmeter, std::to_string(n));
     if (n != m.S.StableLevel) {
         m.S.StableLevel = n;
@@ -97,24 +119,16 @@ struct DecimalField {
 const DecimalField& DecimalFieldOf(ParameterField field)
 {
     static const DecimalField birth{Field::BImeter, &SimulationState::BirthIndex, 0.0, 0, 4,
-                                    {0.0, "A negative birth index is not allowed. The value is adjusted.", 20.0,
-                                     "A birth index of more than 20 is not allowed. The value is adjusted."},
-                                    true};
+                                    {0.0, BirthIndexNegative, 20.0, BirthIndexTooHigh}, true};
     static const DecimalField baby{
         Field::BDmeter, &SimulationState::BabyMortality, 0.0001, -2, 2,
-        {0.0001, "A baby mortality of less than 0,01% is not allowed. The value is adjusted.", 0.99,
-         "A baby mortality of more than 99% is not allowed. The value is adjusted."},
-        true};
+        {0.0001, BabyMortalityTooLow, 0.99, BabyMortalityTooHigh}, true};
     static const DecimalField adult{
         Field::ADmeter, &SimulationState::AdultMortality, 0.0001, -2, 2,
-        {0.0001, "An adult mortality of less than 0,01% is not allowed. The value is adjusted.", 0.99,
-         "An adult mortality of more than 99% is not allowed. The value is adjusted."},
-        true};
+        {0.0001, AdultMortalityTooLow, 0.99, AdultMortalityTooHigh}, true};
     static const DecimalField migration{
         Field::IMmeter, &SimulationState::Immigration, 0.0, -2, 2,
-        {-0.06, "An emigration level of more than 6% is not allowed. The value is adjusted.", 0.06,
-         "An immigration level of more than 6% is not allowed. The value is adjusted."},
-        false};
+        {-0.06, EmigrationTooHigh, 0.06, ImmigrationTooHigh}, false};
     switch (field) {
     case ParameterField::BirthIndex: return birth;
     case ParameterField::BabyMortality: return baby;

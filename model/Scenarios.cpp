@@ -5,6 +5,7 @@
 #include "model/Results.h"
 #include "model/Rounding.h"
 #include "model/SpeedDelays.h"
+#include "model/TranslatableText.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -72,35 +73,45 @@ void CorrectSinglePeople(Model& m, int population)
 
 const std::array<std::string, 8>& ScenarioCaptions()
 {
-    static const std::array<std::string, 8> captions{"",
-                                                     "Simple",
-                                                     "Positive feedback",
-                                                     "Negative feedback",
-                                                     "Attenuation towards stability",
-                                                     "Realistic, low",
-                                                     "Realistic, medium",
-                                                     "Realistic, high"};
+    static const std::array<std::string, 8> captions{
+        "",
+        VARTEL_TRANSLATE_NOOP("Scenario", "Simple"),
+        VARTEL_TRANSLATE_NOOP("Scenario", "Positive feedback"),
+        VARTEL_TRANSLATE_NOOP("Scenario", "Negative feedback"),
+        VARTEL_TRANSLATE_NOOP("Scenario", "Attenuation towards stability"),
+        VARTEL_TRANSLATE_NOOP("Scenario", "Realistic, low"),
+        VARTEL_TRANSLATE_NOOP("Scenario", "Realistic, medium"),
+        VARTEL_TRANSLATE_NOOP("Scenario", "Realistic, high")};
     return captions;
 }
 
 void StoreScenarioNamesAndStages(SimulationState& s)
 {
     s.ScenarioNames = ScenarioCaptions();
+    // The stage texts, shown on the board; the window shows them translated.
     static const char* const texts[7] = {
-        "This is the stone age. A primitive population lives from gathering and hunting.",
-        "Point A:\r\nAgriculture starts.\r\nMore people can live on the island than before.\r\n"
-        "Health increases and so does the birth index.",
-        "Point M:\r\nMechanisation, industrialisation. Still more people\r\ncan live on the  island. "
-        "The birth index increases slightly,\r\nchild mortality decreases due to better hygiene.",
-        "Point H:\r\nHealth care improves, so does education.\r\n"
-        "Child mortality decreases, which causes the population to grow explosively.",
-        "Point P:\r\nProsperity rises. Slowly the birth index decreases.\r\n"
-        "The population explosion slows down. Thanks to improved production\r\n"
-        "methods, more people can live on the island.",
-        "Point E:\r\nEco-efficiency increases.\r\n"
-        "The strain on the environment decreases, so even more people can live on the island.",
-        "Point B:\r\nThe population does not grow or shrink strongly any more.\r\n"
-        "Balance in People, Planet & Prosperity is within reach.",
+        VARTEL_TRANSLATE_NOOP("Bulletin",
+                              "This is the stone age. A primitive population lives from gathering and hunting."),
+        VARTEL_TRANSLATE_NOOP("Bulletin",
+                              "Point A:\r\nAgriculture starts.\r\nMore people can live on the island than before.\r\n"
+                              "Health increases and so does the birth index."),
+        VARTEL_TRANSLATE_NOOP("Bulletin",
+                              "Point M:\r\nMechanisation, industrialisation. Still more people\r\ncan live on the  "
+                              "island. The birth index increases slightly,\r\nchild mortality decreases due to "
+                              "better hygiene."),
+        VARTEL_TRANSLATE_NOOP("Bulletin",
+                              "Point H:\r\nHealth care improves, so does education.\r\n"
+                              "Child mortality decreases, which causes the population to grow explosively."),
+        VARTEL_TRANSLATE_NOOP("Bulletin",
+                              "Point P:\r\nProsperity rises. Slowly the birth index decreases.\r\n"
+                              "The population explosion slows down. Thanks to improved production\r\n"
+                              "methods, more people can live on the island."),
+        VARTEL_TRANSLATE_NOOP("Bulletin",
+                              "Point E:\r\nEco-efficiency increases.\r\nThe strain on the environment "
+                              "decreases, so even more people can live on the island."),
+        VARTEL_TRANSLATE_NOOP("Bulletin",
+                              "Point B:\r\nThe population does not grow or shrink strongly any more.\r\n"
+                              "Balance in People, Planet & Prosperity is within reach."),
     };
     const std::string letters = "SAMHPEB";
     for (std::size_t i = 0; i < s.Stages.size(); ++i) {
@@ -150,8 +161,8 @@ void ResetSimulation(Model& m)
     s.Year = 0;
     host.SetField(Field::Clock, "0");
     s.Running = false;
-    host.SetStartCaption("Start");
-    host.SetStartHint("Start simulation");
+    host.SetStartCaption(VARTEL_TRANSLATE_NOOP("StartButton", "Start"));
+    host.SetStartHint(VARTEL_TRANSLATE_NOOP("StartButton", "Start simulation"));
     s.StepDelay = SpeedDelayFor(host.SpeedPosition());
     s.PopByAge.fill(0.0);
     host.ResetHouses();

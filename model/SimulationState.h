@@ -1,6 +1,7 @@
 #pragma once
 // The one simulation record. Every routine of the program reads and writes these fields directly.
 #include "model/Color.h"
+#include "model/TranslatableText.h"
 
 #include <array>
 #include <string>
@@ -80,7 +81,7 @@ struct SimulationState {
 
     // The board of the present: the message last posted (it stays between posts; browsing shows past boards
     // without changing it).
-    BulletinState Board{"No messages ...", 0, 0, 0};
+    BulletinState Board{VARTEL_TRANSLATE_NOOP("Bulletin", "No messages ..."), 0, 0, 0};
 
     // Driver state.
     bool Running = false;

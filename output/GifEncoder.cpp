@@ -2,6 +2,7 @@
 
 #include <gif_lib.h>
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <vector>
@@ -61,7 +62,8 @@ std::string Quantise(const QImage& rgb, IndexedImage& result)
     if (GifQuantizeBuffer(static_cast<unsigned>(rgb.width()), static_cast<unsigned>(rgb.height()), &colours,
                           red.data(), green.data(), blue.data(), result.indices.data(),
                           result.palette.data()) != GIF_OK)
-        return "GIF error: the colours could not be reduced to 256";
+        return QCoreApplication::translate("FileError", "GIF error: the colours could not be reduced to 256")
+            .toStdString();
     result.palette.resize(static_cast<std::size_t>(std::clamp(colours, 1, MaxColours)));
     return {};
 }
@@ -75,7 +77,9 @@ int AppendToString(GifFileType* gif, const GifByteType* data, int length)
 std::string GifError(int code)
 {
     const char* text = GifErrorString(code);
-    return std::string("GIF error: ") + (text != nullptr ? text : "unknown");
+    return QCoreApplication::translate("FileError", "GIF error: %1")
+        .arg(QString::fromLatin1(text != nullptr ? text : "unknown"))
+        .toStdString();
 }
 
 } // namespace
@@ -83,9 +87,9 @@ std::string GifError(int code)
 std::string EncodeGif(const QImage& image, std::string& out)
 {
     if (image.isNull())
-        return "There is no picture to save";
+        return QCoreApplication::translate("FileError", "There is no picture to save").toStdString();
     if (image.width() > MaxDimension || image.height() > MaxDimension)
-        return "The picture is too large for a GIF file";
+        return QCoreApplication::translate("FileError", "The picture is too large for a GIF file").toStdString();
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     IndexedImage indexed;
     if (!IndexExactly(rgb, indexed)) {
@@ -100,7 +104,7 @@ std::string EncodeGif(const QImage& image, std::string& out)
     indexed.palette.resize(static_cast<std::size_t>(entries), GifColorType{0, 0, 0});
     ColorMapObject* map = GifMakeMapObject(entries, indexed.palette.data());
     if (map == nullptr)
-        return "Not enough memory for the GIF palette";
+        return QCoreApplication::translate("FileError", "Not enough memory for the GIF palette").toStdString();
 
     std::string bytes;
     int error = 0;

@@ -8,6 +8,8 @@
 
 #include <jpeglib.h>
 
+#include <QCoreApplication>
+
 namespace vartel {
 
 namespace {
@@ -68,7 +70,7 @@ bool Compress(const unsigned char* rgb, int width, int height, int quality, unsi
 std::string EncodeJpeg(const QImage& image, int quality, std::string& out)
 {
     if (image.isNull())
-        return "There is no picture to save";
+        return QCoreApplication::translate("FileError", "There is no picture to save").toStdString();
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     std::vector<unsigned char> pixels(static_cast<std::size_t>(rgb.width()) * rgb.height() * 3);
     for (int y = 0; y < rgb.height(); ++y) {
@@ -80,7 +82,7 @@ std::string EncodeJpeg(const QImage& image, int quality, std::string& out)
     const unsigned long capacity = static_cast<unsigned long>(pixels.size()) * 2 + 65536;
     auto* const original = static_cast<unsigned char*>(std::malloc(capacity));
     if (original == nullptr)
-        return "Not enough memory for the JPEG picture";
+        return QCoreApplication::translate("FileError", "Not enough memory for the JPEG picture").toStdString();
     unsigned char* buffer = original;
     unsigned long size = capacity;
     JumpingErrorManager errors{};

@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSvgGenerator>
 #include <algorithm>
@@ -27,7 +28,9 @@ std::string EncodeWithQt(const QImage& image, const char* format, std::string& o
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, format))
-        return std::string("The picture could not be encoded as ") + format;
+        return QCoreApplication::translate("FileError", "The picture could not be encoded as %1")
+            .arg(QLatin1String(format))
+            .toStdString();
     out = bytes.toStdString();
     return {};
 }
@@ -47,7 +50,7 @@ std::string DrawSvg(const ViewSource& view, std::string& out)
     generator.setTitle(QStringLiteral("Vartel"));
     QPainter painter;
     if (!painter.begin(&generator))
-        return "The SVG picture could not be started";
+        return QCoreApplication::translate("FileError", "The SVG picture could not be started").toStdString();
     {
         SvgCanvas canvas(painter, width, height);
         view.draw(canvas, VectorScale);
@@ -79,9 +82,9 @@ std::string Encode(PictureFormat format, const ViewSource& view, std::string& ou
 {
     const bool vector = format == PictureFormat::Emf || format == PictureFormat::Wmf || format == PictureFormat::Svg;
     if (vector && (!view.draw || view.width <= 0 || view.height <= 0))
-        return "There is no picture to save";
+        return QCoreApplication::translate("FileError", "There is no picture to save").toStdString();
     if (!vector && (view.bitmap == nullptr || view.bitmap->isNull()))
-        return "There is no picture to save";
+        return QCoreApplication::translate("FileError", "There is no picture to save").toStdString();
     switch (format) {
     case PictureFormat::Emf:
         return DrawMetafile<EmfCanvas>(view, out);
@@ -141,7 +144,9 @@ std::string UpperExtension(const std::string& fileName)
 
 std::string UnsupportedExtensionMessage()
 {
-    return "Pictures can be saved only with the extension .emf, .wmf, .bmp, .jpg, .gif, .png or .svg";
+    return QCoreApplication::translate("FileError", "Pictures can be saved only with the extension .emf, .wmf, "
+                                                    ".bmp, .jpg, .gif, .png or .svg")
+        .toStdString();
 }
 
 std::string SavePicture(PictureFormat format, const std::string& path, const ViewSource& view)
@@ -149,7 +154,9 @@ std::string SavePicture(PictureFormat format, const std::string& path, const Vie
     std::string bytes;
     const std::string error = Encode(format, view, bytes);
     if (!error.empty())
-        return "Cannot save \"" + path + "\". " + error;
+        return QCoreApplication::translate("FileError", "Cannot save \"%1\". %2")
+            .arg(QString::fromStdString(path), QString::fromStdString(error))
+            .toStdString();
     return WriteFileSafely(path, bytes);
 }
 

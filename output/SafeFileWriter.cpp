@@ -1,5 +1,7 @@
 #include "output/SafeFileWriter.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -14,7 +16,9 @@ namespace {
 
 std::string Failure(const std::string& path, int error)
 {
-    return "Cannot write file \"" + path + "\": " + std::strerror(error);
+    return QCoreApplication::translate("FileError", "Cannot write file \"%1\": %2")
+        .arg(QString::fromStdString(path), QString::fromLocal8Bit(std::strerror(error)))
+        .toStdString();
 }
 
 // Writes everything or returns the errno of the first failure.

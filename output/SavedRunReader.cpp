@@ -3,6 +3,8 @@
 #include "model/SimulationState.h"
 #include "output/DataFile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -236,18 +238,18 @@ QString ProblemText(const SavedRunReading& r)
 {
     switch (r.Problem) {
     case SavedRunProblem::None: break;
-    case SavedRunProblem::Binary: return QStringLiteral("it holds binary data");
-    case SavedRunProblem::NoTimeTable: return QStringLiteral("it has no time table");
+    case SavedRunProblem::Binary: return QCoreApplication::translate("SavedRun", "it holds binary data");
+    case SavedRunProblem::NoTimeTable: return QCoreApplication::translate("SavedRun", "it has no time table");
     case SavedRunProblem::Truncated:
         if (r.Year < 0)
-            return QStringLiteral("it ends before the first row of its time table");
-        return QStringLiteral("it ends in the middle of its time table, after year %1").arg(r.Year);
-    case SavedRunProblem::BadRow: return QStringLiteral("line %1 is not the row of year %2").arg(r.Line).arg(r.Year);
+            return QCoreApplication::translate("SavedRun", "it ends before the first row of its time table");
+        return QCoreApplication::translate("SavedRun", "it ends in the middle of its time table, after year %1").arg(r.Year);
+    case SavedRunProblem::BadRow: return QCoreApplication::translate("SavedRun", "line %1 is not the row of year %2").arg(r.Line).arg(r.Year);
     case SavedRunProblem::YearOutOfRange:
-        return QStringLiteral("its time table goes on after year 3000 (line %1)").arg(r.Line);
+        return QCoreApplication::translate("SavedRun", "its time table goes on after year 3000 (line %1)").arg(r.Line);
     case SavedRunProblem::PopulationOutOfRange:
-        return QStringLiteral("the population of year %1 is out of range (line %2)").arg(r.Year).arg(r.Line);
-    case SavedRunProblem::TooShort: return QStringLiteral("it holds fewer than two years, too few for a curve");
+        return QCoreApplication::translate("SavedRun", "the population of year %1 is out of range (line %2)").arg(r.Year).arg(r.Line);
+    case SavedRunProblem::TooShort: return QCoreApplication::translate("SavedRun", "it holds fewer than two years, too few for a curve");
     }
     return {};
 }
@@ -259,12 +261,12 @@ QString Named(const std::string& path)
 
 QString CannotRead(const std::string& path)
 {
-    return QStringLiteral("\"%1\" cannot be read: %2").arg(Named(path), QString::fromLocal8Bit(std::strerror(errno)));
+    return QCoreApplication::translate("SavedRun", "\"%1\" cannot be read: %2").arg(Named(path), QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 QString TooLargeFile(const std::string& path)
 {
-    return QStringLiteral("\"%1\" is too large for a data file of Vartel").arg(Named(path));
+    return QCoreApplication::translate("SavedRun", "\"%1\" is too large for a data file of Vartel").arg(Named(path));
 }
 
 // The whole file, or the message why not.
@@ -278,7 +280,7 @@ QString ReadWhole(const std::string& path, std::string& bytes)
     if (::fstat(fd, &info) != 0)
         problem = CannotRead(path);
     else if (!S_ISREG(info.st_mode))
-        problem = QStringLiteral("\"%1\" is not a file").arg(Named(path));
+        problem = QCoreApplication::translate("SavedRun", "\"%1\" is not a file").arg(Named(path));
     else if (static_cast<std::size_t>(info.st_size) > MaxSavedRunBytes)
         problem = TooLargeFile(path);
     char buffer[65536];
@@ -308,7 +310,7 @@ QString ReadKeptCurve(const std::string& path, KeptCurve& curve)
         return problem;
     SavedRunReading reading = ReadSavedRun(bytes);
     if (reading.Problem != SavedRunProblem::None)
-        return QStringLiteral("\"%1\" is not a data file of Vartel: %2").arg(Named(path), ProblemText(reading));
+        return QCoreApplication::translate("SavedRun", "\"%1\" is not a data file of Vartel: %2").arg(Named(path), ProblemText(reading));
     curve = SavedRunCurve(reading.Run.ScenarioName, std::move(reading.Run.Population),
                           std::filesystem::path(path).stem().string());
     return {};

@@ -50,7 +50,7 @@ void AddPicturePreview(QFileDialog& dialog)
         }
         if (image.isNull()) {
             preview->setPixmap(QPixmap());
-            preview->setText(QStringLiteral("(None)"));
+            preview->setText(SaveFileDialog::tr("(None)"));
             return;
         }
         preview->setPixmap(QPixmap::fromImage(

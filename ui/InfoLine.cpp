@@ -5,19 +5,21 @@
 #include "ui/Platform.h"
 #include "ui/WidgetFactory.h"
 
+#include <QCoreApplication>
 #include <QTextDocument>
 
 namespace vartel {
 
 QString InfoLineText()
 {
-    return QStringLiteral("Vartel \u2013 population simulation for schools. Questions and remarks: "
-                          "mailto:vartel@example.org");
+    return QCoreApplication::translate("InfoLine", "Vartel – population simulation for schools. Questions and "
+                                                   "remarks: mailto:vartel@example.org");
 }
 
 TRichEdit* CreateInfoLine(QWidget* window)
 {
-    auto* line = Place(new TRichEdit(window), "RichEdit1", {56, 628, 774, 17}, QStringLiteral("Program information"));
+    auto* line = Place(new TRichEdit(window), "RichEdit1", {56, 628, 774, 17},
+                       QCoreApplication::translate("InfoLine", "Program information"));
     line->setFrameShape(QFrame::NoFrame);
     line->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     line->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -32,9 +32,8 @@ double TFloatEdit::Value()
     bool ok = false;
     const double value = locale.toDouble(text().trimmed(), &ok);
     if (!ok) {
-        CurrentPlatform().ShowMessage(window(), QStringLiteral("Information"),
-                                      QStringLiteral("EConvertError\r'%1' is not a valid floating point value")
-                                          .arg(text()),
+        CurrentPlatform().ShowMessage(window(), tr("Information"),
+                                      tr("EConvertError\r'%1' is not a valid floating point value").arg(text()),
                                       MessageIcon::Information);
         return 0;
     }

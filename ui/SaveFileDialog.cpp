@@ -28,13 +28,14 @@ public:
     QString type(const QFileInfo& info) const override
     {
         if (info.isDir())
-            return QStringLiteral("Folder");
+            return SaveFileDialog::tr("Folder");
         if (!info.isFile())
-            return QStringLiteral("Special file");
+            return SaveFileDialog::tr("Special file");
         const QList<QMimeType> byName = QMimeDatabase().mimeTypesForFileName(info.fileName());
         if (!byName.isEmpty() && !byName.first().comment().isEmpty())
             return byName.first().comment();
-        return info.suffix().isEmpty() ? QStringLiteral("File") : info.suffix().toUpper() + QStringLiteral(" File");
+        return info.suffix().isEmpty() ? SaveFileDialog::tr("File")
+                                       : SaveFileDialog::tr("%1 File").arg(info.suffix().toUpper());
     }
 };
 
@@ -83,10 +84,10 @@ QString SaveChoiceProblem(const QString& path)
         return {};
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir())
-        return QStringLiteral("%1\nThis folder does not exist. The file must be saved in an existing folder.")
+        return SaveFileDialog::tr("%1\nThis folder does not exist. The file must be saved in an existing folder.")
             .arg(QDir::toNativeSeparators(info.absolutePath()));
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
-        return QStringLiteral("%1\nThis file is read-only and cannot be chosen. Choose another name.")
+        return SaveFileDialog::tr("%1\nThis file is read-only and cannot be chosen. Choose another name.")
             .arg(info.fileName());
     return {};
 }

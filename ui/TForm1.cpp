@@ -83,7 +83,7 @@ QPixmap HouseAt(double ratio, const QPixmap& oneX)
 TForm1::TForm1(QWidget* parent) : QWidget(parent, FixedWindowFlags)
 {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Vartel      -      Population Simulation"));
+    setWindowTitle(tr("Vartel      -      Population Simulation"));
     setFont(SansFont(11));
     setFixedSize(ClientWidth, ClientHeight);
     setMouseTracking(true);
@@ -99,6 +99,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, FixedWindowFlags)
     BuildGraphPanel();
     BuildBottomLines();
     RichEdit1 = CreateInfoLine(this);
+    WidenLabelsToTheirCaptions(this);
     SetTabOrder();
     SetAccessibleNames();
 

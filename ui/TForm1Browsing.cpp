@@ -6,6 +6,7 @@
 #include "ui/ImageView.h"
 #include "ui/Platform.h"
 #include "ui/TForm1.h"
+#include "ui/Translation.h"
 #include "views/HistoryBrowsing.h"
 
 #include <QGroupBox>
@@ -49,7 +50,7 @@ public:
         window_.lifebutton->setEnabled(enabled);
     }
 
-    void ShowMemo(const std::string& text) override { window_.Memo1->setText(QString::fromStdString(text)); }
+    void ShowMemo(const std::string& text) override { window_.Memo1->setText(Translated("Instruction", text)); }
 
 private:
     TForm1& window_;

@@ -15,11 +15,11 @@ void TForm1::ConnectComparing()
 {
     GraphMenu = new QMenu(this);
     GraphMenu->setObjectName(QStringLiteral("GraphMenu"));
-    KeepCurveItem = GraphMenu->addAction(QStringLiteral("Keep this curve for comparison"), this, &TForm1::KeepCurveClick);
+    KeepCurveItem = GraphMenu->addAction(tr("Keep this curve for comparison"), this, &TForm1::KeepCurveClick);
     KeepCurveItem->setObjectName(QStringLiteral("KeepCurveItem"));
-    CompareItem = GraphMenu->addAction(QStringLiteral("Compare with a saved run…"), this, &TForm1::CompareClick);
+    CompareItem = GraphMenu->addAction(tr("Compare with a saved run…"), this, &TForm1::CompareClick);
     CompareItem->setObjectName(QStringLiteral("CompareItem"));
-    ForgetCurvesItem = GraphMenu->addAction(QStringLiteral("Forget the kept curves"), this, &TForm1::ForgetCurvesClick);
+    ForgetCurvesItem = GraphMenu->addAction(tr("Forget the kept curves"), this, &TForm1::ForgetCurvesClick);
     ForgetCurvesItem->setObjectName(QStringLiteral("ForgetCurvesItem"));
     // The hint zones over the graph open the same menu; a left click keeps its meaning everywhere.
     for (QWidget* place : std::initializer_list<QWidget*>{Image2, h0, h1, he}) {
@@ -56,7 +56,7 @@ void TForm1::KeepCurveClick()
 void TForm1::CompareClick()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Compare with a saved run");
+    request.title = tr("Compare with a saved run");
     request.filters = DataFileFilters();
     request.proposedName = comparedFileName_.isEmpty() ? dataFileName_ : comparedFileName_;
     const QString chosen = CurrentPlatform().AskOpenFileName(this, request);

@@ -13,9 +13,10 @@ namespace vartel {
 
 namespace {
 
-const QString PopulationGraphHint = QStringLiteral("Move the mouse through the graph while the simulation pauses to "
-                                                   "see the population pyramid of each moment in time");
-const QString AgeGraphHint = QStringLiteral("Choose from 4 types of  graph");
+constexpr const char* PopulationGraphHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "Move the mouse through the graph while the simulation pauses to see the "
+                                        "population pyramid of each moment in time");
+constexpr const char* AgeGraphHint = QT_TRANSLATE_NOOP("vartel::TForm1", "Choose from 4 types of  graph");
 
 } // namespace
 
@@ -66,7 +67,7 @@ void TForm1::ChooseGraph(int mode)
     const bool scalesUsable = mode == 1 || mode == 3;
     Linscale->setEnabled(scalesUsable);
     Logscale->setEnabled(scalesUsable);
-    SetGraphHints(mode == 1, mode == 1 ? PopulationGraphHint : AgeGraphHint);
+    SetGraphHints(mode == 1, tr(mode == 1 ? PopulationGraphHint : AgeGraphHint));
     if (mode == 1) {
         SetZoomButtons();
     } else {

@@ -7,6 +7,7 @@
 #include "model/RunControl.h"
 #include "model/SpeedDelays.h"
 #include "ui/TForm1.h"
+#include "ui/Translation.h"
 #include "views/HistoryBrowsing.h"
 
 #include <QApplication>
@@ -73,8 +74,8 @@ void TForm1::FinishIdlePass()
     if (s.Running && s.Year >= MaxYear)
         FinishRun();
     if (CheckBox1->isChecked()) {
-        StartButton->setText(QStringLiteral("Step"));
-        StartButton->setToolTip(QStringLiteral("One step"));
+        StartButton->setText(QCoreApplication::translate("StartButton", "Step"));
+        StartButton->setToolTip(QCoreApplication::translate("StartButton", "One step"));
         if (s.Running)
             ShowInvestigateInstruction(); // after a step the past can be browsed, as after a pause
         s.Running = false;
@@ -85,7 +86,7 @@ void TForm1::FinishIdlePass()
 
 void TForm1::FinishRun()
 {
-    StartButton->setText(QStringLiteral("Start"));
+    StartButton->setText(QCoreApplication::translate("StartButton", "Start"));
     model_->S.Running = false;
     Newbutton->setFocus();
     host_->SetIncidentButtonsEnabled(false);
@@ -96,16 +97,18 @@ void TForm1::StartButtonClick()
 {
     SimulationState& s = model_->S;
     const QString caption = StartButton->text();
-    if (caption == QLatin1String("Start") || caption == QLatin1String("Continue")) {
-        StartButton->setText(QStringLiteral("Pause"));
+    if (caption == QCoreApplication::translate("StartButton", "Start") ||
+        caption == QCoreApplication::translate("StartButton", "Continue")) {
+        StartButton->setText(QCoreApplication::translate("StartButton", "Pause"));
         s.Running = true;
-        StartButton->setToolTip(QStringLiteral("Pause simulation"));
-    } else if (caption == QLatin1String("Step")) {
+        StartButton->setToolTip(QCoreApplication::translate("StartButton", "Pause simulation"));
+    } else if (caption == QCoreApplication::translate("StartButton", "Step")) {
         s.Running = true;
     } else {
-        StartButton->setText(QStringLiteral("Continue"));
+        StartButton->setText(QCoreApplication::translate("StartButton", "Continue"));
         s.Running = false;
-        StartButton->setToolTip(QStringLiteral("Stop the pause, continue the simulation"));
+        StartButton->setToolTip(
+            QCoreApplication::translate("StartButton", "Stop the pause, continue the simulation"));
     }
     if (s.Year == 0 && s.Running)
         CaptureStartValues(s);
@@ -127,11 +130,12 @@ void TForm1::CheckBox1Click()
 {
     if (!CheckBox1->isChecked()) {
         if (model_->S.Year > 0) {
-            StartButton->setText(QStringLiteral("Continue"));
-            StartButton->setToolTip(QStringLiteral("Stop the pause, continue the simulation"));
+            StartButton->setText(QCoreApplication::translate("StartButton", "Continue"));
+            StartButton->setToolTip(
+                QCoreApplication::translate("StartButton", "Stop the pause, continue the simulation"));
         } else {
-            StartButton->setText(QStringLiteral("Start"));
-            StartButton->setToolTip(QStringLiteral("Start simulation"));
+            StartButton->setText(QCoreApplication::translate("StartButton", "Start"));
+            StartButton->setToolTip(QCoreApplication::translate("StartButton", "Start simulation"));
         }
     }
     StartButton->setFocus();
@@ -154,7 +158,7 @@ void TForm1::MemoTimerTimer()
 
 void TForm1::ShowInvestigateInstruction()
 {
-    Memo1->setText(QString::fromLatin1(InvestigateMessage));
+    Memo1->setText(Translated("Instruction", InvestigateMessage));
 }
 
 } // namespace vartel

@@ -1,10 +1,12 @@
 // The control inventory of the main window: every control at its place, with its caption, font, state
 // and hint.
 #include "help/TRichEdit.h"
+#include "model/Scenarios.h"
 #include "ui/HintZone.h"
 #include "ui/ImageView.h"
 #include "ui/NumEdit.h"
 #include "ui/TForm1.h"
+#include "ui/Translation.h"
 #include "ui/WholeNumberEdit.h"
 #include "ui/WidgetFactory.h"
 #include "views/GraphView.h"
@@ -12,6 +14,7 @@
 #include "views/PyramidView.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,30 +29,42 @@ namespace vartel {
 
 namespace {
 
-const QString ResultsHint = QStringLiteral(
-    "This section shows the results of the simulation. \r\nYou cannot change these numbers yourself.");
-const QString ScenariosHint = QStringLiteral("In this section you select a scenario. A scenario is a possible "
-                                             "development of the situation, a kind of 'selected reality'");
-const QString ParametersHint =
-    QStringLiteral("This section shows the determining numbers for the simulation.\r\nYou can change them at the "
-                   "start or during a pause in the simulation.");
-const QString StableLevelHint =
-    QStringLiteral("Number of people that might live on the island in a state of equilibrium");
-const QString ImmigrationHint =
-    QStringLiteral("Annual number of people that will move from the outside world and startt living on the island, "
-                   "or (in case of a negative value) leave the island.");
-const QString RemainingHint = QStringLiteral("Number of years lasting before the incident is finished");
-const QString YearHint = QStringLiteral("Number of years that passed since the start of the simulation");
-const QString LifeHint = QStringLiteral("Number of years a person may expect to live at the moment of birth");
-const QString MeanAgeHint = QStringLiteral("Average age of all people living on the island at present");
-const QString ReplacementHint = QStringLiteral(
-    "If the birthindex has this value, the population will neither in- or decrease but be stable.");
-const QString GrowthHint = QStringLiteral("Percentual population increase compared to last year");
-const QString ElderlyHint = QStringLiteral("Percentage of people with an age of 65 years or more");
-const QString ChildrenHint = QStringLiteral("Percentage of people with an age of 15 years or less");
-const QString SpeedHint = QStringLiteral("Bepaal de snelheid waarmee de simulatie wordt uitgevoerd");
-const QString MomentsHint = QStringLiteral(
-    "Important moments are announced on the billboard. When they appear, the simulation pauses automatically");
+// Hints shared by several controls.
+constexpr const char* ResultsHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "This section shows the results of the simulation. \r\nYou cannot change "
+                                        "these numbers yourself.");
+constexpr const char* ScenariosHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "In this section you select a scenario. A scenario is a possible "
+                                        "development of the situation, a kind of 'selected reality'");
+constexpr const char* ParametersHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "This section shows the determining numbers for the simulation.\r\nYou can "
+                                        "change them at the start or during a pause in the simulation.");
+constexpr const char* StableLevelHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "Number of people that might live on the island in a state of equilibrium");
+constexpr const char* ImmigrationHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "Annual number of people that will move from the outside world and startt "
+                                        "living on the island, or (in case of a negative value) leave the island.");
+constexpr const char* RemainingHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "Number of years lasting before the incident is finished");
+constexpr const char* YearHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "Number of years that passed since the start of the simulation");
+constexpr const char* LifeHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "Number of years a person may expect to live at the moment of birth");
+constexpr const char* MeanAgeHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "Average age of all people living on the island at present");
+constexpr const char* ReplacementHint = QT_TRANSLATE_NOOP(
+    "vartel::TForm1", "If the birthindex has this value, the population will neither in- or decrease but be stable.");
+constexpr const char* GrowthHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "Percentual population increase compared to last year");
+constexpr const char* ElderlyHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "Percentage of people with an age of 65 years or more");
+constexpr const char* ChildrenHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "Percentage of people with an age of 15 years or less");
+constexpr const char* SpeedHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "Bepaal de snelheid waarmee de simulatie wordt uitgevoerd");
+constexpr const char* MomentsHint =
+    QT_TRANSLATE_NOOP("vartel::TForm1", "Important moments are announced on the billboard. When they appear, the "
+                                        "simulation pauses automatically");
 
 void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color)
 {
@@ -71,16 +86,17 @@ template <typename Edit> Edit* MakeParameterField(QWidget* parent, const char* n
 void TForm1::BuildControlGroup()
 {
     GroupBox5 = MakeGroupBox(this, "GroupBox5", {8, 0, 233, 123},
-                             QStringLiteral("In this section you determine how the program works.\r\nYou can start, "
-                                            "pause or restart the simulation, etc.,\r\nand you decide whether the "
-                                            "hints or shown."));
-    Newbutton = MakeButton(GroupBox5, "Newbutton", {8, 12, 57, 25}, QStringLiteral("New"),
-                           QStringLiteral("Return to the start"));
-    StartButton = MakeButton(GroupBox5, "StartButton", {74, 12, 57, 25}, QStringLiteral("Start"),
-                             QStringLiteral("Start the simulation"));
-    HelpButton = MakeButton(GroupBox5, "HelpButton", {166, 12, 57, 25}, QStringLiteral("Help"),
-                            QStringLiteral("Press this button for an explanation of the programme"));
-    TrackBar1 = Place(new QSlider(Qt::Horizontal, GroupBox5), "TrackBar1", {6, 42, 73, 25}, SpeedHint);
+                             tr("In this section you determine how the program works.\r\nYou can start, "
+                                "pause or restart the simulation, etc.,\r\nand you decide whether the "
+                                "hints or shown."));
+    Newbutton = MakeButton(GroupBox5, "Newbutton", {8, 12, 57, 25}, tr("New"),
+                           tr("Return to the start"));
+    // The Start button's captions share one context with the model's and the driver's.
+    const QString startCaption = QCoreApplication::translate("StartButton", "Start");
+    StartButton = MakeButton(GroupBox5, "StartButton", {74, 12, 57, 25}, startCaption, tr("Start the simulation"));
+    HelpButton = MakeButton(GroupBox5, "HelpButton", {166, 12, 57, 25}, tr("Help"),
+                            tr("Press this button for an explanation of the programme"));
+    TrackBar1 = Place(new QSlider(Qt::Horizontal, GroupBox5), "TrackBar1", {6, 42, 73, 25}, tr(SpeedHint));
     TrackBar1->setRange(0, 4);
     TrackBar1->setValue(3);
     TrackBar1->setPageStep(1);
@@ -88,138 +104,139 @@ void TForm1::BuildControlGroup()
     TrackBar1->setTickInterval(1);
     TrackBar1->setFocusPolicy(Qt::ClickFocus);
     SetThumbLength(TrackBar1, 15);
-    MakeLabel(GroupBox5, "Label1", {80, 44, 31, 13}, QStringLiteral("Speed"), SpeedHint);
-    CheckBox1 = MakeCheckBox(GroupBox5, "CheckBox1", {138, 44, 91, 17}, QStringLiteral("Step by step"), false,
-                             QStringLiteral("Make the simulation proceed step by step, verlopen, 1 year at a time"));
+    MakeLabel(GroupBox5, "Label1", {80, 44, 31, 13}, tr("Speed"), tr(SpeedHint));
+    CheckBox1 = MakeCheckBox(GroupBox5, "CheckBox1", {138, 44, 91, 17}, tr("Step by step"), false,
+                             tr("Make the simulation proceed step by step, verlopen, 1 year at a time"));
     CheckBox4 = MakeCheckBox(GroupBox5, "CheckBox4", {14, 67, 211, 17},
-                             QStringLiteral("Sound signal at important moments"), true,
-                             QStringLiteral("Important moments are announced on the billboard. When they appear, a "
-                                            "warning sound is heard"));
-    CheckBox2 = MakeCheckBox(GroupBox5, "CheckBox2", {14, 85, 185, 17}, QStringLiteral("Pause at important moments"),
-                             false, MomentsHint);
-    CheckBox3 = MakeCheckBox(GroupBox5, "CheckBox3", {14, 103, 163, 17}, QStringLiteral("Show helping hints"), false,
-                             QStringLiteral("A hint is a helping text, like the one you see now"));
+                             tr("Sound signal at important moments"), true,
+                             tr("Important moments are announced on the billboard. When they appear, a "
+                                "warning sound is heard"));
+    CheckBox2 = MakeCheckBox(GroupBox5, "CheckBox2", {14, 85, 185, 17}, tr("Pause at important moments"),
+                             false, tr(MomentsHint));
+    CheckBox3 = MakeCheckBox(GroupBox5, "CheckBox3", {14, 103, 163, 17}, tr("Show helping hints"), false,
+                             tr("A hint is a helping text, like the one you see now"));
 }
 
 void TForm1::BuildScenarios()
 {
-    GroupBox2 = MakeGroupBox(this, "GroupBox2", {246, 0, 204, 158}, ScenariosHint);
-    MakeHeading(GroupBox2, "Label8", {20, 8, 90, 20}, QStringLiteral("Scenarios"), ScenariosHint);
+    GroupBox2 = MakeGroupBox(this, "GroupBox2", {246, 0, 204, 158}, tr(ScenariosHint));
+    MakeHeading(GroupBox2, "Label8", {20, 8, 90, 20}, tr("Scenarios"), tr(ScenariosHint));
     struct Row {
         const char* name;
         int top, width;
-        const char* caption;
         const char* hint;
     };
     static constexpr std::array<Row, 7> rows{{
-        {"RadioButton1", 30, 77, "Simple", "Constant  birth index, no or a constant migration"},
-        {"RadioButton2", 48, 165, "Positive feedback",
-         "Many people (compared to equilibrium): high birth index. \r\nFew people: low birth index"},
-        {"RadioButton3", 66, 141, "Negative feedback",
-         "Many people (compared to equilibrium): low birth index. \r\nFew people: high birth index"},
-        {"RadioButton4", 84, 189, "Attenuation towards stability",
-         "Population size increases or increases towards equilibrium and then becomes stable"},
-        {"RadioButton5", 102, 149, "Realistic, low",
-         "Long term development, fairly reflecting reality.\r\nLow birth index, low child mortality, slow "
-         "population increase"},
-        {"RadioButton6", 120, 165, "Realistic, medium",
-         "Long term development, fairly reflecting reality.\r\nAverage birth index, average child mortality, "
-         "average population increase"},
-        {"RadioButton7", 138, 109, "Realistic, high",
-         "Long term development, fairly reflecting reality.\r\nHigh birth index, high child mortality, rapid "
-         "population increase"},
+        {"RadioButton1", 30, 77, QT_TR_NOOP("Constant  birth index, no or a constant migration")},
+        {"RadioButton2", 48, 165,
+         QT_TR_NOOP("Many people (compared to equilibrium): high birth index. \r\nFew people: low birth index")},
+        {"RadioButton3", 66, 141,
+         QT_TR_NOOP("Many people (compared to equilibrium): low birth index. \r\nFew people: high birth index")},
+        {"RadioButton4", 84, 189,
+         QT_TR_NOOP("Population size increases or increases towards equilibrium and then becomes stable")},
+        {"RadioButton5", 102, 149,
+         QT_TR_NOOP("Long term development, fairly reflecting reality.\r\nLow birth index, low child mortality, "
+                    "slow population increase")},
+        {"RadioButton6", 120, 165,
+         QT_TR_NOOP("Long term development, fairly reflecting reality.\r\nAverage birth index, average child "
+                    "mortality, average population increase")},
+        {"RadioButton7", 138, 109,
+         QT_TR_NOOP("Long term development, fairly reflecting reality.\r\nHigh birth index, high child mortality, "
+                    "rapid population increase")},
     }};
+    // The captions are the scenario names of the model, shown in the user's language.
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row& row = rows[i];
         RadioButtons[i + 1] = MakeRadioButton(GroupBox2, row.name, {12, row.top, row.width, 17},
-                                              QString::fromUtf8(row.caption), QString::fromUtf8(row.hint));
+                                              Translated("Scenario", ScenarioCaptions()[i + 1]), tr(row.hint));
     }
     RadioButtons[1]->setChecked(true);
 }
 
 void TForm1::BuildParameters()
 {
-    GroupBox3 = MakeGroupBox(this, "GroupBox3", {246, 157, 204, 152}, ParametersHint);
-    MakeHeading(GroupBox3, "Label15", {20, 8, 102, 20}, QStringLiteral("Parameters"), ParametersHint);
+    GroupBox3 = MakeGroupBox(this, "GroupBox3", {246, 157, 204, 152}, tr(ParametersHint));
+    MakeHeading(GroupBox3, "Label15", {20, 8, 102, 20}, tr("Parameters"), tr(ParametersHint));
 
     Popmeter = MakeParameterField<WholeNumberEdit>(GroupBox3, "Popmeter", 32,
-                                                   QStringLiteral("Aantal mensen dat op dit moment leeft"));
-    SPmeter = MakeParameterField<WholeNumberEdit>(GroupBox3, "SPmeter", 51, StableLevelHint);
+                                                   tr("Aantal mensen dat op dit moment leeft"));
+    SPmeter = MakeParameterField<WholeNumberEdit>(GroupBox3, "SPmeter", 51, tr(StableLevelHint));
     BImeter = MakeParameterField<TFloatEdit>(GroupBox3, "BImeter", 70,
-                                             QStringLiteral("Gemiddeld aantal kinderen dat per vrouw geboren wordt"));
+                                             tr("Gemiddeld aantal kinderen dat per vrouw geboren wordt"));
     BDmeter = MakeParameterField<TFloatEdit>(GroupBox3, "BDmeter", 89,
-                                             QStringLiteral("Percentage kinderen dat al in het eerste levensjaar "
-                                                            "overlijdt"));
+                                             tr("Percentage kinderen dat al in het eerste levensjaar "
+                                                "overlijdt"));
     ADmeter = MakeParameterField<TFloatEdit>(GroupBox3, "ADmeter", 108,
-                                             QStringLiteral("Percentage mensen met een leeftijd tussen 15 en 65 "
-                                                            "jaar dat in een jaar tijd overlijdt"));
-    IMmeter = MakeParameterField<TFloatEdit>(GroupBox3, "IMmeter", 127, ImmigrationHint);
+                                             tr("Percentage mensen met een leeftijd tussen 15 en 65 "
+                                                "jaar dat in een jaar tijd overlijdt"));
+    IMmeter = MakeParameterField<TFloatEdit>(GroupBox3, "IMmeter", 127, tr(ImmigrationHint));
     SetBackground(Popmeter, QPalette::Base, Qt::white);
     SetBackground(SPmeter, QPalette::Base, Qt::white);
 
-    MakeLabel(GroupBox3, "Label3", {80, 34, 71, 13}, QStringLiteral("Population size"),
-              QStringLiteral("Number of people living at present"));
-    MakeLabel(GroupBox3, "Label18", {80, 53, 109, 13}, QStringLiteral("Stabile population level"), StableLevelHint);
-    MakeLabel(GroupBox3, "Label7", {80, 72, 49, 13}, QStringLiteral("Birth index"),
-              QStringLiteral("Average number of children born to each woman"));
-    MakeLabel(GroupBox3, "Label9", {80, 91, 76, 13}, QStringLiteral("% Baby mortality"),
-              QStringLiteral("Percentage of children dyinf on the first year of life"));
-    MakeLabel(GroupBox3, "Label10", {80, 110, 76, 13}, QStringLiteral("% Adult mortality"),
-              QStringLiteral("Percentage of people with an age between 15 and 65 jaar that will die within one "
-                             "year"));
-    MakeLabel(GroupBox3, "Label12", {80, 129, 64, 13}, QStringLiteral("% Immigration"), ImmigrationHint);
+    MakeLabel(GroupBox3, "Label3", {80, 34, 71, 13}, tr("Population size"),
+              tr("Number of people living at present"));
+    MakeLabel(GroupBox3, "Label18", {80, 53, 109, 13}, tr("Stabile population level"), tr(StableLevelHint));
+    MakeLabel(GroupBox3, "Label7", {80, 72, 49, 13}, tr("Birth index"),
+              tr("Average number of children born to each woman"));
+    MakeLabel(GroupBox3, "Label9", {80, 91, 76, 13}, tr("% Baby mortality"),
+              tr("Percentage of children dyinf on the first year of life"));
+    MakeLabel(GroupBox3, "Label10", {80, 110, 76, 13}, tr("% Adult mortality"),
+              tr("Percentage of people with an age between 15 and 65 jaar that will die within one "
+                 "year"));
+    MakeLabel(GroupBox3, "Label12", {80, 129, 64, 13}, tr("% Immigration"), tr(ImmigrationHint));
 }
 
 void TForm1::BuildIncidents()
 {
     GroupBox4 = MakeGroupBox(this, "GroupBox4", {246, 308, 204, 100},
-                             QStringLiteral("Met de knoppen in dit vak kun je eenmalige gebeurtenis oproepen die "
-                                            "gedurende een aantal jaren doorwerkt"));
-    MakeHeading(GroupBox4, "Label11", {20, 8, 84, 20}, QStringLiteral("Incidents"),
-                QStringLiteral("The buttons in this section will call for a one-time incident that will have "
-                               "consequences for a number of years"));
-    EpiButton = MakeButton(GroupBox4, "EpiButton", {13, 30, 100, 20}, QStringLiteral("Epidemic"),
-                           QStringLiteral("During 10 years an epidemic will target mainly children and elderly"));
-    OneButton = MakeButton(GroupBox4, "OneButton", {13, 52, 100, 20}, QStringLiteral("1 child policy"),
-                           QStringLiteral("The government obliges a maximum of one child per family during 30 "
-                                          "years"));
-    ImmButton = MakeButton(GroupBox4, "ImmButton", {13, 74, 100, 20}, QStringLiteral("Immigration wave"),
-                           QStringLiteral("For 20 years, people able to get jobs will enter the island"));
-    Aftelklok = Place(new QLineEdit(QStringLiteral("00"), GroupBox4), "Aftelklok", {133, 35, 46, 34}, RemainingHint);
+                             tr("Met de knoppen in dit vak kun je eenmalige gebeurtenis oproepen die "
+                                "gedurende een aantal jaren doorwerkt"));
+    MakeHeading(GroupBox4, "Label11", {20, 8, 84, 20}, tr("Incidents"),
+                tr("The buttons in this section will call for a one-time incident that will have "
+                   "consequences for a number of years"));
+    EpiButton = MakeButton(GroupBox4, "EpiButton", {13, 30, 100, 20}, tr("Epidemic"),
+                           tr("During 10 years an epidemic will target mainly children and elderly"));
+    OneButton = MakeButton(GroupBox4, "OneButton", {13, 52, 100, 20}, tr("1 child policy"),
+                           tr("The government obliges a maximum of one child per family during 30 "
+                              "years"));
+    ImmButton = MakeButton(GroupBox4, "ImmButton", {13, 74, 100, 20}, tr("Immigration wave"),
+                           tr("For 20 years, people able to get jobs will enter the island"));
+    Aftelklok =
+        Place(new QLineEdit(QStringLiteral("00"), GroupBox4), "Aftelklok", {133, 35, 46, 34}, tr(RemainingHint));
     Aftelklok->setReadOnly(true);
     Aftelklok->setFrame(false);
     Aftelklok->setFocusPolicy(Qt::ClickFocus);
     Aftelklok->setFont(MonoFont(29, true));
     SetBackground(Aftelklok, QPalette::Base, QColor(160, 160, 164));
     SetBackground(Aftelklok, QPalette::Text, QColor(128, 128, 128));
-    MakeLabel(GroupBox4, "Label16", {138, 71, 27, 13}, QStringLiteral("Years"), RemainingHint);
-    MakeLabel(GroupBox4, "Label17", {130, 84, 50, 13}, QStringLiteral("Remaining"), RemainingHint);
+    MakeLabel(GroupBox4, "Label16", {138, 71, 27, 13}, tr("Years"), tr(RemainingHint));
+    MakeLabel(GroupBox4, "Label17", {130, 84, 50, 13}, tr("Remaining"), tr(RemainingHint));
 }
 
 void TForm1::BuildResults()
 {
-    GroupBox1 = MakeGroupBox(this, "GroupBox1", {455, 0, 402, 94}, ResultsHint);
-    MakeHeading(GroupBox1, "Label14", {24, 8, 71, 20}, QStringLiteral("Results"), ResultsHint);
-    clock = MakeResultField(GroupBox1, "clock", 5, 32, YearHint);
-    PGmeter = MakeResultField(GroupBox1, "PGmeter", 5, 51, GrowthHint);
-    RBmeter = MakeResultField(GroupBox1, "RBmeter", 5, 70, ReplacementHint);
-    LEmeter = MakeResultField(GroupBox1, "LEmeter", 221, 13, LifeHint);
-    MAmeter = MakeResultField(GroupBox1, "MAmeter", 221, 32, MeanAgeHint);
-    GRmeter = MakeResultField(GroupBox1, "GRmeter", 221, 51, ElderlyHint);
-    CHmeter = MakeResultField(GroupBox1, "CHmeter", 221, 70, ChildrenHint);
-    MakeLabel(GroupBox1, "Label2", {72, 34, 22, 13}, QStringLiteral("Year"), YearHint);
-    MakeLabel(GroupBox1, "Label13", {72, 53, 120, 13}, QStringLiteral("Annual population growth"), GrowthHint);
-    MakeLabel(GroupBox1, "Label6", {72, 72, 114, 13}, QStringLiteral("Replacement birth index"), ReplacementHint);
-    MakeLabel(GroupBox1, "Label4", {288, 15, 75, 13}, QStringLiteral("Life expectancy"), LifeHint);
-    MakeLabel(GroupBox1, "Label5", {288, 34, 48, 13}, QStringLiteral("Mean age"), MeanAgeHint);
-    MakeLabel(GroupBox1, "Label20", {288, 53, 31, 13}, QStringLiteral("Elderly"), ElderlyHint);
-    MakeLabel(GroupBox1, "Label21", {288, 72, 38, 13}, QStringLiteral("Children"), ChildrenHint);
+    GroupBox1 = MakeGroupBox(this, "GroupBox1", {455, 0, 402, 94}, tr(ResultsHint));
+    MakeHeading(GroupBox1, "Label14", {24, 8, 71, 20}, tr("Results"), tr(ResultsHint));
+    clock = MakeResultField(GroupBox1, "clock", 5, 32, tr(YearHint));
+    PGmeter = MakeResultField(GroupBox1, "PGmeter", 5, 51, tr(GrowthHint));
+    RBmeter = MakeResultField(GroupBox1, "RBmeter", 5, 70, tr(ReplacementHint));
+    LEmeter = MakeResultField(GroupBox1, "LEmeter", 221, 13, tr(LifeHint));
+    MAmeter = MakeResultField(GroupBox1, "MAmeter", 221, 32, tr(MeanAgeHint));
+    GRmeter = MakeResultField(GroupBox1, "GRmeter", 221, 51, tr(ElderlyHint));
+    CHmeter = MakeResultField(GroupBox1, "CHmeter", 221, 70, tr(ChildrenHint));
+    MakeLabel(GroupBox1, "Label2", {72, 34, 22, 13}, tr("Year"), tr(YearHint));
+    MakeLabel(GroupBox1, "Label13", {72, 53, 120, 13}, tr("Annual population growth"), tr(GrowthHint));
+    MakeLabel(GroupBox1, "Label6", {72, 72, 114, 13}, tr("Replacement birth index"), tr(ReplacementHint));
+    MakeLabel(GroupBox1, "Label4", {288, 15, 75, 13}, tr("Life expectancy"), tr(LifeHint));
+    MakeLabel(GroupBox1, "Label5", {288, 34, 48, 13}, tr("Mean age"), tr(MeanAgeHint));
+    MakeLabel(GroupBox1, "Label20", {288, 53, 31, 13}, tr("Elderly"), tr(ElderlyHint));
+    MakeLabel(GroupBox1, "Label21", {288, 72, 38, 13}, tr("Children"), tr(ChildrenHint));
 }
 
 void TForm1::BuildBulletinAndMap()
 {
-    Paper = Place(new QPlainTextEdit(QStringLiteral("No messages ..."), this), "Paper", {456, 99, 401, 72},
-                  QStringLiteral("Bulletin board"));
+    Paper = Place(new QPlainTextEdit(QCoreApplication::translate("Bulletin", "No messages ..."), this), "Paper",
+                  {456, 99, 401, 72}, tr("Bulletin board"));
     Paper->setReadOnly(true);
     Paper->setFont(SerifFont(11));
     Paper->setFocusPolicy(Qt::ClickFocus);
@@ -228,7 +245,7 @@ void TForm1::BuildBulletinAndMap()
 
     Panel3 = MakeLoweredPanel(this, "Panel3", {455, 176, 402, 232});
     Map = Place(new ImageView(QSize(395, 223), Panel3), "Map", {1, 1, 400, 230},
-                QStringLiteral("Map of the island where the simulation takes place"));
+                tr("Map of the island where the simulation takes place"));
     Map->SetPicture(QImage(QStringLiteral(":/Map")));
     House0 = Place(new QLabel(Panel3), "House0", {184, 216, HouseWidth, HouseHeight});
     House0->setPixmap(QPixmap(QStringLiteral(":/House0")));
@@ -239,45 +256,45 @@ void TForm1::BuildPyramidPanel()
 {
     Panel1 = MakeLoweredPanel(this, "Panel1", {8, 130, 233, 280});
     Image1 = Place(new ImageView(QSize(PyramidWidth, PyramidHeight), Panel1), "Image1", {1, 1, 231, 278},
-                   QStringLiteral("The population pyramid shows the age composition in layers of 5 years"));
-    Label22 = MakeLabel(Panel1, "Label22", {68, 3, 153, 20}, QStringLiteral("Population pyramid"),
-                        QStringLiteral("The population pyramid shows the ages of the population in discs of 5 "
-                                       "years"));
+                   tr("The population pyramid shows the age composition in layers of 5 years"));
+    Label22 = MakeLabel(Panel1, "Label22", {68, 3, 153, 20}, tr("Population pyramid"),
+                        tr("The population pyramid shows the ages of the population in discs of 5 "
+                           "years"));
     Label22->setFont(SansFont(16, true, false));
-    Button3 = MakeButton(Panel1, "Button3", {12, 6, 46, 18}, QStringLiteral("Save"),
-                         QStringLiteral("Save the pyramid as an image file"));
+    Button3 = MakeButton(Panel1, "Button3", {12, 6, 46, 18}, tr("Save"),
+                         tr("Save the pyramid as an image file"));
 }
 
 void TForm1::BuildGraphControls()
 {
     GroupBox6 = MakeGroupBox(this, "GroupBox6", {8, 562, 850, 51});
-    PopButton = MakeButton(GroupBox6, "PopButton", {10, 21, 86, 25}, QStringLiteral("Population"),
-                           QStringLiteral("This graph shows the population size over time.\r\nThe x axis depicts the "
-                                          "years of the simulation."));
-    BirthButton = MakeButton(GroupBox6, "BirthButton", {100, 21, 86, 25}, QStringLiteral("Birth"),
-                             QStringLiteral("This graph shows the speed at which women produce children, dependent "
-                                            "on their age.\r\nThe x axis depicts the age of the (eventual) mother."));
-    DeathButton = MakeButton(GroupBox6, "DeathButton", {190, 21, 86, 25}, QStringLiteral("Mortality"),
-                             QStringLiteral("This graph shows the chance for someone to die at a certain age"));
-    lifebutton = MakeButton(GroupBox6, "lifebutton", {280, 21, 86, 25}, QStringLiteral("Survival chance"),
-                            QStringLiteral("Deze grafiek toont de kans dat iemand op een bepaalde leeftijd nog in "
-                                           "leven is\r\nThis graph shows the chance for someone to be still alive "
-                                           "at a certain age"));
-    Linscale = MakeRadioButton(GroupBox6, "Linscale", {384, 17, 121, 17}, QStringLiteral("Linear scale"),
-                               QStringLiteral("A linear scale makes exponential growth remarkably visible.\r\nA "
-                                              "disadvantage is that a small population is hardly visible."));
-    Logscale = MakeRadioButton(GroupBox6, "Logscale", {384, 32, 121, 17}, QStringLiteral("Logarithmic scale"),
-                               QStringLiteral("A logarithmic scale shows exponential growth as a strait line.\r\nThis "
-                                              "scale is suitable to discern small and large populations."));
+    PopButton = MakeButton(GroupBox6, "PopButton", {10, 21, 86, 25}, tr("Population"),
+                           tr("This graph shows the population size over time.\r\nThe x axis depicts the "
+                              "years of the simulation."));
+    BirthButton = MakeButton(GroupBox6, "BirthButton", {100, 21, 86, 25}, tr("Birth"),
+                             tr("This graph shows the speed at which women produce children, dependent "
+                                "on their age.\r\nThe x axis depicts the age of the (eventual) mother."));
+    DeathButton = MakeButton(GroupBox6, "DeathButton", {190, 21, 86, 25}, tr("Mortality"),
+                             tr("This graph shows the chance for someone to die at a certain age"));
+    lifebutton = MakeButton(GroupBox6, "lifebutton", {280, 21, 86, 25}, tr("Survival chance"),
+                            tr("Deze grafiek toont de kans dat iemand op een bepaalde leeftijd nog in "
+                               "leven is\r\nThis graph shows the chance for someone to be still alive "
+                               "at a certain age"));
+    Linscale = MakeRadioButton(GroupBox6, "Linscale", {384, 17, 121, 17}, tr("Linear scale"),
+                               tr("A linear scale makes exponential growth remarkably visible.\r\nA "
+                                  "disadvantage is that a small population is hardly visible."));
+    Logscale = MakeRadioButton(GroupBox6, "Logscale", {384, 32, 121, 17}, tr("Logarithmic scale"),
+                               tr("A logarithmic scale shows exponential growth as a strait line.\r\nThis "
+                                  "scale is suitable to discern small and large populations."));
     Linscale->setChecked(true);
-    Inbutton = MakeButton(GroupBox6, "Inbutton", {518, 21, 60, 25}, QStringLiteral("Zoom IN"),
-                          QStringLiteral("Enlarge the graph"));
-    Outbutton = MakeButton(GroupBox6, "Outbutton", {584, 21, 60, 25}, QStringLiteral("Zoom OUT"),
-                           QStringLiteral("Shrink the graph"));
-    Button1 = MakeButton(GroupBox6, "Button1", {663, 21, 86, 25}, QStringLiteral("Save graph"),
-                         QStringLiteral("Save the graph as an image file"));
-    Button2 = MakeButton(GroupBox6, "Button2", {753, 21, 86, 25}, QStringLiteral("Save data"),
-                         QStringLiteral("Save the data shown in the graph as a text file"));
+    Inbutton = MakeButton(GroupBox6, "Inbutton", {518, 21, 60, 25}, tr("Zoom IN"),
+                          tr("Enlarge the graph"));
+    Outbutton = MakeButton(GroupBox6, "Outbutton", {584, 21, 60, 25}, tr("Zoom OUT"),
+                           tr("Shrink the graph"));
+    Button1 = MakeButton(GroupBox6, "Button1", {663, 21, 86, 25}, tr("Save graph"),
+                         tr("Save the graph as an image file"));
+    Button2 = MakeButton(GroupBox6, "Button2", {753, 21, 86, 25}, tr("Save data"),
+                         tr("Save the data shown in the graph as a text file"));
 }
 
 void TForm1::BuildGraphPanel()
@@ -285,19 +302,19 @@ void TForm1::BuildGraphPanel()
     // Created after GroupBox6, so the panel lies in front of the group's top edge that it overlaps.
     Panel2 = MakeLoweredPanel(this, "Panel2", {8, 415, 849, 164});
     Image2 = Place(new ImageView(QSize(GraphWidth, GraphHeight), Panel2), "Image2", {1, 1, 847, 162},
-                   QStringLiteral("Move the mouse through the graph when the simulation pauses\r\nto see the "
-                                  "population pyramid and the messages on each moment in the past."));
-    h1 = Place(new HintZone(QStringLiteral("Danger zone: overpopulation and environmental destruction.\r\nIf the "
-                                           "population size crosses the red line, the system may collapse "
-                                           "dramatically."),
+                   tr("Move the mouse through the graph when the simulation pauses\r\nto see the "
+                      "population pyramid and the messages on each moment in the past."));
+    h1 = Place(new HintZone(tr("Danger zone: overpopulation and environmental destruction.\r\nIf the "
+                               "population size crosses the red line, the system may collapse "
+                               "dramatically."),
                             Panel2),
                "h1", {90, 6, 751, 20});
-    h0 = Place(new HintZone(QStringLiteral("Danger zone: underpopulation.\r\nThrough inbreeding and economic "
-                                           "stagnation the birth index decreases to zero.\r\nThe population may "
-                                           "become extinct."),
+    h0 = Place(new HintZone(tr("Danger zone: underpopulation.\r\nThrough inbreeding and economic "
+                               "stagnation the birth index decreases to zero.\r\nThe population may "
+                               "become extinct."),
                             Panel2),
                "h0", {90, 118, 751, 29});
-    he = Place(new HintZone(QStringLiteral("Equilibrium population level"), Panel2), "he", {90, 40, 751, 3});
+    he = Place(new HintZone(tr("Equilibrium population level"), Panel2), "he", {90, 40, 751, 3});
 }
 
 void TForm1::BuildBottomLines()
@@ -324,12 +341,12 @@ void TForm1::SetAccessibleNames()
     Aftelklok->setAccessibleName(years->text() + u' ' + findChild<QLabel*>(QStringLiteral("Label17"))->text());
 
     Image1->setAccessibleName(Label22->text());
-    Image2->setAccessibleName(QStringLiteral("Graph"));
-    Map->setAccessibleName(QStringLiteral("Map of the island"));
-    Paper->setAccessibleName(QStringLiteral("Bulletin board"));
+    Image2->setAccessibleName(tr("Graph"));
+    Map->setAccessibleName(tr("Map of the island"));
+    Paper->setAccessibleName(tr("Bulletin board"));
     Paper->setAccessibleDescription(Paper->toPlainText());
-    Memo1->setAccessibleName(QStringLiteral("Instruction"));
-    RichEdit1->setAccessibleName(QStringLiteral("Program information"));
+    Memo1->setAccessibleName(tr("Instruction"));
+    RichEdit1->setAccessibleName(tr("Program information"));
 }
 
 void TForm1::SetTabOrder()

@@ -4,6 +4,7 @@
 #include "ui/NumEdit.h"
 #include "ui/Platform.h"
 #include "ui/TForm1.h"
+#include "ui/Translation.h"
 #include "ui/WholeNumberEdit.h"
 
 #include <QGroupBox>
@@ -22,7 +23,7 @@ void TForm1::Commit(ParameterField field, QLineEdit* edit)
     const CommitResult result = CommitParameter(*model_, field, text.toStdString());
     committing_ = false;
     if (!result.Ok) {
-        ReportError(this, QString::fromStdString(result.Error));
+        ReportError(this, Translated("Correction", result.Error));
         return;
     }
     if (edit->text() != text && edit->text().trimmed() == text)

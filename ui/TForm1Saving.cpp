@@ -17,15 +17,12 @@ namespace vartel {
 
 namespace {
 
-const QString GraphDialogTitle = QStringLiteral("Save graph as image file");
-const QString PyramidDialogTitle = QStringLiteral("Save population pyramid as image file");
-
 QStringList PictureFilters()
 {
-    return {QStringLiteral("Enhanced Metafile (*.emf)"),      QStringLiteral("Metafile (*.wmf)"),
-            QStringLiteral("Bitmap (*.bmp)"),                 QStringLiteral("JPEG Image File (*.jpg)"),
-            QStringLiteral("CompuServe GIF Image (*.gif)"),   QStringLiteral("PNG Image (*.png)"),
-            QStringLiteral("Scalable Vector Graphics (*.svg)")};
+    return {TForm1::tr("Enhanced Metafile (*.emf)"),    TForm1::tr("Metafile (*.wmf)"),
+            TForm1::tr("Bitmap (*.bmp)"),               TForm1::tr("JPEG Image File (*.jpg)"),
+            TForm1::tr("CompuServe GIF Image (*.gif)"), TForm1::tr("PNG Image (*.png)"),
+            TForm1::tr("Scalable Vector Graphics (*.svg)")};
 }
 
 // The dialog adds the default extension to a name typed without one; done here as well, so the rule holds
@@ -54,7 +51,7 @@ void TForm1::ConnectSaving()
 
 QStringList TForm1::DataFileFilters()
 {
-    return {QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")};
+    return {tr("Text file (*.txt)"), tr("Spreadsheet (*.csv)")};
 }
 
 void TForm1::Button2Click()
@@ -62,7 +59,7 @@ void TForm1::Button2Click()
     if (state().Running)
         StartButtonClick();
     FileDialogRequest request;
-    request.title = QStringLiteral("Save Data");
+    request.title = tr("Save Data");
     request.filters = DataFileFilters();
     request.defaultExtension = QStringLiteral("txt");
     request.extensionFollowsFilter = true;
@@ -100,7 +97,7 @@ void TForm1::SaveViewPicture(bool pyramid)
     if (s.Running)
         StartButtonClick();
     FileDialogRequest request;
-    request.title = pyramid ? PyramidDialogTitle : GraphDialogTitle;
+    request.title = pyramid ? tr("Save population pyramid as image file") : tr("Save graph as image file");
     request.filters = PictureFilters();
     request.defaultExtension = pictureDefaultExtension_;
     request.proposedName = pictureFileName_;
@@ -119,8 +116,7 @@ void TForm1::SaveViewPicture(bool pyramid)
     if (format == PictureFormat::Unknown) {
         // Nothing is written; saying so is better than a save that silently did not happen.
         CurrentPlatform().ShowMessage(this, QStringLiteral("Vartel"),
-                                      QString::fromStdString(UnsupportedExtensionMessage()),
-                                      MessageIcon::Information);
+                                      QString::fromStdString(UnsupportedExtensionMessage()), MessageIcon::Information);
     } else {
         const bool linear = Linscale->isChecked();
         const int pyramidYear = s.Frozen ? s.BrowseYear : s.Year;

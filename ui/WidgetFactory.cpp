@@ -126,6 +126,15 @@ QLabel* MakeHeading(QWidget* parent, const char* name, Geometry g, const QString
     return label;
 }
 
+void WidenLabelsToTheirCaptions(QWidget* window)
+{
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        if (label->pixmap().isNull() && needed > label->width())
+            label->resize(needed, label->height());
+    }
+}
+
 QPushButton* MakeButton(QWidget* parent, const char* name, Geometry g, const QString& caption, const QString& hint)
 {
     auto* button = Place(new QPushButton(caption, parent), name, g, hint);

@@ -34,6 +34,9 @@ template <typename W> W* Place(W* widget, const char* name, Geometry g, const QS
 QGroupBox* MakeGroupBox(QWidget* parent, const char* name, Geometry g, const QString& hint = {});
 QLabel* MakeLabel(QWidget* parent, const char* name, Geometry g, const QString& text, const QString& hint = {});
 QLabel* MakeHeading(QWidget* parent, const char* name, Geometry g, const QString& text, const QString& hint = {});
+// Widens every label of `window` whose caption is longer than its place, to the right, as a label that sizes
+// itself to its caption does; the places were measured for the English captions.
+void WidenLabelsToTheirCaptions(QWidget* window);
 // Buttons, check boxes and radio buttons take the focus when clicked but are skipped by Tab.
 QPushButton* MakeButton(QWidget* parent, const char* name, Geometry g, const QString& caption,
                         const QString& hint = {});

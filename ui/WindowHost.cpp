@@ -5,11 +5,13 @@
 #include "ui/NumEdit.h"
 #include "ui/Platform.h"
 #include "ui/TForm1.h"
+#include "ui/Translation.h"
 #include "ui/WholeNumberEdit.h"
 #include "views/GraphView.h"
 #include "views/HouseMap.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -60,7 +62,7 @@ void WindowHost::SetField(Field field, const std::string& text)
 void WindowHost::ShowBulletin(const BulletinState& board)
 {
     QPlainTextEdit* paper = window_.Paper;
-    QString text = ToQ(board.Text);
+    QString text = Translated("Bulletin", board.Text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (paper->toPlainText() != text) {
         paper->setPlainText(text);
@@ -101,17 +103,17 @@ void WindowHost::SetIncidentButtonsEnabled(bool enabled)
 
 void WindowHost::SetStartCaption(const std::string& caption)
 {
-    window_.StartButton->setText(ToQ(caption));
+    window_.StartButton->setText(Translated("StartButton", caption));
 }
 
 void WindowHost::SetStartHint(const std::string& hint)
 {
-    window_.StartButton->setToolTip(ToQ(hint));
+    window_.StartButton->setToolTip(Translated("StartButton", hint));
 }
 
 void WindowHost::SetMemo(const std::string& text)
 {
-    window_.Memo1->setText(ToQ(text));
+    window_.Memo1->setText(Translated("Instruction", text));
 }
 
 void WindowHost::RedrawGraph()
@@ -190,7 +192,8 @@ int WindowHost::SpeedPosition() const
 
 void WindowHost::ShowCorrection(const std::string& message)
 {
-    CurrentPlatform().ShowMessage(&window_, QStringLiteral("Invalid data"), ToQ(message), MessageIcon::None);
+    CurrentPlatform().ShowMessage(&window_, QCoreApplication::translate("Correction", "Invalid data"),
+                                  Translated("Correction", message), MessageIcon::None);
 }
 
 } // namespace vartel

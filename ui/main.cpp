@@ -1,10 +1,12 @@
 // The program entry: the application, the main window, the hidden help window, the event loop.
 //
-// --help and --version print and end before any window or display is touched.
+// --help and --version print and end before any window or display is touched. The windows speak the
+// desktop's language (Dutch or English) unless --lang chooses one.
 //
 // VARTEL_STARTUP_PROBE=1 makes the program print the milliseconds from the start of main to the first
 // shown main window and quit at once; the start-up benchmark uses it.
 #include "help/TForm2.h"
+#include "ui/Language.h"
 #include "ui/TForm1.h"
 
 #include <QApplication>
@@ -17,12 +19,16 @@
 namespace {
 
 constexpr const char* Usage =
-    "Usage: vartel [--help | --version]\n"
+    "Usage: vartel [--lang nl|en]\n"
+    "       vartel --help | --version\n"
     "\n"
     "Vartel simulates the population of an island over 3000 years, one year at a time, in a window:\n"
     "choose a scenario, set the parameters and press Start. The Help button explains the program.\n"
     "vartel-batch runs the same simulation without a window.\n"
     "\n"
+    "  --lang nl   the windows in Dutch, --lang en in English; without it they follow the desktop's\n"
+    "              language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): Dutch for nl, English otherwise.\n"
+    "              The saved data file and pictures are in English either way.\n"
     "  --help      this text\n"
     "  --version   the version of the program\n"
     "\n"
@@ -52,10 +58,16 @@ int main(int argc, char* argv[])
     sinceStart.start();
     if (AnsweredOption(argc, argv))
         return 0;
+    const vartel::LanguageOption language = vartel::ReadLanguageOption(argc, argv);
+    if (!language.error.isEmpty()) {
+        std::fprintf(stderr, "vartel: %s\n", qPrintable(language.error));
+        return 2;
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vartel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vartel"));
+    vartel::UseLanguage(language.language.value_or(vartel::DesktopLanguage()));
 
     vartel::TForm1 form;
     vartel::TForm2 help;

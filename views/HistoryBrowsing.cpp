@@ -1,12 +1,17 @@
 #include "views/HistoryBrowsing.h"
 
+#include "model/TranslatableText.h"
+
 #include <algorithm>
 
 namespace vartel {
 
-const char* const InvestigateMessage =
-    "Investigate the past:  Move the mouse in the population graph.     Freeze the moment in time: Click the mouse.";
-const char* const FrozenMessage = "The moment in time is frozen.     Release: Click the mouse within the graph.";
+// The instruction line's texts; the window shows them translated.
+const char* const InvestigateMessage = VARTEL_TRANSLATE_NOOP(
+    "Instruction",
+    "Investigate the past:  Move the mouse in the population graph.     Freeze the moment in time: Click the mouse.");
+const char* const FrozenMessage = VARTEL_TRANSLATE_NOOP(
+    "Instruction", "The moment in time is frozen.     Release: Click the mouse within the graph.");
 
 bool IsPastPoint(const SimulationState& s, int x, int y)
 {

@@ -2,13 +2,16 @@
 # Starts vartel under its own Xvfb, runs "Realistic, medium" at the fastest speed to year 3000, saves the data,
 # the graph as GIF and the pyramid as EMF through the real dialogs, checks the files with independent decoders
 # and checks a few pixels of a screenshot. Exit 77 (skipped) when no X server can be started.
-#   full_run_and_saves.sh VARTEL ARTIFACTS [SCALE]
+#   full_run_and_saves.sh VARTEL ARTIFACTS [SCALE [LANGUAGE]]
 # With a SCALE (QT_SCALE_FACTOR, 2 or 1.5) the window is that many times larger on a 2000 x 1400 screen, the
 # clicks land on the same controls, the saved pictures keep their size and the screenshot is named -SCALEx.
+# With LANGUAGE nl the desktop is Dutch (LANG=nl_NL.UTF-8): the window is, the saved files stay English, and
+# the screenshot is named -nl.
 set -uo pipefail
 vartel=$1
 artifacts=$2
 scale=${3:-1}
+language=${4:-en}
 mkdir -p "$artifacts"
 # A window position in screen pixels.
 px() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
@@ -36,10 +39,18 @@ xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "SKIP: Xvfb did not start";
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
 if [ "$scale" != 1 ]; then export QT_SCALE_FACTOR=$scale; fi
+title="Vartel      -      Population Simulation"
+unset LANGUAGE LC_ALL LC_MESSAGES
+if [ "$language" = nl ]; then
+  export LANG=nl_NL.UTF-8
+  title="Vartel      -      Bevolkingssimulatie"
+  suffix="$suffix-nl"
+else
+  export LANG=C.UTF-8
+fi
 
 HOME=$work "$vartel" >"$work/vartel.log" 2>&1 &
 app=$!
-title="Vartel      -      Population Simulation"
 win=$(xdotool search --sync --limit 1 --name "^${title}\$" 2>/dev/null | head -n1)
 [ -n "$win" ] || fail "no window titled '$title'"
 sleep 1

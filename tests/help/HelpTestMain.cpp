@@ -1,6 +1,8 @@
 // One QApplication for the whole executable; the widget tests run offscreen.
 #include <gtest/gtest.h>
 
+#include "ui/Language.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
@@ -8,6 +10,10 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    // The suite in Dutch: the Dutch document must keep the English one's structure and links.
+    if (qgetenv("VARTEL_TEST_LANGUAGE") == "nl") {
+        vartel::UseLanguage(vartel::Language::Dutch);
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

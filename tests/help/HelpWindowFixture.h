@@ -4,6 +4,7 @@
 #include "help/TForm2.h"
 #include "tests/help/HelpPlatform.h"
 #include "tests/help/QStringPrinter.h"
+#include "ui/Language.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,22 @@
 
 namespace vartel::test {
 
-inline const QStringList kChapterTitles = {
-    "1. Introduction", "2. Perform a simulation", "3. Population pyramid", "4. Graphs",
-    "5. The Vartel model", "6. Scenarios", "7. Parameters", "8. Incidents", "9. Results",
-    "10. Program information"};
+// The document's title line and chapter titles in the windows' language (the suite runs in Dutch as well).
+inline const QStringList& ChapterTitles() {
+    static const QStringList english{
+        "1. Introduction", "2. Perform a simulation", "3. Population pyramid", "4. Graphs",
+        "5. The Vartel model", "6. Scenarios", "7. Parameters", "8. Incidents", "9. Results",
+        "10. Program information"};
+    static const QStringList dutch{
+        "1. Inleiding", "2. Een simulatie uitvoeren", "3. Bevolkingspiramide", "4. Grafieken",
+        "5. Het Vartel-model", "6. Scenario's", "7. Parameters", "8. Gebeurtenissen", "9. Uitkomsten",
+        "10. Programma-informatie"};
+    return CurrentLanguage() == Language::Dutch ? dutch : english;
+}
+inline QString DocumentTitle() {
+    return CurrentLanguage() == Language::Dutch ? QStringLiteral("Vartel     (Bevolkingssimulatie)")
+                                                : QStringLiteral("Vartel     (Population Simulation)");
+}
 
 class HelpWindowTest : public ::testing::Test {
 protected:

@@ -113,15 +113,22 @@ exec 3>&-
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 if [ -s "$work/display" ]; then
   mkdir -m 700 "$work/home" "$work/runtime"
-  DISPLAY=:$(head -n1 "$work/display") HOME=$work/home XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb \
-    /usr/bin/vartel >"$work/vartel.log" 2>&1 &
-  app=$!
-  DISPLAY=:$(head -n1 "$work/display") timeout 60 xdotool search --sync --onlyvisible --limit 1 --name "^${title}\$" \
-    >"$work/window" 2>/dev/null
-  [ -s "$work/window" ] || { cat "$work/vartel.log"; fail "the installed vartel mapped no window titled '$title'"; }
-  kill "$app" 2>/dev/null
-  wait "$app" 2>/dev/null
-  app=""
+  # Once on an English desktop, once on a Dutch one: the translation is in the installed program.
+  for desktop in "C.UTF-8:$title" "nl_NL.UTF-8:Vartel      -      Bevolkingssimulatie"; do
+    lang=${desktop%%:*} expected=${desktop#*:}
+    DISPLAY=:$(head -n1 "$work/display") HOME=$work/home XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb \
+      LANGUAGE='' LC_ALL='' LC_MESSAGES='' LANG=$lang /usr/bin/vartel >"$work/vartel.log" 2>&1 &
+    app=$!
+    DISPLAY=:$(head -n1 "$work/display") timeout 60 xdotool search --sync --onlyvisible --limit 1 \
+      --name "^${expected}\$" >"$work/window" 2>/dev/null
+    [ -s "$work/window" ] || {
+      cat "$work/vartel.log"
+      fail "the installed vartel under LANG=$lang mapped no window titled '$expected'"
+    }
+    kill "$app" 2>/dev/null
+    wait "$app" 2>/dev/null
+    app=""
+  done
 else
   cat "$work/xvfb.log"
   fail "Xvfb did not start"
