@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -38,6 +39,9 @@ class TForm1 : public QWidget {
 public:
     static constexpr int ClientWidth = 865;
     static constexpr int ClientHeight = 643;
+    // How long a pass of the fastest speed goes on computing years, by the driver's clock: half a frame at
+    // 60 pictures a second, which leaves the other half for painting and input.
+    static constexpr qint64 FastestPassNanoseconds = 8'000'000;
 
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
@@ -46,7 +50,8 @@ public:
     const SimulationState& state() const { return model_->S; }
     void SetHelpWindow(QWidget* help) { help_ = help; }
 
-    // Driver (one year per pass of the event loop while running).
+    // Driver (one year per pass of the event loop while running; at the fastest speed the years of about
+    // a frame's share of time).
     void IdleHandler();
     void StartButtonClick();
     void TrackBar1Change();
@@ -87,6 +92,14 @@ public:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+
+    // The driver's clock, in nanoseconds from any fixed point; tests make passes of known lengths with theirs.
+    void SetDriverClock(std::function<qint64()> nanoseconds) { driverClock_ = std::move(nanoseconds); }
+
+signals:
+    // A pass of the event loop has computed `years` years and shown the newest, in `nanoseconds` by the
+    // driver's clock. For figures and tests.
+    void PassDone(int years, qint64 nanoseconds);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -213,7 +226,8 @@ private:
 
     QTimer idleTimer_;     // zero-interval: the next pass of the event loop
     QTimer yearPace_;      // the rest of a year's minimum time, waited without blocking
-    QElapsedTimer yearClock_;
+    QElapsedTimer sinceStart_;
+    std::function<qint64()> driverClock_ = [this] { return sinceStart_.nsecsElapsed(); };
     bool committing_ = false;
 
     std::unique_ptr<BrowsingEffects> browsingEffects_;

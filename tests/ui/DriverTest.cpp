@@ -13,6 +13,9 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include <utility>
+#include <vector>
+
 namespace vartel::test {
 namespace {
 
@@ -116,6 +119,78 @@ TEST_F(Driver, SlowestSpeedWaitsWithoutBlockingTheWindow)
     EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue")) << "the pause is handled during the wait";
     QTest::qWait(1100);
     EXPECT_EQ(S().Year, 1) << "a pause during the wait stops the run after the year";
+}
+
+// Years per pass of the event loop by speed and step mode, with a driver clock that moves 0.1 ms each time
+// it is read: only the fastest speed goes on computing years until its share of a frame has passed.
+TEST_F(Driver, OnlyTheFastestSpeedComputesYearsBackToBackInAPass)
+{
+    constexpr qint64 Tick = 100'000;
+    const int fastestYears = static_cast<int>(TForm1::FastestPassNanoseconds / Tick);
+    struct Case {
+        int position;
+        bool stepMode;
+        int yearsPerPass;
+    };
+    for (const Case& c : {Case{4, false, fastestYears}, Case{3, false, 1}, Case{2, false, 1}, Case{1, false, 1},
+                          Case{4, true, 1}}) {
+        SCOPED_TRACE(testing::Message() << "position " << c.position << (c.stepMode ? ", step by step" : ""));
+        form->Newbutton->click();
+        form->TrackBar1->setValue(c.position);
+        if (form->CheckBox1->isChecked() != c.stepMode)
+            form->CheckBox1->click();
+        qint64 now = 0;
+        form->SetDriverClock([&now] { return now += Tick; });
+        std::vector<std::pair<int, qint64>> passes;
+        const QMetaObject::Connection counting =
+            QObject::connect(form.get(), &TForm1::PassDone, form.get(), [&](int years, qint64 ns) {
+                passes.emplace_back(years, ns);
+                if (passes.size() == 3 && S().Running)
+                    form->StartButton->click(); // pause after the third pass
+            });
+        if (c.stepMode) {
+            ASSERT_TRUE(RunUntil([this] { return form->StartButton->text() == QLatin1String("Step"); }));
+            for (int step = 0; step < 3; ++step) {
+                form->StartButton->click();
+                ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
+            }
+        } else {
+            form->StartButton->click();
+            ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
+        }
+        QObject::disconnect(counting);
+        ASSERT_EQ(passes.size(), 3u);
+        for (const auto& [years, ns] : passes) {
+            EXPECT_EQ(years, c.yearsPerPass);
+            EXPECT_GE(ns, c.yearsPerPass > 1 ? TForm1::FastestPassNanoseconds : Tick) << "by the driver's clock";
+        }
+        EXPECT_EQ(S().Year, 3 * c.yearsPerPass) << "no year outside the passes";
+    }
+}
+
+// A click is handled between two passes: one queued while a pass computes stops the run at that pass's end.
+TEST_F(Driver, PauseDuringAFastestRunStopsAtTheEndOfThePass)
+{
+    form->TrackBar1->setValue(4);
+    qint64 now = 0;
+    form->SetDriverClock([&now] { return now += 1'000'000; }); // 8 years a pass
+    int passes = 0;
+    int passEnd = 0;
+    QObject::connect(form.get(), &TForm1::PassDone, form.get(), [&](int, qint64) {
+        if (++passes == 2)
+            QMetaObject::invokeMethod(form->StartButton, &QPushButton::click, Qt::QueuedConnection);
+        passEnd = S().Year;
+    });
+    form->StartButton->click();
+    ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
+    EXPECT_EQ(passes, 2) << "no pass after the click";
+    EXPECT_EQ(S().Year, 16);
+    EXPECT_EQ(passEnd, 16);
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(form->clock->text(), QStringLiteral("16")) << "the year field shows the pass's last year";
+    EXPECT_EQ(form->Popmeter->text(),
+              QString::number(static_cast<long long>(std::llround(S().PopHistory[16]))))
+        << "and the population field its population";
 }
 
 TEST_F(Driver, EndAtYear3000)

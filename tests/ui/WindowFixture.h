@@ -31,6 +31,13 @@ protected:
     void SetUp() override
     {
         InstallPlatform(&platform);
+        OpenWindow();
+    }
+
+    // A new main window in place of the one there was, as at the program's start.
+    void OpenWindow()
+    {
+        form.reset();
         form = std::make_unique<TForm1>();
         form->show();
         form->activateWindow();
