@@ -40,8 +40,10 @@ public:
     static constexpr int ClientWidth = 865;
     static constexpr int ClientHeight = 643;
     // How long a pass of the fastest speed goes on computing years, by the driver's clock: half a frame at
-    // 60 pictures a second, which leaves the other half for painting and input.
+    // 60 pictures a second, which leaves the other half for painting and input. And at most so many years:
+    // the curve grows by at most 64 pixels a picture, so even the fastest run is seen to draw it.
     static constexpr qint64 FastestPassNanoseconds = 8'000'000;
+    static constexpr int FastestPassYearsMax = 256;
 
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
@@ -227,6 +229,7 @@ private:
     QTimer idleTimer_;     // zero-interval: the next pass of the event loop
     QTimer yearPace_;      // the rest of a year's minimum time, waited without blocking
     QElapsedTimer sinceStart_;
+    int fastestPassYears_ = 1; // the most years of the next pass at the fastest speed
     std::function<qint64()> driverClock_ = [this] { return sinceStart_.nsecsElapsed(); };
     bool committing_ = false;
 

@@ -7,7 +7,9 @@
 //
 // At the fastest speed a screen could not show a picture of every year: one pass computes years back to
 // back for a frame's share of time, each a whole year with all its consequences, and what shows only the
-// newest year is drawn once at its end. Input waits at most that share.
+// newest year is drawn once at its end. Input waits at most that share. After a click that runs, the passes
+// grow from one year, doubling: the years right after Start or Continue come on the screen one by one, as at
+// the other speeds, and a quick second click stops the run close to where it went on.
 #include "model/RunControl.h"
 #include "model/SpeedDelays.h"
 #include "ui/TForm1.h"
@@ -18,6 +20,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+
+#include <algorithm>
 
 namespace vartel {
 
@@ -64,10 +68,12 @@ void TForm1::IdleHandler()
             ++years;
             if (!s.Running)
                 ShowInvestigateInstruction(); // an automatic pause at an important moment
-        } while (fastest && s.Running && s.Year < MaxYear &&
+        } while (fastest && s.Running && s.Year < MaxYear && years < fastestPassYears_ &&
                  driverClock_() - passStart < FastestPassNanoseconds);
-        if (fastest)
+        if (fastest) {
             host_->ShowNewestYear();
+            fastestPassYears_ = std::min(2 * fastestPassYears_, FastestPassYearsMax);
+        }
         const qint64 passTime = driverClock_() - passStart;
         emit PassDone(years, passTime);
         if (s.Year >= MaxYear) {
@@ -127,6 +133,8 @@ void TForm1::StartButtonClick()
     }
     if (s.Year == 0 && s.Running)
         CaptureStartValues(s);
+    if (s.Running)
+        fastestPassYears_ = 1;
     s.Frozen = false;
     host_->RestorePresent();
     if (s.Running)
