@@ -1,5 +1,6 @@
-// The driver: one simulated year per pass of the event loop while running, the Start button's caption
-// state machine, step mode, the speed slider and the blinking instruction line.
+// The driver: one simulated year per pass of the event loop while running (at the fastest speed the years
+// of a frame's share), the Start button's caption state machine, step mode, the speed slider and the
+// blinking instruction line.
 //
 // Unlike a busy wait, the rest of a year's minimum time is waited for with a timer, so the window stays
 // responsive; the time per year is still the larger of the year's work and the slider's delay. The event
