@@ -22,6 +22,7 @@ for target in model_bench views_bench tools_bench window_bench; do
 done
 cmake --build "$build" -j"$jobs" --target "${benches[@]}" vartel >/dev/null
 echo "built: ${benches[*]} vartel"
+rm -f "$build"/*.out # the summary below reads only this run's figures
 
 # Qt's notes about the missing session folder and audio device are no figures.
 quiet() { grep -v -e XDG_RUNTIME_DIR -e PulseAudio -e 'No audio device' || true; }
@@ -61,6 +62,23 @@ if [ -n "$window" ] && command -v xvfb-run >/dev/null; then
     quiet | tee "$build/window_bench-xvfb-2x.out" || failed+=("window_bench under Xvfb at ratio 2")
   compare_ratio "$build/window_bench-xvfb.out" "$build/window_bench-xvfb-2x.out" "Xvfb"
 fi
+
+# The fastest speed's full run in every setting of this bench run, next to the batch tool's full run of the
+# same scenario with its data file (tools_bench, measured above in the same run).
+passes() { sed -n 's/.*passes of the event loop per run: *min *[0-9]*, *median *\([0-9]*\).*/\1/p' "$1" | head -1; }
+longest() { sed -n 's/.*longest pass of all the runs: *\([0-9.]*\) ms.*/\1/p' "$1" | head -1; }
+batch=$(awk '/realistic_medium_full_run_data/ { print $2; exit }' "$build/tools_bench.out" 2>/dev/null || true)
+echo "== Fastest speed, Realistic medium to year 3000, against vartel-batch --scenario 6 --data (${batch:-?} ms)"
+for run in window_bench:"offscreen, ratio 1" window_bench-2x:"offscreen, ratio 2" \
+           window_bench-xvfb:"Xvfb, ratio 1" window_bench-xvfb-2x:"Xvfb, ratio 2"; do
+  out="$build/${run%%:*}.out"
+  [ -s "$out" ] || continue
+  awk -v where="${run#*:}" -v wall="$(median "$out" 'full run')" -v cpu="$(median "$out" 'processor time')" \
+      -v batch="${batch:-0}" -v passes="$(passes "$out")" -v longest="$(longest "$out")" \
+      'BEGIN { printf "  %-18s full run %7.1f ms (processor %7.1f ms)", where, wall, cpu
+               if (batch > 0) printf ", %5.1f x the batch tool", wall / batch
+               printf "; %s passes, longest %s ms\n", passes, longest }'
+done
 
 echo "== The real program's process (bench/ui/real_window.sh)"
 # Under Xvfb when it is there, as a desktop runs it; otherwise offscreen.

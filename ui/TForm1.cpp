@@ -121,6 +121,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {
+    sinceStart_.start();
     idleTimer_.setSingleShot(true);
     idleTimer_.setInterval(0);
     connect(&idleTimer_, &QTimer::timeout, this, &TForm1::IdleHandler);

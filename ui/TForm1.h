@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -41,6 +42,11 @@ class TForm1 : public QWidget {
 public:
     static constexpr int ClientWidth = 865;
     static constexpr int ClientHeight = 643;
+    // How long a pass of the fastest speed goes on computing years, by the driver's clock: half a frame at
+    // 60 pictures a second, which leaves the other half for painting and input. And at most so many years:
+    // the curve grows by at most 64 pixels a picture, so even the fastest run is seen to draw it.
+    static constexpr qint64 FastestPassNanoseconds = 8'000'000;
+    static constexpr int FastestPassYearsMax = 256;
 
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
@@ -49,7 +55,8 @@ public:
     const SimulationState& state() const { return model_->S; }
     void SetHelpWindow(QWidget* help) { help_ = help; }
 
-    // Driver (one year per pass of the event loop while running).
+    // Driver (one year per pass of the event loop while running; at the fastest speed the years of about
+    // a frame's share of time).
     void IdleHandler();
     void StartButtonClick();
     void TrackBar1Change();
@@ -99,6 +106,14 @@ public:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+
+    // The driver's clock, in nanoseconds from any fixed point; tests make passes of known lengths with theirs.
+    void SetDriverClock(std::function<qint64()> nanoseconds) { driverClock_ = std::move(nanoseconds); }
+
+signals:
+    // A pass of the event loop has computed `years` years and shown the newest, in `nanoseconds` by the
+    // driver's clock. For figures and tests.
+    void PassDone(int years, qint64 nanoseconds);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -232,7 +247,9 @@ private:
 
     QTimer idleTimer_;     // zero-interval: the next pass of the event loop
     QTimer yearPace_;      // the rest of a year's minimum time, waited without blocking
-    QElapsedTimer yearClock_;
+    QElapsedTimer sinceStart_;
+    int fastestPassYears_ = 1; // the most years of the next pass at the fastest speed
+    std::function<qint64()> driverClock_ = [this] { return sinceStart_.nsecsElapsed(); };
     bool committing_ = false;
 
     std::unique_ptr<BrowsingEffects> browsingEffects_;

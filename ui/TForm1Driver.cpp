@@ -1,9 +1,16 @@
-// The driver: one simulated year per pass of the event loop while running, the Start button's caption
-// state machine, step mode, the speed slider and the blinking instruction line.
+// The driver: one simulated year per pass of the event loop while running (at the fastest speed the years
+// of a frame's share), the Start button's caption state machine, step mode, the speed slider and the
+// blinking instruction line.
 //
 // Unlike a busy wait, the rest of a year's minimum time is waited for with a timer, so the window stays
 // responsive; the time per year is still the larger of the year's work and the slider's delay. The event
 // loop also runs while a box or dialog is open, and no year is computed then.
+//
+// At the fastest speed a screen could not show a picture of every year: one pass computes years back to
+// back for a frame's share of time, each a whole year with all its consequences, and what shows only the
+// newest year is drawn once at its end. Input waits at most that share. After a click that runs, the passes
+// grow from one year, doubling: the years right after Start or Continue come on the screen one by one, as at
+// the other speeds, and a quick second click stops the run close to where it went on.
 #include "model/RunControl.h"
 #include "model/SpeedDelays.h"
 #include "ui/TForm1.h"
@@ -16,6 +23,8 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include <algorithm>
+
 namespace vartel {
 
 namespace {
@@ -25,6 +34,8 @@ const QColor MemoYellow(255, 255, 0);
 
 // How often a run held by an open box looks whether the box has closed.
 constexpr int ModalPollMs = 50;
+
+constexpr qint64 NsPerMs = 1'000'000;
 
 } // namespace
 
@@ -49,16 +60,30 @@ void TForm1::IdleHandler()
             idleTimer_.start(ModalPollMs);
             return;
         }
-        yearClock_.start();
-        AdvanceYear(*model_);
-        if (!s.Running)
-            ShowInvestigateInstruction(); // an automatic pause at an important moment
+        const qint64 passStart = driverClock_();
+        const bool fastest = s.StepDelay <= 0 && !CheckBox1->isChecked();
+        if (fastest)
+            host_->HoldNewestYear();
+        int years = 0;
+        do {
+            AdvanceYear(*model_);
+            ++years;
+            if (!s.Running)
+                ShowInvestigateInstruction(); // an automatic pause at an important moment
+        } while (fastest && s.Running && s.Year < MaxYear && years < fastestPassYears_ &&
+                 driverClock_() - passStart < FastestPassNanoseconds);
+        if (fastest) {
+            host_->ShowNewestYear();
+            fastestPassYears_ = std::min(2 * fastestPassYears_, FastestPassYearsMax);
+        }
+        const qint64 passTime = driverClock_() - passStart;
+        emit PassDone(years, passTime);
         if (s.Year >= MaxYear) {
             // Nothing follows the last year, so there is nothing to wait for; ending at once also keeps a
             // click during a wait (or an automatic pause) from leaving the run unfinished.
             FinishRun();
         } else if (!CheckBox1->isChecked()) {
-            const qint64 rest = static_cast<qint64>(s.StepDelay) - yearClock_.elapsed();
+            const qint64 rest = static_cast<qint64>(s.StepDelay) - passTime / NsPerMs;
             if (rest > 0) {
                 yearPace_.start(static_cast<int>(rest));
                 return;
@@ -112,6 +137,8 @@ void TForm1::StartButtonClick()
     }
     if (s.Year == 0 && s.Running)
         CaptureStartValues(s);
+    if (s.Running)
+        fastestPassYears_ = 1;
     s.Frozen = false;
     host_->RestorePresent();
     if (s.Running)

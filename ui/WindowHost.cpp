@@ -50,13 +50,51 @@ QLineEdit* WindowHost::FieldEdit(Field field) const
     return nullptr;
 }
 
+void WindowHost::HoldNewestYear()
+{
+    holding_ = true;
+}
+
+void WindowHost::ShowNewestYear()
+{
+    holding_ = false;
+    for (std::size_t i = 0; i < heldFields_.size(); ++i) {
+        std::optional<std::string>& text = heldFields_[i];
+        if (text) {
+            // Set even when it is the text shown before: the year-by-year setText in between put the
+            // cursor at its end and dropped any selection.
+            FieldEdit(static_cast<Field>(i))->setText(ToQ(*text));
+            text.reset();
+        }
+    }
+    if (heldCountdown_) {
+        SetCountdown(heldCountdown_->first, heldCountdown_->second);
+        heldCountdown_.reset();
+    }
+    if (heldPyramidYear_) {
+        RedrawPyramid(*heldPyramidYear_);
+        heldPyramidYear_.reset();
+    }
+    if (graphHeld_) {
+        RedrawGraph();
+        graphHeld_ = false;
+    }
+}
+
 void WindowHost::SetField(Field field, const std::string& text)
 {
-    if (QLineEdit* edit = FieldEdit(field)) {
-        const QString shown = ToQ(text);
-        if (edit->text() != shown)
-            edit->setText(shown);
+    QLineEdit* edit = FieldEdit(field);
+    if (edit == nullptr)
+        return;
+    if (holding_) {
+        std::optional<std::string>& held = heldFields_[static_cast<std::size_t>(field)];
+        if (held ? *held != text : edit->text() != ToQ(text))
+            held = text;
+        return;
     }
+    const QString shown = ToQ(text);
+    if (edit->text() != shown)
+        edit->setText(shown);
 }
 
 void WindowHost::ShowBulletin(const BulletinState& board)
@@ -82,12 +120,18 @@ void WindowHost::ShowBulletin(const BulletinState& board)
 
 void WindowHost::RepaintBulletinAndElderly()
 {
+    if (holding_)
+        return; // the end of the pass paints them, with the newest year's elderly share
     window_.Paper->viewport()->repaint();
     window_.GRmeter->repaint();
 }
 
 void WindowHost::SetCountdown(const std::string& text, Color fontColor)
 {
+    if (holding_) {
+        heldCountdown_.emplace(text, fontColor);
+        return;
+    }
     window_.Aftelklok->setText(ToQ(text));
     QPalette palette = window_.Aftelklok->palette();
     palette.setColor(QPalette::Text, ToQColor(fontColor));
@@ -118,11 +162,21 @@ void WindowHost::SetMemo(const std::string& text)
 
 void WindowHost::RedrawGraph()
 {
+    // The age-profile graphs show the newest year's tables only; the population curve grows from the
+    // graph drawn, so its redraw cannot wait.
+    if (holding_ && window_.state().GraphMode > 1) {
+        graphHeld_ = true;
+        return;
+    }
     window_.DrawGraphOnScreen();
 }
 
 void WindowHost::RedrawPyramid(int year)
 {
+    if (holding_) {
+        heldPyramidYear_ = year;
+        return;
+    }
     window_.DrawPyramidOnScreen(year);
 }
 

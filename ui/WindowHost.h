@@ -2,7 +2,10 @@
 // The model's view of the main window: every ModelHost call forwarded to the window's controls.
 #include "model/ModelHost.h"
 
+#include <array>
 #include <functional>
+#include <optional>
+#include <utility>
 
 class QLineEdit;
 
@@ -16,6 +19,13 @@ public:
 
     // Ends any browsing of the past; set by the window's history browsing.
     void SetRestorePresent(std::function<void()> restore) { restorePresent_ = std::move(restore); }
+
+    // Between these two calls, what shows only the newest year (the fields, the countdown, the pyramid, an
+    // age-profile graph) is held back and then shown once, as the last of the held calls would have left
+    // it; everything else still acts at once. The driver's fastest speed computes many years in one pass
+    // this way.
+    void HoldNewestYear();
+    void ShowNewestYear();
 
     void SetField(Field field, const std::string& text) override;
     void ShowBulletin(const BulletinState& board) override;
@@ -45,6 +55,13 @@ private:
 
     TForm1& window_;
     std::function<void()> restorePresent_;
+
+    bool holding_ = false;
+    // A held text is one that differs from what the field showed before it: its setText is still due.
+    std::array<std::optional<std::string>, static_cast<std::size_t>(Field::CHmeter) + 1> heldFields_;
+    std::optional<std::pair<std::string, Color>> heldCountdown_;
+    std::optional<int> heldPyramidYear_;
+    bool graphHeld_ = false;
 };
 
 } // namespace vartel

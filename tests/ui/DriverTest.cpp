@@ -13,6 +13,9 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include <numeric>
+#include <vector>
+
 namespace vartel::test {
 namespace {
 
@@ -116,6 +119,86 @@ TEST_F(Driver, SlowestSpeedWaitsWithoutBlockingTheWindow)
     EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue")) << "the pause is handled during the wait";
     QTest::qWait(1100);
     EXPECT_EQ(S().Year, 1) << "a pause during the wait stops the run after the year";
+}
+
+// Years per pass of the event loop by speed and step mode, with a driver clock that moves a tick each time
+// it is read: only the fastest speed goes on computing years, from a start one year and then twice as many
+// as before, until its share of a frame (80 ticks of 0.1 ms) has passed or 256 years are done.
+TEST_F(Driver, OnlyTheFastestSpeedComputesYearsBackToBackInAPass)
+{
+    constexpr qint64 Tick = 100'000;
+    ASSERT_EQ(TForm1::FastestPassNanoseconds, 80 * Tick);
+    struct Case {
+        int position;
+        bool stepMode;
+        qint64 tick;
+        std::vector<int> yearsPerPass;
+    };
+    const Case cases[] = {{4, false, Tick, {1, 2, 4, 8, 16, 32, 64, 80, 80}},
+                          {4, false, 0, {1, 2, 4, 8, 16, 32, 64, 128, 256, 256}},
+                          {3, false, Tick, {1, 1, 1}},
+                          {2, false, Tick, {1, 1, 1}},
+                          {1, false, Tick, {1, 1, 1}},
+                          {4, true, Tick, {1, 1, 1}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "position " << c.position << (c.stepMode ? ", step by step" : "")
+                                        << ", tick " << c.tick);
+        form->Newbutton->click();
+        form->TrackBar1->setValue(c.position);
+        if (form->CheckBox1->isChecked() != c.stepMode)
+            form->CheckBox1->click();
+        qint64 now = 0;
+        form->SetDriverClock([&] { return now += c.tick; });
+        std::vector<int> passes;
+        const QMetaObject::Connection counting =
+            QObject::connect(form.get(), &TForm1::PassDone, form.get(), [&](int years, qint64 ns) {
+                passes.push_back(years);
+                EXPECT_GE(ns, c.tick) << "the pass's time by the driver's clock";
+                if (passes.size() == c.yearsPerPass.size() && S().Running)
+                    form->StartButton->click(); // pause after the last pass
+            });
+        if (c.stepMode) {
+            ASSERT_TRUE(RunUntil([this] { return form->StartButton->text() == QLatin1String("Step"); }));
+            for (std::size_t step = 0; step < c.yearsPerPass.size(); ++step) {
+                form->StartButton->click();
+                ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
+            }
+        } else {
+            form->StartButton->click();
+            ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
+        }
+        QObject::disconnect(counting);
+        EXPECT_EQ(passes, c.yearsPerPass);
+        EXPECT_EQ(S().Year, std::accumulate(passes.begin(), passes.end(), 0)) << "no year outside the passes";
+    }
+}
+
+// A click is handled between two passes: one queued while a pass computes stops the run at that pass's end.
+// Continue starts again from a pass of one year.
+TEST_F(Driver, PauseDuringAFastestRunStopsAtTheEndOfThePass)
+{
+    form->TrackBar1->setValue(4);
+    qint64 now = 0;
+    form->SetDriverClock([&now] { return now += 1'000'000; }); // at most 8 years a pass
+    std::vector<int> passes;
+    QObject::connect(form.get(), &TForm1::PassDone, form.get(), [&](int years, qint64) {
+        passes.push_back(years);
+        if (passes.size() == 5)
+            QMetaObject::invokeMethod(form->StartButton, &QPushButton::click, Qt::QueuedConnection);
+    });
+    form->StartButton->click();
+    ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
+    EXPECT_EQ(passes, (std::vector<int>{1, 2, 4, 8, 8})) << "no pass after the click";
+    EXPECT_EQ(S().Year, 23);
+    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(form->clock->text(), QStringLiteral("23")) << "the year field shows the pass's last year";
+    EXPECT_EQ(form->Popmeter->text(), QString::number(static_cast<long long>(std::llround(S().PopHistory[23]))))
+        << "and the population field its population";
+
+    form->StartButton->click(); // Continue
+    ASSERT_TRUE(RunUntil([&] { return passes.size() >= 6; }));
+    form->StartButton->click();
+    EXPECT_EQ(passes.at(5), 1) << "the first pass after Continue";
 }
 
 TEST_F(Driver, EndAtYear3000)

@@ -18,7 +18,13 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace vartel::test {
 namespace {
@@ -193,6 +199,159 @@ TEST_F(ScreenImage, FollowsTheWindowToAScreenOfAnotherResolution)
     EXPECT_EQ(&form->Image1->ScreenPicture(), &form->Image1->Picture()) << "which shows the 1x pictures";
     EXPECT_EQ(StalePixels(*form, *form->Image2), 0) << "the graph's 1x picture on the screen";
 }
+
+// The window's backing store, the screen as it stands, as one number.
+std::size_t ScreenHash(TForm1& form)
+{
+    QPaintDevice* device = form.backingStore()->paintDevice();
+    if (device == nullptr || device->devType() != QInternal::Image) {
+        ADD_FAILURE() << "the backing store is no image";
+        return 0;
+    }
+    const QImage& shown = *static_cast<QImage*>(device);
+    return qHashBits(shown.constBits(), static_cast<std::size_t>(shown.sizeInBytes()));
+}
+
+// What the window showed and had said where a run stopped.
+struct Stop {
+    int year;
+    std::size_t screen;
+    std::size_t alarms;        // sounds played since the start
+    std::size_t announcements; // news told to assistive technology since the start
+    bool automatic;            // paused by itself (the hint stays "Pause simulation")
+};
+
+using ButtonOf = QPushButton* TForm1::*;
+
+struct PassRun {
+    const char* name;
+    int scenario;        // RadioButtons[1..7]
+    bool pauseAtMoments; // CheckBox2
+    ButtonOf graph;      // the graph button pressed first; nullptr: the population graph
+    std::vector<std::pair<int, ButtonOf>> incidents; // clicked at the first stop from that year on
+};
+
+void PrintTo(const PassRun& run, std::ostream* out)
+{
+    *out << run.name;
+}
+
+// The screen after every pass of the fastest speed against the year-by-year driver's screen after the same
+// year. The fastest run's driver clock makes its passes at most 1, 7, 40 and 150 years long in turn, and its
+// screen is taken at the end of every pass; the other run goes a year a pass (1 ms a year, the slider left at
+// the fastest place so that the two screens can be equal) and its screen is taken after the same years. Both
+// pause by themselves where the run does, and are continued there.
+class FastestPasses : public WindowTest, public ::testing::WithParamInterface<PassRun> {
+protected:
+    // Sets the run up as a student would and runs it to year 3000. The screen is taken where it pauses by
+    // itself and after the passes for which `takeNow` holds, told the stops made so far.
+    std::vector<Stop> Run(bool fastest, const std::function<bool(std::size_t stops)>& takeNow)
+    {
+        const PassRun& run = GetParam();
+        form->MemoTimer->stop(); // the blinking line would differ between the runs
+        form->RadioButtons[static_cast<std::size_t>(run.scenario)]->click();
+        if (run.pauseAtMoments)
+            form->CheckBox2->click();
+        if (run.graph != nullptr)
+            (form.get()->*run.graph)->click();
+        form->TrackBar1->setValue(4);
+        if (!fastest)
+            S().StepDelay = 1;
+        platform.waves.clear();
+        platform.announcements.clear();
+        std::vector<Stop> stops;
+        auto incident = run.incidents.begin();
+        // The screen as the event loop leaves it once it has painted, then the incidents due.
+        auto take = [&] {
+            Pump();
+            stops.push_back({S().Year, ScreenHash(*form), platform.waves.size(), platform.announcements.size(),
+                             !S().Running && S().Year < MaxYear});
+            for (; incident != run.incidents.end() && incident->first <= S().Year; ++incident) {
+                QPushButton* button = form.get()->*incident->second;
+                EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString() << " at " << S().Year;
+                button->click();
+            }
+        };
+        const QMetaObject::Connection taking =
+            QObject::connect(form.get(), &TForm1::PassDone, form.get(), [&](int, qint64) {
+                if (S().Running && S().Year < MaxYear && takeNow(stops.size()))
+                    take();
+            });
+        form->StartButton->click();
+        for (;;) {
+            if (!RunUntil([this] { return !S().Running; })) {
+                ADD_FAILURE() << "the run did not stop after year " << S().Year;
+                break;
+            }
+            take();
+            if (S().Year >= MaxYear)
+                break;
+            form->StartButton->click(); // Continue
+        }
+        QObject::disconnect(taking);
+        return stops;
+    }
+};
+
+TEST_P(FastestPasses, EachPassEndsWithTheYearByYearScreenOfItsYear)
+{
+    static constexpr std::array<qint64, 4> PassYears{1, 7, 40, 150};
+    std::size_t pass = 0;
+    qint64 now = 0;
+    form->SetDriverClock([&] {
+        const qint64 years = PassYears[pass % PassYears.size()];
+        return now += (TForm1::FastestPassNanoseconds + years - 1) / years;
+    });
+    int longest = 0;
+    QObject::connect(form.get(), &TForm1::PassDone, form.get(), [&](int years, qint64) {
+        EXPECT_LE(years, PassYears[pass % PassYears.size()]) << "pass " << pass << " to year " << S().Year;
+        longest = std::max(longest, years);
+        ++pass;
+    });
+    const std::vector<Stop> fast = Run(true, [](std::size_t) { return true; });
+    ASSERT_FALSE(fast.empty());
+    EXPECT_EQ(longest, PassYears.back()) << "the passes were as long as the clock let them be";
+    EXPECT_EQ(fast.back().year, MaxYear) << "the run ends at year 3000, not past it";
+    if (GetParam().pauseAtMoments) {
+        EXPECT_GT(std::count_if(fast.begin(), fast.end(), [](const Stop& stop) { return stop.automatic; }), 1)
+            << "the run pauses by itself at important moments";
+    }
+
+    OpenWindow();
+    qint64 slowNow = 0;
+    form->SetDriverClock([&slowNow] { return slowNow += 2'000'000; }); // over the 1 ms: no waiting
+    QObject::connect(form.get(), &TForm1::PassDone, form.get(),
+                     [](int years, qint64) { EXPECT_EQ(years, 1) << "one year a pass below the fastest speed"; });
+    const std::vector<Stop> yearly =
+        Run(false, [&](std::size_t stops) { return stops < fast.size() && S().Year == fast[stops].year; });
+    EXPECT_EQ(yearly.size(), fast.size()) << "as many stops year by year";
+    for (std::size_t i = 0; i < std::min(yearly.size(), fast.size()); ++i) {
+        const Stop& a = fast[i];
+        const Stop& b = yearly[i];
+        ASSERT_EQ(a.year, b.year) << "stop " << i << (b.automatic ? ", an automatic pause year by year" : "");
+        EXPECT_EQ(a.automatic, b.automatic) << "the same pause at year " << a.year;
+        EXPECT_EQ(a.alarms, b.alarms) << "the same alarms up to year " << a.year;
+        EXPECT_EQ(a.announcements, b.announcements) << "the same bulletins told up to year " << a.year;
+        ASSERT_EQ(a.screen, b.screen) << "the screen at year " << a.year << " differs from the year-by-year one";
+    }
+}
+
+// Houses shown in the map, the graph and the pyramid at every kind of year: every scenario's full run,
+// incidents, automatic pauses, and an age-profile graph drawn anew every year.
+INSTANTIATE_TEST_SUITE_P(
+    Runs, FastestPasses,
+    ::testing::Values(PassRun{"Simple", 1, false, nullptr, {}},
+                      PassRun{"PositiveFeedback", 2, false, nullptr, {}},
+                      PassRun{"NegativeFeedback", 3, false, nullptr, {}},
+                      PassRun{"Attenuation", 4, false, nullptr, {}},
+                      PassRun{"RealisticLow", 5, false, nullptr, {}},
+                      PassRun{"RealisticMedium", 6, false, nullptr, {}},
+                      PassRun{"RealisticHigh", 7, false, nullptr, {}},
+                      PassRun{"Incidents", 6, false, nullptr,
+                              {{400, &TForm1::EpiButton}, {1300, &TForm1::OneButton}, {2200, &TForm1::ImmButton}}},
+                      PassRun{"AutomaticPauses", 7, true, nullptr, {{1800, &TForm1::EpiButton}}},
+                      PassRun{"SurvivalGraph", 6, false, &TForm1::lifebutton, {{900, &TForm1::ImmButton}}}),
+    [](const ::testing::TestParamInfo<PassRun>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace vartel::test

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -31,6 +32,13 @@ protected:
     void SetUp() override
     {
         InstallPlatform(&platform);
+        OpenWindow();
+    }
+
+    // A new main window in place of the one there was, as at the program's start.
+    void OpenWindow()
+    {
+        form.reset();
         form = std::make_unique<TForm1>();
         form->show();
         form->activateWindow();
@@ -52,16 +60,18 @@ protected:
             QCoreApplication::processEvents();
     }
 
-    // Handles events until `done` holds; false when it does not within a generous bound (a hang guard,
-    // not a speed check).
+    // Handles events until `done` holds, looking after every pass of the event loop; false when it does not
+    // within a generous bound (a hang guard, not a speed check).
     static bool RunUntil(const std::function<bool()>& done, int boundMs = 120000)
     {
         QElapsedTimer clock;
         clock.start();
+        QTimer wake; // the bound is looked at even when nothing else happens
+        wake.start(50);
         while (!done()) {
             if (clock.elapsed() > boundMs)
                 return false;
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
         return true;
     }
