@@ -5,7 +5,7 @@
 #include "help/HelpGeometry.h"
 #include "help/LinkDetector.h"
 #include "help/TRichEdit.h"
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QClipboard>

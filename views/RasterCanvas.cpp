@@ -1,5 +1,6 @@
 #include "views/RasterCanvas.h"
 
+#include "views/QtColor.h"
 #include "views/QtFont.h"
 
 #include <QPainter>
@@ -26,11 +27,6 @@ double UsableRatio(double ratio) { return std::isfinite(ratio) && ratio > 1.0 ? 
 i64 EdgeAt(i64 v, double ratio)
 {
     return static_cast<i64>(std::floor(static_cast<double>(v) * ratio + 0.5));
-}
-
-std::uint32_t ToQRgb(Color color)
-{
-    return qRgb(RedOf(color), GreenOf(color), BlueOf(color));
 }
 
 // The pixel sequence of a Bresenham line from a to b, addressable by step number, so that a line coming
@@ -314,7 +310,7 @@ void RasterCanvas::TextOut(int x, int y, const std::string& text)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(deviceFont);
-    painter.setPen(QColor(RedOf(font.color), GreenOf(font.color), BlueOf(font.color)));
+    painter.setPen(ToQColor(font.color));
     const int ascent = Magnified() ? QFontMetrics(deviceFont).ascent() : metrics.ascent();
     painter.drawText(QPoint(static_cast<int>(Edge(x)), static_cast<int>(Edge(y)) + ascent), qtext);
 }
