@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the sources' style, builds Vartel and runs every test: the normal build,
-# the same suite under AddressSanitizer and UBSan, the fuzz targets for a bounded time, and last the Debian package, which is
-# installed into the system and removed again. Ends with a summary of every suite.
+# the same suite under AddressSanitizer and UBSan, the fuzz targets for a bounded time, and last the Debian
+# package, which is installed into the system and removed again. Ends with a summary of every suite.
 set -euo pipefail
 cd "$(dirname "$0")"
 dev/install-packages.sh
