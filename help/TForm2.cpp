@@ -106,8 +106,8 @@ void TForm2::FormCreate() {
 
 void TForm2::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (width() < kHelpMinimumWidth) {
-        resize(kHelpMinimumWidth, height());
+    if (width() < HelpMinimumWidth) {
+        resize(HelpMinimumWidth, height());
     }
     RichEdit1->viewport()->update();
 }
@@ -170,10 +170,10 @@ void TForm2::RichEdit1MouseDown() {
         return;
     }
     QTextCursor caret(RichEdit1->document());
-    caret.setPosition(lines[*heading].start);
+    caret.setPosition(lines[*heading].Start);
     RichEdit1->setTextCursor(caret);
     // The heading becomes the top line; near the end the scroll bar stops at the end of the document.
-    RichEdit1->verticalScrollBar()->setValue(int(std::ceil(lines[*heading].top)));
+    RichEdit1->verticalScrollBar()->setValue(static_cast<int>(std::ceil(lines[*heading].Top)));
 }
 
 void TForm2::OpenClickedLink(const QString& linkText) {

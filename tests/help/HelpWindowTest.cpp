@@ -73,20 +73,20 @@ TEST_F(HelpWindowTest, DocumentBeginsWithTitleEmptyLineAndTenSingleLineContentsE
     ASSERT_TRUE(QFile::exists(":/Uitleg")) << "the help document is compiled in as :/Uitleg";
     const std::vector<DocumentLine> lines = Lines();
     ASSERT_GT(lines.size(), 200u) << "the document holds ten chapters of explanation";
-    EXPECT_EQ(lines[0].text, "Vartel     (Population Simulation)") << "line 0 is the title, five spaces";
-    EXPECT_EQ(lines[1].text, "") << "line 1 is empty";
+    EXPECT_EQ(lines[0].Text, "Vartel     (Population Simulation)") << "line 0 is the title, five spaces";
+    EXPECT_EQ(lines[1].Text, "") << "line 1 is empty";
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(lines[2 + i].text, kChapterTitles[i]) << "contents line " << 2 + i << " is one whole line";
+        EXPECT_EQ(lines[2 + i].Text, ChapterTitles[i]) << "contents line " << 2 + i << " is one whole line";
     }
-    EXPECT_EQ(lines[12].text, "") << "an empty line follows the contents";
-    EXPECT_FALSE(lines[13].text.isEmpty()) << "then the hint that a title can be clicked";
-    EXPECT_EQ(lines[14].text, "") << "and another empty line";
-    EXPECT_EQ(lines[15].text, kChapterTitles[0]) << "then the first chapter begins";
+    EXPECT_EQ(lines[12].Text, "") << "an empty line follows the contents";
+    EXPECT_FALSE(lines[13].Text.isEmpty()) << "then the hint that a title can be clicked";
+    EXPECT_EQ(lines[14].Text, "") << "and another empty line";
+    EXPECT_EQ(lines[15].Text, ChapterTitles[0]) << "then the first chapter begins";
 
     int previous = 15;
     for (int i = 1; i < 10; ++i) {
-        const int heading = LineWithText(kChapterTitles[i], previous + 1);
-        EXPECT_GT(heading, previous) << "chapter heading \"" << kChapterTitles[i].toStdString() << "\" follows in order";
+        const int heading = LineWithText(ChapterTitles[i], previous + 1);
+        EXPECT_GT(heading, previous) << "chapter heading \"" << ChapterTitles[i].toStdString() << "\" follows in order";
         previous = heading;
     }
 }
@@ -99,11 +99,11 @@ TEST_F(HelpWindowTest, ProgramInformationNamesTheVersionOfTheBuild) {
 }
 
 TEST_F(HelpWindowTest, ContentsLinesStaySingleLinesInTheNarrowestWindow) {
-    form->resize(kHelpMinimumWidth, form->height());
+    form->resize(HelpMinimumWidth, form->height());
     Settle();
     const std::vector<DocumentLine> lines = Lines();
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(lines[2 + i].text, kChapterTitles[i]) << "contents line " << 2 + i << " does not wrap at 300 px";
+        EXPECT_EQ(lines[2 + i].Text, ChapterTitles[i]) << "contents line " << 2 + i << " does not wrap at 300 px";
     }
 }
 
@@ -111,7 +111,7 @@ TEST_F(HelpWindowTest, ClickOnContentsLineBringsItsHeadingToTheTop) {
     PressOnLine(5); // "4. Graphs"
     const int heading = LineWithText("4. Graphs", 6);
     ASSERT_GT(heading, 11) << "the chapter heading lies below the contents";
-    EXPECT_EQ(view->textCursor().position(), Lines()[heading].start) << "caret at the start of the heading";
+    EXPECT_EQ(view->textCursor().position(), Lines()[heading].Start) << "caret at the start of the heading";
     EXPECT_FALSE(view->textCursor().hasSelection()) << "nothing is selected by the jump";
     EXPECT_EQ(TopVisibleLine(), heading) << "the heading is the topmost visible line";
 }
@@ -120,7 +120,7 @@ TEST_F(HelpWindowTest, EveryContentsLineJumpsToItsOwnHeading) {
     for (int i = 0; i < 10; ++i) {
         Button("Button4")->click();
         PressOnLine(2 + i);
-        const int heading = LineWithText(kChapterTitles[i], 12);
+        const int heading = LineWithText(ChapterTitles[i], 12);
         EXPECT_EQ(CaretLine(), heading) << "contents line " << 2 + i << " puts the caret on its heading";
         if (Scroll() < view->verticalScrollBar()->maximum()) {
             EXPECT_EQ(TopVisibleLine(), heading) << "heading " << i + 1 << " scrolled to the top";
@@ -132,7 +132,7 @@ TEST_F(HelpWindowTest, EveryContentsLineJumpsToItsOwnHeading) {
 
 TEST_F(HelpWindowTest, ClicksOutsideTheContentsOnlyPlaceTheCaret) {
     const int hint = 13;
-    const int chapterLine = LineWithText(kChapterTitles[0], 12) + 1;
+    const int chapterLine = LineWithText(ChapterTitles[0], 12) + 1;
     for (int line : {0, 1, hint, 14, chapterLine}) {
         Button("Button4")->click();
         PressOnLine(line);
@@ -143,7 +143,7 @@ TEST_F(HelpWindowTest, ClicksOutsideTheContentsOnlyPlaceTheCaret) {
 
 TEST_F(HelpWindowTest, ChapterLineWithTheSameTextAsAHeadingDoesNotJump) {
     const int heading = LineWithText("4. Graphs", 12);
-    view->verticalScrollBar()->setValue(int(Lines()[heading].top));
+    view->verticalScrollBar()->setValue(static_cast<int>(Lines()[heading].Top));
     const int scrolled = Scroll();
     PressOnLine(heading);
     EXPECT_EQ(Scroll(), scrolled) << "a click on a chapter heading is not a link";
@@ -176,8 +176,8 @@ TEST_F(HelpWindowTest, CopyWithoutSelectionCopiesTheWholeDocumentAndKeepsTheCare
 
 TEST_F(HelpWindowTest, CopyWithSelectionCopiesOnlyTheSelectionAndRestoresIt) {
     QTextCursor selection(view->document());
-    selection.setPosition(Lines()[5].start + 3);
-    selection.setPosition(Lines()[5].start, QTextCursor::KeepAnchor); // selected backwards
+    selection.setPosition(Lines()[5].Start + 3);
+    selection.setPosition(Lines()[5].Start, QTextCursor::KeepAnchor); // selected backwards
     view->setTextCursor(selection);
     Button("Button1")->click();
     EXPECT_EQ(QApplication::clipboard()->text(), "4. ") << "only the selected characters are copied";
