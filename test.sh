@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Vartel and runs every test: the normal build, the same suite under
-# AddressSanitizer and UBSan, the fuzz targets for a bounded time, and last the Debian package, which is
-# installed into the system and removed again. Ends with a summary of every suite.
+# Installs what is missing, checks the sources' style, builds Vartel and runs every test: the normal build,
+# the same suite under AddressSanitizer and UBSan, the fuzz targets for a bounded time, and last the Debian
+# package, which is installed into the system and removed again. Ends with a summary of every suite.
 set -euo pipefail
 cd "$(dirname "$0")"
 dev/install-packages.sh
@@ -20,14 +20,18 @@ suite() { # name, ctest arguments...
   summary+=("$name: $verdict ($(grep -Eo '[0-9]+ tests failed out of [0-9]+' "$results" || echo 'no count'))")
 }
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+if dev/check-format.sh; then summary+=("format: passed"); else summary+=("format: FAILED"); status=1; fi
+
+# Warnings are errors here: there are none, and a new one should not slip in.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 suite "normal build" --test-dir build --output-on-failure -j"$jobs" -LE package
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS=suppressions=$PWD/dev/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVARTEL_SANITIZE=ON -DVARTEL_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVARTEL_SANITIZE=ON -DVARTEL_BUILD_BENCH=OFF \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 suite "sanitizers" --test-dir build-asan --output-on-failure -j"$jobs" -LE 'e2e|package'
 

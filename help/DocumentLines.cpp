@@ -30,16 +30,16 @@ std::vector<DocumentLine> LayOutLines(const QTextDocument& document) {
 
 int LineOfPosition(const std::vector<DocumentLine>& lines, int position) {
     const auto after = std::upper_bound(lines.begin(), lines.end(), position,
-                                        [](int p, const DocumentLine& line) { return p < line.start; });
-    return after == lines.begin() ? 0 : int(after - lines.begin()) - 1;
+                                        [](int p, const DocumentLine& line) { return p < line.Start; });
+    return after == lines.begin() ? 0 : static_cast<int>(after - lines.begin()) - 1;
 }
 
 std::optional<int> ChapterHeadingLine(const std::vector<DocumentLine>& lines, int line) {
-    if (line < kFirstContentsLine || line > kLastContentsLine || line >= int(lines.size())) {
+    if (line < FirstContentsLine || line > LastContentsLine || line >= static_cast<int>(lines.size())) {
         return std::nullopt;
     }
-    for (int next = line + 1; next < int(lines.size()); ++next) {
-        if (lines[next].text == lines[line].text) {
+    for (int next = line + 1; next < static_cast<int>(lines.size()); ++next) {
+        if (lines[next].Text == lines[line].Text) {
             return next;
         }
     }

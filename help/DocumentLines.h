@@ -11,9 +11,9 @@ class QTextDocument;
 namespace vartel {
 
 struct DocumentLine {
-    int start = 0;    // document position of the line's first character
-    QString text;     // the characters of the line, without the line break
-    double top = 0.0; // distance of the line's top from the document's top, in layout pixels
+    int Start = 0;    // document position of the line's first character
+    QString Text;     // the characters of the line, without the line break
+    double Top = 0.0; // distance of the line's top from the document's top, in layout pixels
 };
 
 // Lays the document out (at its current text width) and lists its lines.
@@ -24,8 +24,8 @@ std::vector<DocumentLine> LayOutLines(const QTextDocument& document);
 int LineOfPosition(const std::vector<DocumentLine>& lines, int position);
 
 // The contents lines of the help document: their line numbers.
-inline constexpr int kFirstContentsLine = 2;
-inline constexpr int kLastContentsLine = 11;
+inline constexpr int FirstContentsLine = 2;
+inline constexpr int LastContentsLine = 11;
 
 // For a line of the table of contents, the first later line with exactly the same text: its chapter
 // heading. Nothing for any other line, or when no heading matches.

@@ -23,15 +23,15 @@ QList<LinkRange> FindLinks(const QString& text) {
     auto matches = LinkPattern().globalMatch(text);
     while (matches.hasNext()) {
         const auto match = matches.next();
-        LinkRange link{int(match.capturedStart()), int(match.capturedLength())};
-        while (link.length > 0 && EndsSentence(text.at(link.start + link.length - 1))) {
-            --link.length;
+        LinkRange link{static_cast<int>(match.capturedStart()), static_cast<int>(match.capturedLength())};
+        while (link.Length > 0 && EndsSentence(text.at(link.Start + link.Length - 1))) {
+            --link.Length;
         }
-        const QString linkText = text.mid(link.start, link.length);
+        const QString linkText = text.mid(link.Start, link.Length);
         const bool onlyPrefix = linkText.compare(QStringLiteral("www."), Qt::CaseInsensitive) == 0 ||
                                 linkText.endsWith(QStringLiteral("://")) ||
                                 linkText.compare(QStringLiteral("mailto:"), Qt::CaseInsensitive) == 0;
-        if (link.length > 0 && !onlyPrefix) {
+        if (link.Length > 0 && !onlyPrefix) {
             links.append(link);
         }
     }
@@ -40,7 +40,7 @@ QList<LinkRange> FindLinks(const QString& text) {
 
 std::optional<LinkRange> LinkAt(const QString& text, int position) {
     for (const LinkRange& link : FindLinks(text)) {
-        if (position >= link.start && position < link.start + link.length) {
+        if (position >= link.Start && position < link.Start + link.Length) {
             return link;
         }
     }

@@ -9,8 +9,8 @@
 namespace vartel {
 
 struct LinkRange {
-    int start = 0;  // index of the first character in the text
-    int length = 0; // characters
+    int Start = 0;  // index of the first character in the text
+    int Length = 0; // characters
     friend bool operator==(const LinkRange&, const LinkRange&) = default;
 };
 

@@ -22,10 +22,10 @@ namespace {
 
 // Groups nested deeper than this are read but their content is dropped, so that a hostile file cannot make
 // the group stack grow without bound.
-constexpr int kMaxGroupDepth = 256;
+constexpr int MaxGroupDepth = 256;
 // Font sizes are in half-points; this is the largest size the common word processors accept (1638 pt).
-constexpr int kMaxHalfPoints = 3276;
-constexpr double kTwipsPerPixel = 15.0; // 1440 twips per inch at 96 pixels per inch
+constexpr int MaxHalfPoints = 3276;
+constexpr double TwipsPerPixel = 15.0; // 1440 twips per inch at 96 pixels per inch
 
 enum class Destination { Text, Skip, FontTable, ColorTable };
 
@@ -88,7 +88,7 @@ private:
 
     void OpenGroup() {
         pendingFallback_ = 0;
-        if (overflowDepth_ > 0 || int(stack_.size()) > kMaxGroupDepth) {
+        if (overflowDepth_ > 0 || static_cast<int>(stack_.size()) > MaxGroupDepth) {
             ++overflowDepth_;
             return;
         }
@@ -190,7 +190,7 @@ private:
         if (negative) {
             value = -value;
         }
-        word.parameter = int(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+        word.parameter = static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
         if (position_ < input_.size() && input_[position_] == ' ') {
             ++position_; // the delimiting space belongs to the word
         }
@@ -296,7 +296,7 @@ private:
         } else if (name == "ulnone") {
             ChangeCharacters([&] { chars.underline = false; });
         } else if (name == "fs") {
-            ChangeCharacters([&] { chars.halfPoints = n > 0 ? std::min(n, kMaxHalfPoints) : 0; });
+            ChangeCharacters([&] { chars.halfPoints = n > 0 ? std::min(n, MaxHalfPoints) : 0; });
         } else if (name == "f") {
             ChangeCharacters([&] { chars.font = n; });
         } else if (name == "cf") {
@@ -328,13 +328,13 @@ private:
     }
 
     static bool IsSkippedDestination(std::string_view name) {
-        static constexpr std::array<std::string_view, 25> kSkipped = {
+        static constexpr std::array<std::string_view, 25> Skipped = {
             "stylesheet", "info",       "pict",       "object",      "objdata",   "header",   "headerl",
             "headerr",    "headerf",    "footer",     "footerl",     "footerr",   "footerf",  "footnote",
             "ftnsep",     "ftnsepc",    "ftncn",      "listtable",   "listoverridetable", "revtbl",
             "rsidtbl",    "generator",  "filetbl",    "themedata",   "fldinst",
         };
-        return std::find(kSkipped.begin(), kSkipped.end(), name) != kSkipped.end();
+        return std::find(Skipped.begin(), Skipped.end(), name) != Skipped.end();
     }
 
     static char16_t NamedCharacter(std::string_view name) {
@@ -455,7 +455,7 @@ private:
         if (font != fonts_.constEnd() && !font->isEmpty()) {
             format.setFontFamilies({*font});
         }
-        if (chars.colour > 0 && chars.colour < int(colours_.size()) && colours_[chars.colour].isValid()) {
+        if (chars.colour > 0 && chars.colour < static_cast<int>(colours_.size()) && colours_[chars.colour].isValid()) {
             format.setForeground(colours_[chars.colour]);
         }
         return format;
@@ -465,17 +465,17 @@ private:
         const ParagraphState& paragraph = stack_.back().paragraph;
         QTextBlockFormat format;
         format.setAlignment(paragraph.alignment);
-        format.setLeftMargin(paragraph.leftIndent / kTwipsPerPixel);
-        format.setRightMargin(paragraph.rightIndent / kTwipsPerPixel);
-        format.setTextIndent(paragraph.firstIndent / kTwipsPerPixel);
+        format.setLeftMargin(paragraph.leftIndent / TwipsPerPixel);
+        format.setRightMargin(paragraph.rightIndent / TwipsPerPixel);
+        format.setTextIndent(paragraph.firstIndent / TwipsPerPixel);
         if (paragraph.firstIndent < 0) {
             // A hanging indent has a tab stop at the left indent, so that "bullet, tab, text" lines the
             // text up with the paragraph's other lines. Qt counts tab stops from the first line's start.
-            format.setTabPositions({QTextOption::Tab(-(paragraph.firstIndent / kTwipsPerPixel),
+            format.setTabPositions({QTextOption::Tab(-(paragraph.firstIndent / TwipsPerPixel),
                                                      QTextOption::LeftTab)});
         }
-        format.setTopMargin(paragraph.spaceBefore / kTwipsPerPixel);
-        format.setBottomMargin(paragraph.spaceAfter / kTwipsPerPixel);
+        format.setTopMargin(paragraph.spaceBefore / TwipsPerPixel);
+        format.setBottomMargin(paragraph.spaceAfter / TwipsPerPixel);
         return format;
     }
 

@@ -5,8 +5,8 @@
 #include "help/HelpGeometry.h"
 #include "help/LinkDetector.h"
 #include "help/TRichEdit.h"
-#include "ui/Language.h"
-#include "ui/Platform.h"
+#include "platform/Language.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -107,8 +107,8 @@ void TForm2::FormCreate() {
 
 void TForm2::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (width() < kHelpMinimumWidth) {
-        resize(kHelpMinimumWidth, height());
+    if (width() < HelpMinimumWidth) {
+        resize(HelpMinimumWidth, height());
     }
     RichEdit1->viewport()->update();
 }
@@ -171,10 +171,10 @@ void TForm2::RichEdit1MouseDown() {
         return;
     }
     QTextCursor caret(RichEdit1->document());
-    caret.setPosition(lines[*heading].start);
+    caret.setPosition(lines[*heading].Start);
     RichEdit1->setTextCursor(caret);
     // The heading becomes the top line; near the end the scroll bar stops at the end of the document.
-    RichEdit1->verticalScrollBar()->setValue(int(std::ceil(lines[*heading].top)));
+    RichEdit1->verticalScrollBar()->setValue(static_cast<int>(std::ceil(lines[*heading].Top)));
 }
 
 void TForm2::OpenClickedLink(const QString& linkText) {

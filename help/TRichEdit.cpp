@@ -38,8 +38,8 @@ void TRichEdit::MarkLinks() {
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         for (const LinkRange& link : FindLinks(block.text())) {
             QTextCursor cursor(block);
-            cursor.setPosition(block.position() + link.start);
-            cursor.setPosition(block.position() + link.start + link.length, QTextCursor::KeepAnchor);
+            cursor.setPosition(block.position() + link.Start);
+            cursor.setPosition(block.position() + link.Start + link.Length, QTextCursor::KeepAnchor);
             cursor.mergeCharFormat(linkFormat);
         }
     }
@@ -61,8 +61,8 @@ bool TRichEdit::LinkUnder(const QPoint& point, int& start, int& length) const {
     if (!link) {
         return false;
     }
-    start = block.position() + link->start;
-    length = link->length;
+    start = block.position() + link->Start;
+    length = link->Length;
     return true;
 }
 

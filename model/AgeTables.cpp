@@ -1,5 +1,7 @@
 #include "model/AgeTables.h"
 
+#include "model/Codes.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -34,7 +36,7 @@ void ComputeAgeTables(SimulationState& s)
         m[i] = adult + square * square;
     }
     m[109] = 1.0;
-    if (s.Incident == 1) {
+    if (s.Incident == IncidentCode::Epidemic) {
         // The epidemic spares mainly the fertile ages.
         for (int i = 0; i < AgeCount; ++i) m[i] += (1.0 - m[i]) * 0.4 * (1.0 - 40.0 * s.FertilityByAge[i]);
     }

@@ -1,6 +1,7 @@
 #include "model/Incidents.h"
 
 #include "model/AgeTables.h"
+#include "model/Codes.h"
 #include "model/Results.h"
 
 namespace vartel {
@@ -22,19 +23,19 @@ void StartIncident(Model& m, int k)
 {
     SimulationState& s = m.S;
     // One incident at a time: a second start would overwrite the values saved by the first.
-    if (k < 1 || k > 3 || s.Incident != 0) return;
+    if (k < IncidentCode::Epidemic || k > IncidentCode::ImmigrationWave || s.Incident != IncidentCode::None) return;
     static constexpr int durations[] = {0, 10, 30, 20};
     s.IncidentYearsLeft = durations[k];
     s.Incident = k;
     m.Host.SetCountdown(TwoDigits(s.IncidentYearsLeft), CountdownRunning);
     m.Host.SetIncidentButtonsEnabled(false);
     switch (k) {
-    case 1:
+    case IncidentCode::Epidemic:
         ComputeAgeTables(s);
         m.Host.RedrawGraph();
         ShowResults(m);
         break;
-    case 2: s.PolicySavedBirthIndex = s.BirthIndex; break;
+    case IncidentCode::OneChildPolicy: s.PolicySavedBirthIndex = s.BirthIndex; break;
     default: s.WaveSavedImmigration = s.Immigration; break;
     }
 }
@@ -48,15 +49,15 @@ void IncidentCountdown(Model& m, bool insideYearStep)
     m.Host.SetCountdown(TwoDigits(left), goesOn ? CountdownRunning : CountdownIdle);
     if (goesOn) {
         if (!s.Catastrophe) {
-            if (s.Incident == 2 && s.BirthIndex > 1.0) s.BirthIndex = 1.0;
-            if (s.Incident == 3 && s.Immigration < 0.03) s.Immigration = 0.03;
+            if (s.Incident == IncidentCode::OneChildPolicy && s.BirthIndex > 1.0) s.BirthIndex = 1.0;
+            if (s.Incident == IncidentCode::ImmigrationWave && s.Immigration < 0.03) s.Immigration = 0.03;
         }
     } else {
         if (!s.Catastrophe) {
-            if (s.Incident == 2) s.BirthIndex = s.PolicySavedBirthIndex;
-            if (s.Incident == 3) s.Immigration = s.WaveSavedImmigration;
+            if (s.Incident == IncidentCode::OneChildPolicy) s.BirthIndex = s.PolicySavedBirthIndex;
+            if (s.Incident == IncidentCode::ImmigrationWave) s.Immigration = s.WaveSavedImmigration;
         }
-        s.Incident = 0;
+        s.Incident = IncidentCode::None;
         s.IncidentYearsLeft = 0;
         m.Host.SetIncidentButtonsEnabled(true);
     }

@@ -1,6 +1,7 @@
 #include "model/YearStep.h"
 
 #include "model/AgeTables.h"
+#include "model/Codes.h"
 #include "model/History.h"
 #include "model/Incidents.h"
 #include "model/Results.h"
@@ -23,8 +24,6 @@ constexpr double FeedbackFloor = 50.0;
 // still add up to a finite number.
 constexpr double MaxPeoplePerAge = std::numeric_limits<double>::max() / (AgeCount * AgeCount);
 
-enum Stage { A, M, H, P, E, B };
-
 struct RealisticConstants {
     double BirthIndexAtA;
     double BirthIndexAtM;
@@ -38,10 +37,10 @@ struct RealisticConstants {
 
 const RealisticConstants& ConstantsOf(int scenario)
 {
-    static constexpr RealisticConstants low{6.2, 6.4, -0.048, false, 1600000.0, false, P, false};
-    static constexpr RealisticConstants medium{6.3, 6.5, -0.38, true, 2000000.0, true, E, true};
-    static constexpr RealisticConstants high{6.3, 6.5, -0.38, true, 2400000.0, false, E, false};
-    return scenario == 5 ? low : scenario == 6 ? medium : high;
+    static constexpr RealisticConstants low{6.2, 6.4, -0.048, false, 1600000.0, false, StageP, false};
+    static constexpr RealisticConstants medium{6.3, 6.5, -0.38, true, 2000000.0, true, StageE, true};
+    static constexpr RealisticConstants high{6.3, 6.5, -0.38, true, 2400000.0, false, StageE, false};
+    return scenario == ScenarioCode::RealisticLow ? low : scenario == ScenarioCode::RealisticMedium ? medium : high;
 }
 
 void SaveParameters(SimulationState& s)
@@ -73,7 +72,7 @@ void CatastropheDrift(Model& m)
     }
     if (s.BabyMortality < 0.2) s.BabyMortality *= 1.05;
     if (s.AdultMortality < 0.1) s.AdultMortality *= 1.05;
-    if (s.Scenario < 5 && s.Immigration > -0.1) s.Immigration -= 0.0005;
+    if (!IsRealisticScenario(s.Scenario) && s.Immigration > -0.1) s.Immigration -= 0.0005;
     if (s.BirthIndex > 1.0) s.BirthIndex *= 0.99;
 }
 
@@ -81,7 +80,7 @@ void RecordStage(Model& m, Stage stage)
 {
     SimulationState& s = m.S;
     s.StageReached[stage] = true;
-    s.Stages[static_cast<std::size_t>(stage) + 1].Year = s.Year - 1;
+    s.Stages[RecordOf(stage)].Year = s.Year - 1;
     m.Host.RedrawGraph();
 }
 
@@ -94,40 +93,40 @@ void RealisticRules(Model& m)
     const double r = ReplacementBirthIndex(s); // on last year's tables
     auto reached = [&](Stage stage) { return s.StageReached[stage]; };
 
-    if (!reached(A) && x > 20000.0) {
-        RecordStage(m, A);
+    if (!reached(StageA) && x > 20000.0) {
+        RecordStage(m, StageA);
         s.StableLevel = 200000;
         s.BirthIndex = c.BirthIndexAtA;
     }
-    if (reached(A) && !reached(M) && x > 120000.0) {
-        RecordStage(m, M);
+    if (reached(StageA) && !reached(StageM) && x > 120000.0) {
+        RecordStage(m, StageM);
         s.StableLevel = 1400000;
         s.BirthIndex = c.BirthIndexAtM;
         s.BabyMortality = 0.53;
     }
-    if (reached(M) && !reached(H) && x > 400000.0) RecordStage(m, H);
-    if (reached(M) && !reached(P) && x >= 1200000.0) {
-        RecordStage(m, P);
+    if (reached(StageM) && !reached(StageH) && x > 400000.0) RecordStage(m, StageH);
+    if (reached(StageM) && !reached(StageP) && x >= 1200000.0) {
+        RecordStage(m, StageP);
         s.BabyMortality = 0.05;
         if (c.ImmigrationAtP) s.Immigration = 0.01;
     }
-    if (c.HasStageE && reached(P) && !reached(E) && 0.5 * r > s.BirthIndex) {
-        RecordStage(m, E);
+    if (c.HasStageE && reached(StageP) && !reached(StageE) && 0.5 * r > s.BirthIndex) {
+        RecordStage(m, StageE);
         s.StableLevel = 2000000;
         m.Host.RedrawGraph();
     }
-    if (reached(c.BalanceNeeds) && !reached(B) && GrowthPercent(s, y - 1) < 0.04) {
-        RecordStage(m, B);
-        if (s.Scenario != 5) s.BalanceYear = y;
+    if (reached(c.BalanceNeeds) && !reached(StageB) && GrowthPercent(s, y - 1) < 0.04) {
+        RecordStage(m, StageB);
+        if (s.Scenario != ScenarioCode::RealisticLow) s.BalanceYear = y;
         s.BalanceBirthIndex = s.BirthIndex;
         s.BalancePop = x;
         s.FeedbackBase = r;
     }
-    if (reached(H) && !reached(P)) {
+    if (reached(StageH) && !reached(StageP)) {
         s.BabyMortality = 0.53 + c.BabyMortalitySlopeAfterH * (x - 400000.0) / 800000.0;
     }
-    if (reached(P)) s.BirthIndex = 6.4 + (r - 6.4) * (x - 1200000.0) / (c.DescentEnd - 1200000.0);
-    if (reached(B)) {
+    if (reached(StageP)) s.BirthIndex = 6.4 + (r - 6.4) * (x - 1200000.0) / (c.DescentEnd - 1200000.0);
+    if (reached(StageB)) {
         const double span = s.StableLevel - s.BalancePop;
         // With the balance population at the stable level the rule has no slope: keep the birth index.
         if (span != 0.0) s.BirthIndex = s.BalanceBirthIndex + (r - s.BalanceBirthIndex) * (x - s.BalancePop) / span;
@@ -146,18 +145,18 @@ void ScenarioRule(Model& m)
     const int y = s.Year;
     const double stable = s.StableLevel;
     switch (s.Scenario) {
-    case 2: {
+    case ScenarioCode::PositiveFeedback: {
         const double last = s.PopHistory[y - 1];
         s.BirthIndex = last > FeedbackFloor ? std::max(0.0, s.FeedbackBase + std::log10(last / stable)) : 0.0;
         break;
     }
-    case 3: {
+    case ScenarioCode::NegativeFeedback: {
         const double century = s.PopHistory[std::max(y - 100, 0)];
         s.BirthIndex =
             century > FeedbackFloor ? std::max(0.0, s.FeedbackBase - 2.0 * std::log10(century / stable)) : 0.0;
         break;
     }
-    case 4: {
+    case ScenarioCode::Attenuation: {
         const double x = s.ExactPopHistory[y - 1];
         if (x > 0.1 * stable) {
             s.BirthIndex = std::max(0.0, s.FeedbackBase - 0.5 * std::log(x / stable));
@@ -166,9 +165,9 @@ void ScenarioRule(Model& m)
         }
         break;
     }
-    case 5:
-    case 6:
-    case 7:
+    case ScenarioCode::RealisticLow:
+    case ScenarioCode::RealisticMedium:
+    case ScenarioCode::RealisticHigh:
         if (!s.Catastrophe) RealisticRules(m);
         break;
     default: break;
@@ -222,8 +221,9 @@ void YearStep(Model& m)
     if (s.Catastrophe) CatastropheDrift(m);
     ScenarioRule(m);
     ComputeAgeTables(s);
-    if ((s.Scenario > 1 || s.Catastrophe) && s.GraphMode > 1) m.Host.RedrawGraph();
-    if (s.Incident > 0) IncidentCountdown(m, true);
+    if ((s.Scenario > ScenarioCode::Simple || s.Catastrophe) && s.GraphMode > GraphModeCode::Population)
+        m.Host.RedrawGraph();
+    if (s.Incident != IncidentCode::None) IncidentCountdown(m, true);
     AgeAndBear(s);
     Migrate(s);
     KeepCountsFinite(s);
@@ -237,7 +237,7 @@ void YearStep(Model& m)
     if (s.PopHistory[y] > CatastropheStart && !s.Catastrophe) {
         s.Catastrophe = true;
         s.StageReached.fill(false);
-        if (s.Scenario < 5) SaveParameters(s);
+        if (!IsRealisticScenario(s.Scenario)) SaveParameters(s);
     }
     ShowResults(m);
     RecordYear(s, y);

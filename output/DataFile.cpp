@@ -4,6 +4,9 @@
 #include "model/Rounding.h"
 #include "output/PictureSaver.h"
 
+#include <QDate>
+#include <QLocale>
+
 #include <array>
 
 namespace vartel {
@@ -159,6 +162,14 @@ std::string DataSpreadsheetText(const SimulationState& s)
         out += Eol;
     }
     return out;
+}
+
+std::string DataFileFor(const SimulationState& s, const std::string& fileName)
+{
+    if (IsSpreadsheetName(fileName))
+        return DataSpreadsheetText(s);
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return DataFileText(s, today.toStdString());
 }
 
 } // namespace vartel

@@ -34,12 +34,6 @@ public:
         while (bytes_.size() % alignment != 0)
             U8(0);
     }
-    void PutU32At(std::size_t offset, std::uint32_t v)
-    {
-        for (int i = 0; i < 4; ++i)
-            bytes_[offset + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-    }
-
     std::size_t Size() const { return bytes_.size(); }
     const std::string& Bytes() const { return bytes_; }
 

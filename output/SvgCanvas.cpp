@@ -1,6 +1,7 @@
 #include "output/SvgCanvas.h"
 
 #include "output/MetafileState.h"
+#include "views/QtColor.h"
 #include "views/QtFont.h"
 
 #include <QFontMetrics>
@@ -9,12 +10,6 @@
 #include <algorithm>
 
 namespace vartel {
-
-namespace {
-
-QColor ToQColor(Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-
-} // namespace
 
 SvgCanvas::SvgCanvas(QPainter& painter, int width, int height)
     : painter_(painter), width_(std::max(1, width)), height_(std::max(1, height))

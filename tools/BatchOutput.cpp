@@ -5,9 +5,6 @@
 #include "output/SafeFileWriter.h"
 #include "output/ViewSources.h"
 
-#include <QDate>
-#include <QLocale>
-
 namespace vartel {
 
 namespace {
@@ -15,14 +12,6 @@ namespace {
 PictureFormat FormatOf(const std::string& fileName)
 {
     return FormatForExtension(UpperExtension(fileName));
-}
-
-std::string DataOf(const SimulationState& s, const std::string& fileName)
-{
-    if (IsSpreadsheetName(fileName))
-        return DataSpreadsheetText(s);
-    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    return DataFileText(s, today.toStdString());
 }
 
 } // namespace
@@ -48,7 +37,7 @@ std::vector<std::string> WriteBatchOutput(const SimulationState& s, const BatchA
             errors.push_back(error);
     };
     if (!a.DataFile.empty())
-        keep(WriteFileSafely(a.DataFile, DataOf(s, a.DataFile)));
+        keep(WriteFileSafely(a.DataFile, DataFileFor(s, a.DataFile)));
     if (WantsPictures(a) && screen == nullptr) {
         errors.push_back("No screen to take the pictures from");
         return errors;

@@ -2,7 +2,7 @@
 
 #include "help/LinkDetector.h"
 #include "help/TRichEdit.h"
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 #include "ui/WidgetFactory.h"
 
 #include <QCoreApplication>

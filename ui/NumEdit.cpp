@@ -1,6 +1,6 @@
 #include "ui/NumEdit.h"
 
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 #include "ui/TypedCharacter.h"
 
 #include <QKeyEvent>

@@ -9,7 +9,7 @@
 #include "ui/ImageView.h"
 #include "ui/InfoLine.h"
 #include "ui/NumEdit.h"
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 #include "ui/ProcessLocale.h"
 #include "ui/ViewCanvases.h"
 #include "ui/ViewDescriptions.h"
@@ -19,6 +19,7 @@
 #include "views/HistoryBrowsing.h"
 #include "views/HouseMap.h"
 #include "views/PyramidView.h"
+#include "views/QtColor.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -233,7 +234,7 @@ void TForm1::CreateHouses()
     mapHasLand_ = false;
     for (int y = 0; y < map.height() && !mapHasLand_; ++y)
         for (int x = 0; x < map.width() && !mapHasLand_; ++x)
-            mapHasLand_ = map.pixel(x, y) == qRgb(RedOf(LandColor), GreenOf(LandColor), BlueOf(LandColor));
+            mapHasLand_ = map.pixel(x, y) == ToQRgb(LandColor);
 
     const LandTest isLand = [this](int x, int y) { return IsLand(x, y); };
     for (int i = 1; i <= HouseCountMax; ++i) {
@@ -271,7 +272,7 @@ bool TForm1::IsLand(int x, int y) const
     const QImage& map = Map->Picture();
     if (x < 0 || y < 0 || x >= map.width() || y >= map.height())
         return false;
-    return map.pixel(x, y) == qRgb(RedOf(LandColor), GreenOf(LandColor), BlueOf(LandColor));
+    return map.pixel(x, y) == ToQRgb(LandColor);
 }
 
 void TForm1::ShowHouseCount(int count)

@@ -4,7 +4,7 @@
 #include "model/Results.h"
 #include "model/Rounding.h"
 #include "ui/ImageView.h"
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 #include "ui/TForm1.h"
 #include "ui/Translation.h"
 #include "views/HistoryBrowsing.h"

@@ -3,7 +3,7 @@
 #include "output/SavedRunReader.h"
 #include "ui/HintZone.h"
 #include "ui/ImageView.h"
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 #include "ui/TForm1.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 // the model corrects out-of-range values through the host's "Invalid data" box.
 #include "model/ParameterCommit.h"
 #include "ui/NumEdit.h"
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 #include "ui/TForm1.h"
 #include "ui/Translation.h"
 #include "ui/WholeNumberEdit.h"

@@ -4,12 +4,10 @@
 #include "output/SafeFileWriter.h"
 #include "output/ViewSources.h"
 #include "ui/ImageView.h"
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 #include "ui/TForm1.h"
 
-#include <QDate>
 #include <QFile>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -69,10 +67,7 @@ void TForm1::Button2Click()
         dataFileName_ = WithDefaultExtension(chosen, request.defaultExtension);
         // The name's extension chooses the file, as it chooses a picture's format.
         const std::string path = FileSystemPath(dataFileName_);
-        const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-        const std::string bytes = IsSpreadsheetName(path) ? DataSpreadsheetText(state())
-                                                          : DataFileText(state(), today.toStdString());
-        const std::string error = WriteFileSafely(path, bytes);
+        const std::string error = WriteFileSafely(path, DataFileFor(state(), path));
         if (!error.empty()) {
             ReportError(this, QString::fromStdString(error));
             return;

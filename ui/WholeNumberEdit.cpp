@@ -1,6 +1,6 @@
 #include "ui/WholeNumberEdit.h"
 
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 #include "ui/TypedCharacter.h"
 
 #include <QKeyEvent>

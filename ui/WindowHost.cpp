@@ -1,9 +1,9 @@
 #include "ui/WindowHost.h"
 
-#include "ui/ColorConversion.h"
+#include "views/QtColor.h"
 #include "ui/HintZone.h"
 #include "ui/NumEdit.h"
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 #include "ui/TForm1.h"
 #include "ui/Translation.h"
 #include "ui/WholeNumberEdit.h"

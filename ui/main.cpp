@@ -6,7 +6,7 @@
 // VARTEL_STARTUP_PROBE=1 makes the program print the milliseconds from the start of main to the first
 // shown main window and quit at once; the start-up benchmark uses it.
 #include "help/TForm2.h"
-#include "ui/Language.h"
+#include "platform/Language.h"
 #include "ui/TForm1.h"
 
 #include <QApplication>

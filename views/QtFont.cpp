@@ -57,9 +57,4 @@ int TextHeightOf(const Font& font, const std::string&)
     return QFontMetrics(ToQFont(font)).height();
 }
 
-int TextAscentOf(const Font& font)
-{
-    return QFontMetrics(ToQFont(font)).ascent();
-}
-
 } // namespace vartel

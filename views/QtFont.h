@@ -20,6 +20,5 @@ QFont ToQFont(const Font& font, double deviceRatio = 1.0);
 // Text metrics in pixels, as the canvas's TextWidth and TextHeight report them (height = ascent + descent).
 int TextWidthOf(const Font& font, const std::string& text);
 int TextHeightOf(const Font& font, const std::string& text);
-int TextAscentOf(const Font& font);
 
 } // namespace vartel

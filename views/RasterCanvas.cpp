@@ -1,5 +1,6 @@
 #include "views/RasterCanvas.h"
 
+#include "views/QtColor.h"
 #include "views/QtFont.h"
 
 #include <QPainter>
@@ -26,11 +27,6 @@ double UsableRatio(double ratio) { return std::isfinite(ratio) && ratio > 1.0 ? 
 i64 EdgeAt(i64 v, double ratio)
 {
     return static_cast<i64>(std::floor(static_cast<double>(v) * ratio + 0.5));
-}
-
-std::uint32_t ToQRgb(Color color)
-{
-    return qRgb(RedOf(color), GreenOf(color), BlueOf(color));
 }
 
 // The pixel sequence of a Bresenham line from a to b, addressable by step number, so that a line coming
@@ -314,7 +310,7 @@ void RasterCanvas::TextOut(int x, int y, const std::string& text)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(deviceFont);
-    painter.setPen(QColor(RedOf(font.color), GreenOf(font.color), BlueOf(font.color)));
+    painter.setPen(ToQColor(font.color));
     const int ascent = Magnified() ? QFontMetrics(deviceFont).ascent() : metrics.ascent();
     painter.drawText(QPoint(static_cast<int>(Edge(x)), static_cast<int>(Edge(y)) + ascent), qtext);
 }
@@ -330,40 +326,6 @@ Color RasterCanvas::Pixel(int x, int y) const
     const i64 deviceY = std::min<i64>(Edge(y), image_.height() - 1);
     const QRgb value = reinterpret_cast<const QRgb*>(image_.constScanLine(static_cast<int>(deviceY)))[deviceX];
     return Rgb(qRed(value), qGreen(value), qBlue(value));
-}
-
-void RasterCanvas::CopyRect(const PixelRect& logicalTo, const QImage& source, const PixelRect& from)
-{
-    const PixelRect to{static_cast<int>(std::clamp<i64>(Edge(logicalTo.left), INT32_MIN, INT32_MAX)),
-                       static_cast<int>(std::clamp<i64>(Edge(logicalTo.top), INT32_MIN, INT32_MAX)),
-                       static_cast<int>(std::clamp<i64>(Edge(logicalTo.right), INT32_MIN, INT32_MAX)),
-                       static_cast<int>(std::clamp<i64>(Edge(logicalTo.bottom), INT32_MIN, INT32_MAX))};
-    const QImage pixels = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
-                              ? source
-                              : source.convertToFormat(QImage::Format_RGB32);
-    const i64 toW = i64{to.right} - to.left, toH = i64{to.bottom} - to.top;
-    const i64 fromW = i64{from.right} - from.left, fromH = i64{from.bottom} - from.top;
-    if (toW <= 0 || toH <= 0 || fromW <= 0 || fromH <= 0 || pixels.isNull())
-        return;
-    const i64 xStart = std::max<i64>(to.left, 0), xEnd = std::min<i64>(to.right, image_.width());
-    const i64 yStart = std::max<i64>(to.top, 0), yEnd = std::min<i64>(to.bottom, image_.height());
-    for (i64 y = yStart; y < yEnd; ++y) {
-        const i64 sy = from.top + (y - to.top) * fromH / toH;
-        if (sy < 0 || sy >= pixels.height())
-            continue;
-        const auto* in = reinterpret_cast<const QRgb*>(pixels.constScanLine(static_cast<int>(sy)));
-        auto* out = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y)));
-        for (i64 x = xStart; x < xEnd; ++x) {
-            const i64 sx = from.left + (x - to.left) * fromW / toW;
-            if (sx >= 0 && sx < pixels.width())
-                out[x] = in[sx] | 0xFF000000u;
-        }
-    }
-}
-
-void RasterCanvas::CopyRect(const PixelRect& to, const RasterCanvas& source, const PixelRect& from)
-{
-    CopyRect(to, source.image_, from);
 }
 
 } // namespace vartel

@@ -15,14 +15,6 @@
 
 namespace vartel {
 
-// A pixel rectangle; right and bottom are exclusive.
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
-
 class RasterCanvas final : public Canvas {
 public:
     // Draws into `image`, which must outlive the canvas; converted to Format_RGB32 if needed. With a
@@ -46,13 +38,6 @@ public:
 
     // Colour of one logical pixel (its top-left device pixel); black (0) outside the image.
     Color Pixel(int x, int y) const;
-
-    // Copies `from` of `source` onto `to` (logical) of this image, stretched nearest-neighbour when the
-    // device sizes differ. Parts outside either image are left out.
-    void CopyRect(const PixelRect& to, const QImage& source, const PixelRect& from);
-    void CopyRect(const PixelRect& to, const RasterCanvas& source, const PixelRect& from);
-
-    const QImage& Image() const { return image_; }
 
 private:
     bool Magnified() const { return ratio_ != 1.0; }

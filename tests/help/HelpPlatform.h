@@ -1,6 +1,6 @@
 #pragma once
 // A platform that records the help window's messages and opened links, with a printer or without.
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 
 #include <vector>
 

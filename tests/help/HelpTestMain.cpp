@@ -1,7 +1,7 @@
 // One QApplication for the whole executable; the widget tests run offscreen.
 #include <gtest/gtest.h>
 
-#include "ui/Language.h"
+#include "platform/Language.h"
 
 #include <QApplication>
 

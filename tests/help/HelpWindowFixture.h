@@ -4,7 +4,7 @@
 #include "help/TForm2.h"
 #include "tests/help/HelpPlatform.h"
 #include "tests/help/QStringPrinter.h"
-#include "ui/Language.h"
+#include "platform/Language.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,7 @@ protected:
     void Settle() {
         QApplication::processEvents();
         const bool settled = QTest::qWaitFor([this] {
-            const int range = int(view->document()->size().height()) - view->viewport()->height();
+            const int range = static_cast<int>(view->document()->size().height()) - view->viewport()->height();
             return std::abs(view->verticalScrollBar()->maximum() - std::max(range, 0)) <= 1;
         });
         EXPECT_TRUE(settled) << "the scroll range follows the document's layout";
@@ -71,15 +71,15 @@ protected:
     // A press of `button` a little inside the start of laid-out line `line`, which must be visible.
     void PressOnLine(int line, Qt::MouseButton button = Qt::LeftButton, int x = 40) {
         const std::vector<DocumentLine> lines = Lines();
-        ASSERT_LT(line, int(lines.size())) << "the document has a line " << line;
-        const int y = int(lines[line].top) - Scroll() + 3;
+        ASSERT_LT(line, static_cast<int>(lines.size())) << "the document has a line " << line;
+        const int y = static_cast<int>(lines[line].Top) - Scroll() + 3;
         QTest::mouseClick(view->viewport(), button, {}, QPoint(x, y));
     }
 
     int LineWithText(const QString& text, int from = 0) {
         const std::vector<DocumentLine> lines = Lines();
-        for (int i = from; i < int(lines.size()); ++i) {
-            if (lines[i].text == text) {
+        for (int i = from; i < static_cast<int>(lines.size()); ++i) {
+            if (lines[i].Text == text) {
                 return i;
             }
         }

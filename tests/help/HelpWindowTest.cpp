@@ -73,15 +73,15 @@ TEST_F(HelpWindowTest, DocumentBeginsWithTitleEmptyLineAndTenSingleLineContentsE
     ASSERT_TRUE(QFile::exists(HelpDocumentResource())) << "the help document is compiled in";
     const std::vector<DocumentLine> lines = Lines();
     ASSERT_GT(lines.size(), 200u) << "the document holds ten chapters of explanation";
-    EXPECT_EQ(lines[0].text, DocumentTitle()) << "line 0 is the title, five spaces";
-    EXPECT_EQ(lines[1].text, "") << "line 1 is empty";
+    EXPECT_EQ(lines[0].Text, DocumentTitle()) << "line 0 is the title, five spaces";
+    EXPECT_EQ(lines[1].Text, "") << "line 1 is empty";
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(lines[2 + i].text, ChapterTitles()[i]) << "contents line " << 2 + i << " is one whole line";
+        EXPECT_EQ(lines[2 + i].Text, ChapterTitles()[i]) << "contents line " << 2 + i << " is one whole line";
     }
-    EXPECT_EQ(lines[12].text, "") << "an empty line follows the contents";
-    EXPECT_FALSE(lines[13].text.isEmpty()) << "then the hint that a title can be clicked";
-    EXPECT_EQ(lines[14].text, "") << "and another empty line";
-    EXPECT_EQ(lines[15].text, ChapterTitles()[0]) << "then the first chapter begins";
+    EXPECT_EQ(lines[12].Text, "") << "an empty line follows the contents";
+    EXPECT_FALSE(lines[13].Text.isEmpty()) << "then the hint that a title can be clicked";
+    EXPECT_EQ(lines[14].Text, "") << "and another empty line";
+    EXPECT_EQ(lines[15].Text, ChapterTitles()[0]) << "then the first chapter begins";
 
     int previous = 15;
     for (int i = 1; i < 10; ++i) {
@@ -101,11 +101,11 @@ TEST_F(HelpWindowTest, ProgramInformationNamesTheVersionOfTheBuild) {
 }
 
 TEST_F(HelpWindowTest, ContentsLinesStaySingleLinesInTheNarrowestWindow) {
-    form->resize(kHelpMinimumWidth, form->height());
+    form->resize(HelpMinimumWidth, form->height());
     Settle();
     const std::vector<DocumentLine> lines = Lines();
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(lines[2 + i].text, ChapterTitles()[i]) << "contents line " << 2 + i << " does not wrap at 300 px";
+        EXPECT_EQ(lines[2 + i].Text, ChapterTitles()[i]) << "contents line " << 2 + i << " does not wrap at 300 px";
     }
 }
 
@@ -113,7 +113,7 @@ TEST_F(HelpWindowTest, ClickOnContentsLineBringsItsHeadingToTheTop) {
     PressOnLine(5); // "4. Graphs"
     const int heading = LineWithText(ChapterTitles()[3], 6);
     ASSERT_GT(heading, 11) << "the chapter heading lies below the contents";
-    EXPECT_EQ(view->textCursor().position(), Lines()[heading].start) << "caret at the start of the heading";
+    EXPECT_EQ(view->textCursor().position(), Lines()[heading].Start) << "caret at the start of the heading";
     EXPECT_FALSE(view->textCursor().hasSelection()) << "nothing is selected by the jump";
     EXPECT_EQ(TopVisibleLine(), heading) << "the heading is the topmost visible line";
 }
@@ -145,7 +145,7 @@ TEST_F(HelpWindowTest, ClicksOutsideTheContentsOnlyPlaceTheCaret) {
 
 TEST_F(HelpWindowTest, ChapterLineWithTheSameTextAsAHeadingDoesNotJump) {
     const int heading = LineWithText(ChapterTitles()[3], 12);
-    view->verticalScrollBar()->setValue(int(Lines()[heading].top));
+    view->verticalScrollBar()->setValue(static_cast<int>(Lines()[heading].Top));
     const int scrolled = Scroll();
     PressOnLine(heading);
     EXPECT_EQ(Scroll(), scrolled) << "a click on a chapter heading is not a link";
@@ -178,8 +178,8 @@ TEST_F(HelpWindowTest, CopyWithoutSelectionCopiesTheWholeDocumentAndKeepsTheCare
 
 TEST_F(HelpWindowTest, CopyWithSelectionCopiesOnlyTheSelectionAndRestoresIt) {
     QTextCursor selection(view->document());
-    selection.setPosition(Lines()[5].start + 3);
-    selection.setPosition(Lines()[5].start, QTextCursor::KeepAnchor); // selected backwards
+    selection.setPosition(Lines()[5].Start + 3);
+    selection.setPosition(Lines()[5].Start, QTextCursor::KeepAnchor); // selected backwards
     view->setTextCursor(selection);
     Button("Button1")->click();
     EXPECT_EQ(QApplication::clipboard()->text(), "4. ") << "only the selected characters are copied";

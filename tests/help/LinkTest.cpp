@@ -10,7 +10,7 @@ namespace {
 QStringList LinkTexts(const QString& text) {
     QStringList found;
     for (const LinkRange& link : FindLinks(text)) {
-        found << text.mid(link.start, link.length);
+        found << text.mid(link.Start, link.Length);
     }
     return found;
 }

@@ -33,7 +33,7 @@ TEST(PrintPageRectangle, LeavesOneInchFromThePapersLeftAndTopEdge) {
 
 int PdfPageCount(const QByteArray& pdf) {
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
-    return int(QString::fromLatin1(pdf).count(page));
+    return static_cast<int>(QString::fromLatin1(pdf).count(page));
 }
 
 TEST(PrintDocument, PrintsEveryPageWithinTheRectangle) {
@@ -71,7 +71,7 @@ TEST(PrintDocument, IndentsTabsAndSpacingKeepTheirSizeOnPaper) {
     QTextDocument document;
     // A bullet half an inch in, its text one inch in after the tab; a sixth of an inch below the paragraph.
     ReadRtf("{\\rtf1 \\li1440\\fi-720\\sa240 \\bullet\\tab one inch\\par \\pard next}", document);
-    const QSize page(int(6 * dpi), int(9 * dpi));
+    const QSize page(static_cast<int>(6 * dpi), static_cast<int>(9 * dpi));
     const std::unique_ptr<QTextDocument> paper = LayOutForPrinter(document, printer, page);
 
     const QTextBlock item = paper->firstBlock();
@@ -102,7 +102,7 @@ public:
         const bool tools = !QStandardPaths::findExecutable("cupsd").isEmpty() &&
                            !QStandardPaths::findExecutable("lpadmin").isEmpty() &&
                            !QStandardPaths::findExecutable("lpstat").isEmpty();
-        if (!tools || !QFileInfo::exists("/usr/lib/cups/backend/cups-pdf") || !QFileInfo::exists(kPpd)) {
+        if (!tools || !QFileInfo::exists("/usr/lib/cups/backend/cups-pdf") || !QFileInfo::exists(Ppd)) {
             problem = "cups or printer-driver-cups-pdf is not installed "
                       "(apt-get install -y cups printer-driver-cups-pdf)";
             return;
@@ -119,7 +119,7 @@ public:
             }
         }
         if (!Run("lpstat", {"-p", "PDF"})) {
-            addedQueue_ = Run("lpadmin", {"-p", "PDF", "-E", "-v", "cups-pdf:/", "-P", kPpd});
+            addedQueue_ = Run("lpadmin", {"-p", "PDF", "-E", "-v", "cups-pdf:/", "-P", Ppd});
             if (!addedQueue_) {
                 problem = "the PDF queue could not be added (lpadmin needs root)";
                 return;
@@ -145,7 +145,7 @@ public:
     QString problem;
 
 private:
-    static constexpr const char* kPpd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
+    static constexpr const char* Ppd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
 
     // lpstat -r succeeds either way; only its answer tells.
     static bool SchedulerRuns() {

@@ -36,7 +36,7 @@ TEST(RtfReaderRandom, RandomBytes) {
 }
 
 TEST(RtfReaderRandom, TokenSoups) {
-    static const char* const kTokens[] = {
+    static const char* const Tokens[] = {
         "{", "}", "{\\*", "\\", "\\'", "\\'4", "\\'e9", "\\'zz", "\\u", "\\u-", "\\u8364?", "\\u-10179?", "\\u-8704?",
         "\\u99999999999999", "\\uc0", "\\uc3", "\\uc-1", "\\b", "\\b0", "\\i", "\\ul", "\\ulnone", "\\plain",
         "\\fs", "\\fs0", "\\fs48", "\\fs-20", "\\fs999999999999", "\\cf", "\\cf1", "\\cf-1", "\\cf2147483647", "\\f",
@@ -45,15 +45,15 @@ TEST(RtfReaderRandom, TokenSoups) {
         "{\\info", "{\\pict", "\\bin5", "\\rtf1", "\\deff3", "\\emdash", "\\~", "\\-", "\\\\", "\\{", "\\}",
         "text", " ", "\r\n", "\t", "\xe9", "\x80", "x", "\\zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz",
     };
-    constexpr int kTokenCount = int(sizeof(kTokens) / sizeof(kTokens[0]));
+    constexpr int TokenCount = static_cast<int>(sizeof(Tokens) / sizeof(Tokens[0]));
     std::mt19937 random(7);
     std::uniform_int_distribution<int> count(0, 200);
-    std::uniform_int_distribution<int> pick(0, kTokenCount - 1);
+    std::uniform_int_distribution<int> pick(0, TokenCount - 1);
     for (int round = 0; round < 4000; ++round) {
         QByteArray input = round % 3 == 0 ? QByteArray() : QByteArray("{\\rtf1\\ansi ");
         const int tokens = count(random);
         for (int i = 0; i < tokens; ++i) {
-            input += kTokens[pick(random)];
+            input += Tokens[pick(random)];
         }
         ExpectBoundedDocument(input, round);
     }

@@ -32,13 +32,13 @@ QTextCharFormat FormatOf(const QTextDocument& document, const QString& text) {
     return cursor.charFormat();
 }
 
-const QByteArray kHeader =
+const QByteArray Header =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fmodern Courier New;}}"
     "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red200\\green10\\blue20;}";
 
 TEST(RtfReader, CharacterFormattingAndGroupsRestoringIt) {
     QTextDocument document;
-    Read(kHeader + "\\fs24 plain {\\b bold} {\\i italic} {\\ul under\\ulnone line} {\\fs40 big} "
+    Read(Header + "\\fs24 plain {\\b bold} {\\i italic} {\\ul under\\ulnone line} {\\fs40 big} "
                    "{\\cf3 red} {\\f1 mono} {\\b\\i both\\b0 italic2} after}",
          document);
     EXPECT_EQ(FormatOf(document, "plain").fontWeight(), QFont::Normal) << "plain text is not bold";
@@ -63,7 +63,7 @@ TEST(RtfReader, CharacterFormattingAndGroupsRestoringIt) {
 
 TEST(RtfReader, AutoColourAndPlainResetFormatting) {
     QTextDocument document;
-    Read(kHeader + "{\\cf0 auto} {\\cf9 missing} \\b\\fs30\\cf2 x\\plain reset}", document);
+    Read(Header + "{\\cf0 auto} {\\cf9 missing} \\b\\fs30\\cf2 x\\plain reset}", document);
     EXPECT_FALSE(FormatOf(document, "auto").hasProperty(QTextFormat::ForegroundBrush)) << "\\cf0 is auto";
     EXPECT_FALSE(FormatOf(document, "missing").hasProperty(QTextFormat::ForegroundBrush))
         << "a colour index beyond the table is auto";
@@ -123,7 +123,7 @@ TEST(RtfReader, EscapesAndUnicode) {
 }
 
 TEST(RtfReader, DestinationsAndUnknownWordsAreSkipped) {
-    const QByteArray rtf = kHeader +
+    const QByteArray rtf = Header +
                            "{\\stylesheet{\\s0 Normal;}}{\\info{\\title Secret}{\\author Someone}}"
                            "{\\*\\generator Writer 1.0;}{\\*\\unknowndest hidden {\\b nested}}"
                            "{\\pict\\pngblip 89504e47}{\\header top}"

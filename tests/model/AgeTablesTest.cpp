@@ -116,12 +116,22 @@ TEST(History, RecordYearStoresParametersFiguresAndBoard)
     t.S.Immigration = -0.02;
     t.S.StableLevel = 123456;
     t.S.Board = {"text", Rgb(1, 2, 3), Rgb(4, 5, 6), 12};
+    // Tables small enough to reckon by hand: half of those who reach age 1 die in it, the rest at age 2.
+    t.S.SurvivalByAge.fill(0.0);
+    t.S.MortalityByAge.fill(0.0);
+    t.S.FertilityByAge.fill(0.0);
+    t.S.SurvivalByAge[1] = 1.0;
+    t.S.SurvivalByAge[2] = 0.5;
+    t.S.MortalityByAge[1] = 0.5;
+    t.S.MortalityByAge[2] = 1.0;
+    t.S.FertilityByAge[1] = 0.25;
+    t.S.AdultMortality = 0.2;
     RecordYear(t.S, 7);
     EXPECT_EQ(t.S.StableLevelHistory[7], 123456) << "stable level of the year";
     EXPECT_EQ(t.S.ParamHistory[0][7], 2.5) << "birth index of the year";
     EXPECT_EQ(t.S.ParamHistory[3][7], -0.02) << "immigration of the year";
-    EXPECT_EQ(t.S.ReplacementHistory[7], ReplacementBirthIndex(t.S)) << "replacement index of the year";
-    EXPECT_EQ(t.S.LifeExpectancyHistory[7], LifeExpectancy(t.S)) << "life expectancy of the year";
+    EXPECT_DOUBLE_EQ(t.S.ReplacementHistory[7], 0.8 / 0.25) << "replacement index: survivors over children";
+    EXPECT_DOUBLE_EQ(t.S.LifeExpectancyHistory[7], 1 * 0.5 + 2 * 0.5) << "life expectancy: age times share dying";
     EXPECT_EQ(t.S.BulletinTextHistory[7], "text") << "board text of the year";
     EXPECT_EQ(t.S.BulletinColorHistory[7], Rgb(1, 2, 3)) << "board colour of the year";
     EXPECT_EQ(t.S.BulletinFontColorHistory[7], Rgb(4, 5, 6)) << "board font colour of the year";

@@ -1,12 +1,11 @@
 // Whole runs of the seven scenarios against the figures the island is known for.
+#include "model/Codes.h"
 #include "tests/model/ModelFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace vartel {
 namespace {
-
-enum { A, M, H, P, E, B };
 
 // The year each stage was reached, in the order they were first reached, as "A1043 M1816 ...".
 struct StageLog {
@@ -22,7 +21,7 @@ StageLog RunRealistic(TestModel& t, int lastYear = MaxYear, int* catastropheYear
         t.Step();
         for (int k = 0; k < 6; ++k) {
             if (t.S.StageReached[k] && log.Years[k] < 0) {
-                log.Years[k] = t.S.Stages[k + 1].Year;
+                log.Years[k] = t.S.Stages[RecordOf(static_cast<Stage>(k))].Year;
                 log.Order += letters[k];
             }
         }
@@ -50,7 +49,7 @@ TEST(ScenarioRuns, RealisticLowHasNoStageE)
     const auto log = RunRealistic(t);
     EXPECT_EQ(log.Order, "AMHPB") << "stages without E";
     const int expected[] = {1040, 1820, 2070, 2260, -1, 2300};
-    for (int k : {A, M, H, P, B}) {
+    for (int k : {StageA, StageM, StageH, StageP, StageB}) {
         EXPECT_NEAR(log.Years[k], expected[k], 15) << "stage " << "AMHPEB"[k] << " about year " << expected[k];
     }
     EXPECT_NEAR(t.S.ExactPopHistory[MaxYear], 1400000, 50000) << "ends near 1.4 million people";
@@ -67,7 +66,7 @@ TEST(ScenarioRuns, RealisticHighOvershootsAndRestartsFromTheStoneAge)
     ASSERT_TRUE(t.RunUntil([&] { return !t.S.Catastrophe; })) << "the catastrophe ends";
     EXPECT_EQ(t.S.BirthIndex, 6.0) << "the stone-age birth index is back";
     EXPECT_EQ(t.S.BabyMortality, 0.55) << "the stone-age baby mortality is back";
-    EXPECT_FALSE(t.S.StageReached[A]) << "the story starts again from stage A";
+    EXPECT_FALSE(t.S.StageReached[StageA]) << "the story starts again from stage A";
 }
 
 TEST(ScenarioRuns, TheoreticalScenariosSettleOrDieOut)

@@ -2,6 +2,7 @@
 #include "output/DataFile.h"
 
 #include "model/ParameterCommit.h"
+#include "model/RunControl.h"
 #include "tests/model/ModelFixture.h"
 
 #include <gtest/gtest.h>
@@ -34,16 +35,10 @@ std::vector<std::string> Fields(const std::string& row)
 
 constexpr int FirstRow = 33; // 0-based index of year 0's row
 
-void CaptureStart(SimulationState& s)
-{
-    s.StartStableLevel = s.StableLevel;
-    s.StartParams = {s.BirthIndex, s.BabyMortality, s.AdultMortality, s.Immigration};
-}
-
 TEST(DataFile, YearZeroSaveHasEveryFixedLineAndOneRow)
 {
     TestModel t;
-    CaptureStart(t.S);
+    CaptureStartValues(t.S);
     const auto lines = CrLfLines(DataFileText(t.S, "08/12/2026"));
     const std::vector<std::string> header = {
         "Vartel (Population Simulation)",
@@ -106,7 +101,7 @@ TEST(DataFile, StartValuesAreZeroBeforeAnyStartAndSurviveNew)
     EXPECT_EQ(lines[14], "0.00\t% Immigration");
 
     ChooseScenario(*t.M, 6);
-    CaptureStart(t.S);
+    CaptureStartValues(t.S);
     const std::string captured = CrLfLines(DataFileText(t.S, "d"))[11];
     t.RunTo(50);
     ResetSimulation(*t.M);
@@ -119,7 +114,7 @@ TEST(DataFile, StartValuesAreZeroBeforeAnyStartAndSurviveNew)
 TEST(DataFile, FullRunHas3001RowsWithStageTextsOverSeveralLines)
 {
     TestModel t(6);
-    CaptureStart(t.S);
+    CaptureStartValues(t.S);
     t.RunTo(MaxYear);
     const std::string text = DataFileText(t.S, "d");
     int rows = 0;
@@ -143,7 +138,7 @@ TEST(DataFile, EmigrationIsNegativePercentWithTwoDecimals)
 {
     TestModel t;
     CommitParameter(*t.M, ParameterField::Immigration, "-1.5");
-    CaptureStart(t.S);
+    CaptureStartValues(t.S);
     t.RunTo(3);
     const auto lines = CrLfLines(DataFileText(t.S, "d"));
     EXPECT_EQ(lines[14], "-1.50\t% Immigration");

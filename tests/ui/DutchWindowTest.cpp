@@ -3,7 +3,7 @@
 #include "WindowFixture.h"
 
 #include "help/TForm2.h"
-#include "ui/Language.h"
+#include "platform/Language.h"
 #include "ui/Translation.h"
 #include "ui/WindowHost.h"
 #include "views/HistoryBrowsing.h"

@@ -1,7 +1,7 @@
 // The general error report, the platform switch and the desktop's save dialog.
 #include "RecordingPlatform.h"
-#include "ui/DesktopPlatform.h"
-#include "ui/SaveFileDialog.h"
+#include "platform/DesktopPlatform.h"
+#include "platform/SaveFileDialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // A platform that records what the window asked of it and answers the save dialogs from a queue.
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 
 #include <QMessageBox>
 #include <QTimer>

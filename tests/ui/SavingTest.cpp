@@ -3,7 +3,7 @@
 #include "WindowFixture.h"
 
 #include "output/DataFile.h"
-#include "ui/ColorConversion.h"
+#include "views/QtColor.h"
 #include "output/EmfCanvas.h"
 #include "output/PictureSaver.h"
 #include "tools/BatchSession.h"

@@ -1,4 +1,4 @@
-#include "ui/SaveFileDialog.h"
+#include "platform/SaveFileDialog.h"
 
 #include <QDir>
 #include <QFileIconProvider>

@@ -1,4 +1,4 @@
-#include "ui/Language.h"
+#include "platform/Language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 
-#include "ui/DesktopPlatform.h"
+#include "platform/DesktopPlatform.h"
 
 #include <QAccessible>
 #include <QWidget>

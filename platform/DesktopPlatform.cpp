@@ -1,6 +1,6 @@
-#include "ui/DesktopPlatform.h"
+#include "platform/DesktopPlatform.h"
 
-#include "ui/SaveFileDialog.h"
+#include "platform/SaveFileDialog.h"
 
 #include <QApplication>
 #include <QDateTime>

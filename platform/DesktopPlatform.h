@@ -1,7 +1,7 @@
 #pragma once
 // The real desktop services: Qt message boxes and file dialogs, the system beep, QSoundEffect, the
 // desktop's link handler, the local clock and the printer list.
-#include "ui/Platform.h"
+#include "platform/Platform.h"
 
 #include <QPointer>
 #include <QSoundEffect>
