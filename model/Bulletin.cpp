@@ -1,5 +1,6 @@
 #include "model/Bulletin.h"
 
+#include "model/Codes.h"
 #include "model/TranslatableText.h"
 
 namespace vartel {
@@ -40,21 +41,21 @@ void Post(Model& m, const Message& message, const std::string& text)
 bool PostLatestStage(Model& m)
 {
     struct StageMessage {
-        int Reached; // index into StageReached (A, M, H, P, E, B)
+        Stage Reached;
         Message Look;
     };
     static constexpr StageMessage order[] = {
-        {5, {Rgb(204, 255, 204), Rgb(0, 128, 0), 10, true}},   // B
-        {4, {Rgb(204, 204, 255), Rgb(0, 0, 0), 10, true}},     // E
-        {3, {Rgb(255, 255, 255), Rgb(0, 0, 0), 10, true}},     // P
-        {2, {Rgb(255, 255, 0), Rgb(0, 0, 0), 10, true}},       // H
-        {1, {Rgb(221, 221, 221), Rgb(0, 0, 0), 10, true}},     // M
-        {0, {Rgb(192, 220, 192), Rgb(0, 0, 0), 10, true}},     // A
+        {StageB, {Rgb(204, 255, 204), Rgb(0, 128, 0), 10, true}},
+        {StageE, {Rgb(204, 204, 255), Rgb(0, 0, 0), 10, true}},
+        {StageP, {Rgb(255, 255, 255), Rgb(0, 0, 0), 10, true}},
+        {StageH, {Rgb(255, 255, 0), Rgb(0, 0, 0), 10, true}},
+        {StageM, {Rgb(221, 221, 221), Rgb(0, 0, 0), 10, true}},
+        {StageA, {Rgb(192, 220, 192), Rgb(0, 0, 0), 10, true}},
     };
     const SimulationState& s = m.S;
     for (const auto& stage : order) {
-        if (s.StageReached[static_cast<std::size_t>(stage.Reached)]) {
-            Post(m, stage.Look, s.Stages[static_cast<std::size_t>(stage.Reached) + 1].Text);
+        if (s.StageReached[stage.Reached]) {
+            Post(m, stage.Look, s.Stages[RecordOf(stage.Reached)].Text);
             return true;
         }
     }
@@ -95,9 +96,9 @@ void ChooseBulletin(Model& m)
         return Post(m, Warning, SmallPopulation);
     }
     switch (s.Incident) {
-    case 1: return Post(m, {Rgb(136, 136, 136), Rgb(0, 0, 0), 16, true}, Epidemic);
-    case 2: return Post(m, {Rgb(170, 170, 170), Rgb(0, 0, 255), 15, true}, OneChildPolicy);
-    case 3: return Post(m, {Rgb(204, 204, 204), Rgb(0, 68, 0), 16, true}, ImmigrationWave);
+    case IncidentCode::Epidemic: return Post(m, {Rgb(136, 136, 136), Rgb(0, 0, 0), 16, true}, Epidemic);
+    case IncidentCode::OneChildPolicy: return Post(m, {Rgb(170, 170, 170), Rgb(0, 0, 255), 15, true}, OneChildPolicy);
+    case IncidentCode::ImmigrationWave: return Post(m, {Rgb(204, 204, 204), Rgb(0, 68, 0), 16, true}, ImmigrationWave);
     default: break;
     }
     if (s.ElderlyHistory[y] > 0.25 * exact) {
@@ -105,7 +106,8 @@ void ChooseBulletin(Model& m)
         return Post(m, {Rgb(192, 192, 192), Rgb(68, 68, 68), 16, true}, Ageing);
     }
     if (PostLatestStage(m)) return;
-    if (s.Scenario >= 5) return Post(m, {Rgb(255, 255, 187), Rgb(0, 0, 0), 10, true}, s.Stages[0].Text);
+    if (IsRealisticScenario(s.Scenario))
+        return Post(m, {Rgb(255, 255, 187), Rgb(0, 0, 0), 10, true}, s.Stages[StartRecord].Text);
     Post(m, {Rgb(192, 192, 192), Rgb(0, 0, 0), 8, false}, NoAnnouncements);
 }
 

@@ -1,6 +1,7 @@
 #include "model/Scenarios.h"
 
 #include "model/AgeTables.h"
+#include "model/Codes.h"
 #include "model/History.h"
 #include "model/Results.h"
 #include "model/Rounding.h"
@@ -14,8 +15,6 @@
 namespace vartel {
 
 namespace {
-
-bool IsRealistic(const SimulationState& s) { return s.Scenario >= 5; }
 
 // The ages 0 to 108 that hold more than one person (age 109 is never chosen). Drawing from them uniformly
 // is the same choice as drawing any age until it holds more than one, without the misses of that when few
@@ -146,7 +145,7 @@ void ResetSimulation(Model& m)
     s.Incident = 0;
     s.IncidentYearsLeft = 0;
     host.SetCountdown("00", Rgb(128, 128, 128));
-    if (IsRealistic(s)) {
+    if (IsRealisticScenario(s.Scenario)) {
         s.BabyMortality = 0.55;
         s.BirthIndex = 6.0;
         s.StableLevel = 18000;
@@ -166,7 +165,7 @@ void ResetSimulation(Model& m)
     s.StepDelay = SpeedDelayFor(host.SpeedPosition());
     s.PopByAge.fill(0.0);
     host.ResetHouses();
-    const double start = IsRealistic(s) ? 3000.0 : 4200.0;
+    const double start = IsRealisticScenario(s.Scenario) ? 3000.0 : 4200.0;
     for (int i = 0; i <= 14; ++i) s.PopByAge[i] = start / 60.0;
     for (int i = 15; i <= 44; ++i) s.PopByAge[i] = start / 40.0;
     TallyClasses(s, 0);
@@ -182,7 +181,7 @@ void ResetSimulation(Model& m)
     s.GraphMode = 1;
     host.RedrawGraph();
     host.ResetGraphControls();
-    if (IsRealistic(s)) {
+    if (IsRealisticScenario(s.Scenario)) {
         s.SavedBabyMortality = s.BabyMortality;
         s.SavedAdultMortality = s.AdultMortality;
         s.SavedBirthIndex = s.BirthIndex;

@@ -49,12 +49,12 @@ struct SimulationState {
 
     // Run, scenario and incident state.
     int Year = 0;      // 0..3000
-    int Scenario = 0;  // 1..7 (0 only during start-up, treated like 1)
-    int Incident = 0;  // 0 none, 1 epidemic, 2 one-child policy, 3 immigration wave
+    int Scenario = 0;  // a ScenarioCode, 1..7 (0 only during start-up, treated like 1)
+    int Incident = 0;  // an IncidentCode: 0 none, 1 epidemic, 2 one-child policy, 3 immigration wave
     int IncidentYearsLeft = 0; // the number the countdown field shows
     bool Catastrophe = false;
-    std::array<bool, 6> StageReached{};  // A, M, H, P, E, B
-    std::array<StageRecord, 7> Stages{}; // S, A, M, H, P, E, B
+    std::array<bool, 6> StageReached{};  // indexed by Stage: A, M, H, P, E, B
+    std::array<StageRecord, 7> Stages{}; // StartRecord, then RecordOf(A) .. RecordOf(B)
     double FeedbackBase = 0;
     double SavedBirthIndex = 0, SavedBabyMortality = 0, SavedAdultMortality = 0, SavedImmigration = 0;
     double BalancePop = 0;
@@ -91,7 +91,7 @@ struct SimulationState {
     int StartStableLevel = 0;
 
     // View state.
-    int GraphMode = 0;   // 1 population, 2 birth, 3 mortality, 4 survival chance
+    int GraphMode = 0;   // a GraphModeCode: 1 population, 2 birth, 3 mortality, 4 survival chance
     int ZoomFactor = 0;  // 1, 2, 5, ..., 20000
     int HousesShown = 0; // houses 1..HousesShown are visible
     int BrowseYear = 0;

@@ -1,6 +1,7 @@
 // Construction and start-up of the main window, its event bindings and the houses of the map.
 #include "ui/TForm1.h"
 
+#include "model/Codes.h"
 #include "model/Scenarios.h"
 #include "ui/ClickSelectsAll.h"
 #include "ui/EnterPressesButton.h"
@@ -177,9 +178,9 @@ void TForm1::ConnectControls()
             if (checked)
                 ScenarioClick(i);
         });
-    connect(EpiButton, &QPushButton::clicked, this, [this] { IncidentClick(1); });
-    connect(OneButton, &QPushButton::clicked, this, [this] { IncidentClick(2); });
-    connect(ImmButton, &QPushButton::clicked, this, [this] { IncidentClick(3); });
+    connect(EpiButton, &QPushButton::clicked, this, [this] { IncidentClick(IncidentCode::Epidemic); });
+    connect(OneButton, &QPushButton::clicked, this, [this] { IncidentClick(IncidentCode::OneChildPolicy); });
+    connect(ImmButton, &QPushButton::clicked, this, [this] { IncidentClick(IncidentCode::ImmigrationWave); });
 
     connect(PopButton, &QPushButton::clicked, this, &TForm1::PopButtonClick);
     connect(BirthButton, &QPushButton::clicked, this, &TForm1::BirthButtonClick);
@@ -291,7 +292,7 @@ void TForm1::DrawGraphOnScreen()
     const bool linear = Linscale->isChecked();
     graphCanvas_->Draw([&](Canvas& c) { DrawGraph(c, s, linear, 1, keptCurves_); });
     curveExtendedSinceDraw_ = false;
-    if (s.GraphMode == 1)
+    if (s.GraphMode == GraphModeCode::Population)
         h1->resize(h1->width(), OverpopulationZoneHeight(linear, s.ZoomFactor));
     Image2->update();
 }

@@ -1,5 +1,6 @@
 // New, the scenario and incident buttons, the graph buttons, the scales and the zoom.
 #include "model/Incidents.h"
+#include "model/Codes.h"
 #include "model/Scenarios.h"
 #include "ui/HintZone.h"
 #include "ui/ImageView.h"
@@ -64,11 +65,12 @@ void TForm1::ChooseGraph(int mode)
 {
     model_->S.GraphMode = mode;
     DrawGraphOnScreen();
-    const bool scalesUsable = mode == 1 || mode == 3;
+    const bool scalesUsable = mode == GraphModeCode::Population || mode == GraphModeCode::Mortality;
     Linscale->setEnabled(scalesUsable);
     Logscale->setEnabled(scalesUsable);
-    SetGraphHints(mode == 1, tr(mode == 1 ? PopulationGraphHint : AgeGraphHint));
-    if (mode == 1) {
+    const bool population = mode == GraphModeCode::Population;
+    SetGraphHints(population, tr(population ? PopulationGraphHint : AgeGraphHint));
+    if (population) {
         SetZoomButtons();
     } else {
         Inbutton->setEnabled(false);
@@ -78,22 +80,22 @@ void TForm1::ChooseGraph(int mode)
 
 void TForm1::PopButtonClick()
 {
-    ChooseGraph(1);
+    ChooseGraph(GraphModeCode::Population);
 }
 
 void TForm1::BirthButtonClick()
 {
-    ChooseGraph(2);
+    ChooseGraph(GraphModeCode::Births);
 }
 
 void TForm1::DeathButtonClick()
 {
-    ChooseGraph(3);
+    ChooseGraph(GraphModeCode::Mortality);
 }
 
 void TForm1::lifebuttonClick()
 {
-    ChooseGraph(4);
+    ChooseGraph(GraphModeCode::Survival);
 }
 
 void TForm1::LinscaleClick()
@@ -102,7 +104,7 @@ void TForm1::LinscaleClick()
     DrawGraphOnScreen();
     const HintZoneGeometry zones = ZonesAfterScaleClick(true, s.ZoomFactor, s.StableLevel);
     PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
-    if (s.GraphMode == 1)
+    if (s.GraphMode == GraphModeCode::Population)
         SetZoomButtons();
 }
 

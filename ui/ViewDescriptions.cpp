@@ -1,6 +1,7 @@
 #include "ui/ViewDescriptions.h"
 
 #include "model/AgeTables.h"
+#include "model/Codes.h"
 #include "model/Rounding.h"
 
 #include <QCoreApplication>
@@ -34,9 +35,9 @@ QString GraphDescription(const SimulationState& st, bool linearScale, int year)
                                       : Text(QT_TRANSLATE_NOOP("ViewDescription", "logarithmic scale"));
     QString graph;
     switch (st.GraphMode) {
-    case 2: graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Birth graph")); break;
-    case 3: graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Mortality graph, %1")).arg(scale); break;
-    case 4: graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Survival chance graph")); break;
+    case GraphModeCode::Births: graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Birth graph")); break;
+    case GraphModeCode::Mortality: graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Mortality graph, %1")).arg(scale); break;
+    case GraphModeCode::Survival: graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Survival chance graph")); break;
     default:
         graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Population graph, %1")).arg(scale);
         if (linearScale)

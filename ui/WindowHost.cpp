@@ -1,5 +1,6 @@
 #include "ui/WindowHost.h"
 
+#include "model/Codes.h"
 #include "views/QtColor.h"
 #include "ui/HintZone.h"
 #include "ui/NumEdit.h"
@@ -164,7 +165,7 @@ void WindowHost::RedrawGraph()
 {
     // The age-profile graphs show the newest year's tables only; the population curve grows from the
     // graph drawn, so its redraw cannot wait.
-    if (holding_ && window_.state().GraphMode > 1) {
+    if (holding_ && window_.state().GraphMode != GraphModeCode::Population) {
         graphHeld_ = true;
         return;
     }

@@ -1,5 +1,6 @@
 #include "views/AgeGraphs.h"
 
+#include "model/Codes.h"
 #include "views/GraphView.h"
 #include "views/Labels.h"
 
@@ -26,15 +27,15 @@ const AgeGraphStyle& StyleOf(int mode)
         "Mortality per annum", "per 1000 inhabitants", {14, 38}};
     static const AgeGraphStyle survival{Rgb(204, 255, 255), Rgb(238, 255, 255),   Rgb(136, 204, 204), Rgb(51, 136, 136),
                                         Rgb(0, 68, 68),     "Chance of survival", nullptr,            {0, 0}};
-    return mode == 2 ? births : mode == 3 ? mortality : survival;
+    return mode == GraphModeCode::Births ? births : mode == GraphModeCode::Mortality ? mortality : survival;
 }
 
 // The value label of grid level i (at 120 - 25i), or empty when the level has none.
 std::string ValueLabel(int mode, bool linearScale, int i)
 {
-    if (mode == 2)
+    if (mode == GraphModeCode::Births)
         return std::to_string(100 * i);
-    if (mode == 4)
+    if (mode == GraphModeCode::Survival)
         return std::to_string(25 * i) + "%";
     if (linearScale)
         return std::to_string(250 * i);
@@ -46,11 +47,11 @@ std::string ValueLabel(int mode, bool linearScale, int i)
 int CurveY(const SimulationState& st, int mode, bool linearScale, int k, int s)
 {
     switch (mode) {
-    case 2:
+    case GraphModeCode::Births:
         if (k == 0) // the start point is rounded before scaling
             return (120 - ToPixel(250.0 * st.BirthIndex * st.FertilityByAge[0])) * s;
         return ToPixel((120.0 - 250.0 * st.BirthIndex * st.FertilityByAge[k]) * s);
-    case 3:
+    case GraphModeCode::Mortality:
         if (linearScale)
             return ToPixel((120.0 - 100.0 * st.MortalityByAge[k]) * s);
         // 25 pixels per factor ten, 1 per 1000 at y = 95; a rate of 0 or less falls off the bottom.
@@ -79,7 +80,7 @@ void DrawAgeGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
     c.pen.color = style.grid;
     c.pen.width = s;
     c.brush.style = BrushStyle::Clear;
-    for (int i = mode == 3 ? 1 : 0; i <= 4; ++i) {
+    for (int i = mode == GraphModeCode::Mortality ? 1 : 0; i <= 4; ++i) {
         c.MoveTo(170 * s, (120 - 25 * i) * s);
         c.LineTo(830 * s, (120 - 25 * i) * s);
     }
@@ -95,7 +96,7 @@ void DrawAgeGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
     c.pen.color = style.axes;
     c.MoveTo(170 * s, 20 * s);
     c.LineTo(170 * s, 120 * s);
-    c.LineTo((mode == 3 ? 830 : 824) * s, 120 * s);
+    c.LineTo((mode == GraphModeCode::Mortality ? 830 : 824) * s, 120 * s);
 
     c.pen.color = style.curve;
     c.pen.width = 2 * s;

@@ -1,5 +1,6 @@
 #include "views/GraphView.h"
 
+#include "model/Codes.h"
 #include "model/Rounding.h"
 #include "views/AgeGraphs.h"
 #include "views/Labels.h"
@@ -217,7 +218,7 @@ void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s, co
     c.font.face = "times new roman";
     c.font.size = 10 * s;
     c.font.bold = false;
-    if (st.GraphMode >= 2 && st.GraphMode <= 4)
+    if (st.GraphMode >= GraphModeCode::Births && st.GraphMode <= GraphModeCode::Survival)
         DrawAgeGraph(c, st, linearScale, s);
     else
         DrawPopulationGraph(c, st, linearScale, s, kept);
@@ -226,7 +227,7 @@ void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s, co
 
 void ExtendCurve(Canvas& c, const SimulationState& st, bool linearScale)
 {
-    if (st.GraphMode != 1 || st.Year < 0 || st.Year > MaxYear)
+    if (st.GraphMode != GraphModeCode::Population || st.Year < 0 || st.Year > MaxYear)
         return;
     const int year = st.Year;
     const int x = 91 + year / 4;

@@ -1,5 +1,6 @@
 #include "views/HistoryBrowsing.h"
 
+#include "model/Codes.h"
 #include "model/TranslatableText.h"
 
 #include <algorithm>
@@ -16,7 +17,7 @@ const char* const FrozenMessage = VARTEL_TRANSLATE_NOOP(
 bool IsPastPoint(const SimulationState& s, int x, int y)
 {
     return !s.Running && x >= BrowseFirstColumn && x < BrowseEndColumn && y > BrowseTopRow && y < BrowseBottomRow &&
-           BrowseYearAt(x) <= s.Year && s.GraphMode == 1;
+           BrowseYearAt(x) <= s.Year && s.GraphMode == GraphModeCode::Population;
 }
 
 void HistoryBrowsing::MouseMove(int x, int y)
@@ -62,7 +63,7 @@ int HistoryBrowsing::ShownColumn() const
 
 bool HistoryBrowsing::Key(BrowseKey key)
 {
-    if (s_.Running || s_.GraphMode != 1)
+    if (s_.Running || s_.GraphMode != GraphModeCode::Population)
         return false;
     const int shown = ShownColumn();
     int column = shown;
