@@ -1,6 +1,7 @@
 #include "model/Bulletin.h"
 
 #include "model/Codes.h"
+#include "model/StartButtonStates.h"
 #include "model/TranslatableText.h"
 
 namespace vartel {
@@ -73,7 +74,7 @@ void PostBulletin(Model& m, Color background, Color fontColor, int fontSize, con
     if (!alarm || s.Browsing) return;
     m.Host.PlaySound(AlarmSound);
     if (m.Host.PauseAtImportantMoments()) {
-        m.Host.SetStartCaption(VARTEL_TRANSLATE_NOOP("StartButton", "Continue"));
+        m.Host.SetStartCaption(TextsOf(StartState::Continue).Caption); // the hint stays as it was
         s.Running = false;
     }
 }

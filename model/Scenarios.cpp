@@ -2,6 +2,7 @@
 
 #include "model/AgeTables.h"
 #include "model/Codes.h"
+#include "model/StartButtonStates.h"
 #include "model/History.h"
 #include "model/Results.h"
 #include "model/Rounding.h"
@@ -160,8 +161,8 @@ void ResetSimulation(Model& m)
     s.Year = 0;
     host.SetField(Field::Clock, "0");
     s.Running = false;
-    host.SetStartCaption(VARTEL_TRANSLATE_NOOP("StartButton", "Start"));
-    host.SetStartHint(VARTEL_TRANSLATE_NOOP("StartButton", "Start simulation"));
+    host.SetStartCaption(TextsOf(StartState::Start).Caption);
+    host.SetStartHint(TextsOf(StartState::Start).Hint);
     s.StepDelay = SpeedDelayFor(host.SpeedPosition());
     s.PopByAge.fill(0.0);
     host.ResetHouses();

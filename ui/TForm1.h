@@ -2,6 +2,7 @@
 // The main window: the control inventory, start-up, the driver that runs the years, the parameter fields,
 // the scenario, incident and graph buttons. It owns the simulation record for the life of the program.
 #include "model/Model.h"
+#include "model/StartButtonStates.h"
 #include "model/ParameterCommit.h"
 #include "model/RandomSource.h"
 #include "ui/WindowHost.h"
@@ -14,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -159,6 +161,9 @@ private:
     void RequestIdle();
     void FinishIdlePass();
     void FinishRun(); // year 3000 reached
+    // The Start button's caption is the run's state: shows a state's caption and hint, reads the state shown.
+    void ShowStartState(StartState state);
+    std::optional<StartState> StartStateShown() const;
     void ShowInvestigateInstruction();
 
     void CreateBrowsing();

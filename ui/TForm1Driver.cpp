@@ -13,6 +13,7 @@
 // the other speeds, and a quick second click stops the run close to where it went on.
 #include "model/RunControl.h"
 #include "model/SpeedDelays.h"
+#include "model/StartButtonStates.h"
 #include "ui/TForm1.h"
 #include "ui/Translation.h"
 #include "views/HistoryBrowsing.h"
@@ -24,6 +25,7 @@
 #include <QSlider>
 
 #include <algorithm>
+#include <optional>
 
 namespace vartel {
 
@@ -99,8 +101,7 @@ void TForm1::FinishIdlePass()
     if (s.Running && s.Year >= MaxYear)
         FinishRun();
     if (CheckBox1->isChecked()) {
-        StartButton->setText(QCoreApplication::translate("StartButton", "Step"));
-        StartButton->setToolTip(QCoreApplication::translate("StartButton", "One step"));
+        ShowStartState(StartState::Step);
         if (s.Running)
             ShowInvestigateInstruction(); // after a step the past can be browsed, as after a pause
         s.Running = false;
@@ -109,9 +110,24 @@ void TForm1::FinishIdlePass()
         RequestIdle();
 }
 
+void TForm1::ShowStartState(StartState state)
+{
+    StartButton->setText(QCoreApplication::translate(StartButtonContext, TextsOf(state).Caption));
+    StartButton->setToolTip(QCoreApplication::translate(StartButtonContext, TextsOf(state).Hint));
+}
+
+std::optional<StartState> TForm1::StartStateShown() const
+{
+    for (const StartStateTexts& texts : StartStates) {
+        if (StartButton->text() == QCoreApplication::translate(StartButtonContext, texts.Caption))
+            return texts.State;
+    }
+    return std::nullopt;
+}
+
 void TForm1::FinishRun()
 {
-    StartButton->setText(QCoreApplication::translate("StartButton", "Start"));
+    StartButton->setText(QCoreApplication::translate(StartButtonContext, TextsOf(StartState::Start).Caption));
     model_->S.Running = false;
     Newbutton->setFocus();
     host_->SetIncidentButtonsEnabled(false);
@@ -121,19 +137,20 @@ void TForm1::FinishRun()
 void TForm1::StartButtonClick()
 {
     SimulationState& s = model_->S;
-    const QString caption = StartButton->text();
-    if (caption == QCoreApplication::translate("StartButton", "Start") ||
-        caption == QCoreApplication::translate("StartButton", "Continue")) {
-        StartButton->setText(QCoreApplication::translate("StartButton", "Pause"));
+    const std::optional<StartState> shown = StartStateShown();
+    if (!shown)
+        return; // the caption is always one of the four; nothing else is a state to act on
+    switch (*shown) {
+    case StartState::Start:
+    case StartState::Continue:
+        ShowStartState(StartState::Pause);
         s.Running = true;
-        StartButton->setToolTip(QCoreApplication::translate("StartButton", "Pause simulation"));
-    } else if (caption == QCoreApplication::translate("StartButton", "Step")) {
-        s.Running = true;
-    } else {
-        StartButton->setText(QCoreApplication::translate("StartButton", "Continue"));
+        break;
+    case StartState::Step: s.Running = true; break;
+    case StartState::Pause:
+        ShowStartState(StartState::Continue);
         s.Running = false;
-        StartButton->setToolTip(
-            QCoreApplication::translate("StartButton", "Stop the pause, continue the simulation"));
+        break;
     }
     if (s.Year == 0 && s.Running)
         CaptureStartValues(s);
@@ -156,14 +173,7 @@ void TForm1::TrackBar1Change()
 void TForm1::CheckBox1Click()
 {
     if (!CheckBox1->isChecked()) {
-        if (model_->S.Year > 0) {
-            StartButton->setText(QCoreApplication::translate("StartButton", "Continue"));
-            StartButton->setToolTip(
-                QCoreApplication::translate("StartButton", "Stop the pause, continue the simulation"));
-        } else {
-            StartButton->setText(QCoreApplication::translate("StartButton", "Start"));
-            StartButton->setToolTip(QCoreApplication::translate("StartButton", "Start simulation"));
-        }
+        ShowStartState(model_->S.Year > 0 ? StartState::Continue : StartState::Start);
     }
     StartButton->setFocus();
     // A year waiting for the rest of its time is completed at once when step mode is switched on.

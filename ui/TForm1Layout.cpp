@@ -91,9 +91,9 @@ void TForm1::BuildControlGroup()
                                 "hints or shown."));
     Newbutton = MakeButton(GroupBox5, "Newbutton", {8, 12, 57, 25}, tr("New"),
                            tr("Return to the start"));
-    // The Start button's captions share one context with the model's and the driver's.
-    const QString startCaption = QCoreApplication::translate("StartButton", "Start");
-    StartButton = MakeButton(GroupBox5, "StartButton", {74, 12, 57, 25}, startCaption, tr("Start the simulation"));
+    StartButton = MakeButton(GroupBox5, "StartButton", {74, 12, 57, 25},
+                             QCoreApplication::translate(StartButtonContext, TextsOf(StartState::Start).Caption),
+                             tr("Start the simulation"));
     HelpButton = MakeButton(GroupBox5, "HelpButton", {166, 12, 57, 25}, tr("Help"),
                             tr("Press this button for an explanation of the programme"));
     TrackBar1 = Place(new QSlider(Qt::Horizontal, GroupBox5), "TrackBar1", {6, 42, 73, 25}, tr(SpeedHint));

@@ -148,12 +148,12 @@ void WindowHost::SetIncidentButtonsEnabled(bool enabled)
 
 void WindowHost::SetStartCaption(const std::string& caption)
 {
-    window_.StartButton->setText(Translated("StartButton", caption));
+    window_.StartButton->setText(Translated(StartButtonContext, caption));
 }
 
 void WindowHost::SetStartHint(const std::string& hint)
 {
-    window_.StartButton->setToolTip(Translated("StartButton", hint));
+    window_.StartButton->setToolTip(Translated(StartButtonContext, hint));
 }
 
 void WindowHost::SetMemo(const std::string& text)

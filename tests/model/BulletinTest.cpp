@@ -1,4 +1,5 @@
 #include "model/Bulletin.h"
+#include "model/StartButtonStates.h"
 #include "model/Results.h"
 #include "tests/model/ModelFixture.h"
 
@@ -180,6 +181,20 @@ TEST(Bulletin, CurrentFiguresChooseNoMessage)
     EXPECT_EQ(t.S.Board.Text, before) << "the board is left to the next post";
     EXPECT_EQ(t.Choose(), " An epidemic roams through the island") << "which announces the epidemic";
     EXPECT_FALSE(t.Host.FieldText(Field::BImeter).empty()) << "but the parameter fields are written";
+}
+
+// The window reads the run's state back from the caption, so every state needs its own caption.
+TEST(StartButtonStates, EachStateHasItsOwnCaptionAndHint)
+{
+    const StartState states[] = {StartState::Start, StartState::Continue, StartState::Pause, StartState::Step};
+    const std::string captions[] = {"Start", "Continue", "Pause", "Step"};
+    const std::string hints[] = {"Start simulation", "Stop the pause, continue the simulation", "Pause simulation",
+                                 "One step"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(TextsOf(states[i]).State, states[i]) << "the table is in the order of the states";
+        EXPECT_EQ(TextsOf(states[i]).Caption, captions[i]);
+        EXPECT_EQ(TextsOf(states[i]).Hint, hints[i]);
+    }
 }
 
 } // namespace
