@@ -4,6 +4,7 @@
 #include "model/Rounding.h"
 #include "views/AgeGraphs.h"
 #include "views/Labels.h"
+#include "views/PlotFrame.h"
 
 #include <algorithm>
 #include <array>
@@ -16,14 +17,16 @@ namespace {
 
 constexpr Color CurveColor = Rgb(124, 70, 51);
 constexpr Color GridColor = Rgb(192, 132, 80);
-constexpr double PeoplePerPixel = 25000.0; // at zoom 1 on the linear scale
 constexpr double Overpopulation = 3000000.0;
 constexpr double Underpopulation = 50.0;
 
 double Log10(double value) { return std::log(value) / std::log(10.0); }
 
 // Pixels above the axis of `people` on the linear scale at zoom z, rounded.
-int LinearRise(int zoom, double people) { return ToPixel(static_cast<double>(zoom) * people / PeoplePerPixel); }
+int LinearRise(int zoom, double people)
+{
+    return ToPixel(static_cast<double>(zoom) * people / PlotFrame::PeoplePerPixel);
+}
 
 // Pixels above the axis of `people` on the logarithmic scale; a level of 0 or less lies below the image.
 int LogRise(double people) { return people > 0 ? ToPixel(20.0 * Log10(people)) : -54; }
@@ -49,65 +52,65 @@ void DrawValueLabels(Canvas& c, bool linearScale, int zoom, int s)
     if (!linearScale || zoom <= 1) {
         const auto& texts = linearScale ? millions : decades;
         for (int i = 0; i < 8; ++i)
-            TextRightAligned(c, 85 * s, (146 - 20 * i) * s, texts[i]);
+            TextRightAligned(c, 85 * s, (PlotFrame::Axis - 20 * i) * s, texts[i]);
         return;
     }
     // Thousands up to zoom 500, people above it.
     const int unit = zoom <= 500 ? 500 : 500000;
     for (int i = 0; i <= 6; i += 2)
-        TextRightAligned(c, 85 * s, (146 - 20 * i) * s, std::to_string((i * unit) / zoom));
+        TextRightAligned(c, 85 * s, (PlotFrame::Axis - 20 * i) * s, std::to_string((i * unit) / zoom));
 }
 
 void DrawFrame(Canvas& c, const SimulationState& st, bool linearScale, int s)
 {
     const int zoom = st.ZoomFactor;
-    const int top = linearScale ? ToPixel(146.0 - 140.0 * zoom) : 6; // top of the plot area
+    const int top = linearScale ? ToPixel(PlotFrame::Axis - 140.0 * zoom) : PlotFrame::Top; // top of the plot area
     const int level = st.StableLevel;
 
     c.pen.style = PenStyle::Clear;
     c.brush = {Rgb(250, 250, 144), BrushStyle::Solid};
     c.Rectangle(0, 0, GraphWidth * s, GraphHeight * s);
     c.brush.color = Rgb(255, 255, 192);
-    c.Rectangle(90 * s, top * s, 840 * s, 146 * s);
+    c.Rectangle(PlotFrame::Left * s, top * s, PlotFrame::Right * s, PlotFrame::Axis * s);
     if (!linearScale || zoom <= 1) {
         c.brush.color = Rgb(255, 136, 136);
-        const int bottom = linearScale ? 146 - LinearRise(zoom, Overpopulation) : 146 - LogRise(Overpopulation);
-        c.Rectangle(90 * s, (linearScale ? top : 6) * s, 841 * s, bottom * s);
+        const int bottom = PlotFrame::Axis - (linearScale ? LinearRise(zoom, Overpopulation) : LogRise(Overpopulation));
+        c.Rectangle(PlotFrame::Left * s, (linearScale ? top : PlotFrame::Top) * s, (PlotFrame::Right + 1) * s, bottom * s);
     }
     c.brush.color = Rgb(187, 170, 204);
-    const int strip = linearScale ? 146 - LinearRise(zoom, Underpopulation) : 146 - LogRise(Underpopulation);
-    c.Rectangle(90 * s, 147 * s, 841 * s, strip * s);
+    const int strip = PlotFrame::Axis - (linearScale ? LinearRise(zoom, Underpopulation) : LogRise(Underpopulation));
+    c.Rectangle(PlotFrame::Left * s, (PlotFrame::Axis + 1) * s, (PlotFrame::Right + 1) * s, strip * s);
 
     SetPen(c, GridColor, s);
     c.brush.style = BrushStyle::Clear;
     for (int i = 1; i <= 7; ++i)
-        Line(c, 90 * s, (146 - 20 * i) * s, 840 * s, (146 - 20 * i) * s);
+        Line(c, PlotFrame::Left * s, (PlotFrame::Axis - 20 * i) * s, PlotFrame::Right * s, (PlotFrame::Axis - 20 * i) * s);
 
     // Equilibrium level: blue, then green dots over it with transparent gaps.
-    const int blueY = linearScale ? (146 - LinearRise(zoom, level)) * s : (146 - LogRise(level)) * s;
-    const int dotY = linearScale ? ToPixel((146.0 - static_cast<double>(zoom) * level / PeoplePerPixel) * s) : blueY;
+    const int blueY = (PlotFrame::Axis - (linearScale ? LinearRise(zoom, level) : LogRise(level))) * s;
+    const int dotY = linearScale ? PeopleToY(level, true, zoom, s) : blueY;
     SetPen(c, Rgb(34, 34, 255), s);
-    Line(c, 90 * s, blueY, 840 * s, blueY);
+    Line(c, PlotFrame::Left * s, blueY, PlotFrame::Right * s, blueY);
     SetPen(c, Rgb(0, 255, 0), s, PenStyle::Dot);
-    Line(c, 90 * s, dotY, 840 * s, dotY);
+    Line(c, PlotFrame::Left * s, dotY, PlotFrame::Right * s, dotY);
 
     SetPen(c, GridColor, s);
     DrawValueLabels(c, linearScale, zoom, s);
     for (int i = 0; i <= 30; ++i)
-        Line(c, (90 + 25 * i) * s, top * s, (90 + 25 * i) * s, 146 * s);
+        Line(c, (PlotFrame::Left + 25 * i) * s, top * s, (PlotFrame::Left + 25 * i) * s, PlotFrame::Axis * s);
     SetPen(c, CurveColor, s);
-    Line(c, 90 * s, top * s, 90 * s, 146 * s);
-    c.LineTo(840 * s, 146 * s);
+    Line(c, PlotFrame::Left * s, top * s, PlotFrame::Left * s, PlotFrame::Axis * s);
+    c.LineTo(PlotFrame::Right * s, PlotFrame::Axis * s);
 
     for (int i = 0; i <= 28; i += 2)
-        TextCentred(c, (90 + 25 * i) * s, 146 * s, std::to_string(100 * i));
+        TextCentred(c, (PlotFrame::Left + 25 * i) * s, PlotFrame::Axis * s, std::to_string(100 * i));
 }
 
 void DrawTitlesAndDangerLines(Canvas& c, bool linearScale, int zoom, int s)
 {
     SetPen(c, CurveColor, 3 * s);
     c.font.bold = true;
-    c.TextOut(810 * s, 146 * s, "Years");
+    c.TextOut(810 * s, PlotFrame::Axis * s, "Years");
     if (linearScale) {
         c.TextOut(8 * s, 16 * s, "Population");
         c.font.bold = false;
@@ -116,21 +119,21 @@ void DrawTitlesAndDangerLines(Canvas& c, bool linearScale, int zoom, int s)
         else if (zoom <= 500)
             c.TextOut(9 * s, 32 * s, "(x 1000)");
         c.pen.color = Rgb(255, 51, 51);
-        const int y3 = 146 - LinearRise(zoom, Overpopulation);
-        Line(c, 87 * s, y3 * s, 840 * s, y3 * s);
+        const int y3 = PlotFrame::Axis - LinearRise(zoom, Overpopulation);
+        Line(c, 87 * s, y3 * s, PlotFrame::Right * s, y3 * s);
         if (zoom >= 1000) {
             c.pen.color = Rgb(136, 51, 136);
-            const int y50 = 146 - LinearRise(zoom, Underpopulation);
-            Line(c, 87 * s, y50 * s, 840 * s, y50 * s);
+            const int y50 = PlotFrame::Axis - LinearRise(zoom, Underpopulation);
+            Line(c, 87 * s, y50 * s, PlotFrame::Right * s, y50 * s);
         }
         return;
     }
     c.TextOut(4 * s, 92 * s, "Populatie");
     c.font.bold = false;
     c.pen.color = Rgb(255, 51, 51);
-    Line(c, 87 * s, 16 * s, 840 * s, 16 * s);
+    Line(c, 87 * s, 16 * s, PlotFrame::Right * s, 16 * s);
     c.pen.color = Rgb(136, 51, 136);
-    Line(c, 87 * s, 112 * s, 840 * s, 112 * s);
+    Line(c, 87 * s, 112 * s, PlotFrame::Right * s, 112 * s);
 }
 
 void DrawCurve(Canvas& c, const SimulationState& st, bool linearScale, int year, int s)
@@ -174,7 +177,10 @@ void DrawPopulationGraph(Canvas& c, const SimulationState& st, bool linearScale,
 
 } // namespace
 
-int YearToX(int year, int s) { return ToPixel((year / 4.0 + 91.0) * s); }
+int YearToX(int year, int s)
+{
+    return ToPixel((year / static_cast<double>(PlotFrame::YearsPerColumn) + PlotFrame::CurveColumnOfYear(0)) * s);
+}
 
 int PopulationToY(const SimulationState& st, bool linearScale, int year, int s)
 {
@@ -184,9 +190,9 @@ int PopulationToY(const SimulationState& st, bool linearScale, int year, int s)
 int PeopleToY(double people, bool linearScale, int zoom, int s)
 {
     if (linearScale)
-        return ToPixel((146.0 - static_cast<double>(zoom) * people / PeoplePerPixel) * s);
+        return ToPixel((PlotFrame::Axis - static_cast<double>(zoom) * people / PlotFrame::PeoplePerPixel) * s);
     if (people > 0)
-        return ToPixel((146.0 - 20.0 * Log10(people)) * s);
+        return ToPixel((PlotFrame::Axis - 20.0 * Log10(people)) * s);
     return 200 * s;
 }
 
@@ -230,11 +236,11 @@ void ExtendCurve(Canvas& c, const SimulationState& st, bool linearScale)
     if (st.GraphMode != GraphModeCode::Population || st.Year < 0 || st.Year > MaxYear)
         return;
     const int year = st.Year;
-    const int x = 91 + year / 4;
+    const int x = PlotFrame::CurveColumnOfYear(year);
     if (linearScale) {
-        c.LineTo(x, ToPixel(146.0 - st.ZoomFactor * 0.00004 * st.ExactPopHistory[year]));
+        c.LineTo(x, ToPixel(PlotFrame::Axis - st.ZoomFactor * PlotFrame::PixelsPerPerson * st.ExactPopHistory[year]));
     } else if (st.PopHistory[year] > 0) {
-        c.LineTo(x, 146 - LogRise(st.ExactPopHistory[year]));
+        c.LineTo(x, PlotFrame::Axis - LogRise(st.ExactPopHistory[year]));
     } else if (year > 0 && st.PopHistory[year - 1] > 0) {
         c.LineTo(x, 180); // just died out: the curve drops below the image once
     }
@@ -264,20 +270,21 @@ int OverpopulationZoneHeight(bool linearScale, int zoom)
 HintZoneGeometry ZonesAfterScaleClick(bool linearScale, int zoom, int stableLevel)
 {
     if (!linearScale)
-        return {145 - LogRise(Underpopulation), LogRise(Underpopulation), 145 - LogRise(stableLevel)};
+        return {PlotFrame::Axis - 1 - LogRise(Underpopulation), LogRise(Underpopulation),
+                PlotFrame::Axis - 1 - LogRise(stableLevel)};
     const int d50 = LinearRise(zoom, Underpopulation);
-    return {146 - d50, d50, 146 - LinearRise(zoom, stableLevel)};
+    return {PlotFrame::Axis - d50, d50, PlotFrame::Axis - LinearRise(zoom, stableLevel)};
 }
 
 HintZoneGeometry ZonesAfterZoomOrReset(int zoom, int stableLevel)
 {
     const int d50 = LinearRise(zoom, Underpopulation);
-    return {146 - d50, d50, 145 - LinearRise(zoom, stableLevel)};
+    return {PlotFrame::Axis - d50, d50, PlotFrame::Axis - 1 - LinearRise(zoom, stableLevel)};
 }
 
 int EquilibriumZoneTop(bool linearScale, int zoom, int stableLevel)
 {
-    return 145 - (linearScale ? LinearRise(zoom, stableLevel) : LogRise(stableLevel));
+    return PlotFrame::Axis - 1 - (linearScale ? LinearRise(zoom, stableLevel) : LogRise(stableLevel));
 }
 
 } // namespace vartel

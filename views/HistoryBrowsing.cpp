@@ -16,8 +16,8 @@ const char* const FrozenMessage = VARTEL_TRANSLATE_NOOP(
 
 bool IsPastPoint(const SimulationState& s, int x, int y)
 {
-    return !s.Running && x >= BrowseFirstColumn && x < BrowseEndColumn && y > BrowseTopRow && y < BrowseBottomRow &&
-           BrowseYearAt(x) <= s.Year && s.GraphMode == GraphModeCode::Population;
+    return !s.Running && x >= PlotFrame::Left && x < PlotFrame::Right && y > PlotFrame::Top && y < PlotFrame::Axis &&
+           PlotFrame::YearAtColumn(x) <= s.Year && s.GraphMode == GraphModeCode::Population;
 }
 
 void HistoryBrowsing::MouseMove(int x, int y)
@@ -32,7 +32,7 @@ void HistoryBrowsing::MouseMove(int x, int y)
     effects_.SetAgeGraphButtonsEnabled(false);
     if (s_.Frozen)
         return;
-    s_.BrowseYear = BrowseYearAt(x);
+    s_.BrowseYear = PlotFrame::YearAtColumn(x);
     effects_.ShowPastYear(s_.BrowseYear);
     pastOnDisplay_ = true;
 }
@@ -51,14 +51,14 @@ void HistoryBrowsing::Click(int x, int y)
 
 int HistoryBrowsing::LastColumn() const
 {
-    return std::min(BrowseFirstColumn + s_.Year / BrowseYearsPerColumn, BrowseEndColumn - 1);
+    return std::min(PlotFrame::ColumnOfYear(s_.Year), PlotFrame::Right - 1);
 }
 
 int HistoryBrowsing::ShownColumn() const
 {
     if (!pastOnDisplay_)
         return LastColumn() + 1;
-    return BrowseFirstColumn + s_.BrowseYear / BrowseYearsPerColumn;
+    return PlotFrame::ColumnOfYear(s_.BrowseYear);
 }
 
 bool HistoryBrowsing::Key(BrowseKey key)
@@ -80,13 +80,13 @@ bool HistoryBrowsing::Key(BrowseKey key)
     case BrowseKey::Right: column = shown + 1; break;
     case BrowseKey::PageLeft: column = shown - BrowseColumnsPerPage; break;
     case BrowseKey::PageRight: column = shown + BrowseColumnsPerPage; break;
-    case BrowseKey::Home: column = BrowseFirstColumn; break;
+    case BrowseKey::Home: column = PlotFrame::Left; break;
     case BrowseKey::End: column = LastColumn(); break;
     }
     if (s_.Frozen)
         return true;
     // Beyond the last column lies the present, which a move there shows.
-    MouseMove(std::clamp(column, BrowseFirstColumn, LastColumn() + 1), BrowseKeyRow);
+    MouseMove(std::clamp(column, PlotFrame::Left, LastColumn() + 1), BrowseKeyRow);
     return true;
 }
 

@@ -3,18 +3,13 @@
 // live in the record (Browsing, Frozen, BrowseYear); what the window does about them goes through
 // BrowsingEffects, so the rules run and are tested without any window.
 #include "model/SimulationState.h"
+#include "views/PlotFrame.h"
 
 #include <string>
 
 namespace vartel {
 
-// The graph's columns of past years, in Image2 pixels: column x shows year (x - 90) * 4.
-constexpr int BrowseFirstColumn = 90;
-constexpr int BrowseEndColumn = 840; // first column that is never a past point
-constexpr int BrowseTopRow = 6;      // rows strictly between these two
-constexpr int BrowseBottomRow = 146;
-constexpr int BrowseYearsPerColumn = 4;
-constexpr int BrowseKeyRow = 76;        // the row the keyboard browses on: any row between the two does
+constexpr int BrowseKeyRow = 76;        // the row the keyboard browses on: any row inside the plot does
 constexpr int BrowseColumnsPerPage = 25; // 100 years
 
 extern const char* const InvestigateMessage;
@@ -33,12 +28,6 @@ public:
 
 // Whether (x, y) of Image2 shows a year of the past that can be browsed now.
 bool IsPastPoint(const SimulationState& s, int x, int y);
-// The year a column stands for; only meaningful for a past point.
-constexpr int BrowseYearAt(int x)
-{
-    return (x - BrowseFirstColumn) * BrowseYearsPerColumn;
-}
-
 // The keys that browse the graph that has the keyboard focus.
 enum class BrowseKey {
     Left,      // one column back, 4 years; from the present to the last column

@@ -52,8 +52,8 @@ TEST(PastPoint, FullRunHasColumns90To839)
     for (int x = 90; x < 840; ++x)
         EXPECT_TRUE(IsPastPoint(*s, x, 50)) << "column " << x << " is a past point at year 3000";
     EXPECT_FALSE(IsPastPoint(*s, 840, 50)) << "column 840 (year 3000) is outside the browsing area";
-    EXPECT_EQ(BrowseYearAt(839), 2996) << "the last column shows year 2996";
-    EXPECT_EQ(BrowseYearAt(90), 0);
+    EXPECT_EQ(PlotFrame::YearAtColumn(839), 2996) << "the last column shows year 2996";
+    EXPECT_EQ(PlotFrame::YearAtColumn(90), 0);
 }
 
 TEST(PastPoint, ColumnOfTheCurrentYearCountsOthersDoNot)

@@ -3,6 +3,7 @@
 #include "States.h"
 
 #include "views/GraphView.h"
+#include "views/PlotFrame.h"
 #include "views/RasterCanvas.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +82,22 @@ TEST(GraphScales, YearAndPopulationMapToTheDocumentedPixels)
     EXPECT_EQ(PopulationToY(*st, true, 1, 1), 146 - 2400000) << "zoom times population needs 64 bits";
     st->ExactPopHistory[1] = 1e300;
     EXPECT_LT(PopulationToY(*st, true, 1, 4), -1000000) << "an absurd population lies far above, without overflow";
+}
+
+// The frame's documented points, and the curve and browsing agreeing on them: the curve's point of a year
+// lies one column right of the column that browses it.
+TEST(GraphScales, PlotFrameColumnsOfYearsAndBack)
+{
+    const std::pair<int, int> columns[] = {{0, 90}, {3, 90}, {4, 91}, {2996, 839}, {3000, 840}};
+    for (auto [year, column] : columns) {
+        EXPECT_EQ(PlotFrame::ColumnOfYear(year), column) << "year " << year;
+        EXPECT_EQ(PlotFrame::YearAtColumn(column), year - year % 4) << "column " << column;
+    }
+    for (int year = 0; year <= MaxYear; year += 4)
+        EXPECT_EQ(YearToX(year, 1), PlotFrame::CurveColumnOfYear(year)) << "year " << year;
+    EXPECT_EQ(PeopleToY(0, true, 1, 1), PlotFrame::Axis) << "nobody lies on the time axis";
+    EXPECT_EQ(PeopleToY(PlotFrame::PeoplePerPixel, true, 1, 1), PlotFrame::Axis - 1) << "one pixel per 25000 people";
+    EXPECT_EQ(PeopleToY(1, false, 1, 1), PlotFrame::Axis) << "one person lies on the axis of the log scale";
 }
 
 TEST(GraphCurve, YearZeroIsOnePointAndThePenIsLeftForTheNextSegment)
