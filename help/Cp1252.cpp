@@ -2,7 +2,8 @@
 
 namespace vartel {
 
-char16_t Cp1252ToUnicode(unsigned char byte) {
+char16_t Cp1252ToUnicode(unsigned char byte)
+{
     // Only 0x80..0x9F differ from Latin-1.
     static constexpr char16_t HighControlRange[32] = {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, //

@@ -9,7 +9,8 @@
 
 namespace vartel {
 
-std::vector<DocumentLine> LayOutLines(const QTextDocument& document) {
+std::vector<DocumentLine> LayOutLines(const QTextDocument& document)
+{
     std::vector<DocumentLine> lines;
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -28,13 +29,15 @@ std::vector<DocumentLine> LayOutLines(const QTextDocument& document) {
     return lines;
 }
 
-int LineOfPosition(const std::vector<DocumentLine>& lines, int position) {
+int LineOfPosition(const std::vector<DocumentLine>& lines, int position)
+{
     const auto after = std::upper_bound(lines.begin(), lines.end(), position,
                                         [](int p, const DocumentLine& line) { return p < line.Start; });
     return after == lines.begin() ? 0 : static_cast<int>(after - lines.begin()) - 1;
 }
 
-std::optional<int> ChapterHeadingLine(const std::vector<DocumentLine>& lines, int line) {
+std::optional<int> ChapterHeadingLine(const std::vector<DocumentLine>& lines, int line)
+{
     if (line < FirstContentsLine || line > LastContentsLine || line >= static_cast<int>(lines.size())) {
         return std::nullopt;
     }

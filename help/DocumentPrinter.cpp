@@ -15,7 +15,8 @@ namespace {
 
 // Indents are held in screen pixels (96 per inch), and the layout scales fonts, tab stops and the space
 // between paragraphs to the printer but not the indents; the copy for the printer gets them in its pixels.
-void ScaleIndents(QTextDocument& document, double scale) {
+void ScaleIndents(QTextDocument& document, double scale)
+{
     QTextCursor cursor(&document);
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
@@ -29,7 +30,8 @@ void ScaleIndents(QTextDocument& document, double scale) {
 
 } // namespace
 
-QRect PrintPageRectangle(const PrinterDeviceValues& device) {
+QRect PrintPageRectangle(const PrinterDeviceValues& device)
+{
     const int left = device.resolutionX - device.offsetX;
     const int top = device.resolutionY - device.offsetY;
     const int right = device.pageWidth - device.resolutionX - device.offsetX;
@@ -37,17 +39,18 @@ QRect PrintPageRectangle(const PrinterDeviceValues& device) {
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
-PrinterDeviceValues PrepareDeviceValues(QPrinter& printer) {
+PrinterDeviceValues PrepareDeviceValues(QPrinter& printer)
+{
     QPageLayout layout = printer.pageLayout();
     layout.setMargins(layout.minimumMargins());
     printer.setPageLayout(layout);
     const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
-    return {printer.resolution(), printer.resolution(), printable.left(), printable.top(),
-            printable.width(),    printable.height()};
+    return {printer.resolution(), printer.resolution(), printable.left(),
+            printable.top(),      printable.width(),    printable.height()};
 }
 
-std::unique_ptr<QTextDocument> LayOutForPrinter(const QTextDocument& document, QPaintDevice& printer,
-                                                QSize pageSize) {
+std::unique_ptr<QTextDocument> LayOutForPrinter(const QTextDocument& document, QPaintDevice& printer, QSize pageSize)
+{
     std::unique_ptr<QTextDocument> copy(document.clone());
     copy->documentLayout()->setPaintDevice(&printer);
     copy->setDocumentMargin(0);
@@ -62,7 +65,8 @@ std::unique_ptr<QTextDocument> LayOutForPrinter(const QTextDocument& document, Q
     return copy;
 }
 
-bool PrintDocument(const QTextDocument& document, QPrinter& printer, const QRect& pageRectangle) {
+bool PrintDocument(const QTextDocument& document, QPrinter& printer, const QRect& pageRectangle)
+{
     if (pageRectangle.width() <= 0 || pageRectangle.height() <= 0) {
         return false;
     }

@@ -16,9 +16,9 @@ namespace vartel {
 struct PrinterDeviceValues {
     int resolutionX = 0; // pixels per inch
     int resolutionY = 0;
-    int offsetX = 0;     // where the printable area starts, measured from the paper's edge
+    int offsetX = 0; // where the printable area starts, measured from the paper's edge
     int offsetY = 0;
-    int pageWidth = 0;   // of the printable area
+    int pageWidth = 0; // of the printable area
     int pageHeight = 0;
 };
 
@@ -31,8 +31,7 @@ PrinterDeviceValues PrepareDeviceValues(QPrinter& printer);
 
 // A copy of the document laid out in the printer's pixels on pages of `pageSize`; the view's own layout
 // is left alone.
-std::unique_ptr<QTextDocument> LayOutForPrinter(const QTextDocument& document, QPaintDevice& printer,
-                                                QSize pageSize);
+std::unique_ptr<QTextDocument> LayOutForPrinter(const QTextDocument& document, QPaintDevice& printer, QSize pageSize);
 
 // Prints the whole document, page after page, within `pageRectangle`. False when the job could not be
 // started.

@@ -5,20 +5,23 @@
 namespace vartel {
 namespace {
 
-const QRegularExpression& LinkPattern() {
+const QRegularExpression& LinkPattern()
+{
     static const QRegularExpression pattern(
         QStringLiteral(R"((?:https?://|www\.|mailto:)[^\s<>"]+|[A-Za-z0-9._%+-]+@[A-Za-z0-9-]+(?:\.[A-Za-z0-9-]+)+)"),
         QRegularExpression::CaseInsensitiveOption);
     return pattern;
 }
 
-bool EndsSentence(QChar c) {
+bool EndsSentence(QChar c)
+{
     return QStringLiteral(".,;:!?)]}'").contains(c);
 }
 
 } // namespace
 
-QList<LinkRange> FindLinks(const QString& text) {
+QList<LinkRange> FindLinks(const QString& text)
+{
     QList<LinkRange> links;
     auto matches = LinkPattern().globalMatch(text);
     while (matches.hasNext()) {
@@ -38,7 +41,8 @@ QList<LinkRange> FindLinks(const QString& text) {
     return links;
 }
 
-std::optional<LinkRange> LinkAt(const QString& text, int position) {
+std::optional<LinkRange> LinkAt(const QString& text, int position)
+{
     for (const LinkRange& link : FindLinks(text)) {
         if (position >= link.Start && position < link.Start + link.Length) {
             return link;
@@ -47,12 +51,13 @@ std::optional<LinkRange> LinkAt(const QString& text, int position) {
     return std::nullopt;
 }
 
-QString LinkTarget(const QString& linkText) {
+QString LinkTarget(const QString& linkText)
+{
     if (linkText.startsWith(QStringLiteral("www."), Qt::CaseInsensitive)) {
         return QStringLiteral("http://") + linkText;
     }
-    const bool hasScheme = linkText.contains(QStringLiteral("://")) ||
-                           linkText.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive);
+    const bool hasScheme =
+        linkText.contains(QStringLiteral("://")) || linkText.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive);
     if (!hasScheme && linkText.contains(QLatin1Char('@'))) {
         return QStringLiteral("mailto:") + linkText;
     }

@@ -63,9 +63,12 @@ struct ControlWord {
 class RtfParser {
 public:
     RtfParser(const QByteArray& rtf, QTextDocument& document)
-        : input_(rtf.constData(), std::size_t(rtf.size())), cursor_(&document) {}
+        : input_(rtf.constData(), std::size_t(rtf.size())), cursor_(&document)
+    {
+    }
 
-    void Parse() {
+    void Parse()
+    {
         stack_.emplace_back();
         while (position_ < input_.size() && !finished_) {
             const char c = input_[position_++];
@@ -86,7 +89,8 @@ public:
 private:
     GroupState& State() { return stack_.back(); }
 
-    void OpenGroup() {
+    void OpenGroup()
+    {
         pendingFallback_ = 0;
         if (overflowDepth_ > 0 || static_cast<int>(stack_.size()) > MaxGroupDepth) {
             ++overflowDepth_;
@@ -96,7 +100,8 @@ private:
         stack_.push_back(stack_.back());
     }
 
-    void CloseGroup() {
+    void CloseGroup()
+    {
         pendingFallback_ = 0;
         if (overflowDepth_ > 0) {
             --overflowDepth_;
@@ -115,7 +120,8 @@ private:
         finished_ = stack_.size() == 1 && sawDocumentGroup_;
     }
 
-    void ReadControl() {
+    void ReadControl()
+    {
         if (position_ >= input_.size()) {
             return; // a lone backslash at the end
         }
@@ -169,7 +175,8 @@ private:
         }
     }
 
-    ControlWord ReadControlWord() {
+    ControlWord ReadControlWord()
+    {
         const std::size_t start = position_;
         while (position_ < input_.size() && IsLetter(input_[position_])) {
             ++position_;
@@ -197,7 +204,8 @@ private:
         return word;
     }
 
-    void ReadHexByte() {
+    void ReadHexByte()
+    {
         int value = 0;
         int digits = 0;
         while (digits < 2 && position_ < input_.size() && HexValue(input_[position_]) >= 0) {
@@ -218,7 +226,8 @@ private:
         AddCharacter(Cp1252ToUnicode(static_cast<unsigned char>(value)));
     }
 
-    void ReadPlainByte(unsigned char byte) {
+    void ReadPlainByte(unsigned char byte)
+    {
         if (byte == '\r' || byte == '\n') {
             return; // line ends in the file are not part of the text
         }
@@ -240,7 +249,8 @@ private:
         AddCharacter(Cp1252ToUnicode(byte));
     }
 
-    void ApplyControlWord(const ControlWord& word) {
+    void ApplyControlWord(const ControlWord& word)
+    {
         const std::string_view name = word.name;
         const int n = word.parameter;
         const bool on = !word.hasParameter || n != 0;
@@ -327,41 +337,54 @@ private:
         // Every other control word is skipped on its own.
     }
 
-    static bool IsSkippedDestination(std::string_view name) {
+    static bool IsSkippedDestination(std::string_view name)
+    {
         static constexpr std::array<std::string_view, 25> Skipped = {
-            "stylesheet", "info",       "pict",       "object",      "objdata",   "header",   "headerl",
-            "headerr",    "headerf",    "footer",     "footerl",     "footerr",   "footerf",  "footnote",
-            "ftnsep",     "ftnsepc",    "ftncn",      "listtable",   "listoverridetable", "revtbl",
-            "rsidtbl",    "generator",  "filetbl",    "themedata",   "fldinst",
+            "stylesheet", "info",    "pict",      "object",    "objdata",           "header",  "headerl",
+            "headerr",    "headerf", "footer",    "footerl",   "footerr",           "footerf", "footnote",
+            "ftnsep",     "ftnsepc", "ftncn",     "listtable", "listoverridetable", "revtbl",  "rsidtbl",
+            "generator",  "filetbl", "themedata", "fldinst",
         };
         return std::find(Skipped.begin(), Skipped.end(), name) != Skipped.end();
     }
 
-    static char16_t NamedCharacter(std::string_view name) {
-        if (name == "emdash") return u'\u2014';
-        if (name == "endash") return u'\u2013';
-        if (name == "bullet") return u'\u2022';
-        if (name == "lquote") return u'\u2018';
-        if (name == "rquote") return u'\u2019';
-        if (name == "ldblquote") return u'\u201C';
-        if (name == "rdblquote") return u'\u201D';
-        if (name == "emspace") return u'\u2003';
-        if (name == "enspace") return u'\u2002';
+    static char16_t NamedCharacter(std::string_view name)
+    {
+        if (name == "emdash")
+            return u'\u2014';
+        if (name == "endash")
+            return u'\u2013';
+        if (name == "bullet")
+            return u'\u2022';
+        if (name == "lquote")
+            return u'\u2018';
+        if (name == "rquote")
+            return u'\u2019';
+        if (name == "ldblquote")
+            return u'\u201C';
+        if (name == "rdblquote")
+            return u'\u201D';
+        if (name == "emspace")
+            return u'\u2003';
+        if (name == "enspace")
+            return u'\u2002';
         return 0;
     }
 
-    template <typename Change>
-    void ChangeCharacters(Change change) {
+    template <typename Change> void ChangeCharacters(Change change)
+    {
         FlushText();
         change();
     }
 
-    void SetDestination(Destination destination) {
+    void SetDestination(Destination destination)
+    {
         FlushText();
         State().destination = destination;
     }
 
-    void AddUnicode(int value) {
+    void AddUnicode(int value)
+    {
         if (value < 0) {
             value += 65536; // written as a signed 16-bit number
         }
@@ -373,7 +396,8 @@ private:
     }
 
     // Collects one UTF-16 unit of the current destination, pairing surrogates and replacing lone ones.
-    void AddCharacter(char16_t unit) {
+    void AddCharacter(char16_t unit)
+    {
         if (State().destination == Destination::Skip) {
             return;
         }
@@ -401,26 +425,30 @@ private:
         }
     }
 
-    void DropLoneHighSurrogate(QString& target) {
+    void DropLoneHighSurrogate(QString& target)
+    {
         if (pendingHighSurrogate_ != 0) {
             target.append(QChar(u'\uFFFD'));
             pendingHighSurrogate_ = 0;
         }
     }
 
-    void CommitColour() {
+    void CommitColour()
+    {
         colours_.push_back(tableColourSet_ ? tableColour_ : QColor());
         tableColour_ = QColor(0, 0, 0);
         tableColourSet_ = false;
     }
 
-    void CommitFontName() {
+    void CommitFontName()
+    {
         DropLoneHighSurrogate(fontName_);
         fonts_.insert(tableFont_, fontName_.trimmed());
         fontName_.clear();
     }
 
-    void FlushText() {
+    void FlushText()
+    {
         DropLoneHighSurrogate(text_);
         if (text_.isEmpty()) {
             return;
@@ -429,7 +457,8 @@ private:
         text_.clear();
     }
 
-    void EndParagraph() {
+    void EndParagraph()
+    {
         if (State().destination != Destination::Text) {
             return;
         }
@@ -442,7 +471,8 @@ private:
         cursor_.insertBlock(BlockFormat(), characters);
     }
 
-    QTextCharFormat CharFormat() const {
+    QTextCharFormat CharFormat() const
+    {
         const CharacterState& chars = stack_.back().characters;
         QTextCharFormat format;
         format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
@@ -461,7 +491,8 @@ private:
         return format;
     }
 
-    QTextBlockFormat BlockFormat() const {
+    QTextBlockFormat BlockFormat() const
+    {
         const ParagraphState& paragraph = stack_.back().paragraph;
         QTextBlockFormat format;
         format.setAlignment(paragraph.alignment);
@@ -471,8 +502,7 @@ private:
         if (paragraph.firstIndent < 0) {
             // A hanging indent has a tab stop at the left indent, so that "bullet, tab, text" lines the
             // text up with the paragraph's other lines. Qt counts tab stops from the first line's start.
-            format.setTabPositions({QTextOption::Tab(-(paragraph.firstIndent / TwipsPerPixel),
-                                                     QTextOption::LeftTab)});
+            format.setTabPositions({QTextOption::Tab(-(paragraph.firstIndent / TwipsPerPixel), QTextOption::LeftTab)});
         }
         format.setTopMargin(paragraph.spaceBefore / TwipsPerPixel);
         format.setBottomMargin(paragraph.spaceAfter / TwipsPerPixel);
@@ -481,10 +511,14 @@ private:
 
     static bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
     static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-    static int HexValue(char c) {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    static int HexValue(char c)
+    {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
         return -1;
     }
 
@@ -509,7 +543,8 @@ private:
 
 } // namespace
 
-void ReadRtf(const QByteArray& rtf, QTextDocument& document) {
+void ReadRtf(const QByteArray& rtf, QTextDocument& document)
+{
     document.clear();
     RtfParser parser(rtf, document);
     parser.Parse();

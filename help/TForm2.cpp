@@ -29,7 +29,8 @@
 namespace vartel {
 namespace {
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left) {
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left)
+{
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(left, 4, 120, 24);
@@ -38,7 +39,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 // "MS Sans Serif" is not installed on a free desktop; the main window shows its captions in Liberation
 // Sans, and so does this one.
-QFont PixelFont(int pixels) {
+QFont PixelFont(int pixels)
+{
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(pixels);
     return font;
@@ -46,7 +48,8 @@ QFont PixelFont(int pixels) {
 
 } // namespace
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
+TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
+{
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(tr("Vartel  -  Programme explanation"));
     setAttribute(Qt::WA_QuitOnClose, false); // closing it only hides it; it keeps no program running
@@ -86,7 +89,8 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 TForm2::~TForm2() = default;
 
-void TForm2::FormCreate() {
+void TForm2::FormCreate()
+{
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect geometry = HelpWindowGeometry(screen ? screen->size() : QSize(1024, 768));
     move(geometry.topLeft());
@@ -105,7 +109,8 @@ void TForm2::FormCreate() {
     }
 }
 
-void TForm2::resizeEvent(QResizeEvent* event) {
+void TForm2::resizeEvent(QResizeEvent* event)
+{
     QWidget::resizeEvent(event);
     if (width() < HelpMinimumWidth) {
         resize(HelpMinimumWidth, height());
@@ -113,7 +118,8 @@ void TForm2::resizeEvent(QResizeEvent* event) {
     RichEdit1->viewport()->update();
 }
 
-void TForm2::Button1Click() {
+void TForm2::Button1Click()
+{
     QTextCursor selection = RichEdit1->textCursor();
     if (!selection.hasSelection()) {
         selection.select(QTextCursor::Document);
@@ -127,7 +133,8 @@ void TForm2::Button1Click() {
     RichEdit1->setFocus();
 }
 
-void TForm2::Button2Click() {
+void TForm2::Button2Click()
+{
     if (!printerAvailable_) {
         ReportNoPrinter();
         return;
@@ -138,7 +145,8 @@ void TForm2::Button2Click() {
     }
 }
 
-void TForm2::Button3Click() {
+void TForm2::Button3Click()
+{
     if (!printerAvailable_) {
         ReportNoPrinter();
         return;
@@ -158,12 +166,14 @@ void TForm2::Button3Click() {
     }
 }
 
-void TForm2::Button4Click() {
+void TForm2::Button4Click()
+{
     RichEdit1->moveCursor(QTextCursor::Start);
     RichEdit1->verticalScrollBar()->setValue(0);
 }
 
-void TForm2::RichEdit1MouseDown() {
+void TForm2::RichEdit1MouseDown()
+{
     const std::vector<DocumentLine> lines = LayOutLines(*RichEdit1->document());
     const int caretLine = LineOfPosition(lines, RichEdit1->textCursor().position());
     const std::optional<int> heading = ChapterHeadingLine(lines, caretLine);
@@ -177,11 +187,13 @@ void TForm2::RichEdit1MouseDown() {
     RichEdit1->verticalScrollBar()->setValue(static_cast<int>(std::ceil(lines[*heading].Top)));
 }
 
-void TForm2::OpenClickedLink(const QString& linkText) {
+void TForm2::OpenClickedLink(const QString& linkText)
+{
     CurrentPlatform().OpenLink(LinkTarget(linkText));
 }
 
-void TForm2::ReportNoPrinter() {
+void TForm2::ReportNoPrinter()
+{
     CurrentPlatform().ShowMessage(this, tr("Error"), tr("No printer is connected"), MessageIcon::None);
 }
 

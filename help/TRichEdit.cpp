@@ -9,7 +9,8 @@
 
 namespace vartel {
 
-TRichEdit::TRichEdit(QWidget* parent) : QTextEdit(parent) {
+TRichEdit::TRichEdit(QWidget* parent) : QTextEdit(parent)
+{
     setReadOnly(true);
     // Read-only, but with a caret and a selection, as the chapter links and Copy need them.
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -19,11 +20,13 @@ TRichEdit::TRichEdit(QWidget* parent) : QTextEdit(parent) {
     viewport()->setMouseTracking(true);
 }
 
-void TRichEdit::EnableLinkDetection() {
+void TRichEdit::EnableLinkDetection()
+{
     linkDetection_ = true;
 }
 
-void TRichEdit::LoadRtf(const QByteArray& rtf) {
+void TRichEdit::LoadRtf(const QByteArray& rtf)
+{
     ReadRtf(rtf, *document());
     if (linkDetection_) {
         MarkLinks();
@@ -31,7 +34,8 @@ void TRichEdit::LoadRtf(const QByteArray& rtf) {
     moveCursor(QTextCursor::Start);
 }
 
-void TRichEdit::MarkLinks() {
+void TRichEdit::MarkLinks()
+{
     QTextCharFormat linkFormat;
     linkFormat.setForeground(QColor(0, 0, 255));
     linkFormat.setFontUnderline(true);
@@ -46,7 +50,8 @@ void TRichEdit::MarkLinks() {
     document()->setModified(false);
 }
 
-bool TRichEdit::LinkUnder(const QPoint& point, int& start, int& length) const {
+bool TRichEdit::LinkUnder(const QPoint& point, int& start, int& length) const
+{
     if (!linkDetection_) {
         return false;
     }
@@ -66,7 +71,8 @@ bool TRichEdit::LinkUnder(const QPoint& point, int& start, int& length) const {
     return true;
 }
 
-void TRichEdit::mousePressEvent(QMouseEvent* event) {
+void TRichEdit::mousePressEvent(QMouseEvent* event)
+{
     QTextEdit::mousePressEvent(event);
     int start = 0;
     int length = 0;
@@ -80,7 +86,8 @@ void TRichEdit::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(event->button());
 }
 
-void TRichEdit::mouseMoveEvent(QMouseEvent* event) {
+void TRichEdit::mouseMoveEvent(QMouseEvent* event)
+{
     QTextEdit::mouseMoveEvent(event);
     int start = 0;
     int length = 0;

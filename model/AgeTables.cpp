@@ -28,8 +28,10 @@ void ComputeAgeTables(SimulationState& s)
     auto& m = s.MortalityByAge;
     // From the baby mortality at age 0 geometrically towards the adult mortality at age 5.
     const double passage = std::log(adult / baby) * 0.2;
-    for (int i = 0; i <= 4; ++i) m[i] = baby * std::exp(passage * i);
-    for (int i = 5; i <= 50; ++i) m[i] = adult;
+    for (int i = 0; i <= 4; ++i)
+        m[i] = baby * std::exp(passage * i);
+    for (int i = 5; i <= 50; ++i)
+        m[i] = adult;
     for (int i = 51; i <= 108; ++i) {
         const double old = (1.0 - adult) * (i - 50) / 59.0;
         const double square = old * old;
@@ -38,15 +40,18 @@ void ComputeAgeTables(SimulationState& s)
     m[109] = 1.0;
     if (s.Incident == IncidentCode::Epidemic) {
         // The epidemic spares mainly the fertile ages.
-        for (int i = 0; i < AgeCount; ++i) m[i] += (1.0 - m[i]) * 0.4 * (1.0 - 40.0 * s.FertilityByAge[i]);
+        for (int i = 0; i < AgeCount; ++i)
+            m[i] += (1.0 - m[i]) * 0.4 * (1.0 - 40.0 * s.FertilityByAge[i]);
     }
     s.SurvivalByAge[0] = 1.0 - m[0];
-    for (int i = 1; i < AgeCount; ++i) s.SurvivalByAge[i] = s.SurvivalByAge[i - 1] * (1.0 - m[i]);
+    for (int i = 1; i < AgeCount; ++i)
+        s.SurvivalByAge[i] = s.SurvivalByAge[i - 1] * (1.0 - m[i]);
 }
 
 double GrowthPercent(const SimulationState& s, int y)
 {
-    if (y <= 0 || y > MaxYear) return 0.0;
+    if (y <= 0 || y > MaxYear)
+        return 0.0;
     const double previous = s.PopHistory[y - 1];
     return previous > 0.0 ? 100.0 * s.PopHistory[y] / previous - 100.0 : 0.0;
 }
@@ -54,14 +59,16 @@ double GrowthPercent(const SimulationState& s, int y)
 double LifeExpectancy(const SimulationState& s)
 {
     double years = 0.0;
-    for (int i = 1; i < AgeCount; ++i) years += i * s.SurvivalByAge[i] * s.MortalityByAge[i];
+    for (int i = 1; i < AgeCount; ++i)
+        years += i * s.SurvivalByAge[i] * s.MortalityByAge[i];
     return years;
 }
 
 double ReplacementBirthIndex(const SimulationState& s)
 {
     double childrenPerPerson = 0.0;
-    for (int i = 0; i < AgeCount; ++i) childrenPerPerson += s.SurvivalByAge[i] * s.FertilityByAge[i];
+    for (int i = 0; i < AgeCount; ++i)
+        childrenPerPerson += s.SurvivalByAge[i] * s.FertilityByAge[i];
     return (1.0 - s.AdultMortality) / childrenPerPerson;
 }
 

@@ -68,10 +68,12 @@ bool PostLatestStage(Model& m)
 void PostBulletin(Model& m, Color background, Color fontColor, int fontSize, const std::string& text, bool alarm)
 {
     SimulationState& s = m.S;
-    if (text == s.Board.Text) return;
+    if (text == s.Board.Text)
+        return;
     s.Board = BulletinState{text, background, fontColor, fontSize};
     m.Host.ShowBulletin(s.Board);
-    if (!alarm || s.Browsing) return;
+    if (!alarm || s.Browsing)
+        return;
     m.Host.PlaySound(AlarmSound);
     if (m.Host.PauseAtImportantMoments()) {
         m.Host.SetStartCaption(TextsOf(StartState::Continue).Caption); // the hint stays as it was
@@ -86,27 +88,35 @@ void ChooseBulletin(Model& m)
     const double exact = s.ExactPopHistory[y];
     const double rounded = s.PopHistory[y];
 
-    if (s.Catastrophe) return Post(m, Danger, Overpopulated);
+    if (s.Catastrophe)
+        return Post(m, Danger, Overpopulated);
     if (exact > 2500000.0 && (y == 0 || exact > s.ExactPopHistory[y - 1])) {
         m.Host.RelocateFirstHouse();
         return Post(m, Warning, LargePopulation);
     }
-    if (!(rounded > 0.0)) return Post(m, {Rgb(51, 51, 51), Rgb(255, 255, 255), 16, true}, Extinct);
-    if (rounded < 50.0) return Post(m, Danger, TooFewPeople);
+    if (!(rounded > 0.0))
+        return Post(m, {Rgb(51, 51, 51), Rgb(255, 255, 255), 16, true}, Extinct);
+    if (rounded < 50.0)
+        return Post(m, Danger, TooFewPeople);
     if (exact < 1000.0 && (y == 0 || exact < s.ExactPopHistory[y - 1])) {
         return Post(m, Warning, SmallPopulation);
     }
     switch (s.Incident) {
-    case IncidentCode::Epidemic: return Post(m, {Rgb(136, 136, 136), Rgb(0, 0, 0), 16, true}, Epidemic);
-    case IncidentCode::OneChildPolicy: return Post(m, {Rgb(170, 170, 170), Rgb(0, 0, 255), 15, true}, OneChildPolicy);
-    case IncidentCode::ImmigrationWave: return Post(m, {Rgb(204, 204, 204), Rgb(0, 68, 0), 16, true}, ImmigrationWave);
-    default: break;
+    case IncidentCode::Epidemic:
+        return Post(m, {Rgb(136, 136, 136), Rgb(0, 0, 0), 16, true}, Epidemic);
+    case IncidentCode::OneChildPolicy:
+        return Post(m, {Rgb(170, 170, 170), Rgb(0, 0, 255), 15, true}, OneChildPolicy);
+    case IncidentCode::ImmigrationWave:
+        return Post(m, {Rgb(204, 204, 204), Rgb(0, 68, 0), 16, true}, ImmigrationWave);
+    default:
+        break;
     }
     if (s.ElderlyHistory[y] > 0.25 * exact) {
         m.Host.RepaintBulletinAndElderly();
         return Post(m, {Rgb(192, 192, 192), Rgb(68, 68, 68), 16, true}, Ageing);
     }
-    if (PostLatestStage(m)) return;
+    if (PostLatestStage(m))
+        return;
     if (IsRealisticScenario(s.Scenario))
         return Post(m, {Rgb(255, 255, 187), Rgb(0, 0, 0), 10, true}, s.Stages[StartRecord].Text);
     Post(m, {Rgb(192, 192, 192), Rgb(0, 0, 0), 8, false}, NoAnnouncements);

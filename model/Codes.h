@@ -16,7 +16,10 @@ constexpr int RealisticHigh = 7;
 } // namespace ScenarioCode
 
 // Scenarios 5-7 follow the island's history; 1-4 are the theoretical ones.
-constexpr bool IsRealisticScenario(int scenario) { return scenario >= ScenarioCode::RealisticLow; }
+constexpr bool IsRealisticScenario(int scenario)
+{
+    return scenario >= ScenarioCode::RealisticLow;
+}
 
 namespace IncidentCode {
 constexpr int None = 0;
@@ -29,7 +32,10 @@ constexpr int ImmigrationWave = 3;
 // Stages holds the start "S" first, so a stage's record is one further on.
 enum Stage { StageA, StageM, StageH, StageP, StageE, StageB };
 constexpr std::size_t StartRecord = 0;
-constexpr std::size_t RecordOf(Stage stage) { return static_cast<std::size_t>(stage) + 1; }
+constexpr std::size_t RecordOf(Stage stage)
+{
+    return static_cast<std::size_t>(stage) + 1;
+}
 
 namespace GraphModeCode {
 constexpr int Population = 1;

@@ -11,7 +11,8 @@ namespace {
 double RoundedClass(const SimulationState& s, int j)
 {
     double people = 0.0;
-    for (int i = 5 * j; i < 5 * j + 5; ++i) people += s.PopByAge[i];
+    for (int i = 5 * j; i < 5 * j + 5; ++i)
+        people += s.PopByAge[i];
     return RoundEven(people);
 }
 
@@ -43,10 +44,12 @@ void TallyClasses(SimulationState& s, int y)
     const auto& classes = s.PyramidHistory[y];
     s.ChildrenHistory[y] = classes[0] + classes[1] + classes[2];
     double elderly = 0.0;
-    for (int j = 13; j < ClassCount; ++j) elderly += classes[j];
+    for (int j = 13; j < ClassCount; ++j)
+        elderly += classes[j];
     s.ElderlyHistory[y] = elderly;
     double exact = 0.0;
-    for (double people : s.PopByAge) exact += people;
+    for (double people : s.PopByAge)
+        exact += people;
     s.ExactPopHistory[y] = exact;
 }
 
@@ -57,7 +60,8 @@ void ComputeMeanAge(SimulationState& s, int y)
         return;
     }
     double years = 0.0;
-    for (int i = 1; i < AgeCount; ++i) years += i * s.PopByAge[i];
+    for (int i = 1; i < AgeCount; ++i)
+        years += i * s.PopByAge[i];
     s.MeanAgeHistory[y] = years / s.PopHistory[y];
 }
 

@@ -23,7 +23,8 @@ void StartIncident(Model& m, int k)
 {
     SimulationState& s = m.S;
     // One incident at a time: a second start would overwrite the values saved by the first.
-    if (k < IncidentCode::Epidemic || k > IncidentCode::ImmigrationWave || s.Incident != IncidentCode::None) return;
+    if (k < IncidentCode::Epidemic || k > IncidentCode::ImmigrationWave || s.Incident != IncidentCode::None)
+        return;
     static constexpr int durations[] = {0, 10, 30, 20};
     s.IncidentYearsLeft = durations[k];
     s.Incident = k;
@@ -35,8 +36,12 @@ void StartIncident(Model& m, int k)
         m.Host.RedrawGraph();
         ShowResults(m);
         break;
-    case IncidentCode::OneChildPolicy: s.PolicySavedBirthIndex = s.BirthIndex; break;
-    default: s.WaveSavedImmigration = s.Immigration; break;
+    case IncidentCode::OneChildPolicy:
+        s.PolicySavedBirthIndex = s.BirthIndex;
+        break;
+    default:
+        s.WaveSavedImmigration = s.Immigration;
+        break;
     }
 }
 
@@ -49,13 +54,17 @@ void IncidentCountdown(Model& m, bool insideYearStep)
     m.Host.SetCountdown(TwoDigits(left), goesOn ? CountdownRunning : CountdownIdle);
     if (goesOn) {
         if (!s.Catastrophe) {
-            if (s.Incident == IncidentCode::OneChildPolicy && s.BirthIndex > 1.0) s.BirthIndex = 1.0;
-            if (s.Incident == IncidentCode::ImmigrationWave && s.Immigration < 0.03) s.Immigration = 0.03;
+            if (s.Incident == IncidentCode::OneChildPolicy && s.BirthIndex > 1.0)
+                s.BirthIndex = 1.0;
+            if (s.Incident == IncidentCode::ImmigrationWave && s.Immigration < 0.03)
+                s.Immigration = 0.03;
         }
     } else {
         if (!s.Catastrophe) {
-            if (s.Incident == IncidentCode::OneChildPolicy) s.BirthIndex = s.PolicySavedBirthIndex;
-            if (s.Incident == IncidentCode::ImmigrationWave) s.Immigration = s.WaveSavedImmigration;
+            if (s.Incident == IncidentCode::OneChildPolicy)
+                s.BirthIndex = s.PolicySavedBirthIndex;
+            if (s.Incident == IncidentCode::ImmigrationWave)
+                s.Immigration = s.WaveSavedImmigration;
         }
         s.Incident = IncidentCode::None;
         s.IncidentYearsLeft = 0;
@@ -64,7 +73,8 @@ void IncidentCountdown(Model& m, bool insideYearStep)
     ComputeAgeTables(s);
     m.Host.RedrawGraph();
     // Inside the year step the new year is not tallied yet; the step's own ShowResults follows.
-    if (!insideYearStep) ShowResults(m);
+    if (!insideYearStep)
+        ShowResults(m);
 }
 
 } // namespace vartel

@@ -36,8 +36,14 @@ constexpr const char* EmigrationTooHigh =
 constexpr const char* ImmigrationTooHigh =
     VARTEL_TRANSLATE_NOOP("Correction", "An immigration level of more than 6% is not allowed. The value is adjusted.");
 
-CommitResult NotAnInteger(const std::string& text) { return {false, FillIn(NotAnIntegerMessage, text)}; }
-CommitResult NotAFloat(const std::string& text) { return {false, FillIn(NotAFloatMessage, text)}; }
+CommitResult NotAnInteger(const std::string& text)
+{
+    return {false, FillIn(NotAnIntegerMessage, text)};
+}
+CommitResult NotAFloat(const std::string& text)
+{
+    return {false, FillIn(NotAFloatMessage, text)};
+}
 
 // A range check with its two correction messages; the lower one is tested first.
 template <typename T> struct Range {
@@ -71,7 +77,8 @@ std::string CutToWholeNumberLength(const std::string& text)
     int characters = 0;
     for (std::size_t at = 0; at < text.size(); ++at) {
         const bool continuation = (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
-        if (!continuation && ++characters > WholeNumberLength) return text.substr(0, at);
+        if (!continuation && ++characters > WholeNumberLength)
+            return text.substr(0, at);
     }
     return text;
 }
@@ -80,11 +87,14 @@ CommitResult CommitPopulation(Model& m, const std::string& fieldText)
 {
     const std::string text = CutToWholeNumberLength(fieldText);
     const auto parsed = ParseInteger(text.empty() ? "0" : text);
-    if (!parsed) return NotAnInteger(text);
+    if (!parsed)
+        return NotAnInteger(text);
     int n = *parsed;
     static constexpr Range<int> range{120, PopulationTooSmall, 2500000, PopulationTooLarge};
-    if (Correct(m, n, range)) m.Host.SetField(Field::Popmeter, std::to_string(n));
-    if (n == RoundEvenToInt(m.S.PopHistory[m.S.Year])) return {};
+    if (Correct(m, n, range))
+        m.Host.SetField(Field::Popmeter, std::to_string(n));
+    if (n == RoundEvenToInt(m.S.PopHistory[m.S.Year]))
+        return {};
     SetPopulationSize(m, n);
     return {};
 }
@@ -93,10 +103,12 @@ CommitResult CommitStableLevel(Model& m, const std::string& fieldText)
 {
     const std::string text = CutToWholeNumberLength(fieldText);
     const auto parsed = ParseInteger(text.empty() ? "0" : text);
-    if (!parsed) return NotAnInteger(text);
+    if (!parsed)
+        return NotAnInteger(text);
     int n = *parsed;
     static constexpr Range<int> range{2000, StableLevelTooLow, 1000000, StableLevelTooHigh};
-    if (Correct(m, n, range)) m.Host.SetField(Field::SPmeter, std::to_string(n));
+    if (Correct(m, n, range))
+        m.Host.SetField(Field::SPmeter, std::to_string(n));
     if (n != m.S.StableLevel) {
         m.S.StableLevel = n;
         m.Host.RedrawGraph();
@@ -109,8 +121,8 @@ CommitResult CommitStableLevel(Model& m, const std::string& fieldText)
 struct DecimalField {
     Field Shown;
     double SimulationState::*Value;
-    double EmptyValue;  // model value for an empty text
-    int PercentShift;   // -2: the field holds percent of a fraction
+    double EmptyValue; // model value for an empty text
+    int PercentShift;  // -2: the field holds percent of a fraction
     int Decimals;
     Range<double> Limits;
     bool RedrawsGraph;
@@ -118,22 +130,39 @@ struct DecimalField {
 
 const DecimalField& DecimalFieldOf(ParameterField field)
 {
-    static const DecimalField birth{Field::BImeter, &SimulationState::BirthIndex, 0.0, 0, 4,
-                                    {0.0, BirthIndexNegative, 20.0, BirthIndexTooHigh}, true};
-    static const DecimalField baby{
-        Field::BDmeter, &SimulationState::BabyMortality, 0.0001, -2, 2,
-        {0.0001, BabyMortalityTooLow, 0.99, BabyMortalityTooHigh}, true};
-    static const DecimalField adult{
-        Field::ADmeter, &SimulationState::AdultMortality, 0.0001, -2, 2,
-        {0.0001, AdultMortalityTooLow, 0.99, AdultMortalityTooHigh}, true};
+    static const DecimalField birth{Field::BImeter,
+                                    &SimulationState::BirthIndex,
+                                    0.0,
+                                    0,
+                                    4,
+                                    {0.0, BirthIndexNegative, 20.0, BirthIndexTooHigh},
+                                    true};
+    static const DecimalField baby{Field::BDmeter,
+                                   &SimulationState::BabyMortality,
+                                   0.0001,
+                                   -2,
+                                   2,
+                                   {0.0001, BabyMortalityTooLow, 0.99, BabyMortalityTooHigh},
+                                   true};
+    static const DecimalField adult{Field::ADmeter,
+                                    &SimulationState::AdultMortality,
+                                    0.0001,
+                                    -2,
+                                    2,
+                                    {0.0001, AdultMortalityTooLow, 0.99, AdultMortalityTooHigh},
+                                    true};
     static const DecimalField migration{
-        Field::IMmeter, &SimulationState::Immigration, 0.0, -2, 2,
-        {-0.06, EmigrationTooHigh, 0.06, ImmigrationTooHigh}, false};
+        Field::IMmeter, &SimulationState::Immigration, 0.0, -2, 2, {-0.06, EmigrationTooHigh, 0.06, ImmigrationTooHigh},
+        false};
     switch (field) {
-    case ParameterField::BirthIndex: return birth;
-    case ParameterField::BabyMortality: return baby;
-    case ParameterField::AdultMortality: return adult;
-    default: return migration;
+    case ParameterField::BirthIndex:
+        return birth;
+    case ParameterField::BabyMortality:
+        return baby;
+    case ParameterField::AdultMortality:
+        return adult;
+    default:
+        return migration;
     }
 }
 
@@ -142,7 +171,8 @@ CommitResult CommitDecimal(Model& m, const DecimalField& field, const std::strin
     double value = field.EmptyValue;
     if (!text.empty()) {
         const auto parsed = ParseDecimal(text, field.PercentShift);
-        if (!parsed) return NotAFloat(text);
+        if (!parsed)
+            return NotAFloat(text);
         value = *parsed;
         Correct(m, value, field.Limits);
     }
@@ -150,7 +180,8 @@ CommitResult CommitDecimal(Model& m, const DecimalField& field, const std::strin
     const double shown = field.PercentShift == 0 ? value : value * 100.0;
     m.Host.SetField(field.Shown, FormatFixed(shown, field.Decimals));
     ComputeAgeTables(m.S);
-    if (field.RedrawsGraph) m.Host.RedrawGraph();
+    if (field.RedrawsGraph)
+        m.Host.RedrawGraph();
     ShowResults(m);
     return {};
 }
@@ -160,9 +191,12 @@ CommitResult CommitDecimal(Model& m, const DecimalField& field, const std::strin
 CommitResult CommitParameter(Model& m, ParameterField field, const std::string& text)
 {
     switch (field) {
-    case ParameterField::Population: return CommitPopulation(m, text);
-    case ParameterField::StableLevel: return CommitStableLevel(m, text);
-    default: return CommitDecimal(m, DecimalFieldOf(field), text);
+    case ParameterField::Population:
+        return CommitPopulation(m, text);
+    case ParameterField::StableLevel:
+        return CommitStableLevel(m, text);
+    default:
+        return CommitDecimal(m, DecimalFieldOf(field), text);
     }
 }
 

@@ -61,7 +61,8 @@ void ShowCurrentFigures(Model& m)
 void ShowYearFromHistory(Model& m, int year)
 {
     const SimulationState& s = m.S;
-    if (year < 0 || year > MaxYear) return;
+    if (year < 0 || year > MaxYear)
+        return;
     m.Host.SetField(Field::Clock, std::to_string(year));
     m.Host.SetField(Field::Popmeter, std::to_string(RoundEvenToInt(s.PopHistory[year])));
     ShowFigures(m, year,

@@ -13,17 +13,21 @@ double RoundEven(double value)
     // Adding and taking away 2^52 leaves no bits below the units, and the addition itself rounds to
     // nearest with ties to even (the default floating-point mode, which the program never changes).
     constexpr double unitsOnly = 4503599627370496.0; // 2^52
-    if (!(std::fabs(value) < unitsOnly)) return value; // already whole, or not finite
+    if (!(std::fabs(value) < unitsOnly))
+        return value; // already whole, or not finite
     return value >= 0.0 ? (value + unitsOnly) - unitsOnly : -((-value + unitsOnly) - unitsOnly);
 }
 
 std::int64_t RoundEvenToInt(double value)
 {
     const double rounded = RoundEven(value);
-    if (std::isnan(rounded)) return 0;
+    if (std::isnan(rounded))
+        return 0;
     constexpr double limit = 9223372036854775808.0; // 2^63
-    if (rounded >= limit) return std::numeric_limits<std::int64_t>::max();
-    if (rounded < -limit) return std::numeric_limits<std::int64_t>::min();
+    if (rounded >= limit)
+        return std::numeric_limits<std::int64_t>::max();
+    if (rounded < -limit)
+        return std::numeric_limits<std::int64_t>::min();
     return static_cast<std::int64_t>(rounded);
 }
 
@@ -44,7 +48,8 @@ DecimalText SplitFixedText(const char* begin, const char* end)
     DecimalText text;
     const char* point = std::find(begin, end, '.');
     text.Integer.assign(begin, point);
-    if (point != end) text.Fraction.assign(point + 1, end);
+    if (point != end)
+        text.Fraction.assign(point + 1, end);
     const auto firstNonZero = text.Integer.find_first_not_of('0');
     text.Integer = firstNonZero == std::string::npos ? "0" : text.Integer.substr(firstNonZero);
     return text;
@@ -63,7 +68,8 @@ int ExactFractionDigits(double magnitude)
 // Decimal exponent (floor of log10) of the exact value, from the exact digits.
 int DecimalExponent(const DecimalText& exact)
 {
-    if (exact.Integer != "0") return static_cast<int>(exact.Integer.size()) - 1;
+    if (exact.Integer != "0")
+        return static_cast<int>(exact.Integer.size()) - 1;
     const auto firstNonZero = exact.Fraction.find_first_not_of('0');
     return -static_cast<int>(firstNonZero) - 1;
 }
@@ -71,8 +77,8 @@ int DecimalExponent(const DecimalText& exact)
 DecimalText ExactDigits(double magnitude)
 {
     char buffer[1600];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, ExactFractionDigits(magnitude));
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed,
+                                      ExactFractionDigits(magnitude));
     return SplitFixedText(buffer, result.ptr);
 }
 
@@ -98,7 +104,8 @@ DecimalText RoundHalfAway(const DecimalText& exact, int decimals)
         const int keep = static_cast<int>(digits.size()) - (fractionLength - decimals);
         const bool up = keep >= 0 && digits[static_cast<std::size_t>(keep)] >= '5';
         digits.resize(static_cast<std::size_t>(std::max(keep, 0)));
-        if (up) IncrementDigits(digits);
+        if (up)
+            IncrementDigits(digits);
     } else {
         digits.append(static_cast<std::size_t>(decimals - fractionLength), '0');
     }
@@ -106,7 +113,8 @@ DecimalText RoundHalfAway(const DecimalText& exact, int decimals)
     DecimalText rounded;
     if (decimals >= 0) {
         const auto needed = static_cast<std::size_t>(decimals) + 1;
-        if (digits.size() < needed) digits.insert(0, needed - digits.size(), '0');
+        if (digits.size() < needed)
+            digits.insert(0, needed - digits.size(), '0');
         const std::size_t split = digits.size() - static_cast<std::size_t>(decimals);
         rounded.Integer = digits.substr(0, split);
         rounded.Fraction = digits.substr(split);
@@ -130,7 +138,8 @@ std::string ExponentText(const std::string& integerDigits)
     }
     const std::string exponent = std::to_string(integerDigits.size() - 1);
     text += "E+";
-    if (exponent.size() < 2) text += '0';
+    if (exponent.size() < 2)
+        text += '0';
     return text + exponent;
 }
 
@@ -146,9 +155,11 @@ constexpr int MaxExactDecimals = 4;
 
 bool FormatSmall(double magnitude, int decimals, DecimalText& rounded)
 {
-    if (decimals > MaxExactDecimals || !(magnitude < 1e7)) return false;
+    if (decimals > MaxExactDecimals || !(magnitude < 1e7))
+        return false;
     int integerDigits = 0; // a magnitude below 1 leaves every decimal to the 7 significant digits
-    for (double power = 1.0; magnitude >= power; power *= 10.0) ++integerDigits;
+    for (double power = 1.0; magnitude >= power; power *= 10.0)
+        ++integerDigits;
     const int places = std::min(decimals, SignificantDigits - integerDigits);
 
     const auto bits = std::bit_cast<std::uint64_t>(magnitude);
@@ -159,7 +170,8 @@ bool FormatSmall(double magnitude, int decimals, DecimalText& rounded)
         mantissa |= std::uint64_t{1} << 52;
         exponent = biased - 1075;
     }
-    for (int i = 0; i < places; ++i) mantissa *= 5;
+    for (int i = 0; i < places; ++i)
+        mantissa *= 5;
     const int shift = -(exponent + places);
     std::uint64_t units = 0;
     if (shift <= 0) {
@@ -167,13 +179,15 @@ bool FormatSmall(double magnitude, int decimals, DecimalText& rounded)
     } else if (shift < 64) {
         units = mantissa >> shift;
         const std::uint64_t rest = mantissa & ((std::uint64_t{1} << shift) - 1);
-        if (rest >= (std::uint64_t{1} << (shift - 1))) ++units;
+        if (rest >= (std::uint64_t{1} << (shift - 1)))
+            ++units;
     } // else below a half: 0
 
     char buffer[32];
     std::string digits(buffer, std::to_chars(buffer, buffer + sizeof buffer, units).ptr);
     const auto needed = static_cast<std::size_t>(places) + 1;
-    if (digits.size() < needed) digits.insert(0, needed - digits.size(), '0');
+    if (digits.size() < needed)
+        digits.insert(0, needed - digits.size(), '0');
     const std::size_t split = digits.size() - static_cast<std::size_t>(places);
     rounded.Integer = digits.substr(0, split);
     rounded.Fraction = digits.substr(split);
@@ -185,8 +199,10 @@ bool FormatSmall(double magnitude, int decimals, DecimalText& rounded)
 std::string FormatFixed(double value, int decimals)
 {
     decimals = std::clamp(decimals, 0, MaxDecimals);
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
 
     const double magnitude = std::fabs(value);
     DecimalText rounded;
@@ -201,11 +217,13 @@ std::string FormatFixed(double value, int decimals)
         // The decade of the exact value, from the shortest form; only a bare power of ten ("1e+23") may
         // stand for a value just below it, so that one is settled from the exact digits.
         char shortest[64];
-        const auto end = std::to_chars(shortest, shortest + sizeof shortest, magnitude, std::chars_format::scientific).ptr;
+        const auto end =
+            std::to_chars(shortest, shortest + sizeof shortest, magnitude, std::chars_format::scientific).ptr;
         const char* e = std::find(shortest, end, 'e');
         int exponent10 = 0;
         std::from_chars(e + 2, end, exponent10); // after the sign
-        if (e[1] == '-') exponent10 = -exponent10;
+        if (e[1] == '-')
+            exponent10 = -exponent10;
         const bool barePowerOfTen = e == shortest + 1 && shortest[0] == '1';
 
         DecimalText exact;
@@ -217,10 +235,12 @@ std::string FormatFixed(double value, int decimals)
         if (!barePowerOfTen && places >= 0 && ExactFractionDigits(magnitude) > places + 1) {
             // Correctly rounded and no exact half is possible at this place, so every rounding rule agrees.
             char buffer[400];
-            const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, places);
+            const auto result =
+                std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, places);
             rounded = SplitFixedText(buffer, result.ptr);
         } else {
-            if (!barePowerOfTen) exact = ExactDigits(magnitude);
+            if (!barePowerOfTen)
+                exact = ExactDigits(magnitude);
             rounded = RoundHalfAway(exact, places);
         }
         if (static_cast<int>(rounded.Integer.size()) > SignificantDigits) {

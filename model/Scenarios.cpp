@@ -2,11 +2,11 @@
 
 #include "model/AgeTables.h"
 #include "model/Codes.h"
-#include "model/StartButtonStates.h"
 #include "model/History.h"
 #include "model/Results.h"
 #include "model/Rounding.h"
 #include "model/SpeedDelays.h"
+#include "model/StartButtonStates.h"
 #include "model/TranslatableText.h"
 
 #include <algorithm>
@@ -25,20 +25,24 @@ public:
     explicit PopulatedAges(const AgeTable& people) : people_(people)
     {
         for (int i = 0; i < AgeCount - 1; ++i)
-            if (people_[i] > 1.0) ages_[count_++] = i;
+            if (people_[i] > 1.0)
+                ages_[count_++] = i;
     }
     // -1 when there is none.
     int Draw(RandomSource& random) const
     {
-        if (count_ == 0) return -1;
+        if (count_ == 0)
+            return -1;
         return ages_[std::clamp(random.Next(count_), 0, count_ - 1)];
     }
     // After a change of `age`: it leaves the choice once it holds one person or less.
     void Update(int age)
     {
-        if (people_[age] > 1.0) return;
+        if (people_[age] > 1.0)
+            return;
         const auto at = std::find(ages_.begin(), ages_.begin() + count_, age);
-        if (at == ages_.begin() + count_) return;
+        if (at == ages_.begin() + count_)
+            return;
         *at = ages_[--count_];
     }
 
@@ -61,7 +65,8 @@ void CorrectSinglePeople(Model& m, int population)
     PopulatedAges populated(s.PopByAge);
     for (std::int64_t moves = 0; excess != 0 && moves < maxMoves; ++moves) {
         const int k = populated.Draw(m.Random);
-        if (k < 0) break; // nobody left to move one at a time
+        if (k < 0)
+            break; // nobody left to move one at a time
         s.PopByAge[k] += excess > 0 ? -1.0 : 1.0;
         populated.Update(k);
         RetallyClassOfAge(s, y, k);
@@ -73,15 +78,14 @@ void CorrectSinglePeople(Model& m, int population)
 
 const std::array<std::string, 8>& ScenarioCaptions()
 {
-    static const std::array<std::string, 8> captions{
-        "",
-        VARTEL_TRANSLATE_NOOP("Scenario", "Simple"),
-        VARTEL_TRANSLATE_NOOP("Scenario", "Positive feedback"),
-        VARTEL_TRANSLATE_NOOP("Scenario", "Negative feedback"),
-        VARTEL_TRANSLATE_NOOP("Scenario", "Attenuation towards stability"),
-        VARTEL_TRANSLATE_NOOP("Scenario", "Realistic, low"),
-        VARTEL_TRANSLATE_NOOP("Scenario", "Realistic, medium"),
-        VARTEL_TRANSLATE_NOOP("Scenario", "Realistic, high")};
+    static const std::array<std::string, 8> captions{"",
+                                                     VARTEL_TRANSLATE_NOOP("Scenario", "Simple"),
+                                                     VARTEL_TRANSLATE_NOOP("Scenario", "Positive feedback"),
+                                                     VARTEL_TRANSLATE_NOOP("Scenario", "Negative feedback"),
+                                                     VARTEL_TRANSLATE_NOOP("Scenario", "Attenuation towards stability"),
+                                                     VARTEL_TRANSLATE_NOOP("Scenario", "Realistic, low"),
+                                                     VARTEL_TRANSLATE_NOOP("Scenario", "Realistic, medium"),
+                                                     VARTEL_TRANSLATE_NOOP("Scenario", "Realistic, high")};
     return captions;
 }
 
@@ -102,16 +106,13 @@ void StoreScenarioNamesAndStages(SimulationState& s)
         VARTEL_TRANSLATE_NOOP("Bulletin",
                               "Point H:\r\nHealth care improves, so does education.\r\n"
                               "Child mortality decreases, which causes the population to grow explosively."),
-        VARTEL_TRANSLATE_NOOP("Bulletin",
-                              "Point P:\r\nProsperity rises. Slowly the birth index decreases.\r\n"
-                              "The population explosion slows down. Thanks to improved production\r\n"
-                              "methods, more people can live on the island."),
-        VARTEL_TRANSLATE_NOOP("Bulletin",
-                              "Point E:\r\nEco-efficiency increases.\r\nThe strain on the environment "
-                              "decreases, so even more people can live on the island."),
-        VARTEL_TRANSLATE_NOOP("Bulletin",
-                              "Point B:\r\nThe population does not grow or shrink strongly any more.\r\n"
-                              "Balance in People, Planet & Prosperity is within reach."),
+        VARTEL_TRANSLATE_NOOP("Bulletin", "Point P:\r\nProsperity rises. Slowly the birth index decreases.\r\n"
+                                          "The population explosion slows down. Thanks to improved production\r\n"
+                                          "methods, more people can live on the island."),
+        VARTEL_TRANSLATE_NOOP("Bulletin", "Point E:\r\nEco-efficiency increases.\r\nThe strain on the environment "
+                                          "decreases, so even more people can live on the island."),
+        VARTEL_TRANSLATE_NOOP("Bulletin", "Point B:\r\nThe population does not grow or shrink strongly any more.\r\n"
+                                          "Balance in People, Planet & Prosperity is within reach."),
     };
     const std::string letters = "SAMHPEB";
     for (std::size_t i = 0; i < s.Stages.size(); ++i) {
@@ -137,7 +138,8 @@ void ResetSimulation(Model& m)
 {
     SimulationState& s = m.S;
     ModelHost& host = m.Host;
-    for (std::size_t k = 1; k < s.Stages.size(); ++k) s.Stages[k].Year = -100;
+    for (std::size_t k = 1; k < s.Stages.size(); ++k)
+        s.Stages[k].Year = -100;
     s.BirthIndex = 3.0;
     s.AdultMortality = 0.001;
     s.BabyMortality = 0.05;
@@ -167,8 +169,10 @@ void ResetSimulation(Model& m)
     s.PopByAge.fill(0.0);
     host.ResetHouses();
     const double start = IsRealisticScenario(s.Scenario) ? 3000.0 : 4200.0;
-    for (int i = 0; i <= 14; ++i) s.PopByAge[i] = start / 60.0;
-    for (int i = 15; i <= 44; ++i) s.PopByAge[i] = start / 40.0;
+    for (int i = 0; i <= 14; ++i)
+        s.PopByAge[i] = start / 60.0;
+    for (int i = 15; i <= 44; ++i)
+        s.PopByAge[i] = start / 40.0;
     TallyClasses(s, 0);
     ComputeMeanAge(s, 0);
     host.SetField(Field::Popmeter, std::to_string(RoundEvenToInt(s.PopHistory[0])));
@@ -196,7 +200,8 @@ void ResetSimulation(Model& m)
 void ChooseScenario(Model& m, int scenario)
 {
     SimulationState& s = m.S;
-    if (scenario < 1 || scenario > 7) return;
+    if (scenario < 1 || scenario > 7)
+        return;
     s.Scenario = scenario;
     if (scenario >= 5) {
         ResetSimulation(m);
@@ -210,13 +215,16 @@ void SetPopulationSize(Model& m, int population)
     SimulationState& s = m.S;
     const int y = s.Year;
     const auto current = RoundEvenToInt(s.PopHistory[y]);
-    if (current == population) return;
+    if (current == population)
+        return;
     if (current > 0) {
         const double factor = population / s.PopHistory[y];
-        for (double& people : s.PopByAge) people *= factor;
+        for (double& people : s.PopByAge)
+            people *= factor;
         CorrectSinglePeople(m, population);
     } else {
-        for (int i = 15; i <= 34; ++i) s.PopByAge[i] = population / 20.0;
+        for (int i = 15; i <= 34; ++i)
+            s.PopByAge[i] = population / 20.0;
         TallyClassTotals(s, y);
     }
     TallyClasses(s, y);

@@ -8,16 +8,16 @@
 
 namespace vartel {
 
-constexpr int AgeCount = 110;    // single years of age 0..109
-constexpr int ClassCount = 22;   // 5-year classes: class j holds ages 5j..5j+4
-constexpr int MaxYear = 3000;    // years 0..3000
+constexpr int AgeCount = 110;  // single years of age 0..109
+constexpr int ClassCount = 22; // 5-year classes: class j holds ages 5j..5j+4
+constexpr int MaxYear = 3000;  // years 0..3000
 constexpr int HistorySize = MaxYear + 1;
 constexpr int HouseCountMax = 300;
 
 struct StageRecord {
-    int Year = -100;     // the year before the one in which the stage was reached; -100: not reached
-    std::string Letter;  // one character of "SAMHPEB"
-    std::string Text;    // bulletin text, CR LF line breaks
+    int Year = -100;    // the year before the one in which the stage was reached; -100: not reached
+    std::string Letter; // one character of "SAMHPEB"
+    std::string Text;   // bulletin text, CR LF line breaks
 };
 
 // What the bulletin board shows: text, background, font colour, font size in points.
@@ -48,9 +48,9 @@ struct SimulationState {
     int StableLevel = 0;       // people, equilibrium level of the feedback rules
 
     // Run, scenario and incident state.
-    int Year = 0;      // 0..3000
-    int Scenario = 0;  // a ScenarioCode, 1..7 (0 only during start-up, treated like 1)
-    int Incident = 0;  // an IncidentCode: 0 none, 1 epidemic, 2 one-child policy, 3 immigration wave
+    int Year = 0;              // 0..3000
+    int Scenario = 0;          // a ScenarioCode, 1..7 (0 only during start-up, treated like 1)
+    int Incident = 0;          // an IncidentCode: 0 none, 1 epidemic, 2 one-child policy, 3 immigration wave
     int IncidentYearsLeft = 0; // the number the countdown field shows
     bool Catastrophe = false;
     std::array<bool, 6> StageReached{};  // indexed by Stage: A, M, H, P, E, B
@@ -65,10 +65,10 @@ struct SimulationState {
 
     // History, indexed by year 0..3000; entries above Year are stale and never read.
     std::array<std::array<double, ClassCount>, HistorySize> PyramidHistory{}; // rounded people per class
-    YearArray<double> PopHistory{};      // sum of the rounded classes
-    YearArray<double> ChildrenHistory{}; // classes 0..2
-    YearArray<double> ElderlyHistory{};  // classes 13..21
-    YearArray<double> ExactPopHistory{}; // unrounded sum of PopByAge
+    YearArray<double> PopHistory{};                                           // sum of the rounded classes
+    YearArray<double> ChildrenHistory{};                                      // classes 0..2
+    YearArray<double> ElderlyHistory{};                                       // classes 13..21
+    YearArray<double> ExactPopHistory{};                                      // unrounded sum of PopByAge
     YearArray<double> MeanAgeHistory{};
     YearArray<double> StableLevelHistory{};
     std::array<YearArray<double>, 4> ParamHistory{}; // BirthIndex, BabyMortality, AdultMortality, Immigration

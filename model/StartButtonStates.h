@@ -28,6 +28,9 @@ inline constexpr std::array<StartStateTexts, 4> StartStates{{
     {StartState::Step, VARTEL_TRANSLATE_NOOP("StartButton", "Step"), VARTEL_TRANSLATE_NOOP("StartButton", "One step")},
 }};
 
-constexpr const StartStateTexts& TextsOf(StartState state) { return StartStates[static_cast<std::size_t>(state)]; }
+constexpr const StartStateTexts& TextsOf(StartState state)
+{
+    return StartStates[static_cast<std::size_t>(state)];
+}
 
 } // namespace vartel

@@ -14,7 +14,8 @@ inline std::string FillIn(const std::string& pattern, const std::string& value)
 {
     std::string text = pattern;
     const std::size_t at = text.find("%1");
-    if (at != std::string::npos) text.replace(at, 2, value);
+    if (at != std::string::npos)
+        text.replace(at, 2, value);
     return text;
 }
 

@@ -70,10 +70,14 @@ void CatastropheDrift(Model& m)
         m.Host.RedrawGraph();
         return;
     }
-    if (s.BabyMortality < 0.2) s.BabyMortality *= 1.05;
-    if (s.AdultMortality < 0.1) s.AdultMortality *= 1.05;
-    if (!IsRealisticScenario(s.Scenario) && s.Immigration > -0.1) s.Immigration -= 0.0005;
-    if (s.BirthIndex > 1.0) s.BirthIndex *= 0.99;
+    if (s.BabyMortality < 0.2)
+        s.BabyMortality *= 1.05;
+    if (s.AdultMortality < 0.1)
+        s.AdultMortality *= 1.05;
+    if (!IsRealisticScenario(s.Scenario) && s.Immigration > -0.1)
+        s.Immigration -= 0.0005;
+    if (s.BirthIndex > 1.0)
+        s.BirthIndex *= 0.99;
 }
 
 void RecordStage(Model& m, Stage stage)
@@ -104,11 +108,13 @@ void RealisticRules(Model& m)
         s.BirthIndex = c.BirthIndexAtM;
         s.BabyMortality = 0.53;
     }
-    if (reached(StageM) && !reached(StageH) && x > 400000.0) RecordStage(m, StageH);
+    if (reached(StageM) && !reached(StageH) && x > 400000.0)
+        RecordStage(m, StageH);
     if (reached(StageM) && !reached(StageP) && x >= 1200000.0) {
         RecordStage(m, StageP);
         s.BabyMortality = 0.05;
-        if (c.ImmigrationAtP) s.Immigration = 0.01;
+        if (c.ImmigrationAtP)
+            s.Immigration = 0.01;
     }
     if (c.HasStageE && reached(StageP) && !reached(StageE) && 0.5 * r > s.BirthIndex) {
         RecordStage(m, StageE);
@@ -117,7 +123,8 @@ void RealisticRules(Model& m)
     }
     if (reached(c.BalanceNeeds) && !reached(StageB) && GrowthPercent(s, y - 1) < 0.04) {
         RecordStage(m, StageB);
-        if (s.Scenario != ScenarioCode::RealisticLow) s.BalanceYear = y;
+        if (s.Scenario != ScenarioCode::RealisticLow)
+            s.BalanceYear = y;
         s.BalanceBirthIndex = s.BirthIndex;
         s.BalancePop = x;
         s.FeedbackBase = r;
@@ -125,12 +132,15 @@ void RealisticRules(Model& m)
     if (reached(StageH) && !reached(StageP)) {
         s.BabyMortality = 0.53 + c.BabyMortalitySlopeAfterH * (x - 400000.0) / 800000.0;
     }
-    if (reached(StageP)) s.BirthIndex = 6.4 + (r - 6.4) * (x - 1200000.0) / (c.DescentEnd - 1200000.0);
+    if (reached(StageP))
+        s.BirthIndex = 6.4 + (r - 6.4) * (x - 1200000.0) / (c.DescentEnd - 1200000.0);
     if (reached(StageB)) {
         const double span = s.StableLevel - s.BalancePop;
         // With the balance population at the stable level the rule has no slope: keep the birth index.
-        if (span != 0.0) s.BirthIndex = s.BalanceBirthIndex + (r - s.BalanceBirthIndex) * (x - s.BalancePop) / span;
-        if (c.BalanceImmigration) s.Immigration = 0.05 / (y + 50 - s.BalanceYear);
+        if (span != 0.0)
+            s.BirthIndex = s.BalanceBirthIndex + (r - s.BalanceBirthIndex) * (x - s.BalancePop) / span;
+        if (c.BalanceImmigration)
+            s.Immigration = 0.05 / (y + 50 - s.BalanceYear);
     }
     if (s.BirthIndex < 0.0) {
         s.BirthIndex = 0.0;
@@ -168,18 +178,22 @@ void ScenarioRule(Model& m)
     case ScenarioCode::RealisticLow:
     case ScenarioCode::RealisticMedium:
     case ScenarioCode::RealisticHigh:
-        if (!s.Catastrophe) RealisticRules(m);
+        if (!s.Catastrophe)
+            RealisticRules(m);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
 void AgeAndBear(SimulationState& s)
 {
     auto& pop = s.PopByAge;
-    for (int i = AgeCount - 2; i >= 0; --i) pop[i + 1] = pop[i] * (1.0 - s.MortalityByAge[i]);
+    for (int i = AgeCount - 2; i >= 0; --i)
+        pop[i + 1] = pop[i] * (1.0 - s.MortalityByAge[i]);
     double births = 0.0;
-    for (int i = 1; i < AgeCount; ++i) births += pop[i] * s.BirthIndex * s.FertilityByAge[i];
+    for (int i = 1; i < AgeCount; ++i)
+        births += pop[i] * s.BirthIndex * s.FertilityByAge[i];
     pop[0] = births;
 }
 
@@ -188,7 +202,8 @@ void Migrate(SimulationState& s)
     const double last = s.ExactPopHistory[s.Year - 1];
     const double rate = s.Immigration;
     if (rate > 0.0) {
-        for (int i = 0; i < AgeCount; ++i) s.PopByAge[i] += last * rate * s.ImmigrantProfile[i];
+        for (int i = 0; i < AgeCount; ++i)
+            s.PopByAge[i] += last * rate * s.ImmigrantProfile[i];
     } else if (rate < 0.0) {
         for (int i = 0; i < AgeCount; ++i) {
             // An age cannot lose more people than it has.
@@ -216,14 +231,17 @@ void YearStep(Model& m)
 {
     SimulationState& s = m.S;
     const int y = s.Year;
-    if (y < 1 || y > MaxYear) return;
+    if (y < 1 || y > MaxYear)
+        return;
 
-    if (s.Catastrophe) CatastropheDrift(m);
+    if (s.Catastrophe)
+        CatastropheDrift(m);
     ScenarioRule(m);
     ComputeAgeTables(s);
     if ((s.Scenario > ScenarioCode::Simple || s.Catastrophe) && s.GraphMode > GraphModeCode::Population)
         m.Host.RedrawGraph();
-    if (s.Incident != IncidentCode::None) IncidentCountdown(m, true);
+    if (s.Incident != IncidentCode::None)
+        IncidentCountdown(m, true);
     AgeAndBear(s);
     Migrate(s);
     KeepCountsFinite(s);
@@ -237,7 +255,8 @@ void YearStep(Model& m)
     if (s.PopHistory[y] > CatastropheStart && !s.Catastrophe) {
         s.Catastrophe = true;
         s.StageReached.fill(false);
-        if (!IsRealisticScenario(s.Scenario)) SaveParameters(s);
+        if (!IsRealisticScenario(s.Scenario))
+            SaveParameters(s);
     }
     ShowResults(m);
     RecordYear(s, y);

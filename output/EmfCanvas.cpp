@@ -1,8 +1,8 @@
 #include "output/EmfCanvas.h"
 
+#include "model/Rounding.h"
 #include "output/MetafileState.h"
 #include "output/MetafileText.h"
-#include "model/Rounding.h"
 #include "views/QtFont.h"
 
 #include <QString>

@@ -59,9 +59,8 @@ std::string Quantise(const QImage& rgb, IndexedImage& result)
     int colours = MaxColours;
     result.palette.assign(MaxColours, GifColorType{0, 0, 0});
     result.indices.assign(count, 0);
-    if (GifQuantizeBuffer(static_cast<unsigned>(rgb.width()), static_cast<unsigned>(rgb.height()), &colours,
-                          red.data(), green.data(), blue.data(), result.indices.data(),
-                          result.palette.data()) != GIF_OK)
+    if (GifQuantizeBuffer(static_cast<unsigned>(rgb.width()), static_cast<unsigned>(rgb.height()), &colours, red.data(),
+                          green.data(), blue.data(), result.indices.data(), result.palette.data()) != GIF_OK)
         return QCoreApplication::translate("FileError", "GIF error: the colours could not be reduced to 256")
             .toStdString();
     result.palette.resize(static_cast<std::size_t>(std::clamp(colours, 1, MaxColours)));
@@ -70,7 +69,8 @@ std::string Quantise(const QImage& rgb, IndexedImage& result)
 
 int AppendToString(GifFileType* gif, const GifByteType* data, int length)
 {
-    static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
+    static_cast<std::string*>(gif->UserData)
+        ->append(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
     return length;
 }
 
@@ -116,8 +116,8 @@ std::string EncodeGif(const QImage& image, std::string& out)
     bool ok = EGifPutScreenDesc(gif, rgb.width(), rgb.height(), 8, 0, map) == GIF_OK &&
               EGifPutImageDesc(gif, 0, 0, rgb.width(), rgb.height(), false, nullptr) == GIF_OK;
     for (int y = 0; ok && y < rgb.height(); ++y)
-        ok = EGifPutLine(gif, indexed.indices.data() + static_cast<std::size_t>(y) * rgb.width(), rgb.width()) ==
-             GIF_OK;
+        ok =
+            EGifPutLine(gif, indexed.indices.data() + static_cast<std::size_t>(y) * rgb.width(), rgb.width()) == GIF_OK;
     if (!ok)
         error = gif->Error;
     int closeError = 0;

@@ -1,9 +1,9 @@
 #include "output/JpegEncoder.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
 #include <vector>
 
 #include <jpeglib.h>
@@ -29,8 +29,8 @@ void JumpOnError(j_common_ptr info)
 }
 
 // Kept free of objects with destructors, so the longjmp skips nothing that must be cleaned up.
-bool Compress(const unsigned char* rgb, int width, int height, int quality, unsigned char** buffer,
-              unsigned long* size, JumpingErrorManager& errors)
+bool Compress(const unsigned char* rgb, int width, int height, int quality, unsigned char** buffer, unsigned long* size,
+              JumpingErrorManager& errors)
 {
     jpeg_compress_struct info;
     info.err = jpeg_std_error(&errors.base);

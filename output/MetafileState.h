@@ -6,7 +6,10 @@
 
 namespace vartel {
 
-inline int EffectivePenWidth(const Pen& p) { return p.width < 1 ? 1 : p.width; }
+inline int EffectivePenWidth(const Pen& p)
+{
+    return p.width < 1 ? 1 : p.width;
+}
 
 inline bool SameMetafilePen(const Pen& a, const Pen& b)
 {

@@ -18,8 +18,7 @@ int FontPixelHeight(const Font& font);
 
 // The LogFont fields of `font` before its face name, the same in both formats but for the width of the
 // first five, which `integer` writes (32 bits in EMF, 16 in WMF).
-template <typename WriteInteger>
-void AppendLogFontHead(LittleEndianBuffer& out, const Font& font, WriteInteger integer)
+template <typename WriteInteger> void AppendLogFontHead(LittleEndianBuffer& out, const Font& font, WriteInteger integer)
 {
     integer(-FontPixelHeight(font)); // negative: the em height, as the screen font is sized
     integer(0);                      // width: the face's own

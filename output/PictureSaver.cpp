@@ -59,8 +59,7 @@ std::string DrawSvg(const ViewSource& view, std::string& out)
     // QSvgGenerator gives the size in millimetres, which readers turn back into pixels at their own
     // resolution; the picture is meant in pixels, one per unit of its view box.
     QString text = QString::fromUtf8(bytes);
-    static const QRegularExpression sizeInMillimetres(
-        QStringLiteral("width=\"[0-9.e+]+mm\" height=\"[0-9.e+]+mm\""));
+    static const QRegularExpression sizeInMillimetres(QStringLiteral("width=\"[0-9.e+]+mm\" height=\"[0-9.e+]+mm\""));
     const QRegularExpressionMatch size = sizeInMillimetres.match(text);
     if (size.hasMatch())
         text.replace(size.capturedStart(), size.capturedLength(),
@@ -69,8 +68,7 @@ std::string DrawSvg(const ViewSource& view, std::string& out)
     return {};
 }
 
-template <typename MetafileCanvas>
-std::string DrawMetafile(const ViewSource& view, std::string& out)
+template <typename MetafileCanvas> std::string DrawMetafile(const ViewSource& view, std::string& out)
 {
     MetafileCanvas canvas(view.width * VectorScale, view.height * VectorScale);
     view.draw(canvas, VectorScale);

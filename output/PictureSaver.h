@@ -21,9 +21,9 @@ std::string UnsupportedExtensionMessage();
 using ViewDrawing = std::function<void(Canvas& canvas, int s)>;
 
 struct ViewSource {
-    const QImage* bitmap;  // the view's screen bitmap, for BMP, JPEG, GIF and PNG
-    ViewDrawing draw;      // for EMF, WMF and SVG, drawn at scale 4
-    int width;             // the view's size at scale 1
+    const QImage* bitmap; // the view's screen bitmap, for BMP, JPEG, GIF and PNG
+    ViewDrawing draw;     // for EMF, WMF and SVG, drawn at scale 4
+    int width;            // the view's size at scale 1
     int height;
 };
 

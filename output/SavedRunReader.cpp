@@ -237,19 +237,27 @@ namespace {
 QString ProblemText(const SavedRunReading& r)
 {
     switch (r.Problem) {
-    case SavedRunProblem::None: break;
-    case SavedRunProblem::Binary: return QCoreApplication::translate("SavedRun", "it holds binary data");
-    case SavedRunProblem::NoTimeTable: return QCoreApplication::translate("SavedRun", "it has no time table");
+    case SavedRunProblem::None:
+        break;
+    case SavedRunProblem::Binary:
+        return QCoreApplication::translate("SavedRun", "it holds binary data");
+    case SavedRunProblem::NoTimeTable:
+        return QCoreApplication::translate("SavedRun", "it has no time table");
     case SavedRunProblem::Truncated:
         if (r.Year < 0)
             return QCoreApplication::translate("SavedRun", "it ends before the first row of its time table");
-        return QCoreApplication::translate("SavedRun", "it ends in the middle of its time table, after year %1").arg(r.Year);
-    case SavedRunProblem::BadRow: return QCoreApplication::translate("SavedRun", "line %1 is not the row of year %2").arg(r.Line).arg(r.Year);
+        return QCoreApplication::translate("SavedRun", "it ends in the middle of its time table, after year %1")
+            .arg(r.Year);
+    case SavedRunProblem::BadRow:
+        return QCoreApplication::translate("SavedRun", "line %1 is not the row of year %2").arg(r.Line).arg(r.Year);
     case SavedRunProblem::YearOutOfRange:
         return QCoreApplication::translate("SavedRun", "its time table goes on after year 3000 (line %1)").arg(r.Line);
     case SavedRunProblem::PopulationOutOfRange:
-        return QCoreApplication::translate("SavedRun", "the population of year %1 is out of range (line %2)").arg(r.Year).arg(r.Line);
-    case SavedRunProblem::TooShort: return QCoreApplication::translate("SavedRun", "it holds fewer than two years, too few for a curve");
+        return QCoreApplication::translate("SavedRun", "the population of year %1 is out of range (line %2)")
+            .arg(r.Year)
+            .arg(r.Line);
+    case SavedRunProblem::TooShort:
+        return QCoreApplication::translate("SavedRun", "it holds fewer than two years, too few for a curve");
     }
     return {};
 }
@@ -261,7 +269,8 @@ QString Named(const std::string& path)
 
 QString CannotRead(const std::string& path)
 {
-    return QCoreApplication::translate("SavedRun", "\"%1\" cannot be read: %2").arg(Named(path), QString::fromLocal8Bit(std::strerror(errno)));
+    return QCoreApplication::translate("SavedRun", "\"%1\" cannot be read: %2")
+        .arg(Named(path), QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 QString TooLargeFile(const std::string& path)
@@ -310,7 +319,8 @@ QString ReadKeptCurve(const std::string& path, KeptCurve& curve)
         return problem;
     SavedRunReading reading = ReadSavedRun(bytes);
     if (reading.Problem != SavedRunProblem::None)
-        return QCoreApplication::translate("SavedRun", "\"%1\" is not a data file of Vartel: %2").arg(Named(path), ProblemText(reading));
+        return QCoreApplication::translate("SavedRun", "\"%1\" is not a data file of Vartel: %2")
+            .arg(Named(path), ProblemText(reading));
     curve = SavedRunCurve(reading.Run.ScenarioName, std::move(reading.Run.Population),
                           std::filesystem::path(path).stem().string());
     return {};

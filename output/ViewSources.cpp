@@ -5,11 +5,10 @@
 
 namespace vartel {
 
-ViewSource GraphViewSource(const QImage* bitmap, const SimulationState& st, bool linearScale,
-                           const KeptCurves& kept)
+ViewSource GraphViewSource(const QImage* bitmap, const SimulationState& st, bool linearScale, const KeptCurves& kept)
 {
-    return {bitmap, [&st, linearScale, &kept](Canvas& c, int s) { DrawGraph(c, st, linearScale, s, kept); },
-            GraphWidth, GraphHeight};
+    return {bitmap, [&st, linearScale, &kept](Canvas& c, int s) { DrawGraph(c, st, linearScale, s, kept); }, GraphWidth,
+            GraphHeight};
 }
 
 ViewSource PyramidViewSource(const QImage* bitmap, const SimulationState& st, int year)

@@ -23,9 +23,12 @@ namespace {
 QMessageBox::Icon ToQtIcon(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Stop: return QMessageBox::Critical;
-    case MessageIcon::None: break;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -75,9 +78,8 @@ QString DesktopPlatform::AskSaveFileName(QWidget* owner, const FileDialogRequest
     dialog.setNameFilters(request.filters);
     dialog.setDefaultSuffix(request.defaultExtension);
     if (request.extensionFollowsFilter)
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-            dialog.setDefaultSuffix(FilterExtension(filter));
-        });
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterExtension(filter)); });
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);
     if (request.picturePreview)

@@ -13,10 +13,10 @@ enum class MessageIcon { None, Information, Stop };
 
 struct FileDialogRequest {
     QString title;
-    QStringList filters;          // "Text file (*.txt)", ...
-    QString defaultExtension;     // without the dot, added to a name typed without one
+    QStringList filters;                 // "Text file (*.txt)", ...
+    QString defaultExtension;            // without the dot, added to a name typed without one
     bool extensionFollowsFilter = false; // choosing a filter makes its extension the default one
-    QString proposedName;         // initial file name (may include a folder)
+    QString proposedName;                // initial file name (may include a folder)
     bool picturePreview = false;
 };
 
@@ -33,7 +33,7 @@ public:
     // A Qt resource such as ":/LETOP", played asynchronously; a missing sound is skipped.
     virtual void PlayWave(const QString& resourcePath) = 0;
     virtual void OpenLink(const QString& link) = 0;
-    virtual std::uint64_t ClockSeed() = 0;                  // milliseconds of the local clock
+    virtual std::uint64_t ClockSeed() = 0; // milliseconds of the local clock
     virtual bool PrinterInstalled() = 0;
     // Tells assistive technology that `source` has news, its accessible description: screen readers read
     // it out as they do a message box.

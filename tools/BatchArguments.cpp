@@ -49,11 +49,13 @@ template <typename Table> auto Find(const Table& table, const std::string& name)
     return found == table.end() ? nullptr : &*found;
 }
 
-constexpr std::array<std::string_view, 10> ValueOptions{"--scenario",   "--years", "--event", "--data",
-                                                       "--graph",      "--pyramid", "--compare",
-                                                       "--graph-mode", "--scale", "--zoom"};
+constexpr std::array<std::string_view, 10> ValueOptions{"--scenario", "--years",   "--event",      "--data",  "--graph",
+                                                        "--pyramid",  "--compare", "--graph-mode", "--scale", "--zoom"};
 
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+std::string Quoted(const std::string& text)
+{
+    return "'" + text + "'";
+}
 
 std::string ZoomList()
 {
@@ -133,8 +135,8 @@ std::string CheckEventYears(const BatchArguments& a)
     int previous = 0;
     for (const BatchEvent& event : a.Events) {
         if (event.Year < previous)
-            return "--event " + event.Argument + ": year " + std::to_string(event.Year) +
-                   " comes before the year " + std::to_string(previous) + " of the event before it";
+            return "--event " + event.Argument + ": year " + std::to_string(event.Year) + " comes before the year " +
+                   std::to_string(previous) + " of the event before it";
         if (event.Year > a.Years)
             return "--event " + event.Argument + ": year " + std::to_string(event.Year) +
                    " lies beyond the end of the run (--years " + std::to_string(a.Years) + ")";

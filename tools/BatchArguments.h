@@ -24,18 +24,18 @@ struct BatchEvent {
 };
 
 struct BatchArguments {
-    bool Help = false;     // --help: the usage, nothing run
-    bool Version = false;  // --version: the version, nothing run
-    int Scenario = 1;      // 1..7
-    int Years = MaxYear;   // the run ends at this year, 0..3000
+    bool Help = false;              // --help: the usage, nothing run
+    bool Version = false;           // --version: the version, nothing run
+    int Scenario = 1;               // 1..7
+    int Years = MaxYear;            // the run ends at this year, 0..3000
     std::vector<BatchEvent> Events; // in the order given; years never decrease and never exceed Years
-    std::string DataFile;  // empty: not written
+    std::string DataFile;           // empty: not written
     std::string GraphFile;
     std::string PyramidFile;
     std::vector<std::string> CompareFiles; // data files whose curves the graph keeps, at most MaxCompareFiles
-    int GraphMode = 1;     // 1 population, 2 birth, 3 mortality, 4 survival chance
+    int GraphMode = 1;                     // 1 population, 2 birth, 3 mortality, 4 survival chance
     bool LinearScale = true;
-    int Zoom = 1;          // one of ZoomFactors
+    int Zoom = 1; // one of ZoomFactors
 };
 
 constexpr std::size_t MaxCompareFiles = 3; // the graph keeps three curves

@@ -19,8 +19,8 @@ public:
     BatchScreen(const BatchScreen&) = delete;
     BatchScreen& operator=(const BatchScreen&) = delete;
 
-    void RedrawGraph();          // DrawGraph of the current mode at scale 1
-    void ExtendCurve();          // the curve's segment of the current year
+    void RedrawGraph(); // DrawGraph of the current mode at scale 1
+    void ExtendCurve(); // the curve's segment of the current year
     void RedrawPyramid(int year);
     // LinscaleClick, LogscaleClick: the scale, and the graph drawn on it.
     void ChooseScale(bool linear);
@@ -29,8 +29,8 @@ public:
     void Keep(KeptCurve curve) { kept_.Keep(std::move(curve)); }
     const KeptCurves& Kept() const { return kept_; }
 
-    const QImage& Graph() const { return graph_; }   // 847 x 162
-    const QImage& Pyramid();                          // 231 x 278, of the year last asked for
+    const QImage& Graph() const { return graph_; } // 847 x 162
+    const QImage& Pyramid();                       // 231 x 278, of the year last asked for
 
 private:
     const SimulationState& s_;

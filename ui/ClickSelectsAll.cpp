@@ -8,8 +8,7 @@ namespace vartel {
 
 bool ClickSelectsAll::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (auto* field = qobject_cast<QLineEdit*>(watched)) {
             // After the field's own handling, which places the cursor.
             field->event(event);

@@ -38,8 +38,7 @@ QAccessibleInterface* AccessibleImageViews(const QString& className, QObject* ob
 
 } // namespace
 
-ImageView::ImageView(QSize pictureSize, QWidget* parent)
-    : QWidget(parent), picture_(pictureSize, QImage::Format_RGB32)
+ImageView::ImageView(QSize pictureSize, QWidget* parent) : QWidget(parent), picture_(pictureSize, QImage::Format_RGB32)
 {
     picture_.fill(Qt::white);
     static const bool accessible = [] {

@@ -3,6 +3,7 @@
 
 #include "model/Codes.h"
 #include "model/Scenarios.h"
+#include "platform/Platform.h"
 #include "ui/ClickSelectsAll.h"
 #include "ui/EnterPressesButton.h"
 #include "ui/HintSwitch.h"
@@ -10,7 +11,6 @@
 #include "ui/ImageView.h"
 #include "ui/InfoLine.h"
 #include "ui/NumEdit.h"
-#include "platform/Platform.h"
 #include "ui/ProcessLocale.h"
 #include "ui/ViewCanvases.h"
 #include "ui/ViewDescriptions.h"
@@ -204,9 +204,9 @@ void TForm1::ConnectControls()
     connect(ADmeter, &QLineEdit::returnPressed, this, &TForm1::ADmeterExit);
     connect(IMmeter, &QLineEdit::returnPressed, this, &TForm1::IMmeterExit);
     auto* selectAll = new ClickSelectsAll(this);
-    for (QLineEdit* field : {static_cast<QLineEdit*>(Popmeter), static_cast<QLineEdit*>(SPmeter),
-                             static_cast<QLineEdit*>(BImeter), static_cast<QLineEdit*>(BDmeter),
-                             static_cast<QLineEdit*>(ADmeter), static_cast<QLineEdit*>(IMmeter)}) {
+    for (QLineEdit* field :
+         {static_cast<QLineEdit*>(Popmeter), static_cast<QLineEdit*>(SPmeter), static_cast<QLineEdit*>(BImeter),
+          static_cast<QLineEdit*>(BDmeter), static_cast<QLineEdit*>(ADmeter), static_cast<QLineEdit*>(IMmeter)}) {
         field->installEventFilter(selectAll);
         field->installEventFilter(this); // leaving the field commits
     }

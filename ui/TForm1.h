@@ -2,9 +2,9 @@
 // The main window: the control inventory, start-up, the driver that runs the years, the parameter fields,
 // the scenario, incident and graph buttons. It owns the simulation record for the life of the program.
 #include "model/Model.h"
-#include "model/StartButtonStates.h"
 #include "model/ParameterCommit.h"
 #include "model/RandomSource.h"
+#include "model/StartButtonStates.h"
 #include "ui/WindowHost.h"
 #include "views/KeptCurves.h"
 
@@ -171,7 +171,7 @@ private:
     void ConnectSaving();
     void ConnectComparing();
     static QStringList DataFileFilters(); // of the data file's dialogs
-    void DrawGraphWithKeptCurves(); // the graph anew, its current year's segment kept
+    void DrawGraphWithKeptCurves();       // the graph anew, its current year's segment kept
     void SaveViewPicture(bool pyramid);
 
 public:
@@ -186,10 +186,10 @@ public:
     QPushButton* StartButton = nullptr;
     QPushButton* HelpButton = nullptr;
     QSlider* TrackBar1 = nullptr;
-    QCheckBox* CheckBox1 = nullptr; // step by step
-    QCheckBox* CheckBox2 = nullptr; // pause at important moments
-    QCheckBox* CheckBox3 = nullptr; // show helping hints
-    QCheckBox* CheckBox4 = nullptr; // sound signal
+    QCheckBox* CheckBox1 = nullptr;              // step by step
+    QCheckBox* CheckBox2 = nullptr;              // pause at important moments
+    QCheckBox* CheckBox3 = nullptr;              // show helping hints
+    QCheckBox* CheckBox4 = nullptr;              // sound signal
     std::array<QRadioButton*, 8> RadioButtons{}; // [1..7]
     WholeNumberEdit* Popmeter = nullptr;
     WholeNumberEdit* SPmeter = nullptr;
@@ -209,9 +209,9 @@ public:
     QLineEdit* GRmeter = nullptr;
     QLineEdit* CHmeter = nullptr;
     QPlainTextEdit* Paper = nullptr;
-    QWidget* Panel1 = nullptr; // pyramid
-    QWidget* Panel2 = nullptr; // graph
-    QWidget* Panel3 = nullptr; // map
+    QWidget* Panel1 = nullptr;   // pyramid
+    QWidget* Panel2 = nullptr;   // graph
+    QWidget* Panel3 = nullptr;   // map
     ImageView* Image1 = nullptr; // pyramid, 231 x 278
     ImageView* Image2 = nullptr; // graph, 847 x 162
     ImageView* Map = nullptr;    // 395 x 223 picture shown at 400 x 230
@@ -250,8 +250,8 @@ private:
     int pyramidYear_ = 0;                         // the year the pyramid shows
     QWidget* help_ = nullptr;
 
-    QTimer idleTimer_;     // zero-interval: the next pass of the event loop
-    QTimer yearPace_;      // the rest of a year's minimum time, waited without blocking
+    QTimer idleTimer_; // zero-interval: the next pass of the event loop
+    QTimer yearPace_;  // the rest of a year's minimum time, waited without blocking
     QElapsedTimer sinceStart_;
     int fastestPassYears_ = 1; // the most years of the next pass at the fastest speed
     std::function<qint64()> driverClock_ = [this] { return sinceStart_.nsecsElapsed(); };
@@ -259,11 +259,11 @@ private:
 
     std::unique_ptr<BrowsingEffects> browsingEffects_;
     std::unique_ptr<HistoryBrowsing> browsing_;
-    QPoint graphMouse_{-1, -1}; // the last mouse point over Image2, in its pixels
-    QString dataFileName_;                                 // SaveDialog1's proposal: the last name chosen
-    QString comparedFileName_;                             // the last data file compared with
-    KeptCurves keptCurves_;                                // they outlive New, scenarios and resets
-    QString pictureFileName_;                              // Dialog1's proposal
+    QPoint graphMouse_{-1, -1};                               // the last mouse point over Image2, in its pixels
+    QString dataFileName_;                                    // SaveDialog1's proposal: the last name chosen
+    QString comparedFileName_;                                // the last data file compared with
+    KeptCurves keptCurves_;                                   // they outlive New, scenarios and resets
+    QString pictureFileName_;                                 // Dialog1's proposal
     QString pictureDefaultExtension_ = QStringLiteral("emf"); // Dialog1's, follows LastImageExtension
     bool mapHasLand_ = false;
 };

@@ -3,8 +3,8 @@
 #include "model/ModelHost.h"
 #include "model/Results.h"
 #include "model/Rounding.h"
-#include "ui/ImageView.h"
 #include "platform/Platform.h"
+#include "ui/ImageView.h"
 #include "ui/TForm1.h"
 #include "ui/Translation.h"
 #include "views/HistoryBrowsing.h"
@@ -110,13 +110,20 @@ std::optional<BrowseKey> BrowseKeyOf(int key, Qt::KeyboardModifiers modifiers)
         return std::nullopt;
     const bool shift = modifiers.testFlag(Qt::ShiftModifier);
     switch (key) {
-    case Qt::Key_Left: return shift ? BrowseKey::PageLeft : BrowseKey::Left;
-    case Qt::Key_Right: return shift ? BrowseKey::PageRight : BrowseKey::Right;
-    case Qt::Key_Home: return BrowseKey::Home;
-    case Qt::Key_End: return BrowseKey::End;
-    case Qt::Key_Space: return BrowseKey::Freeze;
-    case Qt::Key_Escape: return BrowseKey::Present;
-    default: return std::nullopt;
+    case Qt::Key_Left:
+        return shift ? BrowseKey::PageLeft : BrowseKey::Left;
+    case Qt::Key_Right:
+        return shift ? BrowseKey::PageRight : BrowseKey::Right;
+    case Qt::Key_Home:
+        return BrowseKey::Home;
+    case Qt::Key_End:
+        return BrowseKey::End;
+    case Qt::Key_Space:
+        return BrowseKey::Freeze;
+    case Qt::Key_Escape:
+        return BrowseKey::Present;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -138,9 +145,9 @@ void TForm1::ConnectBrowsing()
     Image2->installEventFilter(new GraphKeyFilter(*this));
 
     auto* filter = new RestoringMouseFilter(*this);
-    for (QWidget* place : std::initializer_list<QWidget*>{
-             this, Image1, Map, GroupBox2, GroupBox4, GroupBox6, PopButton, BirthButton, DeathButton, lifebutton,
-             Inbutton, Outbutton, Button1, Button2, StartButton})
+    for (QWidget* place :
+         std::initializer_list<QWidget*>{this, Image1, Map, GroupBox2, GroupBox4, GroupBox6, PopButton, BirthButton,
+                                         DeathButton, lifebutton, Inbutton, Outbutton, Button1, Button2, StartButton})
         filter->Watch(place);
 }
 

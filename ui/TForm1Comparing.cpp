@@ -1,9 +1,9 @@
 // Comparing runs in the population graph: the graph's context menu keeps the current run's curve, reads a
 // saved run's from a data file, or forgets the kept curves; the graph draws them under its own curve.
 #include "output/SavedRunReader.h"
+#include "platform/Platform.h"
 #include "ui/HintZone.h"
 #include "ui/ImageView.h"
-#include "platform/Platform.h"
 #include "ui/TForm1.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 // New, the scenario and incident buttons, the graph buttons, the scales and the zoom.
-#include "model/Incidents.h"
 #include "model/Codes.h"
+#include "model/Incidents.h"
 #include "model/Scenarios.h"
 #include "ui/HintZone.h"
 #include "ui/ImageView.h"

@@ -146,7 +146,9 @@ void TForm1::StartButtonClick()
         ShowStartState(StartState::Pause);
         s.Running = true;
         break;
-    case StartState::Step: s.Running = true; break;
+    case StartState::Step:
+        s.Running = true;
+        break;
     case StartState::Pause:
         ShowStartState(StartState::Continue);
         s.Running = false;

@@ -89,8 +89,7 @@ void TForm1::BuildControlGroup()
                              tr("In this section you determine how the program works.\r\nYou can start, "
                                 "pause or restart the simulation, etc.,\r\nand you decide whether the "
                                 "hints or shown."));
-    Newbutton = MakeButton(GroupBox5, "Newbutton", {8, 12, 57, 25}, tr("New"),
-                           tr("Return to the start"));
+    Newbutton = MakeButton(GroupBox5, "Newbutton", {8, 12, 57, 25}, tr("New"), tr("Return to the start"));
     StartButton = MakeButton(GroupBox5, "StartButton", {74, 12, 57, 25},
                              QCoreApplication::translate(StartButtonContext, TextsOf(StartState::Start).Caption),
                              tr("Start the simulation"));
@@ -107,12 +106,11 @@ void TForm1::BuildControlGroup()
     MakeLabel(GroupBox5, "Label1", {80, 44, 31, 13}, tr("Speed"), tr(SpeedHint));
     CheckBox1 = MakeCheckBox(GroupBox5, "CheckBox1", {138, 44, 91, 17}, tr("Step by step"), false,
                              tr("Make the simulation proceed step by step, verlopen, 1 year at a time"));
-    CheckBox4 = MakeCheckBox(GroupBox5, "CheckBox4", {14, 67, 211, 17},
-                             tr("Sound signal at important moments"), true,
+    CheckBox4 = MakeCheckBox(GroupBox5, "CheckBox4", {14, 67, 211, 17}, tr("Sound signal at important moments"), true,
                              tr("Important moments are announced on the billboard. When they appear, a "
                                 "warning sound is heard"));
-    CheckBox2 = MakeCheckBox(GroupBox5, "CheckBox2", {14, 85, 185, 17}, tr("Pause at important moments"),
-                             false, tr(MomentsHint));
+    CheckBox2 = MakeCheckBox(GroupBox5, "CheckBox2", {14, 85, 185, 17}, tr("Pause at important moments"), false,
+                             tr(MomentsHint));
     CheckBox3 = MakeCheckBox(GroupBox5, "CheckBox3", {14, 103, 163, 17}, tr("Show helping hints"), false,
                              tr("A hint is a helping text, like the one you see now"));
 }
@@ -158,8 +156,8 @@ void TForm1::BuildParameters()
     GroupBox3 = MakeGroupBox(this, "GroupBox3", {246, 157, 204, 152}, tr(ParametersHint));
     MakeHeading(GroupBox3, "Label15", {20, 8, 102, 20}, tr("Parameters"), tr(ParametersHint));
 
-    Popmeter = MakeParameterField<WholeNumberEdit>(GroupBox3, "Popmeter", 32,
-                                                   tr("Aantal mensen dat op dit moment leeft"));
+    Popmeter =
+        MakeParameterField<WholeNumberEdit>(GroupBox3, "Popmeter", 32, tr("Aantal mensen dat op dit moment leeft"));
     SPmeter = MakeParameterField<WholeNumberEdit>(GroupBox3, "SPmeter", 51, tr(StableLevelHint));
     BImeter = MakeParameterField<TFloatEdit>(GroupBox3, "BImeter", 70,
                                              tr("Gemiddeld aantal kinderen dat per vrouw geboren wordt"));
@@ -173,8 +171,7 @@ void TForm1::BuildParameters()
     SetBackground(Popmeter, QPalette::Base, Qt::white);
     SetBackground(SPmeter, QPalette::Base, Qt::white);
 
-    MakeLabel(GroupBox3, "Label3", {80, 34, 71, 13}, tr("Population size"),
-              tr("Number of people living at present"));
+    MakeLabel(GroupBox3, "Label3", {80, 34, 71, 13}, tr("Population size"), tr("Number of people living at present"));
     MakeLabel(GroupBox3, "Label18", {80, 53, 109, 13}, tr("Stabile population level"), tr(StableLevelHint));
     MakeLabel(GroupBox3, "Label7", {80, 72, 49, 13}, tr("Birth index"),
               tr("Average number of children born to each woman"));
@@ -261,8 +258,7 @@ void TForm1::BuildPyramidPanel()
                         tr("The population pyramid shows the ages of the population in discs of 5 "
                            "years"));
     Label22->setFont(SansFont(16, true, false));
-    Button3 = MakeButton(Panel1, "Button3", {12, 6, 46, 18}, tr("Save"),
-                         tr("Save the pyramid as an image file"));
+    Button3 = MakeButton(Panel1, "Button3", {12, 6, 46, 18}, tr("Save"), tr("Save the pyramid as an image file"));
 }
 
 void TForm1::BuildGraphControls()
@@ -287,12 +283,10 @@ void TForm1::BuildGraphControls()
                                tr("A logarithmic scale shows exponential growth as a strait line.\r\nThis "
                                   "scale is suitable to discern small and large populations."));
     Linscale->setChecked(true);
-    Inbutton = MakeButton(GroupBox6, "Inbutton", {518, 21, 60, 25}, tr("Zoom IN"),
-                          tr("Enlarge the graph"));
-    Outbutton = MakeButton(GroupBox6, "Outbutton", {584, 21, 60, 25}, tr("Zoom OUT"),
-                           tr("Shrink the graph"));
-    Button1 = MakeButton(GroupBox6, "Button1", {663, 21, 86, 25}, tr("Save graph"),
-                         tr("Save the graph as an image file"));
+    Inbutton = MakeButton(GroupBox6, "Inbutton", {518, 21, 60, 25}, tr("Zoom IN"), tr("Enlarge the graph"));
+    Outbutton = MakeButton(GroupBox6, "Outbutton", {584, 21, 60, 25}, tr("Zoom OUT"), tr("Shrink the graph"));
+    Button1 =
+        MakeButton(GroupBox6, "Button1", {663, 21, 86, 25}, tr("Save graph"), tr("Save the graph as an image file"));
     Button2 = MakeButton(GroupBox6, "Button2", {753, 21, 86, 25}, tr("Save data"),
                          tr("Save the data shown in the graph as a text file"));
 }

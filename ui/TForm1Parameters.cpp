@@ -1,8 +1,8 @@
 // The six parameter fields: Enter commits the text, and so does leaving a field whose text was edited;
 // the model corrects out-of-range values through the host's "Invalid data" box.
 #include "model/ParameterCommit.h"
-#include "ui/NumEdit.h"
 #include "platform/Platform.h"
+#include "ui/NumEdit.h"
 #include "ui/TForm1.h"
 #include "ui/Translation.h"
 #include "ui/WholeNumberEdit.h"
@@ -38,12 +38,18 @@ void TForm1::LeaveField(QLineEdit* field)
     // decimals) read back would change the present silently.
     if (!field->isModified())
         return;
-    if (field == Popmeter) PopmeterExit();
-    else if (field == SPmeter) SPmeterExit();
-    else if (field == BImeter) BImeterExit();
-    else if (field == BDmeter) BDmeterExit();
-    else if (field == ADmeter) ADmeterExit();
-    else if (field == IMmeter) IMmeterExit();
+    if (field == Popmeter)
+        PopmeterExit();
+    else if (field == SPmeter)
+        SPmeterExit();
+    else if (field == BImeter)
+        BImeterExit();
+    else if (field == BDmeter)
+        BDmeterExit();
+    else if (field == ADmeter)
+        ADmeterExit();
+    else if (field == IMmeter)
+        IMmeterExit();
     // The commit ran in the middle of the focus change, and its box may have taken the focus on the way;
     // once the change (and a click's own handling) is complete, the field that got the focus gets its
     // whole text selected, as a Tab gives it, so typing replaces the text.

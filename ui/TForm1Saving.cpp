@@ -3,8 +3,8 @@
 #include "output/PictureSaver.h"
 #include "output/SafeFileWriter.h"
 #include "output/ViewSources.h"
-#include "ui/ImageView.h"
 #include "platform/Platform.h"
+#include "ui/ImageView.h"
 #include "ui/TForm1.h"
 
 #include <QFile>
@@ -17,9 +17,12 @@ namespace {
 
 QStringList PictureFilters()
 {
-    return {TForm1::tr("Enhanced Metafile (*.emf)"),    TForm1::tr("Metafile (*.wmf)"),
-            TForm1::tr("Bitmap (*.bmp)"),               TForm1::tr("JPEG Image File (*.jpg)"),
-            TForm1::tr("CompuServe GIF Image (*.gif)"), TForm1::tr("PNG Image (*.png)"),
+    return {TForm1::tr("Enhanced Metafile (*.emf)"),
+            TForm1::tr("Metafile (*.wmf)"),
+            TForm1::tr("Bitmap (*.bmp)"),
+            TForm1::tr("JPEG Image File (*.jpg)"),
+            TForm1::tr("CompuServe GIF Image (*.gif)"),
+            TForm1::tr("PNG Image (*.png)"),
             TForm1::tr("Scalable Vector Graphics (*.svg)")};
 }
 

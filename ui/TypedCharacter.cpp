@@ -8,8 +8,8 @@ std::optional<QChar> TypedCharacter(const QKeyEvent& event)
 {
     const QString text = event.text();
     // Ctrl with Alt is AltGr on many keyboards, which types characters.
-    const bool shortcut = event.modifiers().testFlag(Qt::ControlModifier) &&
-                          !event.modifiers().testFlag(Qt::AltModifier);
+    const bool shortcut =
+        event.modifiers().testFlag(Qt::ControlModifier) && !event.modifiers().testFlag(Qt::AltModifier);
     if (text.size() != 1 || shortcut)
         return std::nullopt;
     const QChar c = text.front();

@@ -35,17 +35,23 @@ QString GraphDescription(const SimulationState& st, bool linearScale, int year)
                                       : Text(QT_TRANSLATE_NOOP("ViewDescription", "logarithmic scale"));
     QString graph;
     switch (st.GraphMode) {
-    case GraphModeCode::Births: graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Birth graph")); break;
-    case GraphModeCode::Mortality: graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Mortality graph, %1")).arg(scale); break;
-    case GraphModeCode::Survival: graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Survival chance graph")); break;
+    case GraphModeCode::Births:
+        graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Birth graph"));
+        break;
+    case GraphModeCode::Mortality:
+        graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Mortality graph, %1")).arg(scale);
+        break;
+    case GraphModeCode::Survival:
+        graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Survival chance graph"));
+        break;
     default:
         graph = Text(QT_TRANSLATE_NOOP("ViewDescription", "Population graph, %1")).arg(scale);
         if (linearScale)
             graph += Text(QT_TRANSLATE_NOOP("ViewDescription", ", zoom %1")).arg(st.ZoomFactor);
     }
-    QString described = graph + Text(QT_TRANSLATE_NOOP("ViewDescription", "; year %1, population %2"))
-                                    .arg(year)
-                                    .arg(Population(st, year));
+    QString described =
+        graph +
+        Text(QT_TRANSLATE_NOOP("ViewDescription", "; year %1, population %2")).arg(year).arg(Population(st, year));
     const int y = std::clamp(year, 0, MaxYear);
     if (y > 0 && st.PopHistory[static_cast<std::size_t>(y - 1)] > 0)
         described += Text(QT_TRANSLATE_NOOP("ViewDescription", ", growth %1%"))

@@ -20,8 +20,8 @@ struct Geometry {
 };
 
 QFont SansFont(int pixels, bool bold = false, bool italic = false); // "MS Sans Serif"
-QFont SerifFont(int pixels);                                       // "Times New Roman"
-QFont MonoFont(int pixels, bool bold);                             // "Courier"
+QFont SerifFont(int pixels);                                        // "Times New Roman"
+QFont MonoFont(int pixels, bool bold);                              // "Courier"
 
 // Places a control and names it; the hint is its tool tip.
 void PlaceWidget(QWidget* widget, const char* name, Geometry g, const QString& hint);

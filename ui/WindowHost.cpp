@@ -1,15 +1,15 @@
 #include "ui/WindowHost.h"
 
 #include "model/Codes.h"
-#include "views/QtColor.h"
+#include "platform/Platform.h"
 #include "ui/HintZone.h"
 #include "ui/NumEdit.h"
-#include "platform/Platform.h"
 #include "ui/TForm1.h"
 #include "ui/Translation.h"
 #include "ui/WholeNumberEdit.h"
 #include "views/GraphView.h"
 #include "views/HouseMap.h"
+#include "views/QtColor.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -34,19 +34,32 @@ QLineEdit* WindowHost::FieldEdit(Field field) const
 {
     TForm1& w = window_;
     switch (field) {
-    case Field::Clock: return w.clock;
-    case Field::Popmeter: return w.Popmeter;
-    case Field::SPmeter: return w.SPmeter;
-    case Field::BImeter: return w.BImeter;
-    case Field::BDmeter: return w.BDmeter;
-    case Field::ADmeter: return w.ADmeter;
-    case Field::IMmeter: return w.IMmeter;
-    case Field::PGmeter: return w.PGmeter;
-    case Field::RBmeter: return w.RBmeter;
-    case Field::LEmeter: return w.LEmeter;
-    case Field::MAmeter: return w.MAmeter;
-    case Field::GRmeter: return w.GRmeter;
-    case Field::CHmeter: return w.CHmeter;
+    case Field::Clock:
+        return w.clock;
+    case Field::Popmeter:
+        return w.Popmeter;
+    case Field::SPmeter:
+        return w.SPmeter;
+    case Field::BImeter:
+        return w.BImeter;
+    case Field::BDmeter:
+        return w.BDmeter;
+    case Field::ADmeter:
+        return w.ADmeter;
+    case Field::IMmeter:
+        return w.IMmeter;
+    case Field::PGmeter:
+        return w.PGmeter;
+    case Field::RBmeter:
+        return w.RBmeter;
+    case Field::LEmeter:
+        return w.LEmeter;
+    case Field::MAmeter:
+        return w.MAmeter;
+    case Field::GRmeter:
+        return w.GRmeter;
+    case Field::CHmeter:
+        return w.CHmeter;
     }
     return nullptr;
 }

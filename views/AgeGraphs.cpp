@@ -23,10 +23,16 @@ const AgeGraphStyle& StyleOf(int mode)
     static const AgeGraphStyle births{Rgb(221, 255, 221), Rgb(238, 255, 238), Rgb(136, 204, 136), Rgb(51, 136, 51),
                                       Rgb(0, 68, 0),      "Births per annum", "per 1000 women",   {26, 38}};
     static const AgeGraphStyle mortality{
-        Rgb(224, 238, 238),    Rgb(240, 246, 246),     Rgb(136, 136, 136), Rgb(102, 102, 102), Rgb(0, 0, 0),
-        "Mortality per annum", "per 1000 inhabitants", {14, 38}};
-    static const AgeGraphStyle survival{Rgb(204, 255, 255), Rgb(238, 255, 255),   Rgb(136, 204, 204), Rgb(51, 136, 136),
-                                        Rgb(0, 68, 68),     "Chance of survival", nullptr,            {0, 0}};
+        Rgb(224, 238, 238), Rgb(240, 246, 246),    Rgb(136, 136, 136),     Rgb(102, 102, 102),
+        Rgb(0, 0, 0),       "Mortality per annum", "per 1000 inhabitants", {14, 38}};
+    static const AgeGraphStyle survival{Rgb(204, 255, 255),
+                                        Rgb(238, 255, 255),
+                                        Rgb(136, 204, 204),
+                                        Rgb(51, 136, 136),
+                                        Rgb(0, 68, 68),
+                                        "Chance of survival",
+                                        nullptr,
+                                        {0, 0}};
     return mode == GraphModeCode::Births ? births : mode == GraphModeCode::Mortality ? mortality : survival;
 }
 
@@ -69,7 +75,7 @@ void DrawAgeGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
 {
     const int mode = st.GraphMode;
     const AgeGraphStyle& style = StyleOf(mode);
-    
+
     c.pen.color = style.background;
     c.brush = {style.background, BrushStyle::Solid};
     c.Rectangle(0, 0, GraphWidth * s, GraphHeight * s);

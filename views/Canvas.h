@@ -7,8 +7,8 @@
 
 namespace vartel {
 
-enum class PenStyle { Solid, Dot, Clear };   // Dot: dotted with transparent gaps; Clear: no outline
-enum class BrushStyle { Solid, Clear };      // Clear: no fill, transparent text background
+enum class PenStyle { Solid, Dot, Clear }; // Dot: dotted with transparent gaps; Clear: no outline
+enum class BrushStyle { Solid, Clear };    // Clear: no fill, transparent text background
 
 struct Pen {
     Color color = Rgb(0, 0, 0);

@@ -20,7 +20,10 @@ constexpr Color GridColor = Rgb(192, 132, 80);
 constexpr double Overpopulation = 3000000.0;
 constexpr double Underpopulation = 50.0;
 
-double Log10(double value) { return std::log(value) / std::log(10.0); }
+double Log10(double value)
+{
+    return std::log(value) / std::log(10.0);
+}
 
 // Pixels above the axis of `people` on the linear scale at zoom z, rounded.
 int LinearRise(int zoom, double people)
@@ -29,7 +32,10 @@ int LinearRise(int zoom, double people)
 }
 
 // Pixels above the axis of `people` on the logarithmic scale; a level of 0 or less lies below the image.
-int LogRise(double people) { return people > 0 ? ToPixel(20.0 * Log10(people)) : -54; }
+int LogRise(double people)
+{
+    return people > 0 ? ToPixel(20.0 * Log10(people)) : -54;
+}
 
 void Line(Canvas& c, int x1, int y1, int x2, int y2)
 {
@@ -75,7 +81,8 @@ void DrawFrame(Canvas& c, const SimulationState& st, bool linearScale, int s)
     if (!linearScale || zoom <= 1) {
         c.brush.color = Rgb(255, 136, 136);
         const int bottom = PlotFrame::Axis - (linearScale ? LinearRise(zoom, Overpopulation) : LogRise(Overpopulation));
-        c.Rectangle(PlotFrame::Left * s, (linearScale ? top : PlotFrame::Top) * s, (PlotFrame::Right + 1) * s, bottom * s);
+        c.Rectangle(PlotFrame::Left * s, (linearScale ? top : PlotFrame::Top) * s, (PlotFrame::Right + 1) * s,
+                    bottom * s);
     }
     c.brush.color = Rgb(187, 170, 204);
     const int strip = PlotFrame::Axis - (linearScale ? LinearRise(zoom, Underpopulation) : LogRise(Underpopulation));
@@ -84,7 +91,8 @@ void DrawFrame(Canvas& c, const SimulationState& st, bool linearScale, int s)
     SetPen(c, GridColor, s);
     c.brush.style = BrushStyle::Clear;
     for (int i = 1; i <= 7; ++i)
-        Line(c, PlotFrame::Left * s, (PlotFrame::Axis - 20 * i) * s, PlotFrame::Right * s, (PlotFrame::Axis - 20 * i) * s);
+        Line(c, PlotFrame::Left * s, (PlotFrame::Axis - 20 * i) * s, PlotFrame::Right * s,
+             (PlotFrame::Axis - 20 * i) * s);
 
     // Equilibrium level: blue, then green dots over it with transparent gaps.
     const int blueY = (PlotFrame::Axis - (linearScale ? LinearRise(zoom, level) : LogRise(level))) * s;

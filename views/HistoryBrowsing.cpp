@@ -68,7 +68,9 @@ bool HistoryBrowsing::Key(BrowseKey key)
     const int shown = ShownColumn();
     int column = shown;
     switch (key) {
-    case BrowseKey::Freeze: Click(shown, BrowseKeyRow); return true;
+    case BrowseKey::Freeze:
+        Click(shown, BrowseKeyRow);
+        return true;
     case BrowseKey::Present:
         if (s_.Frozen) {
             s_.Frozen = false;
@@ -76,12 +78,24 @@ bool HistoryBrowsing::Key(BrowseKey key)
         }
         RestorePresent();
         return true;
-    case BrowseKey::Left: column = shown - 1; break;
-    case BrowseKey::Right: column = shown + 1; break;
-    case BrowseKey::PageLeft: column = shown - BrowseColumnsPerPage; break;
-    case BrowseKey::PageRight: column = shown + BrowseColumnsPerPage; break;
-    case BrowseKey::Home: column = PlotFrame::Left; break;
-    case BrowseKey::End: column = LastColumn(); break;
+    case BrowseKey::Left:
+        column = shown - 1;
+        break;
+    case BrowseKey::Right:
+        column = shown + 1;
+        break;
+    case BrowseKey::PageLeft:
+        column = shown - BrowseColumnsPerPage;
+        break;
+    case BrowseKey::PageRight:
+        column = shown + BrowseColumnsPerPage;
+        break;
+    case BrowseKey::Home:
+        column = PlotFrame::Left;
+        break;
+    case BrowseKey::End:
+        column = LastColumn();
+        break;
     }
     if (s_.Frozen)
         return true;

@@ -9,7 +9,7 @@
 
 namespace vartel {
 
-constexpr int BrowseKeyRow = 76;        // the row the keyboard browses on: any row inside the plot does
+constexpr int BrowseKeyRow = 76;         // the row the keyboard browses on: any row inside the plot does
 constexpr int BrowseColumnsPerPage = 25; // 100 years
 
 extern const char* const InvestigateMessage;

@@ -13,7 +13,10 @@ namespace {
 // so a map without land cannot hang the program.
 constexpr int MaxDraws = 100000;
 
-bool OnLand(const LandTest& isLand, Point place) { return isLand(place.x + 14, place.y + 10); }
+bool OnLand(const LandTest& isLand, Point place)
+{
+    return isLand(place.x + 14, place.y + 10);
+}
 
 } // namespace
 

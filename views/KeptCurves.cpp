@@ -1,7 +1,7 @@
 #include "views/KeptCurves.h"
 
-#include "model/Scenarios.h"
 #include "model/ScenarioCourse.h"
+#include "model/Scenarios.h"
 #include "views/GraphView.h"
 
 #include <algorithm>

@@ -7,7 +7,13 @@
 
 namespace vartel {
 
-inline QColor ToQColor(Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-inline QRgb ToQRgb(Color c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
+inline QColor ToQColor(Color c)
+{
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+inline QRgb ToQRgb(Color c)
+{
+    return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 } // namespace vartel

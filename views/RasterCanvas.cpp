@@ -22,7 +22,10 @@ constexpr int MaxPenWidth = 256;
 constexpr i64 DotPeriod = 6;
 constexpr i64 DotOn = 3;
 
-double UsableRatio(double ratio) { return std::isfinite(ratio) && ratio > 1.0 ? ratio : 1.0; }
+double UsableRatio(double ratio)
+{
+    return std::isfinite(ratio) && ratio > 1.0 ? ratio : 1.0;
+}
 
 i64 EdgeAt(i64 v, double ratio)
 {
@@ -65,8 +68,7 @@ private:
     }
 
     // Each coordinate is monotonic in the step, so the steps inside [lo, hi] form one interval.
-    template <typename Coordinate>
-    static bool Narrow(i64& first, i64& final, i64 lo, i64 hi, Coordinate coordinate)
+    template <typename Coordinate> static bool Narrow(i64& first, i64& final, i64 lo, i64 hi, Coordinate coordinate)
     {
         if (first > final)
             return false;
@@ -104,8 +106,7 @@ private:
 
 } // namespace
 
-RasterCanvas::RasterCanvas(QImage& image, double deviceRatio)
-    : image_(image), ratio_(UsableRatio(deviceRatio))
+RasterCanvas::RasterCanvas(QImage& image, double deviceRatio) : image_(image), ratio_(UsableRatio(deviceRatio))
 {
     if (image_.format() != QImage::Format_RGB32)
         image_ = image_.convertToFormat(QImage::Format_RGB32);
@@ -285,7 +286,10 @@ void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2)
         DrawSegment(corners[i], corners[(i + 1) % 4]);
 }
 
-void RasterCanvas::MoveTo(int x, int y) { position_ = {x, y}; }
+void RasterCanvas::MoveTo(int x, int y)
+{
+    position_ = {x, y};
+}
 
 void RasterCanvas::LineTo(int x, int y)
 {
@@ -315,8 +319,14 @@ void RasterCanvas::TextOut(int x, int y, const std::string& text)
     painter.drawText(QPoint(static_cast<int>(Edge(x)), static_cast<int>(Edge(y)) + ascent), qtext);
 }
 
-int RasterCanvas::TextWidth(const std::string& text) { return TextWidthOf(font, text); }
-int RasterCanvas::TextHeight(const std::string& text) { return TextHeightOf(font, text); }
+int RasterCanvas::TextWidth(const std::string& text)
+{
+    return TextWidthOf(font, text);
+}
+int RasterCanvas::TextHeight(const std::string& text)
+{
+    return TextHeightOf(font, text);
+}
 
 Color RasterCanvas::Pixel(int x, int y) const
 {

@@ -51,8 +51,7 @@ private:
     // Logical pixels, inclusive bounds.
     void FillBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, Color color);
     // Device pixels, inclusive bounds.
-    void FillDeviceBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
-                       Color color);
+    void FillDeviceBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, Color color);
     void StampPen(std::int64_t x, std::int64_t y, int width, std::uint32_t value);
 
     QImage& image_;

@@ -40,8 +40,8 @@ std::string OutputFolder()
 }
 
 struct Run {
-    int status = -1;   // the exit status; -1 when it could not be started or did not exit normally
-    long peakKb = 0;   // the child's peak resident memory
+    int status = -1; // the exit status; -1 when it could not be started or did not exit normally
+    long peakKb = 0; // the child's peak resident memory
 };
 
 Run RunTool(const std::vector<std::string>& args)
@@ -91,23 +91,29 @@ void BatchProcess(benchmark::State& state, std::vector<std::string> args)
 
 // "@name" is a file in the output folder.
 BENCHMARK_CAPTURE(BatchProcess, years_0_no_files, std::vector<std::string>{"--years", "0"})
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BatchProcess, simple_full_run_data, std::vector<std::string>{"--data", "@x.txt"})
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BatchProcess, realistic_medium_full_run_data,
                   std::vector<std::string>{"--scenario", "6", "--data", "@x.txt"})
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BatchProcess, realistic_medium_events_data,
                   std::vector<std::string>{"--scenario", "6", "--event", "500:epidemic", "--event",
-                                           "1500:population=100000", "--event", "2000:immigration-wave",
-                                           "--data", "@x.txt"})
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+                                           "1500:population=100000", "--event", "2000:immigration-wave", "--data",
+                                           "@x.txt"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BatchProcess, simple_full_run_data_and_pictures,
                   std::vector<std::string>{"--data", "@x.txt", "--graph", "@g.png", "--pyramid", "@p.png"})
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(BatchProcess, simple_full_run_vector_pictures,
                   std::vector<std::string>{"--graph", "@g.emf", "--pyramid", "@p.svg"})
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 

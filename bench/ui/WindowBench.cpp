@@ -17,9 +17,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -116,8 +116,8 @@ bool ShowAndPaint(vartel::TForm1& form)
 struct RunTime {
     double wall = -1; // -1: the run did not stop
     double processor = 0;
-    int passes = 0;          // passes of the event loop that computed years
-    double longestPass = 0;  // ms, by the driver's clock
+    int passes = 0;         // passes of the event loop that computed years
+    double longestPass = 0; // ms, by the driver's clock
 };
 
 // Start and handle events until the run stops.

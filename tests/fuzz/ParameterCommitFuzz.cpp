@@ -20,7 +20,8 @@ using namespace vartel;
 void CheckAges(const SimulationState& s)
 {
     for (double people : s.PopByAge)
-        if (!std::isfinite(people) || people < 0) std::abort();
+        if (!std::isfinite(people) || people < 0)
+            std::abort();
 }
 
 void RunYears(Model& m, int years)
@@ -47,11 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t op = data[i++];
         if (op < 6 * 32) { // a commit: the text runs up to the next NUL
             std::string text;
-            while (i < size && data[i] != 0 && text.size() < 40) text.push_back(static_cast<char>(data[i++]));
+            while (i < size && data[i] != 0 && text.size() < 40)
+                text.push_back(static_cast<char>(data[i++]));
             ++i;
             CommitParameter(m, static_cast<ParameterField>(op % 6), text);
         } else if (op < 210) {
-            if (m.S.Incident == 0) StartIncident(m, 1 + op % 3);
+            if (m.S.Incident == 0)
+                StartIncident(m, 1 + op % 3);
         } else if (op < 230) {
             ChooseScenario(m, 1 + op % 7);
         } else {

@@ -6,7 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     QTextDocument document;
     vartel::ReadRtf(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)), document);
     return 0;

@@ -16,7 +16,8 @@ class HelpPlatform final : public Platform {
 public:
     explicit HelpPlatform(bool printer) : printer_(printer) {}
 
-    void ShowMessage(QWidget*, const QString& caption, const QString& text, MessageIcon icon) override {
+    void ShowMessage(QWidget*, const QString& caption, const QString& text, MessageIcon icon) override
+    {
         messages.push_back({caption, text, icon});
     }
     QString AskSaveFileName(QWidget*, const FileDialogRequest&) override { return {}; }

@@ -2,9 +2,9 @@
 // The help window, shown offscreen with a recording platform, and ways to find and click its lines.
 #include "help/DocumentLines.h"
 #include "help/TForm2.h"
+#include "platform/Language.h"
 #include "tests/help/HelpPlatform.h"
 #include "tests/help/QStringPrinter.h"
-#include "platform/Language.h"
 
 #include <gtest/gtest.h>
 
@@ -21,18 +21,20 @@
 namespace vartel::test {
 
 // The document's title line and chapter titles in the windows' language (the suite runs in Dutch as well).
-inline const QStringList& ChapterTitles() {
+inline const QStringList& ChapterTitles()
+{
     static const QStringList english{
-        "1. Introduction", "2. Perform a simulation", "3. Population pyramid", "4. Graphs",
-        "5. The Vartel model", "6. Scenarios", "7. Parameters", "8. Incidents", "9. Results",
-        "10. Program information"};
-    static const QStringList dutch{
-        "1. Inleiding", "2. Een simulatie uitvoeren", "3. Bevolkingspiramide", "4. Grafieken",
-        "5. Het Vartel-model", "6. Scenario's", "7. Parameters", "8. Gebeurtenissen", "9. Uitkomsten",
-        "10. Programma-informatie"};
+        "1. Introduction", "2. Perform a simulation", "3. Population pyramid", "4. Graphs",  "5. The Vartel model",
+        "6. Scenarios",    "7. Parameters",           "8. Incidents",          "9. Results", "10. Program information"};
+    static const QStringList dutch{"1. Inleiding",          "2. Een simulatie uitvoeren",
+                                   "3. Bevolkingspiramide", "4. Grafieken",
+                                   "5. Het Vartel-model",   "6. Scenario's",
+                                   "7. Parameters",         "8. Gebeurtenissen",
+                                   "9. Uitkomsten",         "10. Programma-informatie"};
     return CurrentLanguage() == Language::Dutch ? dutch : english;
 }
-inline QString DocumentTitle() {
+inline QString DocumentTitle()
+{
     return CurrentLanguage() == Language::Dutch ? QStringLiteral("Vartel     (Bevolkingssimulatie)")
                                                 : QStringLiteral("Vartel     (Population Simulation)");
 }
@@ -41,7 +43,8 @@ class HelpWindowTest : public ::testing::Test {
 protected:
     explicit HelpWindowTest(bool printer = false) : installed_(printer) {}
 
-    void SetUp() override {
+    void SetUp() override
+    {
         form = std::make_unique<TForm2>();
         view = form->findChild<QTextEdit*>("RichEdit1");
         ASSERT_NE(view, nullptr) << "the help window has a rich-text view named RichEdit1";
@@ -51,7 +54,8 @@ protected:
 
     // Lets the view finish its layout after a show or a resize: the scroll range follows the new layout a
     // moment later, long before a user clicks.
-    void Settle() {
+    void Settle()
+    {
         QApplication::processEvents();
         const bool settled = QTest::qWaitFor([this] {
             const int range = static_cast<int>(view->document()->size().height()) - view->viewport()->height();
@@ -69,14 +73,16 @@ protected:
     int TopVisibleLine() { return LineOfPosition(Lines(), view->cursorForPosition(QPoint(40, 1)).position()); }
 
     // A press of `button` a little inside the start of laid-out line `line`, which must be visible.
-    void PressOnLine(int line, Qt::MouseButton button = Qt::LeftButton, int x = 40) {
+    void PressOnLine(int line, Qt::MouseButton button = Qt::LeftButton, int x = 40)
+    {
         const std::vector<DocumentLine> lines = Lines();
         ASSERT_LT(line, static_cast<int>(lines.size())) << "the document has a line " << line;
         const int y = static_cast<int>(lines[line].Top) - Scroll() + 3;
         QTest::mouseClick(view->viewport(), button, {}, QPoint(x, y));
     }
 
-    int LineWithText(const QString& text, int from = 0) {
+    int LineWithText(const QString& text, int from = 0)
+    {
         const std::vector<DocumentLine> lines = Lines();
         for (int i = from; i < static_cast<int>(lines.size()); ++i) {
             if (lines[i].Text == text) {

@@ -15,7 +15,8 @@
 namespace vartel::test {
 namespace {
 
-TEST_F(HelpWindowTest, WindowHasItsCaptionButtonsAndStartsHidden) {
+TEST_F(HelpWindowTest, WindowHasItsCaptionButtonsAndStartsHidden)
+{
     TForm2 fresh;
     EXPECT_FALSE(fresh.isVisible()) << "the help window is created hidden";
     EXPECT_EQ(fresh.windowTitle(), "Vartel  -  Programme explanation") << "caption with two spaces around the dash";
@@ -44,7 +45,8 @@ TEST_F(HelpWindowTest, WindowHasItsCaptionButtonsAndStartsHidden) {
     EXPECT_FALSE(fresh.testAttribute(Qt::WA_QuitOnClose)) << "an open help window does not keep the program running";
 }
 
-TEST_F(HelpWindowTest, ButtonsAndDocumentAreNamedAndTheDocumentIsAsSharpAsTheScreen) {
+TEST_F(HelpWindowTest, ButtonsAndDocumentAreNamedAndTheDocumentIsAsSharpAsTheScreen)
+{
     for (const char* name : {"Button1", "Button2", "Button3", "Button4"}) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Button(name));
         ASSERT_NE(face, nullptr) << name;
@@ -69,7 +71,8 @@ TEST_F(HelpWindowTest, ButtonsAndDocumentAreNamedAndTheDocumentIsAsSharpAsTheScr
     }
 }
 
-TEST_F(HelpWindowTest, DocumentBeginsWithTitleEmptyLineAndTenSingleLineContentsEntries) {
+TEST_F(HelpWindowTest, DocumentBeginsWithTitleEmptyLineAndTenSingleLineContentsEntries)
+{
     ASSERT_TRUE(QFile::exists(HelpDocumentResource())) << "the help document is compiled in";
     const std::vector<DocumentLine> lines = Lines();
     ASSERT_GT(lines.size(), 200u) << "the document holds ten chapters of explanation";
@@ -86,12 +89,14 @@ TEST_F(HelpWindowTest, DocumentBeginsWithTitleEmptyLineAndTenSingleLineContentsE
     int previous = 15;
     for (int i = 1; i < 10; ++i) {
         const int heading = LineWithText(ChapterTitles()[i], previous + 1);
-        EXPECT_GT(heading, previous) << "chapter heading \"" << ChapterTitles()[i].toStdString() << "\" follows in order";
+        EXPECT_GT(heading, previous) << "chapter heading \"" << ChapterTitles()[i].toStdString()
+                                     << "\" follows in order";
         previous = heading;
     }
 }
 
-TEST_F(HelpWindowTest, ProgramInformationNamesTheVersionOfTheBuild) {
+TEST_F(HelpWindowTest, ProgramInformationNamesTheVersionOfTheBuild)
+{
     const QString text = view->toPlainText();
     const QString version =
         CurrentLanguage() == Language::Dutch ? QStringLiteral("versie ") : QStringLiteral("version ");
@@ -100,7 +105,8 @@ TEST_F(HelpWindowTest, ProgramInformationNamesTheVersionOfTheBuild) {
     EXPECT_FALSE(text.contains(QStringLiteral("@PROJECT_VERSION@"))) << "the build fills in the version";
 }
 
-TEST_F(HelpWindowTest, ContentsLinesStaySingleLinesInTheNarrowestWindow) {
+TEST_F(HelpWindowTest, ContentsLinesStaySingleLinesInTheNarrowestWindow)
+{
     form->resize(HelpMinimumWidth, form->height());
     Settle();
     const std::vector<DocumentLine> lines = Lines();
@@ -109,7 +115,8 @@ TEST_F(HelpWindowTest, ContentsLinesStaySingleLinesInTheNarrowestWindow) {
     }
 }
 
-TEST_F(HelpWindowTest, ClickOnContentsLineBringsItsHeadingToTheTop) {
+TEST_F(HelpWindowTest, ClickOnContentsLineBringsItsHeadingToTheTop)
+{
     PressOnLine(5); // "4. Graphs"
     const int heading = LineWithText(ChapterTitles()[3], 6);
     ASSERT_GT(heading, 11) << "the chapter heading lies below the contents";
@@ -118,7 +125,8 @@ TEST_F(HelpWindowTest, ClickOnContentsLineBringsItsHeadingToTheTop) {
     EXPECT_EQ(TopVisibleLine(), heading) << "the heading is the topmost visible line";
 }
 
-TEST_F(HelpWindowTest, EveryContentsLineJumpsToItsOwnHeading) {
+TEST_F(HelpWindowTest, EveryContentsLineJumpsToItsOwnHeading)
+{
     for (int i = 0; i < 10; ++i) {
         Button("Button4")->click();
         PressOnLine(2 + i);
@@ -132,7 +140,8 @@ TEST_F(HelpWindowTest, EveryContentsLineJumpsToItsOwnHeading) {
     }
 }
 
-TEST_F(HelpWindowTest, ClicksOutsideTheContentsOnlyPlaceTheCaret) {
+TEST_F(HelpWindowTest, ClicksOutsideTheContentsOnlyPlaceTheCaret)
+{
     const int hint = 13;
     const int chapterLine = LineWithText(ChapterTitles()[0], 12) + 1;
     for (int line : {0, 1, hint, 14, chapterLine}) {
@@ -143,7 +152,8 @@ TEST_F(HelpWindowTest, ClicksOutsideTheContentsOnlyPlaceTheCaret) {
     }
 }
 
-TEST_F(HelpWindowTest, ChapterLineWithTheSameTextAsAHeadingDoesNotJump) {
+TEST_F(HelpWindowTest, ChapterLineWithTheSameTextAsAHeadingDoesNotJump)
+{
     const int heading = LineWithText(ChapterTitles()[3], 12);
     view->verticalScrollBar()->setValue(static_cast<int>(Lines()[heading].Top));
     const int scrolled = Scroll();
@@ -152,7 +162,8 @@ TEST_F(HelpWindowTest, ChapterLineWithTheSameTextAsAHeadingDoesNotJump) {
     EXPECT_EQ(CaretLine(), heading) << "the caret is placed on the heading clicked";
 }
 
-TEST_F(HelpWindowTest, BackToTopShowsTheTitleAgain) {
+TEST_F(HelpWindowTest, BackToTopShowsTheTitleAgain)
+{
     PressOnLine(8); // "7. Parameters"
     ASSERT_GT(Scroll(), 0) << "the jump scrolled down";
     Button("Button4")->click();
@@ -161,7 +172,8 @@ TEST_F(HelpWindowTest, BackToTopShowsTheTitleAgain) {
     EXPECT_EQ(TopVisibleLine(), 0) << "the title line is visible at the top";
 }
 
-TEST_F(HelpWindowTest, CopyWithoutSelectionCopiesTheWholeDocumentAndKeepsTheCaret) {
+TEST_F(HelpWindowTest, CopyWithoutSelectionCopiesTheWholeDocumentAndKeepsTheCaret)
+{
     PressOnLine(13);
     const int caret = view->textCursor().position();
     const int scroll = Scroll();
@@ -176,7 +188,8 @@ TEST_F(HelpWindowTest, CopyWithoutSelectionCopiesTheWholeDocumentAndKeepsTheCare
     EXPECT_EQ(Scroll(), scroll) << "the view does not scroll";
 }
 
-TEST_F(HelpWindowTest, CopyWithSelectionCopiesOnlyTheSelectionAndRestoresIt) {
+TEST_F(HelpWindowTest, CopyWithSelectionCopiesOnlyTheSelectionAndRestoresIt)
+{
     QTextCursor selection(view->document());
     selection.setPosition(Lines()[5].Start + 3);
     selection.setPosition(Lines()[5].Start, QTextCursor::KeepAnchor); // selected backwards
@@ -187,7 +200,8 @@ TEST_F(HelpWindowTest, CopyWithSelectionCopiesOnlyTheSelectionAndRestoresIt) {
     EXPECT_EQ(view->textCursor().position(), selection.position()) << "selection end restored";
 }
 
-TEST_F(HelpWindowTest, CloseHidesAndShowingAgainKeepsThePlace) {
+TEST_F(HelpWindowTest, CloseHidesAndShowingAgainKeepsThePlace)
+{
     PressOnLine(10); // "9. Results"
     const int scroll = Scroll();
     const int caret = view->textCursor().position();
@@ -199,14 +213,16 @@ TEST_F(HelpWindowTest, CloseHidesAndShowingAgainKeepsThePlace) {
     EXPECT_EQ(view->textCursor().position(), caret) << "the caret is where it was";
 }
 
-TEST(HelpGeometry, FollowsTheScreenWithinItsLimits) {
+TEST(HelpGeometry, FollowsTheScreenWithinItsLimits)
+{
     EXPECT_EQ(HelpWindowGeometry(QSize(1920, 1080)), QRect(40, 10, 900, 980)) << "1920 x 1080: 900 x 980 at (40, 10)";
     EXPECT_EQ(HelpWindowGeometry(QSize(800, 600)).width(), 730) << "800 wide: 730";
     EXPECT_EQ(HelpWindowGeometry(QSize(970, 768)).width(), 900) << "970 wide: exactly the 900 maximum";
     EXPECT_EQ(HelpWindowGeometry(QSize(320, 240)).width(), 300) << "never narrower than 300";
 }
 
-TEST_F(HelpWindowTest, IsPlacedByTheScreenAndWidenedBackTo300) {
+TEST_F(HelpWindowTest, IsPlacedByTheScreenAndWidenedBackTo300)
+{
     const QRect expected = HelpWindowGeometry(QGuiApplication::primaryScreen()->size());
     TForm2 fresh;
     EXPECT_EQ(fresh.pos(), QPoint(40, 10)) << "placed at (40, 10)";
@@ -216,7 +232,8 @@ TEST_F(HelpWindowTest, IsPlacedByTheScreenAndWidenedBackTo300) {
     EXPECT_EQ(form->width(), 300) << "a window made narrower than 300 is widened back";
 }
 
-TEST_F(HelpWindowTest, NoPrinterAtStartGivesTheMessageForPrintAndPrinterProperties) {
+TEST_F(HelpWindowTest, NoPrinterAtStartGivesTheMessageForPrintAndPrinterProperties)
+{
     EXPECT_FALSE(form->PrinterAvailable()) << "no printer was installed";
     platform().SetPrinter(true); // installed while the program runs: not looked at again
     Button("Button2")->click();

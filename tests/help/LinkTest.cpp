@@ -7,7 +7,8 @@
 namespace vartel::test {
 namespace {
 
-QStringList LinkTexts(const QString& text) {
+QStringList LinkTexts(const QString& text)
+{
     QStringList found;
     for (const LinkRange& link : FindLinks(text)) {
         found << text.mid(link.Start, link.Length);
@@ -15,7 +16,8 @@ QStringList LinkTexts(const QString& text) {
     return found;
 }
 
-TEST(LinkDetector, FindsWebAndMailAddressesWithoutTrailingPunctuation) {
+TEST(LinkDetector, FindsWebAndMailAddressesWithoutTrailingPunctuation)
+{
     EXPECT_EQ(LinkTexts("See https://example.org/a?b=1, or www.example.org."),
               QStringList({"https://example.org/a?b=1", "www.example.org"}))
         << "comma and full stop end the sentence, not the address";
@@ -29,7 +31,8 @@ TEST(LinkDetector, FindsWebAndMailAddressesWithoutTrailingPunctuation) {
         << "numbers, an address without domain and bare prefixes are no links";
 }
 
-TEST(LinkDetector, LinkAtCoversExactlyTheLinkCharacters) {
+TEST(LinkDetector, LinkAtCoversExactlyTheLinkCharacters)
+{
     const QString text = "Mail x@example.org now";
     EXPECT_FALSE(LinkAt(text, 4)) << "the space before the link";
     EXPECT_EQ(LinkAt(text, 5), (LinkRange{5, 13})) << "the first character of the link";
@@ -37,7 +40,8 @@ TEST(LinkDetector, LinkAtCoversExactlyTheLinkCharacters) {
     EXPECT_FALSE(LinkAt(text, 18)) << "the space after the link";
 }
 
-TEST(LinkDetector, TargetsAreWhatTheDesktopCanOpen) {
+TEST(LinkDetector, TargetsAreWhatTheDesktopCanOpen)
+{
     EXPECT_EQ(LinkTarget("www.example.org"), "http://www.example.org") << "www. opens as a web address";
     EXPECT_EQ(LinkTarget("info@example.org"), "mailto:info@example.org") << "a bare address opens the mail program";
     EXPECT_EQ(LinkTarget("mailto:info@example.org"), "mailto:info@example.org") << "mailto: unchanged";
@@ -48,7 +52,8 @@ class HelpLinkTest : public HelpWindowTest {
 protected:
     // Scrolls to the document's line holding `text` and returns the viewport point of its first character
     // plus `offset` characters.
-    QPoint PointOf(const QString& text, int offset) {
+    QPoint PointOf(const QString& text, int offset)
+    {
         const int index = view->document()->toPlainText().indexOf(text);
         EXPECT_GE(index, 0) << text.toStdString() << " is in the document";
         QTextCursor at(view->document());
@@ -63,7 +68,8 @@ protected:
     }
 };
 
-TEST_F(HelpLinkTest, LeftPressOnAMailLinkOpensItOnceAndLeavesItSelected) {
+TEST_F(HelpLinkTest, LeftPressOnAMailLinkOpensItOnceAndLeavesItSelected)
+{
     const QString link = "mailto:vartel@example.org";
     const QPoint point = PointOf(link, 4);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, point);
@@ -72,13 +78,15 @@ TEST_F(HelpLinkTest, LeftPressOnAMailLinkOpensItOnceAndLeavesItSelected) {
     EXPECT_EQ(view->textCursor().selectedText(), link) << "the link text stays selected";
 }
 
-TEST_F(HelpLinkTest, WebLinkOpensAsWebAddress) {
+TEST_F(HelpLinkTest, WebLinkOpensAsWebAddress)
+{
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, PointOf("www.example.org/vartel", 2));
     ASSERT_EQ(platform().links.size(), 1u) << "one press, one opening";
     EXPECT_EQ(platform().links.front(), "http://www.example.org/vartel") << "opened as a web address";
 }
 
-TEST_F(HelpLinkTest, OtherPressesAndMovesOpenNothing) {
+TEST_F(HelpLinkTest, OtherPressesAndMovesOpenNothing)
+{
     const QString link = "mailto:vartel@example.org";
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, PointOf(link, 4));
     QTest::mouseMove(view->viewport(), PointOf(link, 6));
@@ -86,7 +94,8 @@ TEST_F(HelpLinkTest, OtherPressesAndMovesOpenNothing) {
     EXPECT_TRUE(platform().links.empty()) << "right button, a mouse move and a press beside the link open nothing";
 }
 
-TEST_F(HelpLinkTest, DetectedLinksAreShownAsLinks) {
+TEST_F(HelpLinkTest, DetectedLinksAreShownAsLinks)
+{
     const int index = view->document()->toPlainText().indexOf("www.example.org/vartel");
     QTextCursor inside(view->document());
     inside.setPosition(index + 3);

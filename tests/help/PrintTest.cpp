@@ -8,10 +8,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QPrinter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -22,7 +22,8 @@
 namespace vartel::test {
 namespace {
 
-TEST(PrintPageRectangle, LeavesOneInchFromThePapersLeftAndTopEdge) {
+TEST(PrintPageRectangle, LeavesOneInchFromThePapersLeftAndTopEdge)
+{
     // 600 dpi, printable area starting 100 and 120 pixels from the paper's edge, 4760 x 6779 pixels.
     const QRect rect = PrintPageRectangle({600, 600, 100, 120, 4760, 6779});
     EXPECT_EQ(rect.left(), 500) << "left = resolution - offset: one inch from the paper's edge";
@@ -31,12 +32,14 @@ TEST(PrintPageRectangle, LeavesOneInchFromThePapersLeftAndTopEdge) {
     EXPECT_EQ(rect.top() + rect.height(), 6779 - 600 - 120) << "bottom = page height - resolution - offset";
 }
 
-int PdfPageCount(const QByteArray& pdf) {
+int PdfPageCount(const QByteArray& pdf)
+{
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
     return static_cast<int>(QString::fromLatin1(pdf).count(page));
 }
 
-TEST(PrintDocument, PrintsEveryPageWithinTheRectangle) {
+TEST(PrintDocument, PrintsEveryPageWithinTheRectangle)
+{
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid()) << "a temporary folder";
     const QString file = folder.filePath("help.pdf");
@@ -63,7 +66,8 @@ TEST(PrintDocument, PrintsEveryPageWithinTheRectangle) {
     EXPECT_GE(PdfPageCount(content), 5) << "the long document runs over several pages";
 }
 
-TEST(PrintDocument, IndentsTabsAndSpacingKeepTheirSizeOnPaper) {
+TEST(PrintDocument, IndentsTabsAndSpacingKeepTheirSizeOnPaper)
+{
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     const double dpi = printer.logicalDpiX();
@@ -85,7 +89,8 @@ TEST(PrintDocument, IndentsTabsAndSpacingKeepTheirSizeOnPaper) {
     EXPECT_EQ(document.firstBlock().blockFormat().leftMargin(), 96.0) << "the view's own document is unchanged";
 }
 
-TEST(PrintDocument, RefusesAnEmptyRectangle) {
+TEST(PrintDocument, RefusesAnEmptyRectangle)
+{
     QTemporaryDir folder;
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -98,7 +103,8 @@ TEST(PrintDocument, RefusesAnEmptyRectangle) {
 // runs yet; what it starts or adds, it removes again.
 class CupsPdfQueue {
 public:
-    CupsPdfQueue() {
+    CupsPdfQueue()
+    {
         const bool tools = !QStandardPaths::findExecutable("cupsd").isEmpty() &&
                            !QStandardPaths::findExecutable("lpadmin").isEmpty() &&
                            !QStandardPaths::findExecutable("lpstat").isEmpty();
@@ -129,7 +135,8 @@ public:
         Run("lpadmin", {"-d", "PDF"});
     }
 
-    ~CupsPdfQueue() {
+    ~CupsPdfQueue()
+    {
         if (!previousDefault_.isEmpty() && previousDefault_ != "PDF") {
             Run("lpadmin", {"-d", previousDefault_});
         }
@@ -148,14 +155,16 @@ private:
     static constexpr const char* Ppd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
 
     // lpstat -r succeeds either way; only its answer tells.
-    static bool SchedulerRuns() {
+    static bool SchedulerRuns()
+    {
         QProcess process;
         process.start("lpstat", {"-r"});
         process.waitForFinished(10000);
         return process.readAllStandardOutput().trimmed() == "scheduler is running";
     }
 
-    static bool Run(const QString& program, const QStringList& arguments) {
+    static bool Run(const QString& program, const QStringList& arguments)
+    {
         QProcess process;
         process.start(program, arguments);
         return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
@@ -168,7 +177,8 @@ private:
 };
 
 // The newest PDF in the folder written after `since`, once its size has stopped changing.
-QFileInfo WaitForFinishedPdf(const QDir& folder, const QDateTime& since) {
+QFileInfo WaitForFinishedPdf(const QDir& folder, const QDateTime& since)
+{
     qint64 lastSize = -1;
     for (int i = 0; i < 150; ++i) {
         const QFileInfoList pdfs = folder.entryInfoList({"*.pdf"}, QDir::Files, QDir::Time);
@@ -188,7 +198,8 @@ QFileInfo WaitForFinishedPdf(const QDir& folder, const QDateTime& since) {
 class HelpPrintTest : public HelpWindowTest {
 protected:
     HelpPrintTest() : HelpWindowTest(true) {}
-    void SetUp() override {
+    void SetUp() override
+    {
         if (!queue_.problem.isEmpty()) {
             GTEST_SKIP() << "No PDF printer for this test: " << queue_.problem.toStdString();
         }
@@ -197,7 +208,8 @@ protected:
     CupsPdfQueue queue_; // constructed before the window, so the window finds the printer
 };
 
-TEST_F(HelpPrintTest, PrintButtonPrintsTheDocumentOnThePdfQueue) {
+TEST_F(HelpPrintTest, PrintButtonPrintsTheDocumentOnThePdfQueue)
+{
     ASSERT_TRUE(form->PrinterAvailable()) << "the queue is installed when the window is created";
     ASSERT_GT(form->PrintPageRect().width(), 0) << "a page rectangle was set up";
     const QDir folder(QDir::home().filePath("PDF"));

@@ -11,7 +11,8 @@
 namespace vartel::test {
 namespace {
 
-void ExpectBoundedDocument(const QByteArray& input, int round) {
+void ExpectBoundedDocument(const QByteArray& input, int round)
+{
     QTextDocument document;
     ReadRtf(input, document);
     // Each character or paragraph of the document comes from at least one byte of input.
@@ -19,7 +20,8 @@ void ExpectBoundedDocument(const QByteArray& input, int round) {
         << "round " << round << ": no more characters than input bytes, for input " << input.toHex().left(200).data();
 }
 
-TEST(RtfReaderRandom, RandomBytes) {
+TEST(RtfReaderRandom, RandomBytes)
+{
     std::mt19937 random(20240601);
     std::uniform_int_distribution<int> length(0, 600);
     std::uniform_int_distribution<int> byte(0, 255);
@@ -35,15 +37,79 @@ TEST(RtfReaderRandom, RandomBytes) {
     }
 }
 
-TEST(RtfReaderRandom, TokenSoups) {
+TEST(RtfReaderRandom, TokenSoups)
+{
     static const char* const Tokens[] = {
-        "{", "}", "{\\*", "\\", "\\'", "\\'4", "\\'e9", "\\'zz", "\\u", "\\u-", "\\u8364?", "\\u-10179?", "\\u-8704?",
-        "\\u99999999999999", "\\uc0", "\\uc3", "\\uc-1", "\\b", "\\b0", "\\i", "\\ul", "\\ulnone", "\\plain",
-        "\\fs", "\\fs0", "\\fs48", "\\fs-20", "\\fs999999999999", "\\cf", "\\cf1", "\\cf-1", "\\cf2147483647", "\\f",
-        "\\f1", "\\f-9", "\\par", "\\pard", "\\line", "\\tab", "\\qc", "\\li-99999", "\\fi2147483647", "\\sa1000000",
-        "{\\fonttbl", "{\\f0 Arial;}", "{\\colortbl;", "\\red255", "\\green-4", "\\blue999", ";", "{\\stylesheet",
-        "{\\info", "{\\pict", "\\bin5", "\\rtf1", "\\deff3", "\\emdash", "\\~", "\\-", "\\\\", "\\{", "\\}",
-        "text", " ", "\r\n", "\t", "\xe9", "\x80", "x", "\\zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz",
+        "{",
+        "}",
+        "{\\*",
+        "\\",
+        "\\'",
+        "\\'4",
+        "\\'e9",
+        "\\'zz",
+        "\\u",
+        "\\u-",
+        "\\u8364?",
+        "\\u-10179?",
+        "\\u-8704?",
+        "\\u99999999999999",
+        "\\uc0",
+        "\\uc3",
+        "\\uc-1",
+        "\\b",
+        "\\b0",
+        "\\i",
+        "\\ul",
+        "\\ulnone",
+        "\\plain",
+        "\\fs",
+        "\\fs0",
+        "\\fs48",
+        "\\fs-20",
+        "\\fs999999999999",
+        "\\cf",
+        "\\cf1",
+        "\\cf-1",
+        "\\cf2147483647",
+        "\\f",
+        "\\f1",
+        "\\f-9",
+        "\\par",
+        "\\pard",
+        "\\line",
+        "\\tab",
+        "\\qc",
+        "\\li-99999",
+        "\\fi2147483647",
+        "\\sa1000000",
+        "{\\fonttbl",
+        "{\\f0 Arial;}",
+        "{\\colortbl;",
+        "\\red255",
+        "\\green-4",
+        "\\blue999",
+        ";",
+        "{\\stylesheet",
+        "{\\info",
+        "{\\pict",
+        "\\bin5",
+        "\\rtf1",
+        "\\deff3",
+        "\\emdash",
+        "\\~",
+        "\\-",
+        "\\\\",
+        "\\{",
+        "\\}",
+        "text",
+        " ",
+        "\r\n",
+        "\t",
+        "\xe9",
+        "\x80",
+        "x",
+        "\\zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz",
     };
     constexpr int TokenCount = static_cast<int>(sizeof(Tokens) / sizeof(Tokens[0]));
     std::mt19937 random(7);

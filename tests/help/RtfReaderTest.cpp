@@ -13,18 +13,21 @@
 namespace vartel::test {
 namespace {
 
-QString Read(const QByteArray& rtf, QTextDocument& document) {
+QString Read(const QByteArray& rtf, QTextDocument& document)
+{
     ReadRtf(rtf, document);
     return document.toRawText(); // keeps non-breaking spaces and line separators as read
 }
 
-QString Read(const QByteArray& rtf) {
+QString Read(const QByteArray& rtf)
+{
     QTextDocument document;
     return Read(rtf, document);
 }
 
 // The character format of the first occurrence of `text` (taken at its second character).
-QTextCharFormat FormatOf(const QTextDocument& document, const QString& text) {
+QTextCharFormat FormatOf(const QTextDocument& document, const QString& text)
+{
     const int index = document.toPlainText().indexOf(text);
     EXPECT_GE(index, 0) << '"' << text.toStdString() << "\" is in the document";
     QTextCursor cursor(const_cast<QTextDocument*>(&document));
@@ -36,10 +39,11 @@ const QByteArray Header =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fmodern Courier New;}}"
     "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red200\\green10\\blue20;}";
 
-TEST(RtfReader, CharacterFormattingAndGroupsRestoringIt) {
+TEST(RtfReader, CharacterFormattingAndGroupsRestoringIt)
+{
     QTextDocument document;
     Read(Header + "\\fs24 plain {\\b bold} {\\i italic} {\\ul under\\ulnone line} {\\fs40 big} "
-                   "{\\cf3 red} {\\f1 mono} {\\b\\i both\\b0 italic2} after}",
+                  "{\\cf3 red} {\\f1 mono} {\\b\\i both\\b0 italic2} after}",
          document);
     EXPECT_EQ(FormatOf(document, "plain").fontWeight(), QFont::Normal) << "plain text is not bold";
     EXPECT_EQ(FormatOf(document, "plain").fontPointSize(), 12.0) << "\\fs24 is 12 points (half-points)";
@@ -61,7 +65,8 @@ TEST(RtfReader, CharacterFormattingAndGroupsRestoringIt) {
     EXPECT_FALSE(after.hasProperty(QTextFormat::ForegroundBrush)) << "the group's end restores the auto colour";
 }
 
-TEST(RtfReader, AutoColourAndPlainResetFormatting) {
+TEST(RtfReader, AutoColourAndPlainResetFormatting)
+{
     QTextDocument document;
     Read(Header + "{\\cf0 auto} {\\cf9 missing} \\b\\fs30\\cf2 x\\plain reset}", document);
     EXPECT_FALSE(FormatOf(document, "auto").hasProperty(QTextFormat::ForegroundBrush)) << "\\cf0 is auto";
@@ -73,13 +78,14 @@ TEST(RtfReader, AutoColourAndPlainResetFormatting) {
     EXPECT_FALSE(reset.hasProperty(QTextFormat::ForegroundBrush)) << "\\plain drops the colour";
 }
 
-TEST(RtfReader, ParagraphsLineBreaksTabsAndAlignment) {
+TEST(RtfReader, ParagraphsLineBreaksTabsAndAlignment)
+{
     QTextDocument document;
     Read("{\\rtf1 \\qc centred\\par \\pard left\\line next\\tab tabbed\\par {\\qr right\\par}last}", document);
     ASSERT_EQ(document.blockCount(), 4) << "three \\par give four paragraphs";
     EXPECT_EQ(document.findBlockByNumber(0).text(), "centred") << "first paragraph";
-    EXPECT_EQ(document.findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
-              Qt::AlignHCenter) << "\\qc centres";
+    EXPECT_EQ(document.findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter)
+        << "\\qc centres";
     EXPECT_EQ(document.findBlockByNumber(1).text(), QString("left") + QChar::LineSeparator + "next\ttabbed")
         << "\\line breaks the line inside the paragraph, \\tab is a tab";
     EXPECT_EQ(document.findBlockByNumber(1).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft)
@@ -89,7 +95,8 @@ TEST(RtfReader, ParagraphsLineBreaksTabsAndAlignment) {
     EXPECT_EQ(document.findBlockByNumber(3).text(), "last") << "text after the last \\par";
 }
 
-TEST(RtfReader, HangingIndentTabLinesTheTextUpWithTheLeftIndent) {
+TEST(RtfReader, HangingIndentTabLinesTheTextUpWithTheLeftIndent)
+{
     QTextDocument document;
     Read("{\\rtf1 \\li400\\fi-200 \\bullet\\tab item text\\par \\pard plain\\tab tabbed}", document);
     document.setTextWidth(600);
@@ -103,7 +110,8 @@ TEST(RtfReader, HangingIndentTabLinesTheTextUpWithTheLeftIndent) {
     EXPECT_TRUE(plain.blockFormat().tabPositions().isEmpty()) << "\\pard ends the hanging indent's tab stop";
 }
 
-TEST(RtfReader, EscapesAndUnicode) {
+TEST(RtfReader, EscapesAndUnicode)
+{
     EXPECT_EQ(Read("{\\rtf1 a\\\\b\\{c\\}d}"), "a\\b{c}d") << "escaped backslash and braces";
     EXPECT_EQ(Read("{\\rtf1 caf\\'e9 \\'80 \\'93x\\'94}"), QString::fromUtf8("café € “x”"))
         << "\\'hh is a cp1252 byte, 0x80 the euro sign";
@@ -122,18 +130,19 @@ TEST(RtfReader, EscapesAndUnicode) {
         << "named characters and the non-breaking space";
 }
 
-TEST(RtfReader, DestinationsAndUnknownWordsAreSkipped) {
-    const QByteArray rtf = Header +
-                           "{\\stylesheet{\\s0 Normal;}}{\\info{\\title Secret}{\\author Someone}}"
-                           "{\\*\\generator Writer 1.0;}{\\*\\unknowndest hidden {\\b nested}}"
-                           "{\\pict\\pngblip 89504e47}{\\header top}"
-                           "\\unknownword12 shown \\foo-3 too}";
+TEST(RtfReader, DestinationsAndUnknownWordsAreSkipped)
+{
+    const QByteArray rtf = Header + "{\\stylesheet{\\s0 Normal;}}{\\info{\\title Secret}{\\author Someone}}"
+                                    "{\\*\\generator Writer 1.0;}{\\*\\unknowndest hidden {\\b nested}}"
+                                    "{\\pict\\pngblip 89504e47}{\\header top}"
+                                    "\\unknownword12 shown \\foo-3 too}";
     EXPECT_EQ(Read(rtf), "shown too") << "style sheet, info, ignorable and picture groups show nothing";
     EXPECT_EQ(Read("{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt visible}}}"), "visible")
         << "of a field only its result shows";
 }
 
-TEST(RtfReader, MalformedInputGivesBestEffortDocument) {
+TEST(RtfReader, MalformedInputGivesBestEffortDocument)
+{
     EXPECT_EQ(Read("{\\rtf1 {\\b open {\\i groups never closed"), "open groups never closed")
         << "unclosed groups: the text so far";
     EXPECT_EQ(Read("{\\rtf1 a}}} b"), "a") << "stray closing braces end the document";
@@ -161,7 +170,8 @@ TEST(RtfReader, MalformedInputGivesBestEffortDocument) {
     EXPECT_EQ(FormatOf(document, "huge").fontPointSize(), 1638.0) << "the size is limited to 1638 points";
 }
 
-TEST(RtfReader, DeepNestingNeitherOverflowsNorLosesTheOuterText) {
+TEST(RtfReader, DeepNestingNeitherOverflowsNorLosesTheOuterText)
+{
     const int depth = 200000;
     QByteArray rtf = "{\\rtf1 outer ";
     rtf += QByteArray(depth, '{') + "deep" + QByteArray(depth, '}');
@@ -175,7 +185,8 @@ TEST(RtfReader, DeepNestingNeitherOverflowsNorLosesTheOuterText) {
     EXPECT_NO_FATAL_FAILURE(Read(unclosed)) << "deep unclosed groups";
 }
 
-TEST(RtfReader, ReplacesThePreviousContent) {
+TEST(RtfReader, ReplacesThePreviousContent)
+{
     QTextDocument document;
     Read("{\\rtf1 first}", document);
     EXPECT_EQ(Read("{\\rtf1 second}", document), "second") << "a second read replaces the first document";

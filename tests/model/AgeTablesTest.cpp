@@ -10,7 +10,10 @@
 namespace vartel {
 namespace {
 
-double Sum(const AgeTable& table) { return std::accumulate(table.begin(), table.end(), 0.0); }
+double Sum(const AgeTable& table)
+{
+    return std::accumulate(table.begin(), table.end(), 0.0);
+}
 
 TEST(FixedTables, HaveTheirPeaksAndSums)
 {
@@ -82,10 +85,12 @@ TEST(DerivedFigures, GrowthPercentAndItsEmptyCases)
 TEST(History, ClassesRoundHalvesToEvenAndTotalsUseTheRoundedClasses)
 {
     auto s = std::make_unique<SimulationState>();
-    for (int i = 0; i < 5; ++i) s->PopByAge[i] = 2.5;          // class 0: 12.5
-    for (int i = 5; i < 10; ++i) s->PopByAge[i] = 2.7;         // class 1: 13.5
-    s->PopByAge[65] = 10.4;                                    // class 13
-    s->PopByAge[109] = 1.0;                                    // class 21
+    for (int i = 0; i < 5; ++i)
+        s->PopByAge[i] = 2.5; // class 0: 12.5
+    for (int i = 5; i < 10; ++i)
+        s->PopByAge[i] = 2.7; // class 1: 13.5
+    s->PopByAge[65] = 10.4;   // class 13
+    s->PopByAge[109] = 1.0;   // class 21
     TallyClasses(*s, 3);
     EXPECT_EQ(s->PyramidHistory[3][0], 12.0) << "a class of 12.5 people is stored as 12";
     EXPECT_EQ(s->PyramidHistory[3][1], 14.0) << "a class of 13.5 people is stored as 14";

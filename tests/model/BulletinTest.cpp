@@ -1,6 +1,6 @@
 #include "model/Bulletin.h"
-#include "model/StartButtonStates.h"
 #include "model/Results.h"
+#include "model/StartButtonStates.h"
 #include "tests/model/ModelFixture.h"
 
 #include <gtest/gtest.h>
@@ -129,7 +129,8 @@ TEST(Bulletin, AlarmAndPauseOnlyOnAChangeAndNotWhileBrowsing)
     t.S.Browsing = true;
     t.S.Incident = 2;
     t.Choose();
-    EXPECT_EQ(t.Host.Board.Text, "Heavy penalty for families with more than 1 child!") << "browsing still sets the board";
+    EXPECT_EQ(t.Host.Board.Text, "Heavy penalty for families with more than 1 child!")
+        << "browsing still sets the board";
     EXPECT_EQ(t.Host.Count("PlaySound Letop"), 0) << "no alarm while browsing";
     EXPECT_TRUE(t.S.Running) << "no pause while browsing";
 }

@@ -1,5 +1,5 @@
-#include "model/AgeTables.h"
 #include "model/Incidents.h"
+#include "model/AgeTables.h"
 #include "tests/model/ModelFixture.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +52,8 @@ TEST(Incidents, EpidemicInARunningYearPausesOnlyWhenItsMessageComesAndGoes)
         }
         t.Step();
     }
-    if (!t.S.Running) ++pauses;
+    if (!t.S.Running)
+        ++pauses;
     EXPECT_EQ(pauses, 2) << "one pause when the epidemic is announced, one when its text is replaced";
     EXPECT_EQ(t.Host.Count("PlaySound Letop"), 3) << "stage A, the epidemic, stage A again: no more alarms";
     EXPECT_EQ(t.Host.Count("ShowBulletin  Population extinct"), 0) << "the untallied year is never announced";

@@ -19,7 +19,8 @@ struct TestModel {
     explicit TestModel(int scenario = 1)
     {
         StartUpModel(*M);
-        if (scenario != 1) ChooseScenario(*M, scenario);
+        if (scenario != 1)
+            ChooseScenario(*M, scenario);
     }
     // One year as the driver runs it.
     void Step()
@@ -29,14 +30,16 @@ struct TestModel {
     }
     void RunTo(int year)
     {
-        while (S.Year < year) Step();
+        while (S.Year < year)
+            Step();
     }
     // Runs until `stop` holds after a step or the last year; returns whether it held.
     bool RunUntil(const std::function<bool()>& stop, int lastYear = MaxYear)
     {
         while (S.Year < lastYear) {
             Step();
-            if (stop()) return true;
+            if (stop())
+                return true;
         }
         return false;
     }

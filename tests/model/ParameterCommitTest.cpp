@@ -12,7 +12,8 @@ std::vector<std::string> Corrections(const RecordingHost& host)
 {
     std::vector<std::string> messages;
     for (const auto& call : host.Calls) {
-        if (call.rfind("ShowCorrection ", 0) == 0) messages.push_back(call.substr(15));
+        if (call.rfind("ShowCorrection ", 0) == 0)
+            messages.push_back(call.substr(15));
     }
     return messages;
 }
@@ -166,7 +167,7 @@ TEST(CommitParameter, TextsThatAreNoNumbersChangeNothing)
     };
     const Case cases[] = {
         {PF::Population, "12a", "''12a'' is not a valid integer value"},
-        {PF::StableLevel, "1234567x90", "''1234567x9'' is not a valid integer value"}, // named as cut
+        {PF::StableLevel, "1234567x90", "''1234567x9'' is not a valid integer value"},             // named as cut
         {PF::Population, "12345678\xC3\xA9", "''12345678\xC3\xA9'' is not a valid integer value"}, // 9 characters
         {PF::StableLevel, "-", "''-'' is not a valid integer value"},
         {PF::BirthIndex, "-", "'-' is not a valid floating point value"},

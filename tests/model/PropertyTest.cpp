@@ -15,12 +15,14 @@ namespace {
 std::string RandomText(std::mt19937& engine)
 {
     static const std::string alphabet = "0123456789.-+eE ,x";
-    static const char* const samples[] = {"", "-", "0", "99", "-6", "6", "20", "1e3", "0.01", "2500000", "120",
-                                          "1000000", "2000", "1e-400", "1e400", "4294967296"};
-    if (engine() % 2 == 0) return samples[engine() % std::size(samples)];
+    static const char* const samples[] = {"",     "-",       "0",   "99",      "-6",   "6",      "20",    "1e3",
+                                          "0.01", "2500000", "120", "1000000", "2000", "1e-400", "1e400", "4294967296"};
+    if (engine() % 2 == 0)
+        return samples[engine() % std::size(samples)];
     std::string text;
     const int length = static_cast<int>(engine() % 10);
-    for (int i = 0; i < length; ++i) text += alphabet[engine() % alphabet.size()];
+    for (int i = 0; i < length; ++i)
+        text += alphabet[engine() % alphabet.size()];
     return text;
 }
 
@@ -34,8 +36,8 @@ void ExpectSound(const SimulationState& s, int seed)
     }
     for (double value : {s.BirthIndex, s.BabyMortality, s.AdultMortality, s.Immigration, s.ExactPopHistory[s.Year],
                          s.MeanAgeHistory[s.Year], s.ReplacementHistory[s.Year], s.LifeExpectancyHistory[s.Year]}) {
-        ASSERT_TRUE(std::isfinite(value)) << "a model figure is " << value << " in year " << s.Year << " (seed "
-                                          << seed << ")";
+        ASSERT_TRUE(std::isfinite(value))
+            << "a model figure is " << value << " in year " << s.Year << " (seed " << seed << ")";
     }
 }
 
@@ -46,7 +48,8 @@ TEST(Property, RandomCommitsIncidentsAndScenarioSwitchesKeepTheStateSound)
         TestModel t;
         // Realistic scenarios and New return to year 0, so count steps rather than years.
         for (int step = 0; step < 4000; ++step) {
-            if (t.S.Year == MaxYear) ResetSimulation(*t.M);
+            if (t.S.Year == MaxYear)
+                ResetSimulation(*t.M);
             const unsigned action = engine() % 100;
             if (action < 4) {
                 const auto field = static_cast<ParameterField>(engine() % 6);

@@ -38,8 +38,10 @@ TEST(Reset, TheoreticalStartValues)
 {
     TestModel t;
     const auto& s = t.S;
-    for (int i = 0; i <= 14; ++i) EXPECT_DOUBLE_EQ(s.PopByAge[i], 70.0) << "70 people of age " << i;
-    for (int i = 15; i <= 44; ++i) EXPECT_DOUBLE_EQ(s.PopByAge[i], 105.0) << "105 people of age " << i;
+    for (int i = 0; i <= 14; ++i)
+        EXPECT_DOUBLE_EQ(s.PopByAge[i], 70.0) << "70 people of age " << i;
+    for (int i = 15; i <= 44; ++i)
+        EXPECT_DOUBLE_EQ(s.PopByAge[i], 105.0) << "105 people of age " << i;
     EXPECT_EQ(s.PopByAge[45], 0.0) << "nobody older than 44";
     EXPECT_EQ(s.PopHistory[0], 4200) << "PopHistory[0]";
     EXPECT_EQ(s.ExactPopHistory[0], 4200) << "ExactPopHistory[0]";
@@ -50,9 +52,9 @@ TEST(Reset, TheoreticalStartValues)
     EXPECT_EQ(s.ParamHistory[0][0], 3.0) << "year 0 recorded with birth index 3";
 
     const std::pair<Field, const char*> expected[] = {
-        {Field::SPmeter, "200000"}, {Field::PGmeter, ""},      {Field::BImeter, "3.0000"}, {Field::BDmeter, "5.00"},
-        {Field::ADmeter, "0.10"},   {Field::IMmeter, "0.00"},  {Field::LEmeter, "63.6"},   {Field::MAmeter, "23.9"},
-        {Field::RBmeter, "2.2538"}, {Field::GRmeter, "0.0%"},  {Field::CHmeter, "25.0%"},  {Field::Popmeter, "4200"},
+        {Field::SPmeter, "200000"}, {Field::PGmeter, ""},     {Field::BImeter, "3.0000"}, {Field::BDmeter, "5.00"},
+        {Field::ADmeter, "0.10"},   {Field::IMmeter, "0.00"}, {Field::LEmeter, "63.6"},   {Field::MAmeter, "23.9"},
+        {Field::RBmeter, "2.2538"}, {Field::GRmeter, "0.0%"}, {Field::CHmeter, "25.0%"},  {Field::Popmeter, "4200"},
         {Field::Clock, "0"}};
     for (const auto& [field, text] : expected) {
         EXPECT_EQ(t.Host.FieldText(field), text) << FieldName(field) << " after a reset in scenario 1";
@@ -238,7 +240,8 @@ TEST(SetPopulationSize, StopsCorrectingWhenNoAgeHoldsMoreThanOnePerson)
 {
     TestModel t;
     // Below one person at every age 0..108 after the rescale, and the rounded total 128 instead of 120.
-    for (int i = 0; i < 109; ++i) t.S.PopByAge[i] = 0.9966;
+    for (int i = 0; i < 109; ++i)
+        t.S.PopByAge[i] = 0.9966;
     t.S.PopByAge[109] = 21.0136;
     TallyClasses(t.S, 0);
     ASSERT_EQ(t.S.PopHistory[0], 130) << "set-up: 21 classes of 5 and a last class of 25";

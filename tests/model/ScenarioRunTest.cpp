@@ -25,7 +25,8 @@ StageLog RunRealistic(TestModel& t, int lastYear = MaxYear, int* catastropheYear
                 log.Order += letters[k];
             }
         }
-        if (catastropheYear && t.S.Catastrophe && *catastropheYear < 0) *catastropheYear = t.S.Year;
+        if (catastropheYear && t.S.Catastrophe && *catastropheYear < 0)
+            *catastropheYear = t.S.Year;
     }
     return log;
 }
@@ -37,7 +38,8 @@ TEST(ScenarioRuns, RealisticMediumReachesAllStagesAndBalances)
     EXPECT_EQ(log.Order, "AMHPEB") << "all six stages in order";
     const int expected[] = {1040, 1680, 1920, 2020, 2045, 2080};
     for (int k = 0; k < 6; ++k) {
-        EXPECT_NEAR(log.Years[k], expected[k], 15) << "stage " << "AMHPEB"[k] << " about year " << expected[k];
+        EXPECT_NEAR(log.Years[k], expected[k], 15) << "stage "
+                                                   << "AMHPEB"[k] << " about year " << expected[k];
     }
     EXPECT_NEAR(t.S.ExactPopHistory[MaxYear], 2000000, 50000) << "ends near 2 million people";
     EXPECT_EQ(t.S.StableLevel, 2000000) << "stage E sets the level to 2 million";
@@ -50,7 +52,8 @@ TEST(ScenarioRuns, RealisticLowHasNoStageE)
     EXPECT_EQ(log.Order, "AMHPB") << "stages without E";
     const int expected[] = {1040, 1820, 2070, 2260, -1, 2300};
     for (int k : {StageA, StageM, StageH, StageP, StageB}) {
-        EXPECT_NEAR(log.Years[k], expected[k], 15) << "stage " << "AMHPEB"[k] << " about year " << expected[k];
+        EXPECT_NEAR(log.Years[k], expected[k], 15) << "stage "
+                                                   << "AMHPEB"[k] << " about year " << expected[k];
     }
     EXPECT_NEAR(t.S.ExactPopHistory[MaxYear], 1400000, 50000) << "ends near 1.4 million people";
     EXPECT_EQ(t.S.BabyMortality, 0.05) << "baby mortality stays at 5 % after stage P";

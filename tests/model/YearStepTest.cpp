@@ -13,7 +13,8 @@ std::vector<std::string> Without(const std::vector<std::string>& calls, const st
 {
     std::vector<std::string> kept;
     for (const auto& call : calls) {
-        if (call.rfind(prefix, 0) != 0) kept.push_back(call);
+        if (call.rfind(prefix, 0) != 0)
+            kept.push_back(call);
     }
     return kept;
 }
@@ -113,11 +114,14 @@ TEST(YearStep, AttenuationKeepsTheBirthIndexBetween50AndTenPercent)
 TEST(YearStep, EmigrationNeverEmptiesAnAgeBelowZero)
 {
     TestModel t;
-    for (int i = 0; i < 10; ++i) t.S.PopByAge[i] = 0.0;
+    for (int i = 0; i < 10; ++i)
+        t.S.PopByAge[i] = 0.0;
     t.S.Immigration = -0.06;
     t.Step();
-    for (int i = 1; i <= 10; ++i) EXPECT_EQ(t.S.PopByAge[i], 0.0) << "age " << i << " had nobody to lose";
-    for (double people : t.S.PopByAge) ASSERT_GE(people, 0.0) << "no age goes negative";
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(t.S.PopByAge[i], 0.0) << "age " << i << " had nobody to lose";
+    for (double people : t.S.PopByAge)
+        ASSERT_GE(people, 0.0) << "no age goes negative";
     EXPECT_EQ(t.Host.FieldText(Field::IMmeter), "-6.00") << "emigration of 6 % is shown as -6.00";
 }
 

@@ -22,8 +22,19 @@ using test::U16At;
 using test::U32At;
 
 enum : std::uint32_t {
-    Header = 1, Eof = 14, SetBkMode = 18, SetTextColor = 24, SetBkColor = 25, SelectObject = 37, CreatePen = 38,
-    CreateBrush = 39, DeleteObject = 40, RectangleRecord = 43, CreateFont = 82, TextRecord = 84, ExtCreatePen = 95
+    Header = 1,
+    Eof = 14,
+    SetBkMode = 18,
+    SetTextColor = 24,
+    SetBkColor = 25,
+    SelectObject = 37,
+    CreatePen = 38,
+    CreateBrush = 39,
+    DeleteObject = 40,
+    RectangleRecord = 43,
+    CreateFont = 82,
+    TextRecord = 84,
+    ExtCreatePen = 95
 };
 
 std::vector<test::EmfRecord> Walk(const std::string& bytes)

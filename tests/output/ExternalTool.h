@@ -21,8 +21,8 @@ std::string ReadBytes(const std::string& path);
 } // namespace vartel::test
 
 // Skips the calling test with a clear message when a decoder is not installed.
-#define REQUIRE_TOOL(program)                                                                                   \
-    do {                                                                                                       \
-        if (!::vartel::test::ToolAvailable(program))                                                           \
-            GTEST_SKIP() << "the decoder " << (program) << " is not installed; CI installs it";               \
+#define REQUIRE_TOOL(program)                                                                                          \
+    do {                                                                                                               \
+        if (!::vartel::test::ToolAvailable(program))                                                                   \
+            GTEST_SKIP() << "the decoder " << (program) << " is not installed; CI installs it";                        \
     } while (false)

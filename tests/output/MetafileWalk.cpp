@@ -7,12 +7,18 @@ std::uint16_t U16At(const std::string& b, std::size_t at)
     return static_cast<std::uint16_t>(static_cast<unsigned char>(b.at(at)) |
                                       (static_cast<unsigned char>(b.at(at + 1)) << 8));
 }
-std::int16_t I16At(const std::string& b, std::size_t at) { return static_cast<std::int16_t>(U16At(b, at)); }
+std::int16_t I16At(const std::string& b, std::size_t at)
+{
+    return static_cast<std::int16_t>(U16At(b, at));
+}
 std::uint32_t U32At(const std::string& b, std::size_t at)
 {
     return U16At(b, at) | (static_cast<std::uint32_t>(U16At(b, at + 2)) << 16);
 }
-std::int32_t I32At(const std::string& b, std::size_t at) { return static_cast<std::int32_t>(U32At(b, at)); }
+std::int32_t I32At(const std::string& b, std::size_t at)
+{
+    return static_cast<std::int32_t>(U32At(b, at));
+}
 
 std::vector<EmfRecord> WalkEmf(const std::string& bytes, std::string& problem)
 {

@@ -15,11 +15,11 @@ namespace {
 TEST(FormatForExtension, OnlyTheSevenExtensionsInAnyCase)
 {
     const std::pair<const char*, PictureFormat> cases[] = {
-        {".EMF", PictureFormat::Emf}, {".Emf", PictureFormat::Emf},     {".emf", PictureFormat::Emf},
-        {".wmf", PictureFormat::Wmf}, {".BMP", PictureFormat::Bmp},     {".jpg", PictureFormat::Jpeg},
-        {".JpG", PictureFormat::Jpeg}, {".gif", PictureFormat::Gif},    {".Png", PictureFormat::Png},
-        {".svg", PictureFormat::Svg}, {".jpeg", PictureFormat::Unknown}, {".JPEG", PictureFormat::Unknown},
-        {"", PictureFormat::Unknown}, {".", PictureFormat::Unknown},    {"EMF", PictureFormat::Unknown},
+        {".EMF", PictureFormat::Emf},     {".Emf", PictureFormat::Emf},      {".emf", PictureFormat::Emf},
+        {".wmf", PictureFormat::Wmf},     {".BMP", PictureFormat::Bmp},      {".jpg", PictureFormat::Jpeg},
+        {".JpG", PictureFormat::Jpeg},    {".gif", PictureFormat::Gif},      {".Png", PictureFormat::Png},
+        {".svg", PictureFormat::Svg},     {".jpeg", PictureFormat::Unknown}, {".JPEG", PictureFormat::Unknown},
+        {"", PictureFormat::Unknown},     {".", PictureFormat::Unknown},     {"EMF", PictureFormat::Unknown},
         {".tif", PictureFormat::Unknown}, {".emf.", PictureFormat::Unknown},
     };
     for (const auto& [extension, format] : cases)
@@ -29,8 +29,14 @@ TEST(FormatForExtension, OnlyTheSevenExtensionsInAnyCase)
 TEST(UpperExtension, LastDotOfTheNameOnly)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"/home/st/graph.Emf", ".EMF"}, {"graph.jpg", ".JPG"}, {"a.b.gif", ".GIF"}, {"/tmp/dir.d/graph", ""},
-        {"graph", ""},                  {"graph.", "."},       {"/x/.svg", ".SVG"}, {"", ""},
+        {"/home/st/graph.Emf", ".EMF"},
+        {"graph.jpg", ".JPG"},
+        {"a.b.gif", ".GIF"},
+        {"/tmp/dir.d/graph", ""},
+        {"graph", ""},
+        {"graph.", "."},
+        {"/x/.svg", ".SVG"},
+        {"", ""},
     };
     for (const auto& [name, extension] : cases)
         EXPECT_EQ(UpperExtension(name), extension) << "for the file name \"" << name << "\"";

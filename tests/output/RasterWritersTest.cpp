@@ -101,8 +101,8 @@ TEST_F(RasterWriters, BmpAndPngHoldTheBitmapExactly)
 {
     REQUIRE_TOOL("convert");
     const QImage bitmap = TestBitmap();
-    for (auto [format, name, magick] : {std::tuple{PictureFormat::Bmp, "graph.bmp", "BMP3"},
-                                        std::tuple{PictureFormat::Png, "graph.png", "PNG"}}) {
+    for (auto [format, name, magick] :
+         {std::tuple{PictureFormat::Bmp, "graph.bmp", "BMP3"}, std::tuple{PictureFormat::Png, "graph.png", "PNG"}}) {
         const std::string path = Save(format, name, bitmap);
         EXPECT_EQ(Identify(path, "%m %w %h"), std::string(magick) + " 400 200") << "expected a 400 x 200 " << magick;
         EXPECT_EQ(DecodedRgb(path), PackedRgb(bitmap)) << "expected every pixel of " << name << " as drawn";

@@ -1,10 +1,10 @@
 // Reading a saved data file back for a comparison: the files this program writes, and everything else.
 #include "output/SavedRunReader.h"
 
-#include "output/DataFile.h"
-#include "output/SafeFileWriter.h"
 #include "model/Incidents.h"
 #include "model/Rounding.h"
+#include "output/DataFile.h"
+#include "output/SafeFileWriter.h"
 #include "tests/model/ModelFixture.h"
 
 #include <QTemporaryDir>
@@ -72,8 +72,8 @@ TEST(SavedRunReader, RefusesWhatIsNoSuchFileAndSaysWhere)
         {"another text", "Dear class,\r\nY\tP\r\n", SavedRunProblem::NoTimeTable, 0, -1},
         {"binary data", std::string("GIF89a\0\x01\x02", 9), SavedRunProblem::Binary, 0, -1},
         {"truncated in a row", good.substr(0, good.size() / 2), SavedRunProblem::Truncated, -1, -2},
-        {"truncated after a row", Table(Rows(0, 5)).substr(0, Table(Rows(0, 5)).size() - 2),
-         SavedRunProblem::Truncated, 12, 5},
+        {"truncated after a row", Table(Rows(0, 5)).substr(0, Table(Rows(0, 5)).size() - 2), SavedRunProblem::Truncated,
+         12, 5},
         {"no rows", Table(""), SavedRunProblem::BadRow, 6, 0},
         {"a year left out", Table(Rows(0, 3) + Rows(5, 6)), SavedRunProblem::BadRow, 10, 4},
         {"a row too short", Table(Rows(0, 1) + "2\t1000\r\n"), SavedRunProblem::BadRow, 8, 2},
@@ -119,9 +119,9 @@ TEST(SavedRunReader, KeptCurveIsNamedAndMarkedOrTheMessageSaysWhatIsWrong)
     EXPECT_EQ(curve.Label, "sheet") << "a spreadsheet names no scenario, and its course is found";
 
     const QString shortFile = ReadKeptCurve(path("short.txt"), curve);
-    EXPECT_EQ(shortFile.toStdString(),
-              "\"" + path("short.txt") + "\" is not a data file of Vartel: it holds fewer than two years, too few "
-                                        "for a curve");
+    EXPECT_EQ(shortFile.toStdString(), "\"" + path("short.txt") +
+                                           "\" is not a data file of Vartel: it holds fewer than two years, too few "
+                                           "for a curve");
     EXPECT_TRUE(ReadKeptCurve(path("missing.txt"), curve).contains(QLatin1String("cannot be read: No such file")));
     EXPECT_TRUE(ReadKeptCurve(dir.path().toStdString(), curve).endsWith(QLatin1String("is not a file")));
     EXPECT_EQ(curve.Label, "sheet") << "a refused file leaves the curve as it was";

@@ -67,9 +67,9 @@ TEST_F(SvgPicture, ShapesLieOnTheScreenCanvasPixels)
     // Points the screen canvas's edge rules decide: outlines, the right and bottom edges left out, the
     // clear-pen fill one pixel short, the filled marker. Qt SVG renders antialiased, so corners are not
     // probed.
-    const QPoint probes[] = {{50, 20}, {20, 50}, {119, 50}, {120, 50}, {50, 79}, {50, 80}, {50, 50},
-                             {160, 20}, {169, 30}, {170, 30}, {160, 30}, {160, 40}, {398, 100}, {399, 100},
-                             {200, 199}, {100, 135}, {5, 5}};
+    const QPoint probes[] = {{50, 20},   {20, 50},   {119, 50},  {120, 50},  {50, 79},  {50, 80},
+                             {50, 50},   {160, 20},  {169, 30},  {170, 30},  {160, 30}, {160, 40},
+                             {398, 100}, {399, 100}, {200, 199}, {100, 135}, {5, 5}};
     for (const QPoint& p : probes)
         EXPECT_EQ(QColor(svg.pixel(p)).name().toStdString(), QColor(screen.pixel(p)).name().toStdString())
             << "expected the SVG pixel at (" << p.x() << ", " << p.y() << ") as on the screen canvas";
@@ -78,8 +78,8 @@ TEST_F(SvgPicture, ShapesLieOnTheScreenCanvasPixels)
     for (int y = 0; y < 186; ++y)
         for (int x = 0; x < svg.width(); ++x) {
             const QRgb a = svg.pixel(x, y), b = screen.pixel(x, y);
-            const int most = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                       std::abs(qBlue(a) - qBlue(b))});
+            const int most =
+                std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
             differing += most > 64 ? 1 : 0;
         }
     EXPECT_LT(differing, svg.width() * svg.height() / 100) << "expected at most 1% of the pixels clearly different";

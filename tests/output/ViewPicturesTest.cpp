@@ -45,8 +45,8 @@ protected:
     {
         const std::string path = dir_.filePath(QString::fromStdString(name)).toStdString();
         const SimulationState& st = *state_;
-        const ViewSource view{nullptr, [&st, &kept](Canvas& c, int s) { DrawGraph(c, st, true, s, kept); },
-                              GraphWidth, GraphHeight};
+        const ViewSource view{nullptr, [&st, &kept](Canvas& c, int s) { DrawGraph(c, st, true, s, kept); }, GraphWidth,
+                              GraphHeight};
         EXPECT_EQ(SavePicture(FormatForExtension(UpperExtension(path)), path, view), "") << "expected " << name;
         return path;
     }

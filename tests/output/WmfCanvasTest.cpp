@@ -22,8 +22,15 @@ using test::U16At;
 using test::U32At;
 
 enum : std::uint16_t {
-    SelectObject = 0x012D, DeleteObject = 0x01F0, LineTo = 0x0213, MoveTo = 0x0214, CreatePen = 0x02FA,
-    CreateFont = 0x02FB, CreateBrush = 0x02FC, TextOut = 0x0A32, SetBkMode = 0x0102
+    SelectObject = 0x012D,
+    DeleteObject = 0x01F0,
+    LineTo = 0x0213,
+    MoveTo = 0x0214,
+    CreatePen = 0x02FA,
+    CreateFont = 0x02FB,
+    CreateBrush = 0x02FC,
+    TextOut = 0x0A32,
+    SetBkMode = 0x0102
 };
 
 std::vector<test::WmfRecord> Walk(const std::string& bytes)

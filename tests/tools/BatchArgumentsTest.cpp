@@ -1,6 +1,6 @@
 // The command line: defaults, every option, the events, and every refusal with its message.
-#include "tests/tools/BadArguments.h"
 #include "tools/BatchArguments.h"
+#include "tests/tools/BadArguments.h"
 #include "views/GraphView.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,10 @@
 namespace vartel::test {
 namespace {
 
-ParsedArguments Parse(const std::vector<std::string>& args) { return ParseBatchArguments(args); }
+ParsedArguments Parse(const std::vector<std::string>& args)
+{
+    return ParseBatchArguments(args);
+}
 
 std::string Joined(const std::vector<std::string>& args)
 {
@@ -37,10 +40,9 @@ TEST(BatchArguments, NothingGivenRunsScenarioOneToTheLastYearAndWritesNothing)
 
 TEST(BatchArguments, EveryOptionLandsInItsField)
 {
-    const ParsedArguments p =
-        Parse({"--scenario", "6", "--years", "0", "--data", "d.txt", "--graph", "g.emf", "--pyramid", "p.gif",
-               "--graph-mode", "survival", "--scale", "log", "--zoom", "20000", "--compare", "a.txt", "--compare",
-               "b.csv"});
+    const ParsedArguments p = Parse(
+        {"--scenario",   "6",        "--years", "0",   "--data", "d.txt", "--graph",   "g.emf", "--pyramid", "p.gif",
+         "--graph-mode", "survival", "--scale", "log", "--zoom", "20000", "--compare", "a.txt", "--compare", "b.csv"});
     ASSERT_EQ(p.Error, "");
     const BatchArguments& a = p.Arguments;
     EXPECT_EQ(a.Scenario, 6);
@@ -56,10 +58,11 @@ TEST(BatchArguments, EveryOptionLandsInItsField)
 
 TEST(BatchArguments, GraphModesAreNumberedAsTheGraphButtons)
 {
-    const std::vector<std::pair<std::string, int>> modes{{"population", 1}, {"birth", 2}, {"mortality", 3},
-                                                          {"survival", 4}};
+    const std::vector<std::pair<std::string, int>> modes{
+        {"population", 1}, {"birth", 2}, {"mortality", 3}, {"survival", 4}};
     for (const auto& [name, mode] : modes)
-        EXPECT_EQ(Parse({"--graph-mode", name}).Arguments.GraphMode, mode) << "expected mode " << mode << " for " << name;
+        EXPECT_EQ(Parse({"--graph-mode", name}).Arguments.GraphMode, mode)
+            << "expected mode " << mode << " for " << name;
 }
 
 TEST(BatchArguments, EveryZoomFactorAndNothingElseIsAccepted)
@@ -79,11 +82,11 @@ TEST(BatchArguments, EveryZoomFactorAndNothingElseIsAccepted)
 
 TEST(BatchArguments, EventsKeepTheirOrderKindAndText)
 {
-    const ParsedArguments p = Parse({"--event", "0:birth-index=2.5",  "--event", "0:epidemic",
-                                     "--event", "10:one-child",       "--event", "10:immigration-wave",
-                                     "--event", "20:population=5000", "--event", "20:stable=3000",
+    const ParsedArguments p = Parse({"--event", "0:birth-index=2.5",     "--event", "0:epidemic",
+                                     "--event", "10:one-child",          "--event", "10:immigration-wave",
+                                     "--event", "20:population=5000",    "--event", "20:stable=3000",
                                      "--event", "30:baby-mortality=1e1", "--event", "30:adult-mortality=0.5",
-                                     "--event", "40:immigration=-1.5", "--event", "3000:scenario=7"});
+                                     "--event", "40:immigration=-1.5",   "--event", "3000:scenario=7"});
     ASSERT_EQ(p.Error, "");
     const auto& e = p.Arguments.Events;
     ASSERT_EQ(e.size(), 10u);

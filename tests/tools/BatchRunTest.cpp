@@ -1,7 +1,7 @@
 // The run on the model: events at their years, start values, resets, and the window's rules it keeps.
+#include "tools/BatchRun.h"
 #include "model/Scenarios.h"
 #include "tools/BatchHost.h"
-#include "tools/BatchRun.h"
 
 #include <gtest/gtest.h>
 
@@ -48,8 +48,8 @@ TEST(BatchRun, AParameterEnteredAtAYearActsFromTheNextYear)
 TEST(BatchRun, StartValuesAreTakenWhenTheRunLeavesYearZero)
 {
     BatchModel b;
-    ASSERT_EQ(b.Run({"--years", "5", "--event", "0:birth-index=2.5", "--event", "0:stable=5000",
-                     "--event", "3:birth-index=4"}),
+    ASSERT_EQ(b.Run({"--years", "5", "--event", "0:birth-index=2.5", "--event", "0:stable=5000", "--event",
+                     "3:birth-index=4"}),
               "");
     EXPECT_DOUBLE_EQ(b.S.StartParams[0], 2.5) << "events at year 0 come before Start";
     EXPECT_EQ(b.S.StartStableLevel, 5000);
@@ -72,15 +72,14 @@ TEST(BatchRun, ARealisticScenarioEventStartsTheRunAgainAndEachEventFiresOnce)
                      "100:epidemic", "--event", "300:immigration-wave"}),
               "");
     BatchModel plain;
-    ASSERT_EQ(plain.Run({"--scenario", "6", "--years", "400", "--event", "100:epidemic", "--event",
-                         "300:immigration-wave"}),
-              "");
+    ASSERT_EQ(
+        plain.Run({"--scenario", "6", "--years", "400", "--event", "100:epidemic", "--event", "300:immigration-wave"}),
+        "");
     EXPECT_EQ(b.S.Year, 400);
     EXPECT_EQ(b.S.Scenario, 6);
     for (int y = 0; y <= 400; ++y)
         ASSERT_DOUBLE_EQ(b.S.ExactPopHistory[y], plain.S.ExactPopHistory[y])
-            << "after the reset at year 100 the run equals a fresh one of scenario 6 with the later events, year "
-            << y;
+            << "after the reset at year 100 the run equals a fresh one of scenario 6 with the later events, year " << y;
     EXPECT_DOUBLE_EQ(b.S.StartParams[0], 6.0) << "the restart from year 0 takes the start values again";
 }
 
@@ -133,7 +132,8 @@ TEST(BatchRun, ATextThatIsNoNumberStopsTheRunWithTheFieldsError)
               "--event 10:birth-index=abc: 'abc' is not a valid floating point value");
     EXPECT_EQ(b.S.Year, 10) << "the run stops at the event";
     BatchModel whole;
-    EXPECT_EQ(whole.Run({"--event", "10:population=1x"}), "--event 10:population=1x: ''1x'' is not a valid integer value");
+    EXPECT_EQ(whole.Run({"--event", "10:population=1x"}),
+              "--event 10:population=1x: ''1x'' is not a valid integer value");
 }
 
 // The field's rules, not the tool's own: a whole number is cut to 9 characters, an empty text is an emptied

@@ -88,7 +88,10 @@ protected:
         ASSERT_TRUE(dir_.isValid());
     }
 
-    std::string Path(const std::string& name) const { return dir_.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string Path(const std::string& name) const
+    {
+        return dir_.filePath(QString::fromStdString(name)).toStdString();
+    }
     bool Exists(const std::string& name) const { return QFile::exists(QString::fromStdString(Path(name))); }
     std::string Read(const std::string& name) const { return ReadBytes(Path(name)); }
     ToolResult Run(const std::vector<std::string>& args) const { return RunTool(ToolPath(), args); }
@@ -168,8 +171,9 @@ TEST_F(BatchTool, TheSpreadsheetFileHasOneRowPerYearWithTheTextFilesNumbers)
 TEST_F(BatchTool, TheSameRunTwiceGivesTheSameFile)
 {
     // The population entered moves single people at random: the fixed seed keeps it repeatable.
-    const std::vector<std::string> args{"--scenario", "3", "--event", "100:population=50001", "--event",
-                                        "200:epidemic", "--event", "500:population=333"};
+    const std::vector<std::string> args{
+        "--scenario",   "3",       "--event",           "100:population=50001", "--event",
+        "200:epidemic", "--event", "500:population=333"};
     const std::string first = DataOf(args, "first.txt");
     const std::string second = DataOf(args, "second.txt");
     ASSERT_FALSE(first.empty());
@@ -203,7 +207,8 @@ TEST_F(BatchTool, AFileThatCannotBeWrittenGivesTheReasonAndStatusOne)
     EXPECT_NE(full.err.find("/dev/full"), std::string::npos) << full.err;
     EXPECT_NE(full.err.find("No space left on device"), std::string::npos) << full.err;
 
-    const ToolResult missing = Run({"--years", "10", "--pyramid", Path("no/such/folder/p.png"), "--data", Path("d.txt")});
+    const ToolResult missing =
+        Run({"--years", "10", "--pyramid", Path("no/such/folder/p.png"), "--data", Path("d.txt")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
     EXPECT_TRUE(Exists("d.txt")) << "the other files are still written";
@@ -269,8 +274,8 @@ TEST_F(BatchTool, TheRasterPicturesAreTheScreenBitmaps)
 
 TEST_F(BatchTool, TheVectorPicturesAreDrawnAtFourTimesTheSize)
 {
-    const ToolResult run = Run({"--years", "300", "--graph", Path("graph.emf"), "--pyramid", Path("pyramid.svg"),
-                                "--graph-mode", "birth"});
+    const ToolResult run = Run(
+        {"--years", "300", "--graph", Path("graph.emf"), "--pyramid", Path("pyramid.svg"), "--graph-mode", "birth"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string emf = Read("graph.emf");
     ASSERT_GT(emf.size(), 88u) << "expected at least the metafile header";
@@ -283,8 +288,8 @@ TEST_F(BatchTool, TheVectorPicturesAreDrawnAtFourTimesTheSize)
 TEST_F(BatchTool, EveryPictureFormatIsChosenByItsExtension)
 {
     const std::vector<std::pair<std::string, std::string>> formats{
-        {"g.Emf", " EMF"}, {"g.wmf", "\xD7\xCD\xC6\x9A"}, {"g.BMP", "BM"}, {"g.jpg", "\xFF\xD8\xFF"},
-        {"g.gif", "GIF8"}, {"g.png", "\x89PNG"}, {"g.svg", "<?xml"}};
+        {"g.Emf", " EMF"}, {"g.wmf", "\xD7\xCD\xC6\x9A"}, {"g.BMP", "BM"},   {"g.jpg", "\xFF\xD8\xFF"},
+        {"g.gif", "GIF8"}, {"g.png", "\x89PNG"},          {"g.svg", "<?xml"}};
     for (const auto& [name, signature] : formats) {
         const ToolResult run = Run({"--years", "20", "--graph", Path(name)});
         ASSERT_EQ(run.exitCode, 0) << name << ": " << run.err;
@@ -326,7 +331,8 @@ TEST_F(BatchTool, ComparedRunsAreKeptInTheGraphAndABadFileGivesStatusOne)
     notes.close();
     const ToolResult bad = Run({"--years", "10", "--compare", Path("notes.txt"), "--data", Path("d.txt")});
     EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_EQ(bad.err, "vartel-batch: \"" + Path("notes.txt") + "\" is not a data file of Vartel: it has no time table\n");
+    EXPECT_EQ(bad.err,
+              "vartel-batch: \"" + Path("notes.txt") + "\" is not a data file of Vartel: it has no time table\n");
     EXPECT_FALSE(Exists("d.txt")) << "refused before the run";
     EXPECT_EQ(Run({"--compare", Path("none.txt")}).exitCode, 1) << "a file that is not there";
 }

@@ -40,11 +40,11 @@ protected:
     Display Shown() const
     {
         Display d;
-        for (QLineEdit* field : {static_cast<QLineEdit*>(form->Popmeter), static_cast<QLineEdit*>(form->SPmeter),
-                                 static_cast<QLineEdit*>(form->BImeter), static_cast<QLineEdit*>(form->BDmeter),
-                                 static_cast<QLineEdit*>(form->ADmeter), static_cast<QLineEdit*>(form->IMmeter),
-                                 form->clock, form->PGmeter, form->RBmeter, form->LEmeter, form->MAmeter,
-                                 form->GRmeter, form->CHmeter})
+        for (QLineEdit* field :
+             {static_cast<QLineEdit*>(form->Popmeter), static_cast<QLineEdit*>(form->SPmeter),
+              static_cast<QLineEdit*>(form->BImeter), static_cast<QLineEdit*>(form->BDmeter),
+              static_cast<QLineEdit*>(form->ADmeter), static_cast<QLineEdit*>(form->IMmeter), form->clock,
+              form->PGmeter, form->RBmeter, form->LEmeter, form->MAmeter, form->GRmeter, form->CHmeter})
             d.fields[field->objectName()] = field->text();
         d.board = form->Paper->toPlainText();
         d.boardBackground = form->Paper->palette().color(QPalette::Base);
@@ -198,8 +198,8 @@ TEST_F(Browsing, KeysBrowseTheGraphAClickFocusedAsTheMouseDoes)
     ASSERT_GT(platform.announcements.size(), announced) << "a key tells a screen reader";
     EXPECT_EQ(platform.announcements.back().first, form->Image2) << "to read the graph";
     const QString description = QAccessible::queryAccessibleInterface(form->Image2)->text(QAccessible::Description);
-    EXPECT_TRUE(description.endsWith(QStringLiteral("; year 36, population %1, growth %2")
-                                         .arg(form->Popmeter->text(), form->PGmeter->text())))
+    EXPECT_TRUE(description.endsWith(
+        QStringLiteral("; year 36, population %1, growth %2").arg(form->Popmeter->text(), form->PGmeter->text())))
         << "the description follows the browsed year: " << description.toStdString();
 
     key(Qt::Key_Home);
@@ -292,8 +292,7 @@ TEST_F(Browsing, FrozenMomentSurvivesOtherControlsUntilReleased)
     for (QWidget* place : std::initializer_list<QWidget*>{form->Map, form->PopButton, form->Button2, form.get()}) {
         MoveMouse(PointOn(place));
         EXPECT_FALSE(S().Browsing) << "moving over " << place->objectName().toStdString() << " ends browsing";
-        EXPECT_EQ(Shown(), year20) << "the frozen year stays on display over "
-                                   << place->objectName().toStdString();
+        EXPECT_EQ(Shown(), year20) << "the frozen year stays on display over " << place->objectName().toStdString();
         EXPECT_TRUE(AgeGraphButtonsDisabled()) << "the age-graph buttons stay disabled while frozen";
         EXPECT_EQ(form->Image1->Picture(), PyramidOf(20)) << "the frozen pyramid stays";
     }
@@ -335,9 +334,9 @@ TEST_F(Browsing, RestoringAndNonRestoringPlaces)
 {
     StepAndRecord(20);
     const std::initializer_list<QWidget*> restoring{
-        form.get(),        form->Image1,     form->Map,         form->GroupBox2, form->GroupBox4,
-        form->GroupBox6,   form->PopButton,  form->BirthButton, form->DeathButton, form->lifebutton,
-        form->Inbutton,    form->Outbutton,  form->Button1,     form->Button2,     form->StartButton};
+        form.get(),      form->Image1,    form->Map,         form->GroupBox2,   form->GroupBox4,
+        form->GroupBox6, form->PopButton, form->BirthButton, form->DeathButton, form->lifebutton,
+        form->Inbutton,  form->Outbutton, form->Button1,     form->Button2,     form->StartButton};
     for (QWidget* place : restoring) {
         MoveOverGraph(93, 80);
         ASSERT_TRUE(S().Browsing);
@@ -348,7 +347,7 @@ TEST_F(Browsing, RestoringAndNonRestoringPlaces)
     QWidget* labelInScenarios = form->findChild<QWidget*>(QStringLiteral("Label8"));
     ASSERT_NE(labelInScenarios, nullptr);
     const std::initializer_list<QWidget*> others{
-        form->GroupBox1, form->GroupBox3, form->GroupBox5, form->Paper, form->Panel1, form->Button3,
+        form->GroupBox1, form->GroupBox3,       form->GroupBox5,  form->Paper,     form->Panel1, form->Button3,
         form->Memo1,     form->RadioButtons[2], labelInScenarios, form->EpiButton, form->clock};
     for (QWidget* place : others) {
         MoveOverGraph(93, 80);
@@ -421,8 +420,8 @@ TEST_F(Browsing, ExtinctYearShowsOnlyYearLevelAndGrowth)
     EXPECT_EQ(d.fields.at("clock"), QString::number(extinct)) << "the year is shown";
     EXPECT_EQ(d.fields.at("Popmeter"), QStringLiteral("0")) << "a population of 0";
     EXPECT_FALSE(d.fields.at("SPmeter").isEmpty()) << "the stable level is shown";
-    for (const char* empty : {"BImeter", "BDmeter", "ADmeter", "IMmeter", "RBmeter", "LEmeter", "MAmeter", "GRmeter",
-                              "CHmeter"})
+    for (const char* empty :
+         {"BImeter", "BDmeter", "ADmeter", "IMmeter", "RBmeter", "LEmeter", "MAmeter", "GRmeter", "CHmeter"})
         EXPECT_TRUE(d.fields.at(QString::fromLatin1(empty)).isEmpty()) << empty << " is empty in an extinct year";
     const bool hadPeople = S().PopHistory[static_cast<std::size_t>(extinct - 1)] > 0.0;
     EXPECT_EQ(d.fields.at("PGmeter").isEmpty(), !hadPeople) << "growth only when the year before had people";

@@ -303,8 +303,7 @@ TEST_F(DriverAtTheEdges, Year3000EndsTheRunWhateverIsClickedDuringItsWait)
     form->StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return S().Year == MaxYear; }));
     form->StartButton->click(); // at once, while the last year's time has not passed
-    ASSERT_TRUE(RunUntil([this] { return !S().Running && form->StartButton->text() == QLatin1String("Start"); },
-                         5000))
+    ASSERT_TRUE(RunUntil([this] { return !S().Running && form->StartButton->text() == QLatin1String("Start"); }, 5000))
         << "the run ends finished, caption " << form->StartButton->text().toStdString();
     EXPECT_EQ(S().Year, MaxYear);
     EXPECT_FALSE(form->EpiButton->isEnabled() || form->OneButton->isEnabled() || form->ImmButton->isEnabled())

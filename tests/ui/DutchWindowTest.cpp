@@ -17,8 +17,8 @@
 
 #include <map>
 #include <optional>
-#include <vector>
 #include <set>
+#include <vector>
 
 namespace vartel::test {
 namespace {
@@ -239,8 +239,8 @@ void ExpectCaptionsFit(QWidget& window, const char* language)
         const QString caption = CaptionOf(*control);
         if (caption.isEmpty())
             continue;
-        const std::string what = std::string(language) + " " + control->objectName().toStdString() + " \"" +
-                                 caption.toStdString() + '"';
+        const std::string what =
+            std::string(language) + " " + control->objectName().toStdString() + " \"" + caption.toStdString() + '"';
         EXPECT_LE(NeededWidth(*control, caption), control->width()) << what << " is clipped";
         EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << what << " leaves its group";
         for (QWidget* other : control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -290,12 +290,17 @@ struct BoardMessage {
 TEST_F(WindowTest, EveryBoardMessageFitsTheBoardInBothLanguages)
 {
     std::vector<BoardMessage> messages{
-        {" Overpopulation - disaster inevitable", 18}, {" Not enough people - disaster strikes", 18},
-        {" Large population... danger", 16},           {" Small population... danger", 16},
-        {" Population extinct", 16},                   {" An epidemic roams through the island", 16},
+        {" Overpopulation - disaster inevitable", 18},
+        {" Not enough people - disaster strikes", 18},
+        {" Large population... danger", 16},
+        {" Small population... danger", 16},
+        {" Population extinct", 16},
+        {" An epidemic roams through the island", 16},
         {"Heavy penalty for families with more than 1 child!", 15},
-        {" Many immigrants invade the island", 16},    {" Increase of ageing population", 16},
-        {" no announcements ...", 8},                  {"No messages ...", 11},
+        {" Many immigrants invade the island", 16},
+        {" Increase of ageing population", 16},
+        {" no announcements ...", 8},
+        {"No messages ...", 11},
     };
     for (const StageRecord& stage : S().Stages)
         messages.push_back({stage.Text.c_str(), 10});

@@ -153,11 +153,21 @@ TEST_P(StateTable, EventGivesTheRowsEffects)
     effects.Clear();
 
     switch (row.event) {
-    case Event::PastPoint: browsing.MouseMove(PastColumn, 50); break;
-    case Event::GraphNotPast: browsing.MouseMove(NotPastColumn, 50); break;
-    case Event::RestoringPlace: browsing.RestorePresent(); break;
-    case Event::Click: browsing.Click(PastColumn, 50); break;
-    case Event::ClickNotPast: browsing.Click(NotPastColumn, 50); break;
+    case Event::PastPoint:
+        browsing.MouseMove(PastColumn, 50);
+        break;
+    case Event::GraphNotPast:
+        browsing.MouseMove(NotPastColumn, 50);
+        break;
+    case Event::RestoringPlace:
+        browsing.RestorePresent();
+        break;
+    case Event::Click:
+        browsing.Click(PastColumn, 50);
+        break;
+    case Event::ClickNotPast:
+        browsing.Click(NotPastColumn, 50);
+        break;
     case Event::StartOrReset:
         s->Frozen = false; // the start button and the reset clear it before restoring
         browsing.RestorePresent();
@@ -174,9 +184,15 @@ TEST_P(StateTable, EventGivesTheRowsEffects)
     }
     EXPECT_EQ(effects.presents, row.showsPresent ? 1 : 0) << "restores of the present";
     switch (row.buttons) {
-    case Buttons::Untouched: EXPECT_FALSE(effects.buttons.has_value()) << "age-graph buttons untouched"; break;
-    case Buttons::Disabled: EXPECT_EQ(effects.buttons, false) << "age-graph buttons disabled"; break;
-    case Buttons::Enabled: EXPECT_EQ(effects.buttons, true) << "age-graph buttons enabled"; break;
+    case Buttons::Untouched:
+        EXPECT_FALSE(effects.buttons.has_value()) << "age-graph buttons untouched";
+        break;
+    case Buttons::Disabled:
+        EXPECT_EQ(effects.buttons, false) << "age-graph buttons disabled";
+        break;
+    case Buttons::Enabled:
+        EXPECT_EQ(effects.buttons, true) << "age-graph buttons enabled";
+        break;
     }
     if (row.memo == nullptr)
         EXPECT_TRUE(effects.memos.empty()) << "Memo1 untouched";
@@ -191,7 +207,7 @@ constexpr int Present = -1;
 
 struct KeyStep {
     BrowseKey key;
-    int shown;  // the year on display afterwards, or Present
+    int shown; // the year on display afterwards, or Present
     bool frozen;
     const char* memo; // nullptr: Memo1 untouched
 };

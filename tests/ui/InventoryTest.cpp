@@ -34,10 +34,14 @@ struct Expected {
 
 QString TextOf(const QWidget* w)
 {
-    if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
-    if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
-    if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
-    if (auto* p = qobject_cast<const QPlainTextEdit*>(w)) return p->toPlainText();
+    if (auto* b = qobject_cast<const QAbstractButton*>(w))
+        return b->text();
+    if (auto* e = qobject_cast<const QLineEdit*>(w))
+        return e->text();
+    if (auto* l = qobject_cast<const QLabel*>(w))
+        return l->text();
+    if (auto* p = qobject_cast<const QPlainTextEdit*>(w))
+        return p->toPlainText();
     return {};
 }
 
@@ -136,14 +140,14 @@ struct ExpectedHint {
 const ExpectedHint Hints[] = {
     {"PopButton", "This graph shows the population size over time.\r\nThe x axis depicts the years of the simulation."},
     {"BirthButton", "This graph shows the speed at which women produce children, dependent on their age.\r\nThe x axis "
-     "depicts the age of the (eventual) mother."},
+                    "depicts the age of the (eventual) mother."},
     {"DeathButton", "This graph shows the chance for someone to die at a certain age"},
     {"lifebutton", "Deze grafiek toont de kans dat iemand op een bepaalde leeftijd nog in leven is\r\nThis graph shows "
-     "the chance for someone to be still alive at a certain age"},
+                   "the chance for someone to be still alive at a certain age"},
     {"Linscale", "A linear scale makes exponential growth remarkably visible.\r\nA disadvantage is that a small "
-     "population is hardly visible."},
+                 "population is hardly visible."},
     {"Logscale", "A logarithmic scale shows exponential growth as a strait line.\r\nThis scale is suitable to discern "
-     "small and large populations."},
+                 "small and large populations."},
     {"Button1", "Save the graph as an image file"},
     {"Button2", "Save the data shown in the graph as a text file"},
     {"Inbutton", "Enlarge the graph"},
@@ -152,11 +156,11 @@ const ExpectedHint Hints[] = {
     {"Label22", "The population pyramid shows the ages of the population in discs of 5 years"},
     {"Button3", "Save the pyramid as an image file"},
     {"Image2", "Move the mouse through the graph when the simulation pauses\r\nto see the population pyramid and the "
-     "messages on each moment in the past."},
+               "messages on each moment in the past."},
     {"h1", "Danger zone: overpopulation and environmental destruction.\r\nIf the population size crosses the red line, "
-     "the system may collapse dramatically."},
+           "the system may collapse dramatically."},
     {"h0", "Danger zone: underpopulation.\r\nThrough inbreeding and economic stagnation the birth index decreases to "
-     "zero.\r\nThe population may become extinct."},
+           "zero.\r\nThe population may become extinct."},
     {"he", "Equilibrium population level"},
     {"GroupBox1", "This section shows the results of the simulation. \r\nYou cannot change these numbers yourself."},
     {"Label2", "Number of years that passed since the start of the simulation"},
@@ -175,28 +179,28 @@ const ExpectedHint Hints[] = {
     {"GRmeter", "Percentage of people with an age of 65 years or more"},
     {"CHmeter", "Percentage of people with an age of 15 years or less"},
     {"GroupBox2", "In this section you select a scenario. A scenario is a possible development of the situation, a "
-     "kind of 'selected reality'"},
+                  "kind of 'selected reality'"},
     {"Label8", "In this section you select a scenario. A scenario is a possible development of the situation, a kind "
-     "of 'selected reality'"},
+               "of 'selected reality'"},
     {"RadioButton1", "Constant  birth index, no or a constant migration"},
     {"RadioButton2", "Many people (compared to equilibrium): high birth index. \r\nFew people: low birth index"},
     {"RadioButton3", "Many people (compared to equilibrium): low birth index. \r\nFew people: high birth index"},
     {"RadioButton4", "Population size increases or increases towards equilibrium and then becomes stable"},
     {"RadioButton5", "Long term development, fairly reflecting reality.\r\nLow birth index, low child mortality, slow "
-     "population increase"},
+                     "population increase"},
     {"RadioButton6", "Long term development, fairly reflecting reality.\r\nAverage birth index, average child "
-     "mortality, average population increase"},
+                     "mortality, average population increase"},
     {"RadioButton7", "Long term development, fairly reflecting reality.\r\nHigh birth index, high child mortality, "
-     "rapid population increase"},
+                     "rapid population increase"},
     {"GroupBox3", "This section shows the determining numbers for the simulation.\r\nYou can change them at the start "
-     "or during a pause in the simulation."},
+                  "or during a pause in the simulation."},
     {"Label15", "This section shows the determining numbers for the simulation.\r\nYou can change them at the start or "
-     "during a pause in the simulation."},
+                "during a pause in the simulation."},
     {"Label7", "Average number of children born to each woman"},
     {"Label9", "Percentage of children dyinf on the first year of life"},
     {"Label10", "Percentage of people with an age between 15 and 65 jaar that will die within one year"},
     {"Label12", "Annual number of people that will move from the outside world and startt living on the island, or (in "
-     "case of a negative value) leave the island."},
+                "case of a negative value) leave the island."},
     {"Label3", "Number of people living at present"},
     {"Label18", "Number of people that might live on the island in a state of equilibrium"},
     {"Popmeter", "Aantal mensen dat op dit moment leeft"},
@@ -205,11 +209,11 @@ const ExpectedHint Hints[] = {
     {"ADmeter", "Percentage mensen met een leeftijd tussen 15 en 65 jaar dat in een jaar tijd overlijdt"},
     {"SPmeter", "Number of people that might live on the island in a state of equilibrium"},
     {"IMmeter", "Annual number of people that will move from the outside world and startt living on the island, or (in "
-     "case of a negative value) leave the island."},
+                "case of a negative value) leave the island."},
     {"GroupBox4", "Met de knoppen in dit vak kun je eenmalige gebeurtenis oproepen die gedurende een aantal jaren "
-     "doorwerkt"},
+                  "doorwerkt"},
     {"Label11", "The buttons in this section will call for a one-time incident that will have consequences for a "
-     "number of years"},
+                "number of years"},
     {"Label16", "Number of years lasting before the incident is finished"},
     {"Label17", "Number of years lasting before the incident is finished"},
     {"EpiButton", "During 10 years an epidemic will target mainly children and elderly"},
@@ -218,13 +222,13 @@ const ExpectedHint Hints[] = {
     {"Aftelklok", "Number of years lasting before the incident is finished"},
     {"Map", "Map of the island where the simulation takes place"},
     {"GroupBox5", "In this section you determine how the program works.\r\nYou can start, pause or restart the "
-     "simulation, etc.,\r\nand you decide whether the hints or shown."},
+                  "simulation, etc.,\r\nand you decide whether the hints or shown."},
     {"Label1", "Bepaal de snelheid waarmee de simulatie wordt uitgevoerd"},
     {"Newbutton", "Return to the start"},
     {"CheckBox1", "Make the simulation proceed step by step, verlopen, 1 year at a time"},
     {"TrackBar1", "Bepaal de snelheid waarmee de simulatie wordt uitgevoerd"},
     {"CheckBox2", "Important moments are announced on the billboard. When they appear, the simulation pauses "
-     "automatically"},
+                  "automatically"},
     {"CheckBox3", "A hint is a helping text, like the one you see now"},
     {"HelpButton", "Press this button for an explanation of the programme"},
     {"CheckBox4", "Important moments are announced on the billboard. When they appear, a warning sound is heard"},
@@ -477,8 +481,7 @@ TEST_F(Accessibility, TheViewsSayWhatTheyShowNow)
                     .startsWith(QStringLiteral("Population graph, linear scale, zoom 2; year %1,").arg(year)));
 
     form->Image2MouseMove(90 + 250, 80); // year 1000 on the graph
-    const QString browsed =
-        QStringLiteral("population %1").arg(RoundEvenToInt(S().PopHistory[1000]));
+    const QString browsed = QStringLiteral("population %1").arg(RoundEvenToInt(S().PopHistory[1000]));
     EXPECT_EQ(Read(form->Image1, QAccessible::Description), QStringLiteral("Year 1000, ") + browsed)
         << "the pyramid of the browsed year";
     EXPECT_EQ(Read(form->Image2, QAccessible::Description),
@@ -488,14 +491,18 @@ TEST_F(Accessibility, TheViewsSayWhatTheyShowNow)
     EXPECT_TRUE(Read(form->Map, QAccessible::Description).startsWith(QStringLiteral("Year %1:").arg(year)))
         << "the map always shows the present";
     form->RestorePresent();
-    EXPECT_TRUE(Read(form->Image2, QAccessible::Description)
-                    .endsWith(QStringLiteral("year %1, population %2, growth %3").arg(year).arg(people).arg(form->PGmeter->text())))
+    EXPECT_TRUE(
+        Read(form->Image2, QAccessible::Description)
+            .endsWith(
+                QStringLiteral("year %1, population %2, growth %3").arg(year).arg(people).arg(form->PGmeter->text())))
         << "the present again";
 
     form->Logscale->click();
-    EXPECT_TRUE(Read(form->Image2, QAccessible::Description).startsWith(QStringLiteral("Population graph, logarithmic scale;")));
+    EXPECT_TRUE(Read(form->Image2, QAccessible::Description)
+                    .startsWith(QStringLiteral("Population graph, logarithmic scale;")));
     form->DeathButton->click();
-    EXPECT_TRUE(Read(form->Image2, QAccessible::Description).startsWith(QStringLiteral("Mortality graph, logarithmic scale;")));
+    EXPECT_TRUE(
+        Read(form->Image2, QAccessible::Description).startsWith(QStringLiteral("Mortality graph, logarithmic scale;")));
     form->BirthButton->click();
     EXPECT_TRUE(Read(form->Image2, QAccessible::Description).startsWith(QStringLiteral("Birth graph;")));
 }

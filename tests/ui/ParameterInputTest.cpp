@@ -176,8 +176,8 @@ TEST_F(ParameterInput, PastedTwelveDigitLevelIsCutThenCorrected)
     form->SPmeter->paste();
     EXPECT_EQ(form->SPmeter->text(), QStringLiteral("123456789")) << "cut to 9 characters after a paste";
     QTest::keyClick(form->SPmeter, Qt::Key_Return);
-    ExpectCorrection(
-        QStringLiteral("A stabile population level of more than 1 million people is not allowed. The value is adjusted."));
+    ExpectCorrection(QStringLiteral(
+        "A stabile population level of more than 1 million people is not allowed. The value is adjusted."));
     EXPECT_EQ(S().StableLevel, 1000000);
     EXPECT_EQ(form->SPmeter->text(), QStringLiteral("1000000"));
 }
@@ -362,8 +362,8 @@ TEST_F(Typing, LeavingAFieldCommitsOnlyAnEdit)
     Paste(form->SPmeter, QStringLiteral("123456789012"));
     ASSERT_EQ(form->SPmeter->text(), QStringLiteral("123456789"));
     Leave(form->SPmeter);
-    ExpectCorrection(
-        QStringLiteral("A stabile population level of more than 1 million people is not allowed. The value is adjusted."));
+    ExpectCorrection(QStringLiteral(
+        "A stabile population level of more than 1 million people is not allowed. The value is adjusted."));
     EXPECT_EQ(S().StableLevel, 1000000) << "a pasted text cut to 9 characters is still an edit";
 }
 
@@ -374,7 +374,7 @@ TEST_F(Typing, BlanksAroundAPastedNumberAreIgnoredBlanksInsideAreNot)
         const char* pasted;
         const char* shown;
     };
-    const Case cases[] = {{form->Popmeter, " 500", "500"},   {form->SPmeter, "5000  ", "5000"},
+    const Case cases[] = {{form->Popmeter, " 500", "500"},    {form->SPmeter, "5000  ", "5000"},
                           {form->BImeter, " 2.5 ", "2.5000"}, {form->BDmeter, "  1", "1.00"},
                           {form->ADmeter, "0.5 ", "0.50"},    {form->IMmeter, " -1.5", "-1.50"}};
     for (const Case& c : cases) {

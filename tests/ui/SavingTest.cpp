@@ -3,19 +3,19 @@
 #include "WindowFixture.h"
 
 #include "output/DataFile.h"
-#include "views/QtColor.h"
 #include "output/EmfCanvas.h"
 #include "output/PictureSaver.h"
 #include "tools/BatchSession.h"
 #include "views/PyramidView.h"
+#include "views/QtColor.h"
 #include "views/RasterCanvas.h"
 
+#include <QContextMenuEvent>
 #include <QDate>
 #include <QFile>
-#include <QContextMenuEvent>
 #include <QImageReader>
-#include <QMenu>
 #include <QLocale>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -357,7 +357,8 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     platform.fileAnswers.push_back(In("run.txt"));
     form->CompareClick();
     EXPECT_EQ(LastRequest().title, QStringLiteral("Compare with a saved run"));
-    EXPECT_EQ(LastRequest().filters, (QStringList{QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")}));
+    EXPECT_EQ(LastRequest().filters,
+              (QStringList{QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")}));
     ASSERT_EQ(form->Kept().Count(), 3u);
     EXPECT_EQ(form->Kept().Curve(2).Label, "Realistic, low*") << "the saved run, named by the scenario its file names";
     EXPECT_GT(PixelsIn(form->Image2->Picture(), KeptCurveColors[2]), 50) << "the third colour is drawn";
@@ -439,9 +440,10 @@ TEST_P(SavingAsTheBatchTool, FullRunGivesTheSamePicturesForEveryGraphButton)
     const QByteArray pyramid = WindowBmp(form->Button3, "pyramid.bmp");
     ASSERT_FALSE(pyramid.isEmpty());
     EXPECT_TRUE(pyramid == BatchBmp("population", true)) << "the pyramid";
-    const std::pair<QPushButton*, std::string> buttons[] = {
-        {nullptr, "population"}, {form->BirthButton, "birth"}, {form->DeathButton, "mortality"},
-        {form->lifebutton, "survival"}};
+    const std::pair<QPushButton*, std::string> buttons[] = {{nullptr, "population"},
+                                                            {form->BirthButton, "birth"},
+                                                            {form->DeathButton, "mortality"},
+                                                            {form->lifebutton, "survival"}};
     for (const auto& [button, mode] : buttons) {
         if (button != nullptr)
             button->click();

@@ -225,9 +225,9 @@ using ButtonOf = QPushButton* TForm1::*;
 
 struct PassRun {
     const char* name;
-    int scenario;        // RadioButtons[1..7]
-    bool pauseAtMoments; // CheckBox2
-    ButtonOf graph;      // the graph button pressed first; nullptr: the population graph
+    int scenario;                                    // RadioButtons[1..7]
+    bool pauseAtMoments;                             // CheckBox2
+    ButtonOf graph;                                  // the graph button pressed first; nullptr: the population graph
     std::vector<std::pair<int, ButtonOf>> incidents; // clicked at the first stop from that year on
 };
 
@@ -340,14 +340,14 @@ TEST_P(FastestPasses, EachPassEndsWithTheYearByYearScreenOfItsYear)
 // incidents, automatic pauses, and an age-profile graph drawn anew every year.
 INSTANTIATE_TEST_SUITE_P(
     Runs, FastestPasses,
-    ::testing::Values(PassRun{"Simple", 1, false, nullptr, {}},
-                      PassRun{"PositiveFeedback", 2, false, nullptr, {}},
-                      PassRun{"NegativeFeedback", 3, false, nullptr, {}},
-                      PassRun{"Attenuation", 4, false, nullptr, {}},
-                      PassRun{"RealisticLow", 5, false, nullptr, {}},
-                      PassRun{"RealisticMedium", 6, false, nullptr, {}},
+    ::testing::Values(PassRun{"Simple", 1, false, nullptr, {}}, PassRun{"PositiveFeedback", 2, false, nullptr, {}},
+                      PassRun{"NegativeFeedback", 3, false, nullptr, {}}, PassRun{"Attenuation", 4, false, nullptr, {}},
+                      PassRun{"RealisticLow", 5, false, nullptr, {}}, PassRun{"RealisticMedium", 6, false, nullptr, {}},
                       PassRun{"RealisticHigh", 7, false, nullptr, {}},
-                      PassRun{"Incidents", 6, false, nullptr,
+                      PassRun{"Incidents",
+                              6,
+                              false,
+                              nullptr,
                               {{400, &TForm1::EpiButton}, {1300, &TForm1::OneButton}, {2200, &TForm1::ImmButton}}},
                       PassRun{"AutomaticPauses", 7, true, nullptr, {{1800, &TForm1::EpiButton}}},
                       PassRun{"SurvivalGraph", 6, false, &TForm1::lifebutton, {{900, &TForm1::ImmButton}}}),

@@ -159,19 +159,20 @@ TEST_F(StartUp, HintZonesOverTheGraphFollowTheHintSwitch)
 
     form->CheckBox3->click();
     EXPECT_EQ(HintShownOn(form->h1), QStringLiteral("Danger zone: overpopulation and environmental destruction.\r\n"
-                                                   "If the population size crosses the red line, the system may "
-                                                   "collapse dramatically."));
+                                                    "If the population size crosses the red line, the system may "
+                                                    "collapse dramatically."));
     EXPECT_EQ(HintShownOn(form->he), QStringLiteral("Equilibrium population level"));
     form->Logscale->click(); // gives h0 a height
     EXPECT_EQ(HintShownOn(form->h0), QStringLiteral("Danger zone: underpopulation.\r\nThrough inbreeding and "
-                                                   "economic stagnation the birth index decreases to zero.\r\nThe "
-                                                   "population may become extinct."));
+                                                    "economic stagnation the birth index decreases to zero.\r\nThe "
+                                                    "population may become extinct."));
 
     form->BirthButton->click();
     for (HintZone* zone : {form->h0, form->h1, form->he})
         EXPECT_EQ(HintShownOn(zone), QString()) << zone->objectName().toStdString() << ": no hint over an age graph";
     form->PopButton->click();
-    EXPECT_EQ(HintShownOn(form->he), QStringLiteral("Equilibrium population level")) << "back with the population graph";
+    EXPECT_EQ(HintShownOn(form->he), QStringLiteral("Equilibrium population level"))
+        << "back with the population graph";
 
     form->CheckBox3->click();
     EXPECT_EQ(HintShownOn(form->he), QString()) << "hints switched off again";

@@ -12,12 +12,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>

@@ -9,7 +9,10 @@
 namespace vartel::test {
 
 // The first device pixel of logical pixel v (the canvas's edge rule).
-inline int DeviceEdge(int v, double d) { return static_cast<int>(std::floor(v * d + 0.5)); }
+inline int DeviceEdge(int v, double d)
+{
+    return static_cast<int>(std::floor(v * d + 0.5));
+}
 
 // The 1x picture enlarged: each 1x pixel fills the device pixels between its edges.
 inline QImage Enlarged(const QImage& oneX, double d)

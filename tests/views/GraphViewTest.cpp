@@ -274,12 +274,18 @@ TEST(GraphLabels, EveryZoomFactorAndBothScalesOnTheirLevels)
     };
     const Case cases[] = {
         {1, {"0", "0,5", "1", "1,5", "2", "2,5", "3", "3,5"}, "(millions)"},
-        {2, {"0", "500", "1000", "1500"}, "(x 1000)"},       {5, {"0", "200", "400", "600"}, "(x 1000)"},
-        {10, {"0", "100", "200", "300"}, "(x 1000)"},        {20, {"0", "50", "100", "150"}, "(x 1000)"},
-        {50, {"0", "20", "40", "60"}, "(x 1000)"},           {100, {"0", "10", "20", "30"}, "(x 1000)"},
-        {200, {"0", "5", "10", "15"}, "(x 1000)"},           {500, {"0", "2", "4", "6"}, "(x 1000)"},
-        {1000, {"0", "1000", "2000", "3000"}, nullptr},      {2000, {"0", "500", "1000", "1500"}, nullptr},
-        {5000, {"0", "200", "400", "600"}, nullptr},         {10000, {"0", "100", "200", "300"}, nullptr},
+        {2, {"0", "500", "1000", "1500"}, "(x 1000)"},
+        {5, {"0", "200", "400", "600"}, "(x 1000)"},
+        {10, {"0", "100", "200", "300"}, "(x 1000)"},
+        {20, {"0", "50", "100", "150"}, "(x 1000)"},
+        {50, {"0", "20", "40", "60"}, "(x 1000)"},
+        {100, {"0", "10", "20", "30"}, "(x 1000)"},
+        {200, {"0", "5", "10", "15"}, "(x 1000)"},
+        {500, {"0", "2", "4", "6"}, "(x 1000)"},
+        {1000, {"0", "1000", "2000", "3000"}, nullptr},
+        {2000, {"0", "500", "1000", "1500"}, nullptr},
+        {5000, {"0", "200", "400", "600"}, nullptr},
+        {10000, {"0", "100", "200", "300"}, nullptr},
         {20000, {"0", "50", "100", "150"}, nullptr},
     };
     ASSERT_EQ(std::size(cases), ZoomFactors.size()) << "one case per zoom factor";
@@ -303,8 +309,7 @@ TEST(GraphLabels, EveryZoomFactorAndBothScalesOnTheirLevels)
     auto st = ConstantPopulation(0, 100, 20000); // the log scale ignores the zoom
     RecordingCanvas c;
     DrawGraph(c, *st, false, 1);
-    const std::vector<std::string> decades{"1",      "10",      "100",       "1000",
-                                           "10.000", "100.000", "1 miljoen", "10 miljoen"};
+    const std::vector<std::string> decades{"1", "10", "100", "1000", "10.000", "100.000", "1 miljoen", "10 miljoen"};
     const auto labels = ValueLabelsAndTops(c);
     ASSERT_EQ(labels.size(), decades.size()) << "eight decade labels on the log scale";
     for (std::size_t i = 0; i < labels.size(); ++i) {
@@ -349,8 +354,8 @@ TEST(GraphLogScale, EquilibriumStripsAndLabels)
     EXPECT_EQ(blue[0].y1, 80) << "level 2000 on the log scale at y = 146 - 66";
     EXPECT_EQ(green[0].y1, 80) << "the dotted pass on the same line";
     EXPECT_EQ(green[0].pen.style, PenStyle::Dot) << "the second pass is dotted";
-    EXPECT_EQ(ValueLabels(c), (std::vector<std::string>{"1", "10", "100", "1000", "10.000", "100.000", "1 miljoen",
-                                                        "10 miljoen"}))
+    EXPECT_EQ(ValueLabels(c),
+              (std::vector<std::string>{"1", "10", "100", "1000", "10.000", "100.000", "1 miljoen", "10 miljoen"}))
         << "decade labels on the log scale";
     EXPECT_NE(c.Text("Populatie"), nullptr) << "the log scale's title";
     ASSERT_EQ(LinesIn(c, RedLine).size(), 1u) << "the red line is drawn";
@@ -411,7 +416,9 @@ TEST(GraphDeviceRatio, LinesCurveAndLabelsLandOnTheDeviceGrid)
         RasterCanvas c(device, d);
         DrawGraph(c, *st, true, 1);
         ASSERT_EQ(device.size(), QSize(DeviceEdge(847, d), DeviceEdge(162, d))) << "the device size, d = " << d;
-        auto colour = [&](int x, int y) { return Rgb(qRed(device.pixel(x, y)), qGreen(device.pixel(x, y)), qBlue(device.pixel(x, y))); };
+        auto colour = [&](int x, int y) {
+            return Rgb(qRed(device.pixel(x, y)), qGreen(device.pixel(x, y)), qBlue(device.pixel(x, y)));
+        };
 
         // The red line at y = 26, 3 pixels wide: 3 d device rows around the 1x line's centre 26.5 d.
         std::vector<int> red;
@@ -552,9 +559,13 @@ TEST(GraphKeptCurves, AfterGridAndDangerLinesBeforeTheCurveWithTheirLabels)
     const auto keptLine = [](const CanvasCall& k) {
         return k.kind == CanvasCall::LineTo && (k.pen.color == KeptCurveColors[0] || k.pen.color == KeptCurveColors[1]);
     };
-    const int red = lastIndex([](const CanvasCall& k) { return k.kind == CanvasCall::LineTo && k.pen.color == RedLine; });
+    const int red =
+        lastIndex([](const CanvasCall& k) { return k.kind == CanvasCall::LineTo && k.pen.color == RedLine; });
     const int grid = lastIndex([](const CanvasCall& k) { return k.pen.color == Rgb(192, 132, 80); });
-    const int curve = index([](const CanvasCall& k) { return k.kind == CanvasCall::LineTo && k.pen.color == CurveColor && k.pen.width == 3 && k.x1 == 91 && k.x2 == 91; });
+    const int curve = index([](const CanvasCall& k) {
+        return k.kind == CanvasCall::LineTo && k.pen.color == CurveColor && k.pen.width == 3 && k.x1 == 91 &&
+               k.x2 == 91;
+    });
     ASSERT_GE(red, 0);
     ASSERT_GE(curve, 0);
     EXPECT_LT(red, index(keptLine)) << "kept curves after the danger lines";

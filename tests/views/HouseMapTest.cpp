@@ -37,9 +37,9 @@ bool IslandPixel(int x, int y)
 TEST(HouseCount, OneHousePerTenThousandWithTheDocumentedEdges)
 {
     const std::pair<double, int> cases[] = {
-        {5000, 1},   {5001, 1},  {50, 0},       {51, 1},       {0, 0},        {-10, 0},
-        {15000, 2},  {25000, 2}, {35000, 4},    {1200000, 120}, {3000000, 300}, {2999999, 300},
-        {3e9, 300},  {1e300, 300}, {std::numeric_limits<double>::infinity(), 300}};
+        {5000, 1},      {5001, 1},      {50, 0},    {51, 1},      {0, 0},
+        {-10, 0},       {15000, 2},     {25000, 2}, {35000, 4},   {1200000, 120},
+        {3000000, 300}, {2999999, 300}, {3e9, 300}, {1e300, 300}, {std::numeric_limits<double>::infinity(), 300}};
     for (auto [people, houses] : cases)
         EXPECT_EQ(HouseCount(people), houses) << people << " people";
     EXPECT_EQ(HouseCount(std::numeric_limits<double>::quiet_NaN()), 0) << "an undefined population shows no house";

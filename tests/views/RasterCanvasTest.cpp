@@ -197,8 +197,7 @@ TEST(RasterLine, LinesFromFarOutsideAreClippedToTheSamePixels)
         for (int y = 0; y < 15; ++y)
             for (int x = 0; x < 20; ++x)
                 ASSERT_EQ(cs.Pixel(x, y), cb.Pixel(x + 200, y + 200))
-                    << "clipped line from (" << line.from.x << "," << line.from.y << ") differs at " << x << ","
-                    << y;
+                    << "clipped line from (" << line.from.x << "," << line.from.y << ") differs at " << x << "," << y;
     }
 }
 
@@ -246,8 +245,8 @@ TEST(RasterText, OpaqueOnSolidBrushTransparentOnClearBrushWithoutAntialiasing)
             if (!inCell)
                 ASSERT_EQ(p, White) << "nothing outside the text cell at " << x << "," << y;
             else
-                ASSERT_TRUE(p == Blue || p == Red) << "only brush and font colour in the cell (no antialiasing) at "
-                                                   << x << "," << y;
+                ASSERT_TRUE(p == Blue || p == Red)
+                    << "only brush and font colour in the cell (no antialiasing) at " << x << "," << y;
             red += p == Red;
         }
     EXPECT_GT(red, 20) << "the letters are drawn in the font colour";
