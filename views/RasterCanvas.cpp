@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace vartel {
 
@@ -157,26 +159,54 @@ void RasterCanvas::FillDeviceBox(i64 left, i64 top, i64 right, i64 bottom, Color
     }
 }
 
-void RasterCanvas::StampPen(i64 x, i64 y, int width, std::uint32_t value)
-{
-    const int w = image_.width();
-    const int h = image_.height();
-    // A disc of diameter `width` around the pixel (odd widths) or the pixel corner (even widths).
-    const double centre = (width % 2 == 0) ? 0.5 : 0.0;
-    const double radius2 = (width / 2.0) * (width / 2.0);
-    const int reach = width / 2;
-    for (int oy = -reach; oy <= reach; ++oy) {
-        const i64 py = y + oy;
-        if (py < 0 || py >= h)
-            continue;
-        auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(static_cast<int>(py)));
-        const double cy = oy + centre;
-        for (int ox = -reach; ox <= reach; ++ox) {
-            const i64 px = x + ox;
-            const double cx = ox + centre;
-            if (px >= 0 && px < w && cx * cx + cy * cy <= radius2)
-                row[px] = value;
+// The rows of a round pen `width` pixels across, around the pixel (odd widths) or the pixel corner (even
+// widths): row oy = -Reach()..Reach() covers columns First(oy)..Last(oy), none when First > Last.
+class PenDisc {
+public:
+    explicit PenDisc(int width) : width_(width), reach_(width / 2)
+    {
+        const double centre = (width % 2 == 0) ? 0.5 : 0.0;
+        const double radius2 = (width / 2.0) * (width / 2.0);
+        for (int oy = -reach_; oy <= reach_; ++oy) {
+            const double cy = oy + centre;
+            int first = reach_ + 1, last = -reach_ - 1;
+            for (int ox = -reach_; ox <= reach_; ++ox) {
+                const double cx = ox + centre;
+                if (cx * cx + cy * cy <= radius2) {
+                    first = std::min(first, ox);
+                    last = std::max(last, ox);
+                }
+            }
+            rows_.push_back({first, last});
         }
+    }
+    int Width() const { return width_; }
+    int Reach() const { return reach_; }
+    int First(int oy) const { return rows_[static_cast<std::size_t>(oy + reach_)].first; }
+    int Last(int oy) const { return rows_[static_cast<std::size_t>(oy + reach_)].second; }
+
+private:
+    int width_;
+    int reach_;
+    std::vector<std::pair<int, int>> rows_;
+};
+
+RasterCanvas::~RasterCanvas() = default;
+
+void RasterCanvas::StampPen(i64 x, i64 y, const PenDisc& disc, std::uint32_t value)
+{
+    const i64 w = image_.width();
+    const i64 h = image_.height();
+    uchar* bits = image_.bits();
+    const i64 stride = image_.bytesPerLine();
+    for (int oy = -disc.Reach(); oy <= disc.Reach(); ++oy) {
+        const i64 py = y + oy;
+        const i64 first = std::max<i64>(x + disc.First(oy), 0);
+        const i64 last = std::min<i64>(x + disc.Last(oy), w - 1);
+        if (py < 0 || py >= h || first > last)
+            continue;
+        auto* row = reinterpret_cast<std::uint32_t*>(bits + py * stride);
+        std::fill(row + first, row + last + 1, value);
     }
 }
 
@@ -264,8 +294,16 @@ void RasterCanvas::StampLine(i64 ax, i64 ay, i64 bx, i64 by, int width, Color co
                           first, final))
         return;
     const std::uint32_t value = ToQRgb(color);
+    if (!disc_ || disc_->Width() != width)
+        disc_ = std::make_unique<PenDisc>(width);
+    // A curve drawn year by year starts each segment on the dot that ended the last one: with nothing
+    // drawn on the image since (its cache key unchanged), that dot is there already.
+    const LastStamp start{line.X(first), line.Y(first), width, value, image_.cacheKey()};
+    if (lastStamp_ && *lastStamp_ == start)
+        ++first;
     for (i64 i = first; i <= final; ++i)
-        StampPen(line.X(i), line.Y(i), width, value);
+        StampPen(line.X(i), line.Y(i), *disc_, value);
+    lastStamp_ = LastStamp{line.X(final), line.Y(final), width, value, image_.cacheKey()};
 }
 
 void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2)
@@ -302,12 +340,19 @@ void RasterCanvas::TextOut(int x, int y, const std::string& text)
     const QFont qfont = ToQFont(font);
     const QFontMetrics metrics(qfont);
     const QString qtext = QString::fromStdString(text);
-    const i64 width = metrics.horizontalAdvance(qtext);
     const i64 height = metrics.height();
-    if (i64{x} + width <= 0 || i64{y} + height <= 0 || x >= Width() || y >= Height())
+    if (i64{y} + height <= 0 || x >= Width() || y >= Height())
         return;
-    if (brush.style == BrushStyle::Solid)
-        FillBox(x, y, x + width - 1, y + height - 1, brush.color);
+    // Shaping the text for its width costs as much as drawing it: only a cell to fill or a start left of
+    // the picture needs it.
+    const bool filled = brush.style == BrushStyle::Solid;
+    if (filled || x < 0) {
+        const i64 width = metrics.horizontalAdvance(qtext);
+        if (i64{x} + width <= 0)
+            return;
+        if (filled)
+            FillBox(x, y, x + width - 1, y + height - 1, brush.color);
+    }
     // The cell keeps its logical size; the letters are drawn at the device's resolution.
     const QFont deviceFont = Magnified() ? ToQFont(font, ratio_) : qfont;
     QPainter painter(&image_);

@@ -12,14 +12,19 @@
 #include <QSize>
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 
 namespace vartel {
+
+class PenDisc;
 
 class RasterCanvas final : public Canvas {
 public:
     // Draws into `image`, which must outlive the canvas; converted to Format_RGB32 if needed. With a
     // deviceRatio above 1 the image is DeviceSize(logical size, deviceRatio); ratios below 1 count as 1.
     explicit RasterCanvas(QImage& image, double deviceRatio = 1.0);
+    ~RasterCanvas() override;
 
     // The device pixels of a logical size: Edge(width) x Edge(height).
     static QSize DeviceSize(QSize logical, double deviceRatio);
@@ -52,10 +57,21 @@ private:
     void FillBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, Color color);
     // Device pixels, inclusive bounds.
     void FillDeviceBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, Color color);
-    void StampPen(std::int64_t x, std::int64_t y, int width, std::uint32_t value);
+    void StampPen(std::int64_t x, std::int64_t y, const PenDisc& disc, std::uint32_t value);
+
+    // The last dot a wide pen left, and the image's cache key just after it.
+    struct LastStamp {
+        std::int64_t x, y;
+        int width;
+        std::uint32_t value;
+        qint64 imageKey;
+        bool operator==(const LastStamp&) const = default;
+    };
 
     QImage& image_;
     double ratio_ = 1.0;
+    std::unique_ptr<PenDisc> disc_; // the last wide pen's rows
+    std::optional<LastStamp> lastStamp_;
 };
 
 } // namespace vartel

@@ -3,6 +3,8 @@
 #include "views/QtFont.h"
 #include "views/RasterCanvas.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -10,6 +12,7 @@
 #include <iterator>
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace vartel {
 namespace {
@@ -176,6 +179,37 @@ TEST(RasterLine, WidePenIsCentredWithRoundCapsAtBothEnds)
     EXPECT_EQ(cp.Pixel(5, 5), Red) << "the dot is centred on the point";
 }
 
+// A wide curve drawn segment by segment spares the dot its last segment ended on; whatever covered that
+// dot in between, through the canvas or past it, must not make it go missing.
+TEST(RasterLine, AWidePenRedrawsTheSharedEndDotAfterAnythingCoveredIt)
+{
+    const std::vector<std::pair<const char*, std::function<void(RasterCanvas&, QImage&)>>> coverings = {
+        {"a box of the canvas",
+         [](RasterCanvas& c, QImage&) {
+             c.pen.style = PenStyle::Clear;
+             c.brush = {Blue, BrushStyle::Solid};
+             c.Rectangle(8, 8, 15, 15);
+             c.pen = {Red, 3, PenStyle::Solid};
+         }},
+        {"a painter on the image",
+         [](RasterCanvas&, QImage& image) { QPainter(&image).fillRect(QRect(8, 8, 6, 6), Qt::blue); }},
+        {"the image refilled", [](RasterCanvas&, QImage& image) { image.fill(Qt::white); }},
+    };
+    for (const auto& [what, cover] : coverings) {
+        QImage image = WhiteImage(30, 20);
+        RasterCanvas c(image);
+        c.pen = {Red, 3, PenStyle::Solid};
+        c.MoveTo(5, 10);
+        c.LineTo(10, 10);
+        cover(c, image);
+        c.LineTo(10, 10); // a year in the same column, as the curve draws them
+        c.LineTo(20, 10);
+        for (int y = 9; y <= 11; ++y)
+            for (int x = 9; x <= 11; ++x)
+                EXPECT_EQ(c.Pixel(x, y), Red) << what << ": the shared dot is whole at " << x << "," << y;
+    }
+}
+
 TEST(RasterLine, LinesFromFarOutsideAreClippedToTheSamePixels)
 {
     // The same lines drawn on a large image and, shifted, on a small one must agree where they overlap.
@@ -259,6 +293,16 @@ TEST(RasterText, OpaqueOnSolidBrushTransparentOnClearBrushWithoutAntialiasing)
     EXPECT_EQ(PixelsOf(cc, Blue).size(), 0u) << "no background cell with a clear brush";
     EXPECT_EQ(static_cast<int>(PixelsOf(cc, Red).size()), red) << "the same letters on a transparent background";
     EXPECT_EQ(PixelsOf(cc, White).size() + PixelsOf(cc, Red).size(), 4000u) << "only letters and untouched pixels";
+
+    QImage left = WhiteImage(100, 40);
+    RasterCanvas cl(left);
+    cl.font = c.font;
+    cl.brush.style = BrushStyle::Clear;
+    cl.TextOut(-4, 5, "Years");
+    EXPECT_GT(PixelsOf(cl, Red).size(), 0u) << "a text starting left of the picture shows its visible part";
+    const std::size_t shown = PixelsOf(cl, Red).size();
+    cl.TextOut(-w, 25, "Years");
+    EXPECT_EQ(PixelsOf(cl, Red).size(), shown) << "a text ending at the left edge draws nothing";
 }
 
 TEST(RasterText, FontMappingAndSizeDoNotDependOnTheScreen)
