@@ -104,7 +104,7 @@ void EmfCanvas::WriteValue(ValueRecord record, std::uint32_t value)
 
 std::uint32_t EmfCanvas::CreatePen(const Pen& wanted)
 {
-    if (wanted.style == PenStyle::Clear)
+    if (wanted.Style == PenStyle::Clear)
         return NullPen;
     const std::uint32_t handle = NewObject();
     const int width = EffectivePenWidth(wanted);
@@ -116,18 +116,18 @@ std::uint32_t EmfCanvas::CreatePen(const Pen& wanted)
         p.U32(0); // cbBmi
         p.U32(0); // offBits
         p.U32(0); // cbBits
-        p.U32(PS_GEOMETRIC | (wanted.style == PenStyle::Dot ? PS_DOT : PS_SOLID));
+        p.U32(PS_GEOMETRIC | (wanted.Style == PenStyle::Dot ? PS_DOT : PS_SOLID));
         p.U32(static_cast<std::uint32_t>(width));
         p.U32(BS_SOLID);
-        p.U32(wanted.color);
+        p.U32(wanted.Color);
         p.U32(0); // hatch
         p.U32(0); // no style entries
         Emit(EMR_EXTCREATEPEN, p);
     } else {
-        p.U32(wanted.style == PenStyle::Dot ? PS_DOT : PS_SOLID);
+        p.U32(wanted.Style == PenStyle::Dot ? PS_DOT : PS_SOLID);
         p.I32(width);
         p.I32(0);
-        p.U32(wanted.color);
+        p.U32(wanted.Color);
         Emit(EMR_CREATEPEN, p);
     }
     return handle;
@@ -135,13 +135,13 @@ std::uint32_t EmfCanvas::CreatePen(const Pen& wanted)
 
 std::uint32_t EmfCanvas::CreateBrush(const Brush& wanted)
 {
-    if (wanted.style == BrushStyle::Clear)
+    if (wanted.Style == BrushStyle::Clear)
         return NullBrush;
     const std::uint32_t handle = NewObject();
     LittleEndianBuffer p;
     p.U32(handle);
     p.U32(BS_SOLID);
-    p.U32(wanted.color);
+    p.U32(wanted.Color);
     p.U32(0); // hatch
     Emit(EMR_CREATEBRUSHINDIRECT, p);
     return handle;
@@ -153,7 +153,7 @@ std::uint32_t EmfCanvas::CreateFont(const Font& wanted)
     LittleEndianBuffer p;
     p.U32(handle);
     AppendLogFontHead(p, wanted, [&p](int v) { p.I32(v); });
-    const QString face = QString::fromStdString(MetafileFaceName(wanted.face)).left(31);
+    const QString face = QString::fromStdString(MetafileFaceName(wanted.Face)).left(31);
     for (int i = 0; i < 32; ++i)
         p.U16(i < face.size() ? face.at(i).unicode() : 0);
     Emit(EMR_EXTCREATEFONTINDIRECTW, p);

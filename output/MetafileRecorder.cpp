@@ -62,9 +62,9 @@ void MetafileRecorder::SelectFont()
         recordedFont_ = font;
         Replace(selectedFont_, CreateFont(font));
     }
-    if (textColor_ != font.color) {
-        textColor_ = font.color;
-        WriteValue(ValueRecord::TextColor, font.color);
+    if (textColor_ != font.Color) {
+        textColor_ = font.Color;
+        WriteValue(ValueRecord::TextColor, font.Color);
     }
     if (!textAlignSet_) {
         textAlignSet_ = true;
@@ -82,21 +82,21 @@ void MetafileRecorder::SetBkMode(std::uint32_t mode)
 
 void MetafileRecorder::SetBackgroundForText()
 {
-    if (brush.style == BrushStyle::Clear) {
+    if (brush.Style == BrushStyle::Clear) {
         SetBkMode(Transparent);
         return;
     }
     SetBkMode(Opaque);
-    if (bkColor_ != brush.color) {
-        bkColor_ = brush.color;
-        WriteValue(ValueRecord::BkColor, brush.color);
+    if (bkColor_ != brush.Color) {
+        bkColor_ = brush.Color;
+        WriteValue(ValueRecord::BkColor, brush.Color);
     }
 }
 
 void MetafileRecorder::SetDottedGapsTransparent()
 {
     // The gaps of a dotted pen are transparent on every canvas of the program.
-    if (pen.style == PenStyle::Dot)
+    if (pen.Style == PenStyle::Dot)
         SetBkMode(Transparent);
 }
 
@@ -106,10 +106,10 @@ void MetafileRecorder::Rectangle(int x1, int y1, int x2, int y2)
     const int top = std::min(y1, y2), bottom = std::max(y1, y2);
     // What the screen leaves out is not recorded either: players draw a rectangle of no width or no height
     // as a line of the pen, and without a pen the fill is one pixel narrower and lower.
-    const int least = pen.style == PenStyle::Clear ? 1 : 0;
+    const int least = pen.Style == PenStyle::Clear ? 1 : 0;
     if (std::int64_t{right} - left <= least || std::int64_t{bottom} - top <= least)
         return;
-    if (pen.style == PenStyle::Clear && brush.style == BrushStyle::Clear)
+    if (pen.Style == PenStyle::Clear && brush.Style == BrushStyle::Clear)
         return;
     SelectPen(pen);
     SelectBrush();
@@ -125,7 +125,7 @@ void MetafileRecorder::MoveTo(int x, int y)
 void MetafileRecorder::LineTo(int x, int y)
 {
     const Point to{x, y};
-    if (pen.style != PenStyle::Clear)
+    if (pen.Style != PenStyle::Clear)
         StrokeLine(position_, to);
     position_ = to;
 }

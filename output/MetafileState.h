@@ -8,25 +8,25 @@ namespace vartel {
 
 inline int EffectivePenWidth(const Pen& p)
 {
-    return p.width < 1 ? 1 : p.width;
+    return p.Width < 1 ? 1 : p.Width;
 }
 
 inline bool SameMetafilePen(const Pen& a, const Pen& b)
 {
-    if (a.style != b.style)
+    if (a.Style != b.Style)
         return false;
-    return a.style == PenStyle::Clear || (a.color == b.color && EffectivePenWidth(a) == EffectivePenWidth(b));
+    return a.Style == PenStyle::Clear || (a.Color == b.Color && EffectivePenWidth(a) == EffectivePenWidth(b));
 }
 
 inline bool SameMetafileBrush(const Brush& a, const Brush& b)
 {
-    return a.style == b.style && (a.style == BrushStyle::Clear || a.color == b.color);
+    return a.Style == b.Style && (a.Style == BrushStyle::Clear || a.Color == b.Color);
 }
 
 // The font object only; its colour is the separate text colour.
 inline bool SameMetafileFont(const Font& a, const Font& b)
 {
-    return a.size == b.size && a.bold == b.bold && MetafileFaceName(a.face) == MetafileFaceName(b.face);
+    return a.Size == b.Size && a.Bold == b.Bold && MetafileFaceName(a.Face) == MetafileFaceName(b.Face);
 }
 
 } // namespace vartel

@@ -24,7 +24,7 @@ template <typename WriteInteger> void AppendLogFontHead(LittleEndianBuffer& out,
     integer(0);                      // width: the face's own
     integer(0);                      // escapement
     integer(0);                      // orientation
-    integer(font.bold ? 700 : 400);
+    integer(font.Bold ? 700 : 400);
     // Not italic, underlined or struck out; ANSI charset; default precisions, quality, pitch and family.
     for (int i = 0; i < 8; ++i)
         out.U8(0);

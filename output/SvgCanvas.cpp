@@ -20,16 +20,16 @@ SvgCanvas::SvgCanvas(QPainter& painter, int width, int height)
 
 QPen SvgCanvas::CurrentPen() const
 {
-    if (pen.style == PenStyle::Clear)
+    if (pen.Style == PenStyle::Clear)
         return QPen(Qt::NoPen);
     const int width = EffectivePenWidth(pen);
-    QPen result(ToQColor(pen.color));
+    QPen result(ToQColor(pen.Color));
     result.setWidth(width);
     // Wide pens have round ends and corners like the screen's; a 1-pixel line stops at its last pixel and
     // an outline of 1 pixel has square corners.
     result.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
     result.setJoinStyle(width > 1 ? Qt::RoundJoin : Qt::MiterJoin);
-    if (pen.style == PenStyle::Dot) {
+    if (pen.Style == PenStyle::Dot) {
         // In pen widths: 3 on, 3 off for a 1-pixel pen; round dots every two widths for a wide one.
         result.setDashPattern(width > 1 ? QList<qreal>{0.001, 2.0} : QList<qreal>{3.0, 3.0});
     }
@@ -40,10 +40,10 @@ void SvgCanvas::Rectangle(int x1, int y1, int x2, int y2)
 {
     const int left = std::min(x1, x2), right = std::max(x1, x2);
     const int top = std::min(y1, y2), bottom = std::max(y1, y2);
-    const QBrush fill = brush.style == BrushStyle::Solid ? QBrush(ToQColor(brush.color)) : QBrush(Qt::NoBrush);
-    if (pen.style == PenStyle::Clear) {
+    const QBrush fill = brush.Style == BrushStyle::Solid ? QBrush(ToQColor(brush.Color)) : QBrush(Qt::NoBrush);
+    if (pen.Style == PenStyle::Clear) {
         // Without an outline the fill is one pixel narrower and lower, as on the screen.
-        if (brush.style == BrushStyle::Solid && right - left > 1 && bottom - top > 1)
+        if (brush.Style == BrushStyle::Solid && right - left > 1 && bottom - top > 1)
             painter_.fillRect(QRectF(left, top, right - left - 1, bottom - top - 1), fill);
         return;
     }
@@ -62,7 +62,7 @@ void SvgCanvas::MoveTo(int x, int y)
 
 void SvgCanvas::LineTo(int x, int y)
 {
-    if (pen.style != PenStyle::Clear) {
+    if (pen.Style != PenStyle::Clear) {
         painter_.setPen(CurrentPen());
         painter_.drawLine(QLineF(position_.x + 0.5, position_.y + 0.5, x + 0.5, y + 0.5));
     }
@@ -76,10 +76,10 @@ void SvgCanvas::TextOut(int x, int y, const std::string& text)
         return;
     const QFont qfont = ToQFont(font);
     const QFontMetrics metrics(qfont);
-    if (brush.style == BrushStyle::Solid)
-        painter_.fillRect(QRectF(x, y, metrics.horizontalAdvance(qtext), metrics.height()), ToQColor(brush.color));
+    if (brush.Style == BrushStyle::Solid)
+        painter_.fillRect(QRectF(x, y, metrics.horizontalAdvance(qtext), metrics.height()), ToQColor(brush.Color));
     painter_.setFont(qfont);
-    painter_.setPen(ToQColor(font.color));
+    painter_.setPen(ToQColor(font.Color));
     painter_.drawText(QPointF(x, y + metrics.ascent()), qtext);
 }
 

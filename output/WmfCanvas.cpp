@@ -113,10 +113,10 @@ std::uint32_t WmfCanvas::CreatePen(const Pen& wanted)
     // WMF has no stock objects, so even "no outline" is a pen of its own.
     const std::uint32_t object = NewObject();
     LittleEndianBuffer p;
-    p.U16(wanted.style == PenStyle::Clear ? PS_NULL : wanted.style == PenStyle::Dot ? PS_DOT : PS_SOLID);
+    p.U16(wanted.Style == PenStyle::Clear ? PS_NULL : wanted.Style == PenStyle::Dot ? PS_DOT : PS_SOLID);
     p.I16(Clamped(EffectivePenWidth(wanted)));
     p.I16(0);
-    p.U32(wanted.color);
+    p.U32(wanted.Color);
     Emit(META_CREATEPENINDIRECT, p);
     return object;
 }
@@ -125,8 +125,8 @@ std::uint32_t WmfCanvas::CreateBrush(const Brush& wanted)
 {
     const std::uint32_t object = NewObject();
     LittleEndianBuffer p;
-    p.U16(wanted.style == BrushStyle::Clear ? BS_NULL : BS_SOLID);
-    p.U32(wanted.color);
+    p.U16(wanted.Style == BrushStyle::Clear ? BS_NULL : BS_SOLID);
+    p.U32(wanted.Color);
     p.U16(0); // hatch
     Emit(META_CREATEBRUSHINDIRECT, p);
     return object;
@@ -137,7 +137,7 @@ std::uint32_t WmfCanvas::CreateFont(const Font& wanted)
     const std::uint32_t object = NewObject();
     LittleEndianBuffer p;
     AppendLogFontHead(p, wanted, [&p](int v) { p.I16(Clamped(v)); });
-    QByteArray face = QString::fromStdString(MetafileFaceName(wanted.face)).toLatin1().left(31);
+    QByteArray face = QString::fromStdString(MetafileFaceName(wanted.Face)).toLatin1().left(31);
     p.Append(face.toStdString());
     p.U8(0);
     p.PadTo(2);
@@ -167,7 +167,7 @@ std::optional<std::pair<Point, Point>> WmfCanvas::VisiblePart(Point from, Point 
 
 void WmfCanvas::StrokeLine(Point from, Point to)
 {
-    if (pen.style == PenStyle::Dot && EffectivePenWidth(pen) > 1)
+    if (pen.Style == PenStyle::Dot && EffectivePenWidth(pen) > 1)
         DrawWideDots(from, to);
     else
         MetafileRecorder::StrokeLine(from, to);
@@ -179,7 +179,7 @@ void WmfCanvas::DrawWideDots(Point from, Point to)
     // are drawn one by one with a solid pen: round dots of the pen's width every two widths, as a wide
     // dotted pen draws them.
     Pen solid = pen;
-    solid.style = PenStyle::Solid;
+    solid.Style = PenStyle::Solid;
     SelectPen(solid);
     const auto part = VisiblePart(from, to);
     if (!part)

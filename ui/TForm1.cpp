@@ -304,7 +304,7 @@ void TForm1::ExtendCurveOnScreen()
     graphCanvas_->Draw([this](Canvas& c) { ExtendCurve(c, state(), Linscale->isChecked()); });
     curveExtendedSinceDraw_ = true;
     const Point to = graphCanvas_->State().Position();
-    const int margin = graphCanvas_->State().pen.width + 1;
+    const int margin = graphCanvas_->State().pen.Width + 1;
     Image2->UpdatePictureArea(
         QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)).normalized().adjusted(-margin, -margin, margin, margin));
 }

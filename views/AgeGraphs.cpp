@@ -76,16 +76,16 @@ void DrawAgeGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
     const int mode = st.GraphMode;
     const AgeGraphStyle& style = StyleOf(mode);
 
-    c.pen.color = style.background;
+    c.pen.Color = style.background;
     c.brush = {style.background, BrushStyle::Solid};
     c.Rectangle(0, 0, GraphWidth * s, GraphHeight * s);
-    c.pen.color = style.plot;
-    c.brush.color = style.plot;
+    c.pen.Color = style.plot;
+    c.brush.Color = style.plot;
     c.Rectangle(170 * s, 21 * s, 830 * s, 120 * s);
 
-    c.pen.color = style.grid;
-    c.pen.width = s;
-    c.brush.style = BrushStyle::Clear;
+    c.pen.Color = style.grid;
+    c.pen.Width = s;
+    c.brush.Style = BrushStyle::Clear;
     for (int i = mode == GraphModeCode::Mortality ? 1 : 0; i <= 4; ++i) {
         c.MoveTo(170 * s, (120 - 25 * i) * s);
         c.LineTo(830 * s, (120 - 25 * i) * s);
@@ -99,23 +99,23 @@ void DrawAgeGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
             TextCentred(c, (170 + 30 * i) * s, 122 * s, std::to_string(5 * i));
     }
 
-    c.pen.color = style.axes;
+    c.pen.Color = style.axes;
     c.MoveTo(170 * s, 20 * s);
     c.LineTo(170 * s, 120 * s);
     c.LineTo((mode == GraphModeCode::Mortality ? 830 : 824) * s, 120 * s);
 
-    c.pen.color = style.curve;
-    c.pen.width = 2 * s;
+    c.pen.Color = style.curve;
+    c.pen.Width = 2 * s;
     c.MoveTo(170 * s, CurveY(st, mode, linearScale, 0, s));
     for (int k = 1; k < AgeCount; ++k)
         c.LineTo((170 + 6 * k) * s, CurveY(st, mode, linearScale, k, s));
     if (mode != 3)
         c.LineTo(830 * s, 120 * s); // back down to the axis
 
-    c.font.bold = true;
+    c.font.Bold = true;
     c.TextOut(20 * s, 20 * s, style.title);
     c.TextOut(720 * s, 142 * s, "Age");
-    c.font.bold = false;
+    c.font.Bold = false;
     if (style.subtitle)
         c.TextOut(style.subtitleAt.x * s, style.subtitleAt.y * s, style.subtitle);
 }

@@ -10,22 +10,23 @@ namespace vartel {
 enum class PenStyle { Solid, Dot, Clear }; // Dot: dotted with transparent gaps; Clear: no outline
 enum class BrushStyle { Solid, Clear };    // Clear: no fill, transparent text background
 
+// Members named like the record's, qualified where a member shares its type's name.
 struct Pen {
-    Color color = Rgb(0, 0, 0);
-    int width = 1; // pixels
-    PenStyle style = PenStyle::Solid;
+    vartel::Color Color = Rgb(0, 0, 0);
+    int Width = 1; // pixels
+    PenStyle Style = PenStyle::Solid;
 };
 
 struct Brush {
-    Color color = Rgb(255, 255, 255);
-    BrushStyle style = BrushStyle::Solid;
+    vartel::Color Color = Rgb(255, 255, 255);
+    BrushStyle Style = BrushStyle::Solid;
 };
 
 struct Font {
-    std::string face = "MS Sans Serif";
-    int size = 8; // points at 96 dpi
-    bool bold = false;
-    Color color = Rgb(0, 0, 0);
+    std::string Face = "MS Sans Serif";
+    int Size = 8; // points at 96 dpi
+    bool Bold = false;
+    vartel::Color Color = Rgb(0, 0, 0);
 };
 
 struct Point {

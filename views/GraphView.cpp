@@ -45,9 +45,9 @@ void Line(Canvas& c, int x1, int y1, int x2, int y2)
 
 void SetPen(Canvas& c, Color color, int width, PenStyle style = PenStyle::Solid)
 {
-    c.pen.color = color;
-    c.pen.width = width;
-    c.pen.style = style;
+    c.pen.Color = color;
+    c.pen.Width = width;
+    c.pen.Style = style;
 }
 
 void DrawValueLabels(Canvas& c, bool linearScale, int zoom, int s)
@@ -73,23 +73,23 @@ void DrawFrame(Canvas& c, const SimulationState& st, bool linearScale, int s)
     const int top = linearScale ? ToPixel(PlotFrame::Axis - 140.0 * zoom) : PlotFrame::Top; // top of the plot area
     const int level = st.StableLevel;
 
-    c.pen.style = PenStyle::Clear;
+    c.pen.Style = PenStyle::Clear;
     c.brush = {Rgb(250, 250, 144), BrushStyle::Solid};
     c.Rectangle(0, 0, GraphWidth * s, GraphHeight * s);
-    c.brush.color = Rgb(255, 255, 192);
+    c.brush.Color = Rgb(255, 255, 192);
     c.Rectangle(PlotFrame::Left * s, top * s, PlotFrame::Right * s, PlotFrame::Axis * s);
     if (!linearScale || zoom <= 1) {
-        c.brush.color = Rgb(255, 136, 136);
+        c.brush.Color = Rgb(255, 136, 136);
         const int bottom = PlotFrame::Axis - (linearScale ? LinearRise(zoom, Overpopulation) : LogRise(Overpopulation));
         c.Rectangle(PlotFrame::Left * s, (linearScale ? top : PlotFrame::Top) * s, (PlotFrame::Right + 1) * s,
                     bottom * s);
     }
-    c.brush.color = Rgb(187, 170, 204);
+    c.brush.Color = Rgb(187, 170, 204);
     const int strip = PlotFrame::Axis - (linearScale ? LinearRise(zoom, Underpopulation) : LogRise(Underpopulation));
     c.Rectangle(PlotFrame::Left * s, (PlotFrame::Axis + 1) * s, (PlotFrame::Right + 1) * s, strip * s);
 
     SetPen(c, GridColor, s);
-    c.brush.style = BrushStyle::Clear;
+    c.brush.Style = BrushStyle::Clear;
     for (int i = 1; i <= 7; ++i)
         Line(c, PlotFrame::Left * s, (PlotFrame::Axis - 20 * i) * s, PlotFrame::Right * s,
              (PlotFrame::Axis - 20 * i) * s);
@@ -117,30 +117,30 @@ void DrawFrame(Canvas& c, const SimulationState& st, bool linearScale, int s)
 void DrawTitlesAndDangerLines(Canvas& c, bool linearScale, int zoom, int s)
 {
     SetPen(c, CurveColor, 3 * s);
-    c.font.bold = true;
+    c.font.Bold = true;
     c.TextOut(810 * s, PlotFrame::Axis * s, "Years");
     if (linearScale) {
         c.TextOut(8 * s, 16 * s, "Population");
-        c.font.bold = false;
+        c.font.Bold = false;
         if (zoom <= 1)
             c.TextOut(6 * s, 32 * s, "(millions)");
         else if (zoom <= 500)
             c.TextOut(9 * s, 32 * s, "(x 1000)");
-        c.pen.color = Rgb(255, 51, 51);
+        c.pen.Color = Rgb(255, 51, 51);
         const int y3 = PlotFrame::Axis - LinearRise(zoom, Overpopulation);
         Line(c, 87 * s, y3 * s, PlotFrame::Right * s, y3 * s);
         if (zoom >= 1000) {
-            c.pen.color = Rgb(136, 51, 136);
+            c.pen.Color = Rgb(136, 51, 136);
             const int y50 = PlotFrame::Axis - LinearRise(zoom, Underpopulation);
             Line(c, 87 * s, y50 * s, PlotFrame::Right * s, y50 * s);
         }
         return;
     }
     c.TextOut(4 * s, 92 * s, "Populatie");
-    c.font.bold = false;
-    c.pen.color = Rgb(255, 51, 51);
+    c.font.Bold = false;
+    c.pen.Color = Rgb(255, 51, 51);
     Line(c, 87 * s, 16 * s, PlotFrame::Right * s, 16 * s);
-    c.pen.color = Rgb(136, 51, 136);
+    c.pen.Color = Rgb(136, 51, 136);
     Line(c, 87 * s, 112 * s, PlotFrame::Right * s, 112 * s);
 }
 
@@ -154,8 +154,8 @@ void DrawStageMarkers(Canvas& c, const SimulationState& st, bool linearScale, in
 {
     // Marker outline and letters keep their screen size in an enlarged export.
     SetPen(c, Rgb(0, 0, 0), 1);
-    c.font.bold = true;
-    c.font.size = 12;
+    c.font.Bold = true;
+    c.font.Size = 12;
     for (std::size_t k = 1; k < st.Stages.size(); ++k) {
         const StageRecord& stage = st.Stages[k];
         if (stage.Year < 0 || stage.Year > MaxYear)
@@ -164,7 +164,7 @@ void DrawStageMarkers(Canvas& c, const SimulationState& st, bool linearScale, in
         const int v = PopulationToY(st, linearScale, stage.Year, s);
         c.brush = {Rgb(0, 128, 0), BrushStyle::Solid};
         c.Rectangle(x - 3 * s, v - 3 * s, x + 3 * s, v + 3 * s);
-        c.brush.style = BrushStyle::Clear;
+        c.brush.Style = BrushStyle::Clear;
         c.TextOut(x - 18 * s, v - 18 * s, stage.Letter);
     }
 }
@@ -177,8 +177,8 @@ void DrawPopulationGraph(Canvas& c, const SimulationState& st, bool linearScale,
     DrawKeptCurves(c, kept, linearScale, st.ZoomFactor, s);
     DrawCurve(c, st, linearScale, year, s);
     DrawStageMarkers(c, st, linearScale, s);
-    c.font.bold = false;
-    c.font.size = 10 * s;
+    c.font.Bold = false;
+    c.font.Size = 10 * s;
     if (year > 0)
         c.MoveTo(YearToX(year - 1, s), PopulationToY(st, linearScale, year - 1, s));
 }
@@ -229,9 +229,9 @@ void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
 
 void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s, const KeptCurves& kept)
 {
-    c.font.face = "times new roman";
-    c.font.size = 10 * s;
-    c.font.bold = false;
+    c.font.Face = "times new roman";
+    c.font.Size = 10 * s;
+    c.font.Bold = false;
     if (st.GraphMode >= GraphModeCode::Births && st.GraphMode <= GraphModeCode::Survival)
         DrawAgeGraph(c, st, linearScale, s);
     else

@@ -105,8 +105,8 @@ void DrawKeptCurves(Canvas& c, const KeptCurves& kept, bool linearScale, int zoo
         ends.push_back(c.Position());
     }
     // The labels over all the kept lines, on the plot without a background.
-    const Color textColor = c.font.color;
-    c.brush.style = BrushStyle::Clear;
+    const Color textColor = c.font.Color;
+    c.brush.Style = BrushStyle::Clear;
     std::vector<Box> placed;
     for (std::size_t i = 0; i < kept.Count(); ++i) {
         const std::string& label = kept.Curve(i).Label;
@@ -114,10 +114,10 @@ void DrawKeptCurves(Canvas& c, const KeptCurves& kept, bool linearScale, int zoo
             continue;
         const Box box = LabelBox(c, ends[i], label, placed, s);
         placed.push_back(box);
-        c.font.color = kept.ColorOf(i);
+        c.font.Color = kept.ColorOf(i);
         c.TextOut(box.left, box.top, label);
     }
-    c.font.color = textColor;
+    c.font.Color = textColor;
 }
 
 } // namespace vartel

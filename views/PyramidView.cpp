@@ -31,10 +31,10 @@ void DrawPyramid(Canvas& c, const SimulationState& st, int year, int s)
     const int y0 = H - 10 * s;              // age-0 line
     const int cx = W / 2 + 15 * s;          // centre line
 
-    c.font.face = "times new roman";
-    c.font.size = 10 * s;
-    c.pen.color = Background;
-    c.pen.style = PenStyle::Solid;
+    c.font.Face = "times new roman";
+    c.font.Size = 10 * s;
+    c.pen.Color = Background;
+    c.pen.Style = PenStyle::Solid;
     c.brush = {Background, BrushStyle::Solid};
     c.Rectangle(0, 0, W, H);
 
@@ -45,16 +45,16 @@ void DrawPyramid(Canvas& c, const SimulationState& st, int year, int s)
         c.LineTo(cx, y);
     }
     c.pen = {Rgb(0, 0, 0), s, PenStyle::Solid};
-    c.font.color = Blue;
-    c.font.bold = false;
+    c.font.Color = Blue;
+    c.font.Bold = false;
     TextRightAligned(c, 18 * s, lines[0], "0");
     TextRightAligned(c, 18 * s, lines[1], "15");
     TextRightAligned(c, 18 * s, lines[2], "65");
     c.TextOut(5 * s, 86 * s, "(years)");
-    c.font.bold = true;
+    c.font.Bold = true;
     c.TextOut(3 * s, 70 * s, "Age");
     c.TextOut(3 * s, 35 * s, "Year");
-    c.font.bold = false;
+    c.font.Bold = false;
     c.TextOut(32 * s, 35 * s, std::to_string(year));
 
     double largest = 0;
@@ -65,7 +65,7 @@ void DrawPyramid(Canvas& c, const SimulationState& st, int year, int s)
     const double halfWidthPerPerson = (W - 50.0 * s) / largest / 2.0;
     for (int k = 0; k < ClassCount; ++k) {
         const double v = classes[k];
-        c.brush.color = BandColor(k);
+        c.brush.Color = BandColor(k);
         c.Rectangle(ToPixel(cx - halfWidthPerPerson * v), y0 - k * L + 1, ToPixel(halfWidthPerPerson * v + cx),
                     y0 - (k + 1) * L);
     }

@@ -36,12 +36,12 @@ QString QtFamilyFor(const std::string& face)
 
 QFont ToQFont(const Font& font, double deviceRatio)
 {
-    QFont result(QtFamilyFor(font.face));
-    int pixels = static_cast<int>(RoundEvenToInt(font.size * 96.0 / 72.0));
+    QFont result(QtFamilyFor(font.Face));
+    int pixels = static_cast<int>(RoundEvenToInt(font.Size * 96.0 / 72.0));
     if (deviceRatio > 1.0)
         pixels = static_cast<int>(RoundEvenToInt(pixels * deviceRatio));
     result.setPixelSize(std::max(1, pixels));
-    result.setBold(font.bold);
+    result.setBold(font.Bold);
     result.setStyleStrategy(QFont::NoAntialias);
     result.setHintingPreference(QFont::PreferFullHinting);
     return result;

@@ -212,19 +212,19 @@ void RasterCanvas::StampPen(i64 x, i64 y, const PenDisc& disc, std::uint32_t val
 
 void RasterCanvas::DrawSegment(Point from, Point to)
 {
-    if (pen.style == PenStyle::Clear || image_.isNull())
+    if (pen.Style == PenStyle::Clear || image_.isNull())
         return;
-    const int width = std::clamp(pen.width, 1, MaxPenWidth);
+    const int width = std::clamp(pen.Width, 1, MaxPenWidth);
     const bool wide = width > 1;
     // Like the toolkit's pens: dots exist only for 1-pixel pens; wide pens have round caps at both ends.
-    const bool dotted = pen.style == PenStyle::Dot && !wide;
+    const bool dotted = pen.Style == PenStyle::Dot && !wide;
     if (!wide && Magnified()) {
-        DrawThinOnDevice(from, to, dotted, pen.color);
+        DrawThinOnDevice(from, to, dotted, pen.Color);
         return;
     }
     if (wide) {
         if (!Magnified()) {
-            StampLine(from.x, from.y, to.x, to.y, width, pen.color);
+            StampLine(from.x, from.y, to.x, to.y, width, pen.Color);
             return;
         }
         // The 1x line's centre, magnified: odd pens are centred on a pixel, even ones on a pixel corner,
@@ -234,7 +234,7 @@ void RasterCanvas::DrawSegment(Point from, Point to)
             const double c = (width % 2 == 0 ? v : v + 0.5) * ratio_;
             return static_cast<i64>(std::floor(deviceWidth % 2 == 0 ? c + 0.5 : c));
         };
-        StampLine(centre(from.x), centre(from.y), centre(to.x), centre(to.y), deviceWidth, pen.color);
+        StampLine(centre(from.x), centre(from.y), centre(to.x), centre(to.y), deviceWidth, pen.Color);
         return;
     }
     const BresenhamLine line(from, to);
@@ -245,7 +245,7 @@ void RasterCanvas::DrawSegment(Point from, Point to)
     if (!line.StepsWithin(last, 0, image_.width() - 1, 0, image_.height() - 1, first, final))
         return;
     // Thin pens, nearly all of the drawing: the pixels are addressed directly, the image detached once.
-    const std::uint32_t value = ToQRgb(pen.color);
+    const std::uint32_t value = ToQRgb(pen.Color);
     uchar* bits = image_.bits();
     const i64 stride = image_.bytesPerLine();
     const i64 w = image_.width(), h = image_.height();
@@ -310,15 +310,15 @@ void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2)
 {
     const int left = std::min(x1, x2), right = std::max(x1, x2);
     const int top = std::min(y1, y2), bottom = std::max(y1, y2);
-    if (pen.style == PenStyle::Clear) {
-        if (brush.style == BrushStyle::Solid)
-            FillBox(left, top, i64{right} - 2, i64{bottom} - 2, brush.color);
+    if (pen.Style == PenStyle::Clear) {
+        if (brush.Style == BrushStyle::Solid)
+            FillBox(left, top, i64{right} - 2, i64{bottom} - 2, brush.Color);
         return;
     }
     if (right == left || bottom == top)
         return;
-    if (brush.style == BrushStyle::Solid)
-        FillBox(i64{left} + 1, i64{top} + 1, i64{right} - 2, i64{bottom} - 2, brush.color);
+    if (brush.Style == BrushStyle::Solid)
+        FillBox(i64{left} + 1, i64{top} + 1, i64{right} - 2, i64{bottom} - 2, brush.Color);
     const Point corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
     for (int i = 0; i < 4; ++i)
         DrawSegment(corners[i], corners[(i + 1) % 4]);
@@ -345,13 +345,13 @@ void RasterCanvas::TextOut(int x, int y, const std::string& text)
         return;
     // Shaping the text for its width costs as much as drawing it: only a cell to fill or a start left of
     // the picture needs it.
-    const bool filled = brush.style == BrushStyle::Solid;
+    const bool filled = brush.Style == BrushStyle::Solid;
     if (filled || x < 0) {
         const i64 width = metrics.horizontalAdvance(qtext);
         if (i64{x} + width <= 0)
             return;
         if (filled)
-            FillBox(x, y, x + width - 1, y + height - 1, brush.color);
+            FillBox(x, y, x + width - 1, y + height - 1, brush.Color);
     }
     // The cell keeps its logical size; the letters are drawn at the device's resolution.
     const QFont deviceFont = Magnified() ? ToQFont(font, ratio_) : qfont;
@@ -359,7 +359,7 @@ void RasterCanvas::TextOut(int x, int y, const std::string& text)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(deviceFont);
-    painter.setPen(ToQColor(font.color));
+    painter.setPen(ToQColor(font.Color));
     const int ascent = Magnified() ? QFontMetrics(deviceFont).ascent() : metrics.ascent();
     painter.drawText(QPoint(static_cast<int>(Edge(x)), static_cast<int>(Edge(y)) + ascent), qtext);
 }

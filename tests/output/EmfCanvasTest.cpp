@@ -110,8 +110,8 @@ TEST(EmfCanvas, ObjectsAreCreatedOnlyWhenTheStateChanges)
     EXPECT_EQ(counts[27], 1) << "expected one MOVETOEX: each LineTo continues from the last";
 
     for (int i = 0; i < 50; ++i) {
-        canvas.pen.color = Rgb(i, 0, 0);
-        canvas.brush.color = Rgb(0, i, 0);
+        canvas.pen.Color = Rgb(i, 0, 0);
+        canvas.brush.Color = Rgb(0, i, 0);
         canvas.Rectangle(0, 0, 10, 10);
     }
     const std::string bytes = canvas.FileBytes();
@@ -124,11 +124,11 @@ TEST(EmfCanvas, ObjectsAreCreatedOnlyWhenTheStateChanges)
 TEST(EmfCanvas, ClearPenAndBrushUseStockObjects)
 {
     EmfCanvas canvas(100, 100);
-    canvas.pen.style = PenStyle::Clear;
+    canvas.pen.Style = PenStyle::Clear;
     canvas.brush = {Rgb(9, 9, 9), BrushStyle::Solid};
     canvas.Rectangle(0, 0, 50, 50);
     canvas.pen = {Rgb(0, 0, 0), 1, PenStyle::Solid};
-    canvas.brush.style = BrushStyle::Clear;
+    canvas.brush.Style = BrushStyle::Clear;
     canvas.Rectangle(0, 0, 50, 50);
     const std::string bytes = canvas.FileBytes();
     std::vector<std::uint32_t> selected;
@@ -173,7 +173,7 @@ TEST(EmfCanvas, TextRecordsFontBackgroundAndAdvances)
     canvas.font = {"times new roman", 40, true, Rgb(0, 0, 255)};
     canvas.brush = {Rgb(255, 246, 241), BrushStyle::Solid};
     canvas.TextOut(12, 34, "Years");
-    canvas.brush.style = BrushStyle::Clear;
+    canvas.brush.Style = BrushStyle::Clear;
     canvas.TextOut(50, 60, "Age");
     const std::string bytes = canvas.FileBytes();
     const auto records = Walk(bytes);

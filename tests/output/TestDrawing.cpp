@@ -9,7 +9,7 @@ void DrawTestPicture(Canvas& c)
     c.Rectangle(0, 0, TestDrawingWidth, TestDrawingHeight);
 
     c.pen = {Rgb(192, 132, 80), 1, PenStyle::Solid};
-    c.brush.style = BrushStyle::Clear;
+    c.brush.Style = BrushStyle::Clear;
     c.Rectangle(20, 20, 120, 80);
 
     c.pen = {Rgb(0, 0, 0), 1, PenStyle::Solid};
@@ -32,9 +32,9 @@ void DrawTestPicture(Canvas& c)
     c.font = {"times new roman", 10, false, Rgb(0, 0, 0)};
     c.brush = {Rgb(255, 246, 241), BrushStyle::Solid};
     c.TextOut(30, 160, "Opaque");
-    c.brush.style = BrushStyle::Clear;
-    c.font.bold = true;
-    c.font.color = Rgb(0, 0, 255);
+    c.brush.Style = BrushStyle::Clear;
+    c.font.Bold = true;
+    c.font.Color = Rgb(0, 0, 255);
     c.TextOut(200, 20, "Years");
 }
 

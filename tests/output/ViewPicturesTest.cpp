@@ -146,7 +146,7 @@ TEST_F(ViewPictures, RectanglesWithNoInsideAreNotRecorded)
     }
     EXPECT_EQ(rectangles, 1 + ClassCount - 4) << "the background and the 18 filled layers";
     WmfCanvas clearPen(100, 100); // without a pen the fill is a pixel narrower: one pixel across is nothing
-    clearPen.pen.style = PenStyle::Clear;
+    clearPen.pen.Style = PenStyle::Clear;
     clearPen.Rectangle(10, 10, 11, 50);
     EXPECT_EQ(clearPen.FileBytes(), WmfCanvas(100, 100).FileBytes()) << "expected nothing recorded";
 }

@@ -87,13 +87,13 @@ TEST(WmfCanvas, HeadersAgreeWithTheRecords)
 TEST(WmfCanvas, NullPenAndBrushAreObjects)
 {
     WmfCanvas canvas(100, 100);
-    canvas.pen.style = PenStyle::Clear;
-    canvas.brush.style = BrushStyle::Clear;
+    canvas.pen.Style = PenStyle::Clear;
+    canvas.brush.Style = BrushStyle::Clear;
     canvas.Rectangle(0, 0, 10, 10); // draws nothing at all
     canvas.brush = {Rgb(1, 2, 3), BrushStyle::Solid};
     canvas.Rectangle(0, 0, 10, 10);
     canvas.pen = {Rgb(0, 0, 0), 1, PenStyle::Solid};
-    canvas.brush.style = BrushStyle::Clear;
+    canvas.brush.Style = BrushStyle::Clear;
     canvas.Rectangle(0, 0, 10, 10);
     const std::string bytes = canvas.FileBytes();
     std::vector<std::uint16_t> penStyles, brushStyles;

@@ -33,7 +33,7 @@ std::vector<Point> CurvePoints(const RecordingCanvas& c)
 {
     std::vector<Point> result;
     for (const CanvasCall& call : c.Of(CanvasCall::LineTo))
-        if (call.pen.width == 2)
+        if (call.pen.Width == 2)
             result.push_back({call.x2, call.y2});
     return result;
 }
@@ -52,8 +52,8 @@ TEST(BirthGraph, BirthIndexZeroLiesOnTheAxisAndClosesAlongIt)
     }
     EXPECT_EQ(points.back().x, 830) << "the closing line runs to x = 830";
     EXPECT_EQ(points.back().y, 120) << "along the axis";
-    EXPECT_EQ(c.pen.color, Rgb(124, 70, 51)) << "every mode ends with the curve pen of the population graph";
-    EXPECT_EQ(c.pen.width, 3) << "every mode ends with a pen 3 s wide";
+    EXPECT_EQ(c.pen.Color, Rgb(124, 70, 51)) << "every mode ends with the curve pen of the population graph";
+    EXPECT_EQ(c.pen.Width, 3) << "every mode ends with a pen 3 s wide";
 }
 
 TEST(BirthGraph, PeakAndLabelsAndTitles)
@@ -78,12 +78,12 @@ TEST(BirthGraph, PeakAndLabelsAndTitles)
     EXPECT_EQ(c.Text("110"), nullptr) << "no age label 110";
     const CanvasCall* title = c.Text("Births per annum");
     ASSERT_NE(title, nullptr) << "the birth graph's title";
-    EXPECT_TRUE(title->font.bold) << "titles are bold";
-    EXPECT_EQ(title->brush.style, BrushStyle::Clear) << "all text is transparent";
+    EXPECT_TRUE(title->font.Bold) << "titles are bold";
+    EXPECT_EQ(title->brush.Style, BrushStyle::Clear) << "all text is transparent";
     const CanvasCall* sub = c.Text("per 1000 women");
     ASSERT_NE(sub, nullptr) << "the birth graph's subtitle";
     EXPECT_EQ(sub->x1, 26) << "subtitle at (26, 38)";
-    EXPECT_FALSE(sub->font.bold) << "the subtitle is normal";
+    EXPECT_FALSE(sub->font.Bold) << "the subtitle is normal";
     EXPECT_NE(c.Text("Age"), nullptr) << "the axis title Age";
 }
 
@@ -119,7 +119,7 @@ TEST(MortalityGraph, FollowsTheScaleChoice)
     EXPECT_NE(lin.Text("1000"), nullptr) << "linear labels up to 1000";
     EXPECT_NE(lin.Text("750"), nullptr) << "linear labels in steps of 250";
     for (const CanvasCall& l : lin.Of(CanvasCall::LineTo)) {
-        if (l.pen.color == Rgb(136, 136, 136)) {
+        if (l.pen.Color == Rgb(136, 136, 136)) {
             EXPECT_FALSE(l.y1 == 120 && l.y2 == 120) << "no horizontal grid line on the axis in mode 3";
         }
     }

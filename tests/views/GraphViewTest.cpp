@@ -40,7 +40,7 @@ std::vector<CanvasCall> LinesIn(const RecordingCanvas& c, Color color)
 {
     std::vector<CanvasCall> result;
     for (const CanvasCall& call : c.Of(CanvasCall::LineTo))
-        if (call.pen.color == color)
+        if (call.pen.Color == color)
             result.push_back(call);
     return result;
 }
@@ -114,9 +114,9 @@ TEST(GraphCurve, YearZeroIsOnePointAndThePenIsLeftForTheNextSegment)
     EXPECT_NE(c.Pixel(93, y), CurveColor) << "nothing of the curve beyond its single point";
     EXPECT_EQ(c.Position().x, 91) << "the position stays on the curve point";
     EXPECT_EQ(c.Position().y, y) << "the position stays on the curve point";
-    EXPECT_EQ(c.pen.color, CurveColor) << "DrawGraph ends with the curve pen";
-    EXPECT_EQ(c.pen.width, 3) << "DrawGraph ends with a pen 3 pixels wide";
-    EXPECT_EQ(c.pen.style, PenStyle::Solid) << "DrawGraph ends with a solid pen";
+    EXPECT_EQ(c.pen.Color, CurveColor) << "DrawGraph ends with the curve pen";
+    EXPECT_EQ(c.pen.Width, 3) << "DrawGraph ends with a pen 3 pixels wide";
+    EXPECT_EQ(c.pen.Style, PenStyle::Solid) << "DrawGraph ends with a solid pen";
 }
 
 TEST(GraphCurve, RedrawStopsBeforeTheYearAndExtendCurveGoesOnFromThere)
@@ -126,7 +126,7 @@ TEST(GraphCurve, RedrawStopsBeforeTheYearAndExtendCurveGoesOnFromThere)
     RecordingCanvas c;
     DrawGraph(c, *st, true, 1);
     std::vector<CanvasCall> curve = LinesIn(c, CurveColor);
-    curve.erase(std::remove_if(curve.begin(), curve.end(), [](const CanvasCall& l) { return l.pen.width != 3; }),
+    curve.erase(std::remove_if(curve.begin(), curve.end(), [](const CanvasCall& l) { return l.pen.Width != 3; }),
                 curve.end());
     ASSERT_EQ(curve.size(), 8u) << "the point of year 0, then years 0..7 without the negative year 3";
     EXPECT_EQ(curve[4].x1, YearToX(2, 1)) << "the segment over the skipped year starts at year 2";
@@ -143,7 +143,7 @@ TEST(GraphCurve, RedrawStopsBeforeTheYearAndExtendCurveGoesOnFromThere)
     EXPECT_EQ(c.calls[0].x1, YearToX(7, 1)) << "the new segment starts where the redraw left off";
     EXPECT_EQ(c.calls[0].x2, 91 + 9 / 4) << "x = 91 + Year div 4";
     EXPECT_EQ(c.calls[0].y2, 146 - 30) << "750,000 people at zoom 1 are 30 pixels up";
-    EXPECT_EQ(c.calls[0].pen.width, 3) << "with the pen DrawGraph left";
+    EXPECT_EQ(c.calls[0].pen.Width, 3) << "with the pen DrawGraph left";
 
     st->GraphMode = 2;
     c.calls.clear();
@@ -206,7 +206,7 @@ TEST(GraphDangerZones, UnderpopulationStripAndLabelsAtZoom20000)
     DrawGraph(c, *st, true, 1);
     bool strip = false;
     for (const CanvasCall& r : c.Of(CanvasCall::Rectangle))
-        if (r.brush.color == UnderStrip) {
+        if (r.brush.Color == UnderStrip) {
             strip = true;
             EXPECT_EQ(std::min(r.y1, r.y2), 106) << "the strip reaches up to y = 106";
             EXPECT_EQ(std::max(r.y1, r.y2), 147) << "the strip reaches down to the axis";
@@ -337,7 +337,7 @@ TEST(GraphEquilibrium, TwoPassesRoundedApartInTheExport)
     ASSERT_EQ(green.size(), 1u);
     EXPECT_EQ(blue[0].y1, (146 - 8) * 4) << "blue at (146 - round(8.4)) s";
     EXPECT_EQ(green[0].y1, 550) << "green at round((146 - 8.4) s) = round(550.4)";
-    EXPECT_EQ(green[0].pen.style, PenStyle::Dot);
+    EXPECT_EQ(green[0].pen.Style, PenStyle::Dot);
     EXPECT_EQ(blue[0].x1, 360) << "from x = 90 s";
     EXPECT_EQ(blue[0].x2, 3360) << "to x = 840 s";
 }
@@ -353,7 +353,7 @@ TEST(GraphLogScale, EquilibriumStripsAndLabels)
     ASSERT_EQ(green.size(), 1u) << "one green dotted pass";
     EXPECT_EQ(blue[0].y1, 80) << "level 2000 on the log scale at y = 146 - 66";
     EXPECT_EQ(green[0].y1, 80) << "the dotted pass on the same line";
-    EXPECT_EQ(green[0].pen.style, PenStyle::Dot) << "the second pass is dotted";
+    EXPECT_EQ(green[0].pen.Style, PenStyle::Dot) << "the second pass is dotted";
     EXPECT_EQ(ValueLabels(c),
               (std::vector<std::string>{"1", "10", "100", "1000", "10.000", "100.000", "1 miljoen", "10 miljoen"}))
         << "decade labels on the log scale";
@@ -375,10 +375,10 @@ TEST(GraphStageMarkers, CentredOnTheirYearAndNotScaledInTheExport)
     ASSERT_NE(letter, nullptr) << "the letter of stage A";
     EXPECT_EQ(letter->x1, 323) << "letter left at x - 18";
     EXPECT_EQ(letter->y1, v - 18) << "letter top at v - 18";
-    EXPECT_EQ(letter->brush.style, BrushStyle::Clear) << "the letter is transparent";
+    EXPECT_EQ(letter->brush.Style, BrushStyle::Clear) << "the letter is transparent";
     bool square = false;
     for (const CanvasCall& r : c.Of(CanvasCall::Rectangle))
-        if (r.brush.color == Rgb(0, 128, 0)) {
+        if (r.brush.Color == Rgb(0, 128, 0)) {
             square = true;
             EXPECT_EQ((r.x1 + r.x2) / 2, 341) << "the marker is centred on x = 341";
             EXPECT_EQ((r.y1 + r.y2) / 2, v) << "the marker is centred on the curve";
@@ -391,20 +391,20 @@ TEST(GraphStageMarkers, CentredOnTheirYearAndNotScaledInTheExport)
     DrawGraph(big, *st, true, 4);
     for (const CanvasCall& t : big.Of(CanvasCall::TextOut)) {
         if (t.text == "A") {
-            EXPECT_EQ(t.font.size, 12) << "marker letters stay 12 points at s = 4";
-            EXPECT_TRUE(t.font.bold) << "marker letters are bold";
+            EXPECT_EQ(t.font.Size, 12) << "marker letters stay 12 points at s = 4";
+            EXPECT_TRUE(t.font.Bold) << "marker letters are bold";
             EXPECT_EQ(t.x1, YearToX(1000, 4) - 72) << "letter left at x - 18 s";
         } else {
-            EXPECT_EQ(t.font.size, 40) << "'" << t.text << "' is 10 s = 40 points";
+            EXPECT_EQ(t.font.Size, 40) << "'" << t.text << "' is 10 s = 40 points";
         }
     }
     for (const CanvasCall& r : big.Of(CanvasCall::Rectangle))
-        if (r.brush.color == Rgb(0, 128, 0)) {
-            EXPECT_EQ(r.pen.width, 1) << "the marker outline stays 1 pixel at s = 4";
+        if (r.brush.Color == Rgb(0, 128, 0)) {
+            EXPECT_EQ(r.pen.Width, 1) << "the marker outline stays 1 pixel at s = 4";
             EXPECT_EQ(r.x2 - r.x1, 24) << "the square itself grows with s";
         }
-    EXPECT_EQ(big.pen.width, 12) << "the export ends with a pen 3 s wide";
-    EXPECT_EQ(big.font.size, 40) << "the export ends with the 10 s font";
+    EXPECT_EQ(big.pen.Width, 12) << "the export ends with a pen 3 s wide";
+    EXPECT_EQ(big.font.Size, 40) << "the export ends with the 10 s font";
 }
 
 TEST(GraphDeviceRatio, LinesCurveAndLabelsLandOnTheDeviceGrid)
@@ -495,7 +495,7 @@ TEST(GraphRobustness, AbsurdValuesDrawWithoutOverflow)
     st->Year = 5000; // out of range: drawn as the last year, nothing read beyond the history
     DrawGraph(c, *st, true, 1);
     ExtendCurve(c, *st, true);
-    EXPECT_EQ(c.pen.color, CurveColor) << "drawing finished normally";
+    EXPECT_EQ(c.pen.Color, CurveColor) << "drawing finished normally";
 }
 
 // A kept run of `years` years with a constant population.
@@ -527,7 +527,7 @@ TEST(GraphKeptCurves, OneSWideInTheirColourOnBothScalesAndAtTwoZooms)
             EXPECT_NE(c.Pixel(x, k.row + 1), KeptCurveColors[0]) << "1 pixel wide, year " << year;
         }
         EXPECT_NE(c.Pixel(YearToX(2600, 1), k.row), KeptCurveColors[0]) << "nothing after its last year and its label";
-        EXPECT_EQ(c.pen.color, CurveColor) << "the graph still ends with the curve pen";
+        EXPECT_EQ(c.pen.Color, CurveColor) << "the graph still ends with the curve pen";
     }
 
     RecordingCanvas big;
@@ -537,7 +537,7 @@ TEST(GraphKeptCurves, OneSWideInTheirColourOnBothScalesAndAtTwoZooms)
     ASSERT_EQ(line.size(), 2001u + 1) << "the point of year 0 and a line through every year";
     EXPECT_EQ(line.back().x2, YearToX(2000, 4)) << "to its last year, at s = 4";
     EXPECT_EQ(line.back().y2, 126 * 4) << "at s = 4";
-    EXPECT_EQ(line.back().pen.width, 4) << "1 s wide";
+    EXPECT_EQ(line.back().pen.Width, 4) << "1 s wide";
 }
 
 TEST(GraphKeptCurves, AfterGridAndDangerLinesBeforeTheCurveWithTheirLabels)
@@ -557,13 +557,13 @@ TEST(GraphKeptCurves, AfterGridAndDangerLinesBeforeTheCurveWithTheirLabels)
         return at == c.calls.rend() ? -1 : static_cast<int>(c.calls.rend() - at - 1);
     };
     const auto keptLine = [](const CanvasCall& k) {
-        return k.kind == CanvasCall::LineTo && (k.pen.color == KeptCurveColors[0] || k.pen.color == KeptCurveColors[1]);
+        return k.kind == CanvasCall::LineTo && (k.pen.Color == KeptCurveColors[0] || k.pen.Color == KeptCurveColors[1]);
     };
     const int red =
-        lastIndex([](const CanvasCall& k) { return k.kind == CanvasCall::LineTo && k.pen.color == RedLine; });
-    const int grid = lastIndex([](const CanvasCall& k) { return k.pen.color == Rgb(192, 132, 80); });
+        lastIndex([](const CanvasCall& k) { return k.kind == CanvasCall::LineTo && k.pen.Color == RedLine; });
+    const int grid = lastIndex([](const CanvasCall& k) { return k.pen.Color == Rgb(192, 132, 80); });
     const int curve = index([](const CanvasCall& k) {
-        return k.kind == CanvasCall::LineTo && k.pen.color == CurveColor && k.pen.width == 3 && k.x1 == 91 &&
+        return k.kind == CanvasCall::LineTo && k.pen.Color == CurveColor && k.pen.Width == 3 && k.x1 == 91 &&
                k.x2 == 91;
     });
     ASSERT_GE(red, 0);
@@ -574,19 +574,19 @@ TEST(GraphKeptCurves, AfterGridAndDangerLinesBeforeTheCurveWithTheirLabels)
 
     const CanvasCall* low = c.Text("Realistic, low");
     ASSERT_NE(low, nullptr) << "the first curve's label";
-    EXPECT_EQ(low->font.color, KeptCurveColors[0]) << "in its curve's colour";
+    EXPECT_EQ(low->font.Color, KeptCurveColors[0]) << "in its curve's colour";
     EXPECT_EQ(low->x1, YearToX(2000, 1) + 4) << "right of its last point";
     EXPECT_EQ(low->y1, 126 - RecordingCanvas::LineHeight / 2) << "centred on its last point";
-    EXPECT_EQ(low->brush.style, BrushStyle::Clear) << "without a background";
+    EXPECT_EQ(low->brush.Style, BrushStyle::Clear) << "without a background";
     EXPECT_LT(lastIndex(keptLine), index([](const CanvasCall& k) { return k.text == "Realistic, low"; }))
         << "the labels over all kept lines";
     const CanvasCall* high = c.Text("Realistic, high*");
     ASSERT_NE(high, nullptr) << "the second curve's label, its mark kept";
-    EXPECT_EQ(high->font.color, KeptCurveColors[1]);
+    EXPECT_EQ(high->font.Color, KeptCurveColors[1]);
     EXPECT_EQ(high->x1 + RecordingCanvas::CharWidth * 16, YearToX(3000, 1) - 4)
         << "left of a last point with no room on its right";
     EXPECT_EQ(high->y1, 66 - RecordingCanvas::LineHeight / 2);
-    EXPECT_EQ(c.font.color, Rgb(0, 0, 0)) << "the text colour is black again for what follows";
+    EXPECT_EQ(c.font.Color, Rgb(0, 0, 0)) << "the text colour is black again for what follows";
 
     st->GraphMode = 2;
     RecordingCanvas age;

@@ -55,14 +55,14 @@ TEST(Pyramid, EmptyIslandShowsDottedLinesLabelsAndYearOnly)
     ASSERT_NE(year, nullptr) << "the year is written";
     EXPECT_EQ(year->x1, 32) << "year number at (32, 35)";
     EXPECT_EQ(year->y1, 35) << "year number at (32, 35)";
-    EXPECT_EQ(year->brush.style, BrushStyle::Solid) << "text cells on the background colour";
+    EXPECT_EQ(year->brush.Style, BrushStyle::Solid) << "text cells on the background colour";
     const CanvasCall* label15 = rec.Text("15");
     ASSERT_NE(label15, nullptr) << "the age label 15";
     EXPECT_EQ(label15->x1, 18 - 10) << "right-aligned to x = 18";
     EXPECT_EQ(label15->y1, 235 - 6) << "centred on the age-15 line";
-    EXPECT_EQ(label15->font.color, Blue) << "labels in blue";
-    EXPECT_TRUE(rec.Text("Year")->font.bold) << "Year is bold";
-    EXPECT_FALSE(rec.Text("(years)")->font.bold) << "(years) is normal";
+    EXPECT_EQ(label15->font.Color, Blue) << "labels in blue";
+    EXPECT_TRUE(rec.Text("Year")->font.Bold) << "Year is bold";
+    EXPECT_FALSE(rec.Text("(years)")->font.Bold) << "(years) is normal";
 }
 
 TEST(Pyramid, SingleClassSpansTheFullWidthAndOthersHaveNoWidth)
@@ -93,8 +93,8 @@ TEST(Pyramid, SingleClassSpansTheFullWidthAndOthersHaveNoWidth)
             EXPECT_EQ(r.x2, 130) << "empty layer " << k << " has no width";
         }
     }
-    EXPECT_EQ(rects[1].brush.color, Rgb(221, 255, 221)) << "children's colour";
-    EXPECT_EQ(rects[14].brush.color, Rgb(238, 224, 208)) << "the elderly's colour from class 13";
+    EXPECT_EQ(rects[1].brush.Color, Rgb(221, 255, 221)) << "children's colour";
+    EXPECT_EQ(rects[14].brush.Color, Rgb(238, 224, 208)) << "the elderly's colour from class 13";
     EXPECT_EQ(rects[22].y2, 26) << "the top layer ends at y = 26";
 }
 
@@ -110,7 +110,7 @@ TEST(Pyramid, ExportAtScaleFourUsesTheScaledGeometry)
     EXPECT_EQ(rects[6].x1, 160) << "the widest layer from x = 160";
     EXPECT_EQ(rects[6].x2, 884) << "to x = 884";
     EXPECT_EQ(rects[6].y1, 1072 - 5 * 47 + 1) << "L = 47, y0 = 1072";
-    EXPECT_EQ(rects[6].pen.width, 4) << "outline s wide";
+    EXPECT_EQ(rects[6].pen.Width, 4) << "outline s wide";
     EXPECT_EQ(rects[1].x1, 522) << "empty layers on cx = 522";
     const auto lines = rec.Of(CanvasCall::LineTo);
     ASSERT_EQ(lines.size(), 3u) << "three dotted lines";
@@ -118,7 +118,7 @@ TEST(Pyramid, ExportAtScaleFourUsesTheScaledGeometry)
     EXPECT_EQ(lines[2].y1, 1072 - 13 * 47) << "age-65 line";
     EXPECT_EQ(lines[0].x1, 100) << "from 25 s";
     EXPECT_EQ(lines[0].x2, 522) << "to cx";
-    EXPECT_EQ(rec.Text("Age")->font.size, 40) << "text at 10 s points";
+    EXPECT_EQ(rec.Text("Age")->font.Size, 40) << "text at 10 s points";
 
     QImage image = PyramidImage(4);
     RasterCanvas c(image);

@@ -66,7 +66,7 @@ TEST(RasterRectangle, ClearPenFillsOnePixelNarrowerAndLower)
 {
     QImage image = WhiteImage(20, 20);
     RasterCanvas c(image);
-    c.pen.style = PenStyle::Clear;
+    c.pen.Style = PenStyle::Clear;
     c.brush = {Blue, BrushStyle::Solid};
     c.Rectangle(2, 3, 8, 7);
     std::set<std::pair<int, int>> expected;
@@ -81,8 +81,8 @@ TEST(RasterRectangle, SwappedCornersAreNormalisedAndEmptyOrClearShapesDrawNothin
     QImage a = WhiteImage(20, 20), b = WhiteImage(20, 20);
     RasterCanvas ca(a), cb(b);
     for (RasterCanvas* c : {&ca, &cb}) {
-        c->pen.color = Red;
-        c->brush.color = Blue;
+        c->pen.Color = Red;
+        c->brush.Color = Blue;
     }
     ca.Rectangle(2, 3, 8, 7);
     cb.Rectangle(8, 7, 2, 3);
@@ -91,8 +91,8 @@ TEST(RasterRectangle, SwappedCornersAreNormalisedAndEmptyOrClearShapesDrawNothin
     QImage e = WhiteImage(20, 20);
     RasterCanvas ce(e);
     ce.Rectangle(5, 2, 5, 9);
-    ce.pen.style = PenStyle::Clear;
-    ce.brush.style = BrushStyle::Clear;
+    ce.pen.Style = PenStyle::Clear;
+    ce.brush.Style = BrushStyle::Clear;
     ce.Rectangle(1, 1, 10, 10);
     EXPECT_EQ(e, WhiteImage(20, 20)) << "a zero-width rectangle and a clear pen with a clear brush draw nothing";
 }
@@ -186,7 +186,7 @@ TEST(RasterLine, AWidePenRedrawsTheSharedEndDotAfterAnythingCoveredIt)
     const std::vector<std::pair<const char*, std::function<void(RasterCanvas&, QImage&)>>> coverings = {
         {"a box of the canvas",
          [](RasterCanvas& c, QImage&) {
-             c.pen.style = PenStyle::Clear;
+             c.pen.Style = PenStyle::Clear;
              c.brush = {Blue, BrushStyle::Solid};
              c.Rectangle(8, 8, 15, 15);
              c.pen = {Red, 3, PenStyle::Solid};
@@ -252,7 +252,7 @@ TEST(RasterLine, ExtremeCoordinatesAreSafe)
     c.MoveTo(INT_MAX, INT_MIN);
     c.LineTo(INT_MIN, INT_MAX);
     c.Rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
-    c.pen.style = PenStyle::Clear;
+    c.pen.Style = PenStyle::Clear;
     c.Rectangle(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
     c.MoveTo(5, 10000000);
     c.LineTo(6, 10000001);
@@ -288,7 +288,7 @@ TEST(RasterText, OpaqueOnSolidBrushTransparentOnClearBrushWithoutAntialiasing)
     QImage clear = WhiteImage(100, 40);
     RasterCanvas cc(clear);
     cc.font = c.font;
-    cc.brush.style = BrushStyle::Clear;
+    cc.brush.Style = BrushStyle::Clear;
     cc.TextOut(10, 5, "Years");
     EXPECT_EQ(PixelsOf(cc, Blue).size(), 0u) << "no background cell with a clear brush";
     EXPECT_EQ(static_cast<int>(PixelsOf(cc, Red).size()), red) << "the same letters on a transparent background";
@@ -297,7 +297,7 @@ TEST(RasterText, OpaqueOnSolidBrushTransparentOnClearBrushWithoutAntialiasing)
     QImage left = WhiteImage(100, 40);
     RasterCanvas cl(left);
     cl.font = c.font;
-    cl.brush.style = BrushStyle::Clear;
+    cl.brush.Style = BrushStyle::Clear;
     cl.TextOut(-4, 5, "Years");
     EXPECT_GT(PixelsOf(cl, Red).size(), 0u) << "a text starting left of the picture shows its visible part";
     const std::size_t shown = PixelsOf(cl, Red).size();
@@ -367,7 +367,7 @@ TEST(RasterDeviceRatio, RectanglesThinLinesAndDotsAreThe1xPixelsEnlarged)
             c.Rectangle(3, 4, 17, 12);
         },
         [](Canvas& c) {
-            c.pen.style = PenStyle::Clear;
+            c.pen.Style = PenStyle::Clear;
             c.brush = {Blue, BrushStyle::Solid};
             c.Rectangle(2, 3, 8, 7);
         },
@@ -470,7 +470,7 @@ TEST(RasterDeviceRatio, ExtremeCoordinatesAreSafe)
         big.pen = {Red, 3, PenStyle::Solid};
         big.MoveTo(INT_MIN, INT_MIN);
         big.LineTo(INT_MAX, INT_MAX);
-        big.pen.width = 1;
+        big.pen.Width = 1;
         big.LineTo(INT_MIN, INT_MAX);
         big.Rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
         big.MoveTo(-1000000, 80);
