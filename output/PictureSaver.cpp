@@ -37,8 +37,8 @@ std::string EncodeWithQt(const QImage& image, const char* format, std::string& o
 
 std::string DrawSvg(const ViewSource& view, std::string& out)
 {
-    const int width = view.width * VectorScale;
-    const int height = view.height * VectorScale;
+    const int width = view.Width * VectorScale;
+    const int height = view.Height * VectorScale;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -53,7 +53,7 @@ std::string DrawSvg(const ViewSource& view, std::string& out)
         return QCoreApplication::translate("FileError", "The SVG picture could not be started").toStdString();
     {
         SvgCanvas canvas(painter, width, height);
-        view.draw(canvas, VectorScale);
+        view.Draw(canvas, VectorScale);
     }
     painter.end();
     // QSvgGenerator gives the size in millimetres, which readers turn back into pixels at their own
@@ -70,8 +70,8 @@ std::string DrawSvg(const ViewSource& view, std::string& out)
 
 template <typename MetafileCanvas> std::string DrawMetafile(const ViewSource& view, std::string& out)
 {
-    MetafileCanvas canvas(view.width * VectorScale, view.height * VectorScale);
-    view.draw(canvas, VectorScale);
+    MetafileCanvas canvas(view.Width * VectorScale, view.Height * VectorScale);
+    view.Draw(canvas, VectorScale);
     out = canvas.FileBytes();
     return {};
 }
@@ -79,9 +79,9 @@ template <typename MetafileCanvas> std::string DrawMetafile(const ViewSource& vi
 std::string Encode(PictureFormat format, const ViewSource& view, std::string& out)
 {
     const bool vector = format == PictureFormat::Emf || format == PictureFormat::Wmf || format == PictureFormat::Svg;
-    if (vector && (!view.draw || view.width <= 0 || view.height <= 0))
+    if (vector && (!view.Draw || view.Width <= 0 || view.Height <= 0))
         return QCoreApplication::translate("FileError", "There is no picture to save").toStdString();
-    if (!vector && (view.bitmap == nullptr || view.bitmap->isNull()))
+    if (!vector && (view.Bitmap == nullptr || view.Bitmap->isNull()))
         return QCoreApplication::translate("FileError", "There is no picture to save").toStdString();
     switch (format) {
     case PictureFormat::Emf:
@@ -91,13 +91,13 @@ std::string Encode(PictureFormat format, const ViewSource& view, std::string& ou
     case PictureFormat::Svg:
         return DrawSvg(view, out);
     case PictureFormat::Bmp:
-        return EncodeWithQt(*view.bitmap, "BMP", out);
+        return EncodeWithQt(*view.Bitmap, "BMP", out);
     case PictureFormat::Png:
-        return EncodeWithQt(*view.bitmap, "PNG", out);
+        return EncodeWithQt(*view.Bitmap, "PNG", out);
     case PictureFormat::Jpeg:
-        return EncodeJpeg(*view.bitmap, 100, out);
+        return EncodeJpeg(*view.Bitmap, 100, out);
     case PictureFormat::Gif:
-        return EncodeGif(*view.bitmap, out);
+        return EncodeGif(*view.Bitmap, out);
     case PictureFormat::Unknown:
         break;
     }

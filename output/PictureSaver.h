@@ -21,10 +21,10 @@ std::string UnsupportedExtensionMessage();
 using ViewDrawing = std::function<void(Canvas& canvas, int s)>;
 
 struct ViewSource {
-    const QImage* bitmap; // the view's screen bitmap, for BMP, JPEG, GIF and PNG
-    ViewDrawing draw;     // for EMF, WMF and SVG, drawn at scale 4
-    int width;            // the view's size at scale 1
-    int height;
+    const QImage* Bitmap; // the view's screen bitmap, for BMP, JPEG, GIF and PNG
+    ViewDrawing Draw;     // for EMF, WMF and SVG, drawn at scale 4
+    int Width;            // the view's size at scale 1
+    int Height;
 };
 
 // Returns "" on success, otherwise the error text (names the file and the system's reason). The whole file

@@ -12,8 +12,8 @@ std::optional<std::pair<Point, Point>> ClipSegment(Point a, Point b, const ClipB
     double t0 = 0.0;
     double t1 = 1.0;
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {static_cast<double>(a.x) - box.left, static_cast<double>(box.right) - a.x,
-                         static_cast<double>(a.y) - box.top, static_cast<double>(box.bottom) - a.y};
+    const double q[4] = {static_cast<double>(a.x) - box.Left, static_cast<double>(box.Right) - a.x,
+                         static_cast<double>(a.y) - box.Top, static_cast<double>(box.Bottom) - a.y};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0.0) {
             if (q[i] < 0.0)

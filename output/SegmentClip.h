@@ -8,7 +8,7 @@
 namespace vartel {
 
 struct ClipBox {
-    int left, top, right, bottom; // inclusive
+    int Left, Top, Right, Bottom; // inclusive
 };
 
 // The part of the segment a-b inside the box, or nothing when it misses the box. The ends are rounded to

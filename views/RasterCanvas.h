@@ -61,10 +61,10 @@ private:
 
     // The last dot a wide pen left, and the image's cache key just after it.
     struct LastStamp {
-        std::int64_t x, y;
-        int width;
-        std::uint32_t value;
-        qint64 imageKey;
+        std::int64_t X, Y;
+        int Width;
+        std::uint32_t Value;
+        qint64 ImageKey;
         bool operator==(const LastStamp&) const = default;
     };
 
