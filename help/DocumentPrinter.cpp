@@ -32,10 +32,10 @@ void ScaleIndents(QTextDocument& document, double scale)
 
 QRect PrintPageRectangle(const PrinterDeviceValues& device)
 {
-    const int left = device.resolutionX - device.offsetX;
-    const int top = device.resolutionY - device.offsetY;
-    const int right = device.pageWidth - device.resolutionX - device.offsetX;
-    const int bottom = device.pageHeight - device.resolutionY - device.offsetY;
+    const int left = device.ResolutionX - device.OffsetX;
+    const int top = device.ResolutionY - device.OffsetY;
+    const int right = device.PageWidth - device.ResolutionX - device.OffsetX;
+    const int bottom = device.PageHeight - device.ResolutionY - device.OffsetY;
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 

@@ -14,12 +14,12 @@ namespace vartel {
 
 // What the printer reports, in printer pixels.
 struct PrinterDeviceValues {
-    int resolutionX = 0; // pixels per inch
-    int resolutionY = 0;
-    int offsetX = 0; // where the printable area starts, measured from the paper's edge
-    int offsetY = 0;
-    int pageWidth = 0; // of the printable area
-    int pageHeight = 0;
+    int ResolutionX = 0; // pixels per inch
+    int ResolutionY = 0;
+    int OffsetX = 0; // where the printable area starts, measured from the paper's edge
+    int OffsetY = 0;
+    int PageWidth = 0; // of the printable area
+    int PageHeight = 0;
 };
 
 // The rectangle the document is laid out in, relative to the printable area.

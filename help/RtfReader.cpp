@@ -30,34 +30,34 @@ constexpr double TwipsPerPixel = 15.0; // 1440 twips per inch at 96 pixels per i
 enum class Destination { Text, Skip, FontTable, ColorTable };
 
 struct CharacterState {
-    int font = -1;      // index into the font table; -1 is the document's default font
-    int halfPoints = 0; // 0: not set, the view's own font size applies
-    int colour = 0;     // index into the colour table; 0 is "auto"
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
+    int Font = -1;      // index into the font table; -1 is the document's default font
+    int HalfPoints = 0; // 0: not set, the view's own font size applies
+    int Colour = 0;     // index into the colour table; 0 is "auto"
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
 };
 
 struct ParagraphState {
-    Qt::Alignment alignment = Qt::AlignLeft;
-    int leftIndent = 0; // twips
-    int rightIndent = 0;
-    int firstIndent = 0;
-    int spaceBefore = 0;
-    int spaceAfter = 0;
+    Qt::Alignment Alignment = Qt::AlignLeft;
+    int LeftIndent = 0; // twips
+    int RightIndent = 0;
+    int FirstIndent = 0;
+    int SpaceBefore = 0;
+    int SpaceAfter = 0;
 };
 
 struct GroupState {
-    Destination destination = Destination::Text;
-    CharacterState characters;
-    ParagraphState paragraph;
-    int unicodeFallback = 1; // \ucN: characters that follow each \uN for readers without Unicode
+    vartel::Destination Destination = vartel::Destination::Text;
+    CharacterState Characters;
+    ParagraphState Paragraph;
+    int UnicodeFallback = 1; // \ucN: characters that follow each \uN for readers without Unicode
 };
 
 struct ControlWord {
-    std::string_view name;
-    bool hasParameter = false;
-    int parameter = 0;
+    std::string_view Name;
+    bool HasParameter = false;
+    int Parameter = 0;
 };
 
 class RtfParser {
@@ -113,7 +113,7 @@ private:
         FlushText();
         const GroupState closed = stack_.back();
         stack_.pop_back();
-        if (closed.destination == Destination::FontTable && !fontName_.isEmpty()) {
+        if (closed.Destination == Destination::FontTable && !fontName_.isEmpty()) {
             CommitFontName(); // a font entry whose name lacks the closing semicolon
         }
         // The document ends with its outermost group; whatever follows is not part of it.
@@ -182,7 +182,7 @@ private:
             ++position_;
         }
         ControlWord word;
-        word.name = input_.substr(start, std::min<std::size_t>(position_ - start, 32));
+        word.Name = input_.substr(start, std::min<std::size_t>(position_ - start, 32));
         bool negative = false;
         if (position_ + 1 < input_.size() && input_[position_] == '-' && IsDigit(input_[position_ + 1])) {
             negative = true;
@@ -190,14 +190,14 @@ private:
         }
         std::int64_t value = 0;
         while (position_ < input_.size() && IsDigit(input_[position_])) {
-            word.hasParameter = true;
+            word.HasParameter = true;
             value = std::min<std::int64_t>(value * 10 + (input_[position_] - '0'), std::int64_t(1) << 32);
             ++position_;
         }
         if (negative) {
             value = -value;
         }
-        word.parameter = static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+        word.Parameter = static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
         if (position_ < input_.size() && input_[position_] == ' ') {
             ++position_; // the delimiting space belongs to the word
         }
@@ -238,11 +238,11 @@ private:
             --pendingFallback_;
             return;
         }
-        if (State().destination == Destination::ColorTable && byte == ';') {
+        if (State().Destination == Destination::ColorTable && byte == ';') {
             CommitColour();
             return;
         }
-        if (State().destination == Destination::FontTable && byte == ';') {
+        if (State().Destination == Destination::FontTable && byte == ';') {
             CommitFontName();
             return;
         }
@@ -251,11 +251,11 @@ private:
 
     void ApplyControlWord(const ControlWord& word)
     {
-        const std::string_view name = word.name;
-        const int n = word.parameter;
-        const bool on = !word.hasParameter || n != 0;
-        CharacterState& chars = State().characters;
-        ParagraphState& paragraph = State().paragraph;
+        const std::string_view name = word.Name;
+        const int n = word.Parameter;
+        const bool on = !word.HasParameter || n != 0;
+        CharacterState& chars = State().Characters;
+        ParagraphState& paragraph = State().Paragraph;
 
         if (name == "rtf") {
             sawDocumentGroup_ = sawDocumentGroup_ || stack_.size() == 2;
@@ -266,11 +266,11 @@ private:
         } else if (name == "tab") {
             AddCharacter(u'\t');
         } else if (name == "u") {
-            if (word.hasParameter) {
+            if (word.HasParameter) {
                 AddUnicode(n);
             }
         } else if (name == "uc") {
-            State().unicodeFallback = std::clamp(n, 0, 16);
+            State().UnicodeFallback = std::clamp(n, 0, 16);
         } else if (name == "deff") {
             defaultFont_ = n;
         } else if (name == "fonttbl") {
@@ -279,11 +279,11 @@ private:
             SetDestination(Destination::ColorTable);
         } else if (IsSkippedDestination(name)) {
             SetDestination(Destination::Skip);
-        } else if (State().destination == Destination::FontTable) {
+        } else if (State().Destination == Destination::FontTable) {
             if (name == "f") {
                 tableFont_ = n;
             }
-        } else if (State().destination == Destination::ColorTable) {
+        } else if (State().Destination == Destination::ColorTable) {
             const int component = std::clamp(n, 0, 255);
             if (name == "red") {
                 tableColour_.setRed(component);
@@ -298,39 +298,39 @@ private:
         } else if (name == "plain") {
             ChangeCharacters([&] { chars = CharacterState{}; });
         } else if (name == "b") {
-            ChangeCharacters([&] { chars.bold = on; });
+            ChangeCharacters([&] { chars.Bold = on; });
         } else if (name == "i") {
-            ChangeCharacters([&] { chars.italic = on; });
+            ChangeCharacters([&] { chars.Italic = on; });
         } else if (name == "ul" || name == "ulw" || name == "uld" || name == "uldb") {
-            ChangeCharacters([&] { chars.underline = on; });
+            ChangeCharacters([&] { chars.Underline = on; });
         } else if (name == "ulnone") {
-            ChangeCharacters([&] { chars.underline = false; });
+            ChangeCharacters([&] { chars.Underline = false; });
         } else if (name == "fs") {
-            ChangeCharacters([&] { chars.halfPoints = n > 0 ? std::min(n, MaxHalfPoints) : 0; });
+            ChangeCharacters([&] { chars.HalfPoints = n > 0 ? std::min(n, MaxHalfPoints) : 0; });
         } else if (name == "f") {
-            ChangeCharacters([&] { chars.font = n; });
+            ChangeCharacters([&] { chars.Font = n; });
         } else if (name == "cf") {
-            ChangeCharacters([&] { chars.colour = n; });
+            ChangeCharacters([&] { chars.Colour = n; });
         } else if (name == "pard") {
             paragraph = ParagraphState{};
         } else if (name == "ql") {
-            paragraph.alignment = Qt::AlignLeft;
+            paragraph.Alignment = Qt::AlignLeft;
         } else if (name == "qr") {
-            paragraph.alignment = Qt::AlignRight;
+            paragraph.Alignment = Qt::AlignRight;
         } else if (name == "qc") {
-            paragraph.alignment = Qt::AlignHCenter;
+            paragraph.Alignment = Qt::AlignHCenter;
         } else if (name == "qj") {
-            paragraph.alignment = Qt::AlignJustify;
+            paragraph.Alignment = Qt::AlignJustify;
         } else if (name == "li") {
-            paragraph.leftIndent = n;
+            paragraph.LeftIndent = n;
         } else if (name == "ri") {
-            paragraph.rightIndent = n;
+            paragraph.RightIndent = n;
         } else if (name == "fi") {
-            paragraph.firstIndent = n;
+            paragraph.FirstIndent = n;
         } else if (name == "sb") {
-            paragraph.spaceBefore = n;
+            paragraph.SpaceBefore = n;
         } else if (name == "sa") {
-            paragraph.spaceAfter = n;
+            paragraph.SpaceAfter = n;
         } else if (const char16_t symbol = NamedCharacter(name); symbol != 0) {
             AddCharacter(symbol);
         }
@@ -380,7 +380,7 @@ private:
     void SetDestination(Destination destination)
     {
         FlushText();
-        State().destination = destination;
+        State().Destination = destination;
     }
 
     void AddUnicode(int value)
@@ -392,19 +392,19 @@ private:
         if (!valid || value >= 0x20 || value == '\t') { // control characters are no text
             AddCharacter(valid ? char16_t(value) : u'\uFFFD');
         }
-        pendingFallback_ = State().unicodeFallback;
+        pendingFallback_ = State().UnicodeFallback;
     }
 
     // Collects one UTF-16 unit of the current destination, pairing surrogates and replacing lone ones.
     void AddCharacter(char16_t unit)
     {
-        if (State().destination == Destination::Skip) {
+        if (State().Destination == Destination::Skip) {
             return;
         }
-        if (State().destination == Destination::ColorTable) {
+        if (State().Destination == Destination::ColorTable) {
             return;
         }
-        QString& target = State().destination == Destination::FontTable ? fontName_ : text_;
+        QString& target = State().Destination == Destination::FontTable ? fontName_ : text_;
         const bool high = unit >= 0xD800 && unit <= 0xDBFF;
         const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
         if (low) {
@@ -459,7 +459,7 @@ private:
 
     void EndParagraph()
     {
-        if (State().destination != Destination::Text) {
+        if (State().Destination != Destination::Text) {
             return;
         }
         FlushText();
@@ -473,39 +473,39 @@ private:
 
     QTextCharFormat CharFormat() const
     {
-        const CharacterState& chars = stack_.back().characters;
+        const CharacterState& chars = stack_.back().Characters;
         QTextCharFormat format;
-        format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
-        format.setFontItalic(chars.italic);
-        format.setFontUnderline(chars.underline);
-        if (chars.halfPoints > 0) {
-            format.setFontPointSize(chars.halfPoints / 2.0);
+        format.setFontWeight(chars.Bold ? QFont::Bold : QFont::Normal);
+        format.setFontItalic(chars.Italic);
+        format.setFontUnderline(chars.Underline);
+        if (chars.HalfPoints > 0) {
+            format.setFontPointSize(chars.HalfPoints / 2.0);
         }
-        const auto font = fonts_.constFind(chars.font >= 0 ? chars.font : defaultFont_);
+        const auto font = fonts_.constFind(chars.Font >= 0 ? chars.Font : defaultFont_);
         if (font != fonts_.constEnd() && !font->isEmpty()) {
             format.setFontFamilies({*font});
         }
-        if (chars.colour > 0 && chars.colour < static_cast<int>(colours_.size()) && colours_[chars.colour].isValid()) {
-            format.setForeground(colours_[chars.colour]);
+        if (chars.Colour > 0 && chars.Colour < static_cast<int>(colours_.size()) && colours_[chars.Colour].isValid()) {
+            format.setForeground(colours_[chars.Colour]);
         }
         return format;
     }
 
     QTextBlockFormat BlockFormat() const
     {
-        const ParagraphState& paragraph = stack_.back().paragraph;
+        const ParagraphState& paragraph = stack_.back().Paragraph;
         QTextBlockFormat format;
-        format.setAlignment(paragraph.alignment);
-        format.setLeftMargin(paragraph.leftIndent / TwipsPerPixel);
-        format.setRightMargin(paragraph.rightIndent / TwipsPerPixel);
-        format.setTextIndent(paragraph.firstIndent / TwipsPerPixel);
-        if (paragraph.firstIndent < 0) {
+        format.setAlignment(paragraph.Alignment);
+        format.setLeftMargin(paragraph.LeftIndent / TwipsPerPixel);
+        format.setRightMargin(paragraph.RightIndent / TwipsPerPixel);
+        format.setTextIndent(paragraph.FirstIndent / TwipsPerPixel);
+        if (paragraph.FirstIndent < 0) {
             // A hanging indent has a tab stop at the left indent, so that "bullet, tab, text" lines the
             // text up with the paragraph's other lines. Qt counts tab stops from the first line's start.
-            format.setTabPositions({QTextOption::Tab(-(paragraph.firstIndent / TwipsPerPixel), QTextOption::LeftTab)});
+            format.setTabPositions({QTextOption::Tab(-(paragraph.FirstIndent / TwipsPerPixel), QTextOption::LeftTab)});
         }
-        format.setTopMargin(paragraph.spaceBefore / TwipsPerPixel);
-        format.setBottomMargin(paragraph.spaceAfter / TwipsPerPixel);
+        format.setTopMargin(paragraph.SpaceBefore / TwipsPerPixel);
+        format.setBottomMargin(paragraph.SpaceAfter / TwipsPerPixel);
         return format;
     }
 

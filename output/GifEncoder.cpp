@@ -15,15 +15,15 @@ constexpr int MaxColours = 256;
 constexpr int MaxDimension = 65535;
 
 struct IndexedImage {
-    std::vector<GifColorType> palette;
-    std::vector<GifByteType> indices; // row by row
+    std::vector<GifColorType> Palette;
+    std::vector<GifByteType> Indices; // row by row
 };
 
 // The exact palette in order of first appearance, or false when there are more than 256 colours.
 bool IndexExactly(const QImage& rgb, IndexedImage& result)
 {
     QHash<QRgb, int> indexOf;
-    result.indices.reserve(static_cast<std::size_t>(rgb.width()) * rgb.height());
+    result.Indices.reserve(static_cast<std::size_t>(rgb.width()) * rgb.height());
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) {
@@ -32,12 +32,12 @@ bool IndexExactly(const QImage& rgb, IndexedImage& result)
             if (found == indexOf.constEnd()) {
                 if (indexOf.size() == MaxColours)
                     return false;
-                found = indexOf.insert(colour, static_cast<int>(result.palette.size()));
-                result.palette.push_back(GifColorType{static_cast<GifByteType>(qRed(colour)),
+                found = indexOf.insert(colour, static_cast<int>(result.Palette.size()));
+                result.Palette.push_back(GifColorType{static_cast<GifByteType>(qRed(colour)),
                                                       static_cast<GifByteType>(qGreen(colour)),
                                                       static_cast<GifByteType>(qBlue(colour))});
             }
-            result.indices.push_back(static_cast<GifByteType>(found.value()));
+            result.Indices.push_back(static_cast<GifByteType>(found.value()));
         }
     }
     return true;
@@ -57,13 +57,13 @@ std::string Quantise(const QImage& rgb, IndexedImage& result)
         }
     }
     int colours = MaxColours;
-    result.palette.assign(MaxColours, GifColorType{0, 0, 0});
-    result.indices.assign(count, 0);
+    result.Palette.assign(MaxColours, GifColorType{0, 0, 0});
+    result.Indices.assign(count, 0);
     if (GifQuantizeBuffer(static_cast<unsigned>(rgb.width()), static_cast<unsigned>(rgb.height()), &colours, red.data(),
-                          green.data(), blue.data(), result.indices.data(), result.palette.data()) != GIF_OK)
+                          green.data(), blue.data(), result.Indices.data(), result.Palette.data()) != GIF_OK)
         return QCoreApplication::translate("FileError", "GIF error: the colours could not be reduced to 256")
             .toStdString();
-    result.palette.resize(static_cast<std::size_t>(std::clamp(colours, 1, MaxColours)));
+    result.Palette.resize(static_cast<std::size_t>(std::clamp(colours, 1, MaxColours)));
     return {};
 }
 
@@ -99,10 +99,10 @@ std::string EncodeGif(const QImage& image, std::string& out)
     }
     // giflib wants a power of two of at least 2 entries; the unused ones are black.
     int entries = 2;
-    while (entries < static_cast<int>(indexed.palette.size()))
+    while (entries < static_cast<int>(indexed.Palette.size()))
         entries *= 2;
-    indexed.palette.resize(static_cast<std::size_t>(entries), GifColorType{0, 0, 0});
-    ColorMapObject* map = GifMakeMapObject(entries, indexed.palette.data());
+    indexed.Palette.resize(static_cast<std::size_t>(entries), GifColorType{0, 0, 0});
+    ColorMapObject* map = GifMakeMapObject(entries, indexed.Palette.data());
     if (map == nullptr)
         return QCoreApplication::translate("FileError", "Not enough memory for the GIF palette").toStdString();
 
@@ -117,7 +117,7 @@ std::string EncodeGif(const QImage& image, std::string& out)
               EGifPutImageDesc(gif, 0, 0, rgb.width(), rgb.height(), false, nullptr) == GIF_OK;
     for (int y = 0; ok && y < rgb.height(); ++y)
         ok =
-            EGifPutLine(gif, indexed.indices.data() + static_cast<std::size_t>(y) * rgb.width(), rgb.width()) == GIF_OK;
+            EGifPutLine(gif, indexed.Indices.data() + static_cast<std::size_t>(y) * rgb.width(), rgb.width()) == GIF_OK;
     if (!ok)
         error = gif->Error;
     int closeError = 0;

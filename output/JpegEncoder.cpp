@@ -16,16 +16,16 @@ namespace {
 
 // libjpeg's own error_exit ends the process; this one returns to the encoder through longjmp.
 struct JumpingErrorManager {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
+    jpeg_error_mgr Base;
+    std::jmp_buf Jump;
+    char Message[JMSG_LENGTH_MAX];
 };
 
 void JumpOnError(j_common_ptr info)
 {
     auto* manager = reinterpret_cast<JumpingErrorManager*>(info->err);
-    (*info->err->format_message)(info, manager->message);
-    std::longjmp(manager->jump, 1);
+    (*info->err->format_message)(info, manager->Message);
+    std::longjmp(manager->Jump, 1);
 }
 
 // Kept free of objects with destructors, so the longjmp skips nothing that must be cleaned up.
@@ -33,9 +33,9 @@ bool Compress(const unsigned char* rgb, int width, int height, int quality, unsi
               JumpingErrorManager& errors)
 {
     jpeg_compress_struct info;
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = JumpOnError;
-    if (setjmp(errors.jump) != 0) {
+    info.err = jpeg_std_error(&errors.Base);
+    errors.Base.error_exit = JumpOnError;
+    if (setjmp(errors.Jump) != 0) {
         jpeg_destroy_compress(&info);
         return false;
     }
@@ -92,7 +92,7 @@ std::string EncodeJpeg(const QImage& image, int quality, std::string& out)
     if (buffer != original)
         std::free(buffer);
     std::free(original);
-    return ok ? std::string() : std::string("JPEG error: ") + errors.message;
+    return ok ? std::string() : std::string("JPEG error: ") + errors.Message;
 }
 
 } // namespace vartel

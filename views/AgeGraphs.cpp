@@ -12,10 +12,10 @@ namespace vartel {
 namespace {
 
 struct AgeGraphStyle {
-    Color background, plot, grid, axes, curve;
-    const char* title;
-    const char* subtitle; // nullptr: none
-    Point subtitleAt;
+    Color Background, Plot, Grid, Axes, Curve;
+    const char* Title;
+    const char* Subtitle; // nullptr: none
+    Point SubtitleAt;
 };
 
 const AgeGraphStyle& StyleOf(int mode)
@@ -76,14 +76,14 @@ void DrawAgeGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
     const int mode = st.GraphMode;
     const AgeGraphStyle& style = StyleOf(mode);
 
-    c.pen.Color = style.background;
-    c.brush = {style.background, BrushStyle::Solid};
+    c.pen.Color = style.Background;
+    c.brush = {style.Background, BrushStyle::Solid};
     c.Rectangle(0, 0, GraphWidth * s, GraphHeight * s);
-    c.pen.Color = style.plot;
-    c.brush.Color = style.plot;
+    c.pen.Color = style.Plot;
+    c.brush.Color = style.Plot;
     c.Rectangle(170 * s, 21 * s, 830 * s, 120 * s);
 
-    c.pen.Color = style.grid;
+    c.pen.Color = style.Grid;
     c.pen.Width = s;
     c.brush.Style = BrushStyle::Clear;
     for (int i = mode == GraphModeCode::Mortality ? 1 : 0; i <= 4; ++i) {
@@ -99,12 +99,12 @@ void DrawAgeGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
             TextCentred(c, (170 + 30 * i) * s, 122 * s, std::to_string(5 * i));
     }
 
-    c.pen.Color = style.axes;
+    c.pen.Color = style.Axes;
     c.MoveTo(170 * s, 20 * s);
     c.LineTo(170 * s, 120 * s);
     c.LineTo((mode == GraphModeCode::Mortality ? 830 : 824) * s, 120 * s);
 
-    c.pen.Color = style.curve;
+    c.pen.Color = style.Curve;
     c.pen.Width = 2 * s;
     c.MoveTo(170 * s, CurveY(st, mode, linearScale, 0, s));
     for (int k = 1; k < AgeCount; ++k)
@@ -113,11 +113,11 @@ void DrawAgeGraph(Canvas& c, const SimulationState& st, bool linearScale, int s)
         c.LineTo(830 * s, 120 * s); // back down to the axis
 
     c.font.Bold = true;
-    c.TextOut(20 * s, 20 * s, style.title);
+    c.TextOut(20 * s, 20 * s, style.Title);
     c.TextOut(720 * s, 142 * s, "Age");
     c.font.Bold = false;
-    if (style.subtitle)
-        c.TextOut(style.subtitleAt.x * s, style.subtitleAt.y * s, style.subtitle);
+    if (style.Subtitle)
+        c.TextOut(style.SubtitleAt.x * s, style.SubtitleAt.y * s, style.Subtitle);
 }
 
 } // namespace vartel

@@ -14,8 +14,8 @@ namespace {
 constexpr const char* ChangedMark = "*";
 
 struct Box {
-    int left, top, right, bottom;
-    bool Overlaps(const Box& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
+    int Left, Top, Right, Bottom;
+    bool Overlaps(const Box& o) const { return Left < o.Right && o.Left < Right && Top < o.Bottom && o.Top < Bottom; }
 };
 
 // Beside the curve's last point, right of it where the label fits before the plot's right edge and left of
@@ -31,7 +31,7 @@ Box LabelBox(Canvas& c, Point last, const std::string& label, const std::vector<
     for (int step = 0; step <= 2 * static_cast<int>(placed.size()); ++step) {
         const int shift = (step + 1) / 2 * (step % 2 == 1 ? height : -height);
         const Box box{left, top + shift, left + width, top + shift + height};
-        if (box.top < 0 || box.top > lowest)
+        if (box.Top < 0 || box.Top > lowest)
             continue;
         if (std::none_of(placed.begin(), placed.end(), [&](const Box& p) { return p.Overlaps(box); }))
             return box;
@@ -115,7 +115,7 @@ void DrawKeptCurves(Canvas& c, const KeptCurves& kept, bool linearScale, int zoo
         const Box box = LabelBox(c, ends[i], label, placed, s);
         placed.push_back(box);
         c.font.Color = kept.ColorOf(i);
-        c.TextOut(box.left, box.top, label);
+        c.TextOut(box.Left, box.Top, label);
     }
     c.font.Color = textColor;
 }
