@@ -39,7 +39,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
+TForm2::TForm2(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), platform_(platform)
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(tr("Vartel  -  Programme explanation"));
@@ -87,7 +87,7 @@ void TForm2::FormCreate()
     move(geometry.topLeft());
     resize(geometry.size());
 
-    printerAvailable_ = CurrentPlatform().PrinterInstalled();
+    printerAvailable_ = platform_.PrinterInstalled();
     if (printerAvailable_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printPageRect_ = PrintPageRectangle(PrepareDeviceValues(*printer_));
@@ -132,7 +132,7 @@ void TForm2::Button2Click()
     }
     printer_->setDocName(QString());
     if (!PrintDocument(*RichEdit1->document(), *printer_, printPageRect_)) {
-        ReportError(this, tr("The programme explanation could not be printed"));
+        platform_.ReportError(this, tr("The programme explanation could not be printed"));
     }
 }
 
@@ -180,12 +180,12 @@ void TForm2::RichEdit1MouseDown()
 
 void TForm2::OpenClickedLink(const QString& linkText)
 {
-    CurrentPlatform().OpenLink(LinkTarget(linkText));
+    platform_.OpenLink(LinkTarget(linkText));
 }
 
 void TForm2::ReportNoPrinter()
 {
-    CurrentPlatform().ShowMessage(this, tr("Error"), tr("No printer is connected"), MessageIcon::None);
+    platform_.ShowMessage(this, tr("Error"), tr("No printer is connected"), MessageIcon::None);
 }
 
 } // namespace vartel

@@ -17,7 +17,7 @@ namespace {
 
 TEST_F(HelpWindowTest, WindowHasItsCaptionButtonsAndStartsHidden)
 {
-    TForm2 fresh;
+    TForm2 fresh(platform());
     EXPECT_FALSE(fresh.isVisible()) << "the help window is created hidden";
     EXPECT_EQ(fresh.windowTitle(), "Vartel  -  Programme explanation") << "caption with two spaces around the dash";
 
@@ -227,7 +227,7 @@ TEST(HelpGeometry, FollowsTheScreenWithinItsLimits)
 TEST_F(HelpWindowTest, IsPlacedByTheScreenAndWidenedBackTo300)
 {
     const QRect expected = HelpWindowGeometry(QGuiApplication::primaryScreen()->size());
-    TForm2 fresh;
+    TForm2 fresh(platform());
     EXPECT_EQ(fresh.pos(), QPoint(40, 10)) << "placed at (40, 10)";
     EXPECT_EQ(fresh.size(), expected.size()) << "sized by the screen";
     form->resize(200, 400);
