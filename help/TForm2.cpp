@@ -7,6 +7,8 @@
 #include "help/TRichEdit.h"
 #include "platform/Language.h"
 #include "platform/Platform.h"
+#include "widgets/Fonts.h"
+#include "widgets/Placement.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -29,31 +31,20 @@
 namespace vartel {
 namespace {
 
+// Unlike the main window's buttons these stay in the tab order.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, 4, 120, 24);
-    return button;
-}
-
-// "MS Sans Serif" is not installed on a free desktop; the main window shows its captions in Liberation
-// Sans, and so does this one.
-QFont PixelFont(int pixels)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixels);
-    return font;
+    return Place(new QPushButton(caption, parent), name, {left, 4, 120, 24});
 }
 
 } // namespace
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
+TForm2::TForm2(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), platform_(platform)
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(tr("Vartel  -  Programme explanation"));
     setAttribute(Qt::WA_QuitOnClose, false); // closing it only hides it; it keeps no program running
-    setFont(PixelFont(11));
+    setFont(UnstretchedSansFont(11));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
@@ -69,7 +60,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
     RichEdit1 = new TRichEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setAccessibleName(tr("Programme explanation"));
-    RichEdit1->setFont(PixelFont(25));
+    RichEdit1->setFont(UnstretchedSansFont(25));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -96,7 +87,7 @@ void TForm2::FormCreate()
     move(geometry.topLeft());
     resize(geometry.size());
 
-    printerAvailable_ = CurrentPlatform().PrinterInstalled();
+    printerAvailable_ = platform_.PrinterInstalled();
     if (printerAvailable_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printPageRect_ = PrintPageRectangle(PrepareDeviceValues(*printer_));
@@ -141,7 +132,7 @@ void TForm2::Button2Click()
     }
     printer_->setDocName(QString());
     if (!PrintDocument(*RichEdit1->document(), *printer_, printPageRect_)) {
-        ReportError(this, tr("The programme explanation could not be printed"));
+        platform_.ReportError(this, tr("The programme explanation could not be printed"));
     }
 }
 
@@ -189,12 +180,12 @@ void TForm2::RichEdit1MouseDown()
 
 void TForm2::OpenClickedLink(const QString& linkText)
 {
-    CurrentPlatform().OpenLink(LinkTarget(linkText));
+    platform_.OpenLink(LinkTarget(linkText));
 }
 
 void TForm2::ReportNoPrinter()
 {
-    CurrentPlatform().ShowMessage(this, tr("Error"), tr("No printer is connected"), MessageIcon::None);
+    platform_.ShowMessage(this, tr("Error"), tr("No printer is connected"), MessageIcon::None);
 }
 
 } // namespace vartel

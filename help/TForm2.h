@@ -12,12 +12,14 @@ class QPushButton;
 
 namespace vartel {
 
+class Platform;
 class TRichEdit;
 
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    // The platform must outlive the window.
+    explicit TForm2(Platform& platform, QWidget* parent = nullptr);
     ~TForm2() override;
 
     // Whether a printer was installed when the window was created; never re-evaluated.
@@ -45,6 +47,7 @@ private:
     QPushButton* Button4 = nullptr;
     TRichEdit* RichEdit1 = nullptr;
 
+    Platform& platform_;
     bool printerAvailable_ = false;
     std::unique_ptr<QPrinter> printer_;
     QRect printPageRect_;

@@ -23,7 +23,7 @@ public:
     bool PrinterInstalled() override;
 
 private:
-    // Created on first use as a child of the application, which deletes it before the platform goes.
+    // Created on first use as a child of the application, which deletes it; the pointer sees when.
     QPointer<QSoundEffect> sound_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // The desktop services the windows use, behind one thin layer so that tests run offscreen and can answer
-// dialogs. DesktopPlatform is the real one; tests install a recording fake.
+// dialogs. main makes the real one, DesktopPlatform, and hands it to both windows; tests hand them a
+// recording fake.
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -38,14 +39,10 @@ public:
     // Tells assistive technology that `source` has news, its accessible description: screen readers read
     // it out as they do a message box.
     virtual void Announce(QWidget* source);
+
+    // The general error report: caption "Vartel", stop icon, the text with a full stop appended unless it
+    // already ends in one or in a character with a lower code.
+    void ReportError(QWidget* owner, const QString& text);
 };
-
-// The application's platform; DesktopPlatform until a test installs another.
-Platform& CurrentPlatform();
-void InstallPlatform(Platform* platform); // nullptr restores the desktop one
-
-// The general error report: caption "Vartel", stop icon, the text with a full stop appended unless it
-// already ends in one or in a character with a lower code.
-void ReportError(QWidget* owner, const QString& text);
 
 } // namespace vartel

@@ -26,16 +26,10 @@ public:
 
 } // namespace
 
-HintSwitch::HintSwitch() : QObject(QCoreApplication::instance())
+HintSwitch::HintSwitch()
 {
     QApplication::setStyle(new HintTimingStyle);
     QCoreApplication::instance()->installEventFilter(this);
-}
-
-HintSwitch& HintSwitch::Instance()
-{
-    static HintSwitch* instance = new HintSwitch; // owned by the application
-    return *instance;
 }
 
 bool HintSwitch::eventFilter(QObject* watched, QEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 // The application's helping hints: shown at once and kept up 20 seconds, and only while switched on
-// ("Show helping hints"). Installed once on the application; the window switches it.
+// ("Show helping hints"). main makes one for the life of both windows (it needs the QApplication) and the
+// main window switches it.
 #include <QObject>
 
 namespace vartel {
@@ -11,8 +12,8 @@ public:
     static constexpr int ShowDelayMs = 0;
     static constexpr int DisplayTimeMs = 20000;
 
-    // The one switch of the application, installed on first use (needs the QApplication).
-    static HintSwitch& Instance();
+    // Installs itself on the application: its style's hint timing and a filter of the hint events.
+    HintSwitch();
 
     void SetHintsShown(bool shown) { shown_ = shown; }
     bool HintsShown() const { return shown_; }
@@ -21,7 +22,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    HintSwitch();
     bool shown_ = false;
 };
 

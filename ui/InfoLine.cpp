@@ -16,7 +16,7 @@ QString InfoLineText()
                                                    "remarks: mailto:vartel@example.org");
 }
 
-TRichEdit* CreateInfoLine(QWidget* window)
+TRichEdit* CreateInfoLine(QWidget* window, Platform& platform)
 {
     auto* line = Place(new TRichEdit(window), "RichEdit1", {56, 628, 774, 17},
                        QCoreApplication::translate("InfoLine", "Program information"));
@@ -45,7 +45,7 @@ TRichEdit* CreateInfoLine(QWidget* window)
     line->LoadRtf(rtf);
 
     QObject::connect(line, &TRichEdit::LinkPressed, window,
-                     [](const QString& link) { CurrentPlatform().OpenLink(LinkTarget(link)); });
+                     [&platform](const QString& link) { platform.OpenLink(LinkTarget(link)); });
     return line;
 }
 

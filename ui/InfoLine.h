@@ -7,10 +7,12 @@ class QWidget;
 
 namespace vartel {
 
+class Platform;
 class TRichEdit;
 
 QString InfoLineText();
-// Creates RichEdit1 on the window, with link detection on and its link handed to the platform layer.
-TRichEdit* CreateInfoLine(QWidget* window);
+// Creates RichEdit1 on the window, with link detection on and its link handed to `platform`, which must
+// outlive the window.
+TRichEdit* CreateInfoLine(QWidget* window, Platform& platform);
 
 } // namespace vartel

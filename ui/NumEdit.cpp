@@ -17,7 +17,7 @@ QString DecimalSeparator()
 
 } // namespace
 
-TFloatEdit::TFloatEdit(QWidget* parent) : QLineEdit(parent)
+TFloatEdit::TFloatEdit(Platform& platform, QWidget* parent) : QLineEdit(parent), platform_(platform)
 {
     setText(QStringLiteral("0.0"));
     resize(33, height());
@@ -32,9 +32,9 @@ double TFloatEdit::Value()
     bool ok = false;
     const double value = locale.toDouble(text().trimmed(), &ok);
     if (!ok) {
-        CurrentPlatform().ShowMessage(window(), tr("Information"),
-                                      tr("EConvertError\r'%1' is not a valid floating point value").arg(text()),
-                                      MessageIcon::Information);
+        platform_.ShowMessage(window(), tr("Information"),
+                              tr("EConvertError\r'%1' is not a valid floating point value").arg(text()),
+                              MessageIcon::Information);
         return 0;
     }
     return value;
@@ -72,7 +72,7 @@ void TFloatEdit::keyPressEvent(QKeyEvent* event)
         // The separator is refused when the text holds one, even when typing would replace it.
         const bool secondSeparator = QString(c) == DecimalSeparator() && text().contains(DecimalSeparator());
         if (!Accepts(c) || secondSeparator) {
-            CurrentPlatform().Beep();
+            platform_.Beep();
             event->accept();
             return;
         }

@@ -5,11 +5,14 @@
 
 namespace vartel {
 
+class Platform;
+
 class TFloatEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(double Value READ Value WRITE SetValue)
 public:
-    explicit TFloatEdit(QWidget* parent = nullptr);
+    // Refused keys and texts that are no number are told through `platform`, which must outlive the field.
+    explicit TFloatEdit(Platform& platform, QWidget* parent = nullptr);
 
     // An empty text becomes "0" first; a text that is no number gives an information message and 0.
     double Value();
@@ -21,6 +24,8 @@ protected:
 
 private:
     bool Accepts(QChar typed) const;
+
+    Platform& platform_;
 };
 
 } // namespace vartel

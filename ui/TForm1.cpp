@@ -82,7 +82,8 @@ QPixmap HouseAt(double ratio, const QPixmap& oneX)
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent, FixedWindowFlags)
+TForm1::TForm1(Platform& platform, HintSwitch& hints, QWidget* parent)
+    : QWidget(parent, FixedWindowFlags), platform_(platform), hints_(hints)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(tr("Vartel      -      Population Simulation"));
@@ -100,7 +101,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, FixedWindowFlags)
     BuildGraphControls();
     BuildGraphPanel();
     BuildBottomLines();
-    RichEdit1 = CreateInfoLine(this);
+    RichEdit1 = CreateInfoLine(this, platform_);
     WidenLabelsToTheirCaptions(this);
     SetTabOrder();
     SetAccessibleNames();
@@ -132,10 +133,9 @@ void TForm1::FormCreate()
     connect(&yearPace_, &QTimer::timeout, this, &TForm1::FinishIdlePass);
     RequestIdle();
 
-    HintSwitch::Instance();
     UseDecimalPointEverywhere();
-    random_ = std::make_unique<SeededRandom>(CurrentPlatform().ClockSeed());
-    host_ = std::make_unique<WindowHost>(*this);
+    random_ = std::make_unique<SeededRandom>(platform_.ClockSeed());
+    host_ = std::make_unique<WindowHost>(*this, platform_);
     model_ = std::make_unique<Model>(*host_, *random_);
     CreateBrowsing();
 
@@ -159,7 +159,7 @@ void TForm1::FormCreate()
     StartUpModel(*model_);
     DrawGraphOnScreen();
     model_->S.FirstIdleDone = false;
-    HintSwitch::Instance().SetHintsShown(CheckBox3->isChecked());
+    hints_.SetHintsShown(CheckBox3->isChecked());
     model_->S.Frozen = false;
 }
 
@@ -327,7 +327,7 @@ void TForm1::HelpButtonClick()
 
 void TForm1::CheckBox3Click()
 {
-    HintSwitch::Instance().SetHintsShown(CheckBox3->isChecked());
+    hints_.SetHintsShown(CheckBox3->isChecked());
 }
 
 } // namespace vartel

@@ -31,9 +31,11 @@ class QSlider;
 namespace vartel {
 
 class BrowsingEffects;
+class HintSwitch;
 class HintZone;
 class HistoryBrowsing;
 class ImageView;
+class Platform;
 class TFloatEdit;
 class TRichEdit;
 class ViewCanvases;
@@ -50,7 +52,8 @@ public:
     static constexpr qint64 FastestPassNanoseconds = 8'000'000;
     static constexpr int FastestPassYearsMax = 256;
 
-    explicit TForm1(QWidget* parent = nullptr);
+    // The platform and the hint switch must outlive the window.
+    TForm1(Platform& platform, HintSwitch& hints, QWidget* parent = nullptr);
     ~TForm1() override;
 
     Model& model() { return *model_; }
@@ -241,6 +244,8 @@ public:
     QAction* ForgetCurvesItem = nullptr;
 
 private:
+    Platform& platform_;
+    HintSwitch& hints_;
     std::unique_ptr<SeededRandom> random_;
     std::unique_ptr<WindowHost> host_;
     std::unique_ptr<Model> model_;

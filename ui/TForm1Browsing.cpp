@@ -169,7 +169,7 @@ bool TForm1::Image2KeyDown(int key, Qt::KeyboardModifiers modifiers)
     if (!browseKey || !browsing_->Key(*browseKey))
         return false;
     // A screen reader reads the year on display, as the graph describes it now.
-    CurrentPlatform().Announce(Image2);
+    platform_.Announce(Image2);
     return true;
 }
 

@@ -59,13 +59,13 @@ void TForm1::CompareClick()
     request.title = tr("Compare with a saved run");
     request.filters = DataFileFilters();
     request.proposedName = comparedFileName_.isEmpty() ? dataFileName_ : comparedFileName_;
-    const QString chosen = CurrentPlatform().AskOpenFileName(this, request);
+    const QString chosen = platform_.AskOpenFileName(this, request);
     if (chosen.isEmpty())
         return;
     comparedFileName_ = chosen;
     KeptCurve curve;
     if (const QString error = ReadKeptCurve(QFile::encodeName(chosen).toStdString(), curve); !error.isEmpty()) {
-        ReportError(this, error);
+        platform_.ReportError(this, error);
         return;
     }
     keptCurves_.Keep(std::move(curve));

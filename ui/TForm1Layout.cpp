@@ -73,9 +73,10 @@ void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colo
     widget->setPalette(palette);
 }
 
-template <typename Edit> Edit* MakeParameterField(QWidget* parent, const char* name, int top, const QString& hint)
+template <typename Edit>
+Edit* MakeParameterField(Platform& platform, QWidget* parent, const char* name, int top, const QString& hint)
 {
-    auto* field = Place(new Edit(parent), name, {13, top, 60, 16}, hint);
+    auto* field = Place(new Edit(platform, parent), name, {13, top, 60, 16}, hint);
     field->setText(QStringLiteral("0"));
     GiveSoftLoweredBevel(field);
     return field;
@@ -156,18 +157,18 @@ void TForm1::BuildParameters()
     GroupBox3 = MakeGroupBox(this, "GroupBox3", {246, 157, 204, 152}, tr(ParametersHint));
     MakeHeading(GroupBox3, "Label15", {20, 8, 102, 20}, tr("Parameters"), tr(ParametersHint));
 
-    Popmeter =
-        MakeParameterField<WholeNumberEdit>(GroupBox3, "Popmeter", 32, tr("Aantal mensen dat op dit moment leeft"));
-    SPmeter = MakeParameterField<WholeNumberEdit>(GroupBox3, "SPmeter", 51, tr(StableLevelHint));
-    BImeter = MakeParameterField<TFloatEdit>(GroupBox3, "BImeter", 70,
+    Popmeter = MakeParameterField<WholeNumberEdit>(platform_, GroupBox3, "Popmeter", 32,
+                                                   tr("Aantal mensen dat op dit moment leeft"));
+    SPmeter = MakeParameterField<WholeNumberEdit>(platform_, GroupBox3, "SPmeter", 51, tr(StableLevelHint));
+    BImeter = MakeParameterField<TFloatEdit>(platform_, GroupBox3, "BImeter", 70,
                                              tr("Gemiddeld aantal kinderen dat per vrouw geboren wordt"));
-    BDmeter = MakeParameterField<TFloatEdit>(GroupBox3, "BDmeter", 89,
+    BDmeter = MakeParameterField<TFloatEdit>(platform_, GroupBox3, "BDmeter", 89,
                                              tr("Percentage kinderen dat al in het eerste levensjaar "
                                                 "overlijdt"));
-    ADmeter = MakeParameterField<TFloatEdit>(GroupBox3, "ADmeter", 108,
+    ADmeter = MakeParameterField<TFloatEdit>(platform_, GroupBox3, "ADmeter", 108,
                                              tr("Percentage mensen met een leeftijd tussen 15 en 65 "
                                                 "jaar dat in een jaar tijd overlijdt"));
-    IMmeter = MakeParameterField<TFloatEdit>(GroupBox3, "IMmeter", 127, tr(ImmigrationHint));
+    IMmeter = MakeParameterField<TFloatEdit>(platform_, GroupBox3, "IMmeter", 127, tr(ImmigrationHint));
     SetBackground(Popmeter, QPalette::Base, Qt::white);
     SetBackground(SPmeter, QPalette::Base, Qt::white);
 

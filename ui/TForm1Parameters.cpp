@@ -23,7 +23,7 @@ void TForm1::Commit(ParameterField field, QLineEdit* edit)
     const CommitResult result = CommitParameter(*model_, field, text.toStdString());
     committing_ = false;
     if (!result.Ok) {
-        ReportError(this, Translated("Correction", result.Error));
+        platform_.ReportError(this, Translated("Correction", result.Error));
         return;
     }
     if (edit->text() != text && edit->text().trimmed() == text)

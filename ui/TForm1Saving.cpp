@@ -65,14 +65,14 @@ void TForm1::Button2Click()
     request.defaultExtension = QStringLiteral("txt");
     request.extensionFollowsFilter = true;
     request.proposedName = dataFileName_;
-    const QString chosen = CurrentPlatform().AskSaveFileName(this, request);
+    const QString chosen = platform_.AskSaveFileName(this, request);
     if (!chosen.isEmpty()) {
         dataFileName_ = WithDefaultExtension(chosen, request.defaultExtension);
         // The name's extension chooses the file, as it chooses a picture's format.
         const std::string path = FileSystemPath(dataFileName_);
         const std::string error = WriteFileSafely(path, DataFileFor(state(), path));
         if (!error.empty()) {
-            ReportError(this, QString::fromStdString(error));
+            platform_.ReportError(this, QString::fromStdString(error));
             return;
         }
     }
@@ -100,7 +100,7 @@ void TForm1::SaveViewPicture(bool pyramid)
     request.defaultExtension = pictureDefaultExtension_;
     request.proposedName = pictureFileName_;
     request.picturePreview = true;
-    const QString chosen = CurrentPlatform().AskSaveFileName(this, request);
+    const QString chosen = platform_.AskSaveFileName(this, request);
     if (chosen.isEmpty()) {
         StartButton->setFocus();
         return;
@@ -113,8 +113,8 @@ void TForm1::SaveViewPicture(bool pyramid)
     const PictureFormat format = FormatForExtension(s.LastImageExtension);
     if (format == PictureFormat::Unknown) {
         // Nothing is written; saying so is better than a save that silently did not happen.
-        CurrentPlatform().ShowMessage(this, QStringLiteral("Vartel"),
-                                      QString::fromStdString(UnsupportedExtensionMessage()), MessageIcon::Information);
+        platform_.ShowMessage(this, QStringLiteral("Vartel"), QString::fromStdString(UnsupportedExtensionMessage()),
+                              MessageIcon::Information);
     } else {
         const bool linear = Linscale->isChecked();
         const int pyramidYear = s.Frozen ? s.BrowseYear : s.Year;
@@ -122,7 +122,7 @@ void TForm1::SaveViewPicture(bool pyramid)
                                         : GraphViewSource(&Image2->Picture(), s, linear, keptCurves_);
         const std::string error = SavePicture(format, FileSystemPath(pictureFileName_), view);
         if (!error.empty()) {
-            ReportError(this, QString::fromStdString(error));
+            platform_.ReportError(this, QString::fromStdString(error));
             return;
         }
     }

@@ -7,7 +7,7 @@
 
 namespace vartel {
 
-WholeNumberEdit::WholeNumberEdit(QWidget* parent) : QLineEdit(parent)
+WholeNumberEdit::WholeNumberEdit(Platform& platform, QWidget* parent) : QLineEdit(parent), platform_(platform)
 {
     connect(this, &QLineEdit::textChanged, this, &WholeNumberEdit::CutToMaxDigits);
 }
@@ -27,7 +27,7 @@ void WholeNumberEdit::keyPressEvent(QKeyEvent* event)
     if (const std::optional<QChar> typed = TypedCharacter(*event)) {
         const QChar c = *typed;
         if (!(c >= u'0' && c <= u'9')) {
-            CurrentPlatform().Beep();
+            platform_.Beep();
             event->accept();
             return;
         }

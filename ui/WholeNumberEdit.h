@@ -6,18 +6,23 @@
 
 namespace vartel {
 
+class Platform;
+
 class WholeNumberEdit : public QLineEdit {
     Q_OBJECT
 public:
     static constexpr int MaxDigits = 9;
 
-    explicit WholeNumberEdit(QWidget* parent = nullptr);
+    // A refused key beeps through `platform`, which must outlive the field.
+    explicit WholeNumberEdit(Platform& platform, QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CutToMaxDigits(); // PopmeterChange, SPmeterChange
+
+    Platform& platform_;
 };
 
 } // namespace vartel

@@ -72,42 +72,7 @@ private:
     int pixels_;
 };
 
-QFont PixelFont(const QString& family, int pixels, bool bold, bool italic)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
 } // namespace
-
-QFont SansFont(int pixels, bool bold, bool italic)
-{
-    QFont font = PixelFont(QStringLiteral("Liberation Sans"), pixels, bold, italic);
-    // The window's captions were fitted to a narrower face; a slightly condensed one keeps them whole.
-    font.setStretch(90);
-    return font;
-}
-
-QFont SerifFont(int pixels)
-{
-    return PixelFont(QStringLiteral("Liberation Serif"), pixels, false, false);
-}
-
-QFont MonoFont(int pixels, bool bold)
-{
-    return PixelFont(QStringLiteral("Liberation Mono"), pixels, bold, false);
-}
-
-void PlaceWidget(QWidget* widget, const char* name, Geometry g, const QString& hint)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(g.left, g.top, g.width, g.height);
-    if (!hint.isEmpty())
-        widget->setToolTip(hint);
-}
 
 QGroupBox* MakeGroupBox(QWidget* parent, const char* name, Geometry g, const QString& hint)
 {

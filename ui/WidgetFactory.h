@@ -1,7 +1,9 @@
 #pragma once
-// Small helpers that give a control its name, parent, absolute geometry, text and hint in one call, and
-// the fonts of the window (the named faces mapped to the installed metric-compatible ones, sizes in pixels).
-#include <QFont>
+// Small helpers that give a control of the main window its name, parent, absolute geometry, text and hint
+// in one call, in the window's fonts.
+#include "widgets/Fonts.h"
+#include "widgets/Placement.h"
+
 #include <QString>
 
 class QCheckBox;
@@ -14,22 +16,6 @@ class QSlider;
 class QWidget;
 
 namespace vartel {
-
-struct Geometry {
-    int left, top, width, height;
-};
-
-QFont SansFont(int pixels, bool bold = false, bool italic = false); // "MS Sans Serif"
-QFont SerifFont(int pixels);                                        // "Times New Roman"
-QFont MonoFont(int pixels, bool bold);                              // "Courier"
-
-// Places a control and names it; the hint is its tool tip.
-void PlaceWidget(QWidget* widget, const char* name, Geometry g, const QString& hint);
-template <typename W> W* Place(W* widget, const char* name, Geometry g, const QString& hint = {})
-{
-    PlaceWidget(widget, name, g, hint);
-    return widget;
-}
 
 QGroupBox* MakeGroupBox(QWidget* parent, const char* name, Geometry g, const QString& hint = {});
 QLabel* MakeLabel(QWidget* parent, const char* name, Geometry g, const QString& text, const QString& hint = {});

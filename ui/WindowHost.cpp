@@ -119,7 +119,7 @@ void WindowHost::ShowBulletin(const BulletinState& board)
     if (paper->toPlainText() != text) {
         paper->setPlainText(text);
         paper->setAccessibleDescription(text);
-        CurrentPlatform().Announce(paper);
+        platform_.Announce(paper);
     }
     QPalette palette = paper->palette();
     palette.setColor(QPalette::Base, ToQColor(board.Background));
@@ -245,7 +245,7 @@ void WindowHost::PlaySound(const std::string& name)
     if (!window_.CheckBox4->isChecked())
         return;
     // Resources are named in capitals, the calls name them as written ("Letop").
-    CurrentPlatform().PlayWave(QStringLiteral(":/") + ToQ(name).toUpper());
+    platform_.PlayWave(QStringLiteral(":/") + ToQ(name).toUpper());
 }
 
 bool WindowHost::PauseAtImportantMoments() const
@@ -260,8 +260,8 @@ int WindowHost::SpeedPosition() const
 
 void WindowHost::ShowCorrection(const std::string& message)
 {
-    CurrentPlatform().ShowMessage(&window_, QCoreApplication::translate("Correction", "Invalid data"),
-                                  Translated("Correction", message), MessageIcon::None);
+    platform_.ShowMessage(&window_, QCoreApplication::translate("Correction", "Invalid data"),
+                          Translated("Correction", message), MessageIcon::None);
 }
 
 } // namespace vartel

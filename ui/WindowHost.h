@@ -11,11 +11,12 @@ class QLineEdit;
 
 namespace vartel {
 
+class Platform;
 class TForm1;
 
 class WindowHost final : public ModelHost {
 public:
-    explicit WindowHost(TForm1& window) : window_(window) {}
+    WindowHost(TForm1& window, Platform& platform) : window_(window), platform_(platform) {}
 
     // Ends any browsing of the past; set by the window's history browsing.
     void SetRestorePresent(std::function<void()> restore) { restorePresent_ = std::move(restore); }
@@ -54,6 +55,7 @@ private:
     QLineEdit* FieldEdit(Field field) const;
 
     TForm1& window_;
+    Platform& platform_;
     std::function<void()> restorePresent_;
 
     bool holding_ = false;

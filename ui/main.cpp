@@ -1,4 +1,5 @@
-// The program entry: the application, the main window, the hidden help window, the event loop.
+// The program entry: the application, the desktop services and the hint switch both windows use for their
+// whole life, the main window, the hidden help window, the event loop.
 //
 // --help and --version print and end before any window or display is touched. The windows speak the
 // desktop's language (Dutch or English) unless --lang chooses one.
@@ -6,7 +7,9 @@
 // VARTEL_STARTUP_PROBE=1 makes the program print the milliseconds from the start of main to the first
 // shown main window and quit at once; the start-up benchmark uses it.
 #include "help/TForm2.h"
+#include "platform/DesktopPlatform.h"
 #include "platform/Language.h"
+#include "ui/HintSwitch.h"
 #include "ui/TForm1.h"
 
 #include <QApplication>
@@ -69,8 +72,10 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vartel"));
     vartel::UseLanguage(language.language.value_or(vartel::DesktopLanguage()));
 
-    vartel::TForm1 form;
-    vartel::TForm2 help;
+    vartel::DesktopPlatform platform;
+    vartel::HintSwitch hints;
+    vartel::TForm1 form(platform, hints);
+    vartel::TForm2 help(platform);
     form.SetHelpWindow(&help);
     form.show();
 

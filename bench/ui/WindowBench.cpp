@@ -7,6 +7,8 @@
 // Without a display (no DISPLAY, no QT_QPA_PLATFORM) it runs offscreen, as the widget tests do. QT_SCALE_FACTOR
 // sets the device pixel ratio, offscreen too.
 #include "help/TForm2.h"
+#include "platform/DesktopPlatform.h"
+#include "ui/HintSwitch.h"
 #include "ui/TForm1.h"
 
 #include <QApplication>
@@ -91,10 +93,14 @@ private:
 
 // The program's windows as main() makes them.
 struct Windows {
-    std::unique_ptr<vartel::TForm1> form = std::make_unique<vartel::TForm1>();
-    std::unique_ptr<vartel::TForm2> help = std::make_unique<vartel::TForm2>();
+    std::unique_ptr<vartel::TForm1> form;
+    std::unique_ptr<vartel::TForm2> help;
 
-    Windows() { form->SetHelpWindow(help.get()); }
+    Windows(vartel::Platform& platform, vartel::HintSwitch& hints)
+        : form(std::make_unique<vartel::TForm1>(platform, hints)), help(std::make_unique<vartel::TForm2>(platform))
+    {
+        form->SetHelpWindow(help.get());
+    }
     ~Windows() { form.reset(); } // the main window refers to the help window
 };
 
@@ -159,7 +165,9 @@ int main(int argc, char* argv[])
     const auto processStart = Clock::now();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vartel"));
-    auto windows = std::make_unique<Windows>();
+    vartel::DesktopPlatform platform;
+    vartel::HintSwitch hints;
+    auto windows = std::make_unique<Windows>(platform, hints);
     if (!ShowAndPaint(*windows->form)) {
         std::fprintf(stderr, "window_bench: the main window was never painted\n");
         return 1;
@@ -172,7 +180,7 @@ int main(int argc, char* argv[])
     std::vector<double> startUpTimes;
     for (int i = 0; i < startUps; ++i) {
         const auto start = Clock::now();
-        windows = std::make_unique<Windows>();
+        windows = std::make_unique<Windows>(platform, hints);
         if (!ShowAndPaint(*windows->form)) {
             std::fprintf(stderr, "window_bench: the main window was never painted\n");
             return 1;

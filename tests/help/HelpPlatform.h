@@ -37,12 +37,4 @@ private:
     bool printer_;
 };
 
-// Installs a platform for the lifetime of a test and restores the desktop one afterwards.
-class InstalledPlatform {
-public:
-    explicit InstalledPlatform(bool printer) : platform(printer) { InstallPlatform(&platform); }
-    ~InstalledPlatform() { InstallPlatform(nullptr); }
-    HelpPlatform platform;
-};
-
 } // namespace vartel::test

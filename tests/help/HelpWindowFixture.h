@@ -41,11 +41,11 @@ inline QString DocumentTitle()
 
 class HelpWindowTest : public ::testing::Test {
 protected:
-    explicit HelpWindowTest(bool printer = false) : installed_(printer) {}
+    explicit HelpWindowTest(bool printer = false) : platform_(printer) {}
 
     void SetUp() override
     {
-        form = std::make_unique<TForm2>();
+        form = std::make_unique<TForm2>(platform_);
         view = form->findChild<QTextEdit*>("RichEdit1");
         ASSERT_NE(view, nullptr) << "the help window has a rich-text view named RichEdit1";
         form->show();
@@ -64,7 +64,7 @@ protected:
         EXPECT_TRUE(settled) << "the scroll range follows the document's layout";
     }
 
-    HelpPlatform& platform() { return installed_.platform; }
+    HelpPlatform& platform() { return platform_; }
     QPushButton* Button(const char* name) { return form->findChild<QPushButton*>(name); }
     std::vector<DocumentLine> Lines() { return LayOutLines(*view->document()); }
     int Scroll() { return view->verticalScrollBar()->value(); }
@@ -92,7 +92,7 @@ protected:
         return -1;
     }
 
-    InstalledPlatform installed_;
+    HelpPlatform platform_;
     std::unique_ptr<TForm2> form;
     QTextEdit* view = nullptr;
 };

@@ -17,7 +17,7 @@ namespace {
 
 TEST_F(HelpWindowTest, WindowHasItsCaptionButtonsAndStartsHidden)
 {
-    TForm2 fresh;
+    TForm2 fresh(platform());
     EXPECT_FALSE(fresh.isVisible()) << "the help window is created hidden";
     EXPECT_EQ(fresh.windowTitle(), "Vartel  -  Programme explanation") << "caption with two spaces around the dash";
 
@@ -35,12 +35,15 @@ TEST_F(HelpWindowTest, WindowHasItsCaptionButtonsAndStartsHidden)
         EXPECT_EQ(button->text(), expected.caption) << expected.name << " caption";
         EXPECT_EQ(button->geometry(), QRect(expected.left, 4, 120, 24)) << expected.name << " placed on Panel1";
         EXPECT_EQ(button->parentWidget()->objectName(), "Panel1") << expected.name << " lies on Panel1";
+        EXPECT_EQ(button->focusPolicy(), Qt::StrongFocus) << expected.name << " is in the tab order";
     }
     EXPECT_TRUE(view->isReadOnly()) << "the document cannot be edited";
     EXPECT_EQ(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff) << "no horizontal scroll bar";
     EXPECT_EQ(view->lineWrapMode(), QTextEdit::WidgetWidth) << "lines wrap at the window width";
     EXPECT_EQ(fresh.font().family(), "Liberation Sans") << "the installed face for MS Sans Serif";
     EXPECT_EQ(fresh.font().pixelSize(), 11) << "the window's font is 11 pixels";
+    EXPECT_EQ(fresh.font().stretch(), QFont::AnyStretch) << "at the face's own width, not condensed";
+    EXPECT_FALSE(fresh.font().resolveMask() & QFont::WeightResolved) << "the weight is left to the face";
     EXPECT_EQ(view->font().pixelSize(), 25) << "the document's default font is 25 pixels";
     EXPECT_FALSE(fresh.testAttribute(Qt::WA_QuitOnClose)) << "an open help window does not keep the program running";
 }
@@ -224,7 +227,7 @@ TEST(HelpGeometry, FollowsTheScreenWithinItsLimits)
 TEST_F(HelpWindowTest, IsPlacedByTheScreenAndWidenedBackTo300)
 {
     const QRect expected = HelpWindowGeometry(QGuiApplication::primaryScreen()->size());
-    TForm2 fresh;
+    TForm2 fresh(platform());
     EXPECT_EQ(fresh.pos(), QPoint(40, 10)) << "placed at (40, 10)";
     EXPECT_EQ(fresh.size(), expected.size()) << "sized by the screen";
     form->resize(200, 400);

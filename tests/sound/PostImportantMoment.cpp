@@ -3,6 +3,8 @@
 //   post_important_moment sound-on|sound-off
 // sound-off first unchecks "Sound signal at important moments". Exit 0 when the moment was posted and,
 // with the sound on, Qt played a sound effect from start to end.
+#include "platform/DesktopPlatform.h"
+#include "ui/HintSwitch.h"
 #include "ui/TForm1.h"
 
 #include <QApplication>
@@ -55,7 +57,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vartel"));
 
-    vartel::TForm1 form;
+    vartel::DesktopPlatform platform;
+    vartel::HintSwitch hints;
+    vartel::TForm1 form(platform, hints);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         std::fprintf(stderr, "the main window was not shown\n");

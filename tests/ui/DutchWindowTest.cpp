@@ -65,10 +65,10 @@ std::map<QString, QString> ShownTexts(QWidget& window)
     return texts;
 }
 
-std::map<QString, QString> TextsOfBothWindows()
+std::map<QString, QString> TextsOfBothWindows(Platform& platform, HintSwitch& hints)
 {
-    TForm1 main;
-    TForm2 help;
+    TForm1 main(platform, hints);
+    TForm2 help(platform);
     std::map<QString, QString> texts = ShownTexts(main);
     texts.merge(ShownTexts(help));
     return texts;
@@ -197,7 +197,7 @@ TEST_F(DutchWindow, ControlsCarryTheirDutchCaptions)
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vartel      -      Bevolkingssimulatie"));
     EXPECT_EQ(form->Paper->toPlainText(), QStringLiteral(" geen mededelingen ..."));
     EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Start de simulatie"));
-    TForm2 help;
+    TForm2 help(platform);
     EXPECT_EQ(help.windowTitle(), QStringLiteral("Vartel  -  Uitleg bij het programma"));
     EXPECT_EQ(help.findChild<QPushButton*>(QStringLiteral("Button1"))->text(), QStringLiteral("Kopieer naar klembord"));
 }
@@ -205,9 +205,9 @@ TEST_F(DutchWindow, ControlsCarryTheirDutchCaptions)
 TEST_F(DutchWindow, NoEnglishTextIsLeftInEitherWindow)
 {
     UseLanguage(Language::English);
-    const std::map<QString, QString> english = TextsOfBothWindows();
+    const std::map<QString, QString> english = TextsOfBothWindows(platform, hints);
     UseLanguage(Language::Dutch);
-    const std::map<QString, QString> dutch = TextsOfBothWindows();
+    const std::map<QString, QString> dutch = TextsOfBothWindows(platform, hints);
     ASSERT_GT(english.size(), 150u) << "the walk reaches the controls";
     for (const auto& [key, text] : english) {
         if (key.contains(QLatin1String("meter")) || key.contains(QLatin1String("clock")) ||
@@ -255,12 +255,14 @@ void ExpectCaptionsFit(QWidget& window, const char* language)
 
 TEST(CaptionsFit, InBothLanguagesAndBothWindows)
 {
+    RecordingPlatform platform;
+    HintSwitch hints;
     for (const Language language : {Language::English, Language::Dutch}) {
         UseLanguage(language);
         const char* name = language == Language::Dutch ? "nl" : "en";
-        TForm1 main;
+        TForm1 main(platform, hints);
         ExpectCaptionsFit(main, name);
-        TForm2 help;
+        TForm2 help(platform);
         help.show();
         QCoreApplication::processEvents();
         ExpectCaptionsFit(help, name);
@@ -270,9 +272,11 @@ TEST(CaptionsFit, InBothLanguagesAndBothWindows)
 
 TEST(CaptionsFit, TheInstructionLineHoldsBothInstructionsInBothLanguages)
 {
+    RecordingPlatform platform;
+    HintSwitch hints;
     for (const Language language : {Language::English, Language::Dutch}) {
         UseLanguage(language);
-        TForm1 main;
+        TForm1 main(platform, hints);
         for (const char* instruction : {InvestigateMessage, FrozenMessage}) {
             const QString text = Translated("Instruction", instruction);
             EXPECT_LE(main.Memo1->fontMetrics().horizontalAdvance(text), main.Memo1->width()) << text.toStdString();
@@ -304,7 +308,7 @@ TEST_F(WindowTest, EveryBoardMessageFitsTheBoardInBothLanguages)
     };
     for (const StageRecord& stage : S().Stages)
         messages.push_back({stage.Text.c_str(), 10});
-    WindowHost host(*form);
+    WindowHost host(*form, platform);
     for (const Language language : {Language::English, Language::Dutch}) {
         UseLanguage(language);
         for (const BoardMessage& message : messages) {
@@ -372,9 +376,9 @@ TEST_F(DutchWindow, CorrectionsAppearInDutch)
 }
 
 // The data file after a whole run of "Realistic, medium" in a new window, without its date line.
-QByteArray DataFileOfARun(RecordingPlatform& platform, const QString& path)
+QByteArray DataFileOfARun(RecordingPlatform& platform, HintSwitch& hints, const QString& path)
 {
-    TForm1 window;
+    TForm1 window(platform, hints);
     window.show();
     window.RadioButtons[6]->click();
     window.TrackBar1->setValue(4);
@@ -403,9 +407,9 @@ TEST_F(DataFileLanguage, TheDutchWindowWritesTheEnglishFile)
     form.reset();
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QByteArray english = DataFileOfARun(platform, folder.filePath(QStringLiteral("en.txt")));
+    const QByteArray english = DataFileOfARun(platform, hints, folder.filePath(QStringLiteral("en.txt")));
     UseLanguage(Language::Dutch);
-    const QByteArray dutch = DataFileOfARun(platform, folder.filePath(QStringLiteral("nl.txt")));
+    const QByteArray dutch = DataFileOfARun(platform, hints, folder.filePath(QStringLiteral("nl.txt")));
     UseLanguage(Language::English);
     ASSERT_GT(english.size(), 3000 * 20) << "a row for every year";
     EXPECT_TRUE(english.contains("Realistic, medium")) << "the scenario's English name";

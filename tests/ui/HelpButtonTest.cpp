@@ -12,7 +12,7 @@ using HelpButton = WindowTest;
 
 TEST_F(HelpButton, ShowsTheHelpWindowWithoutBlockingAndAgainWhereItWasLeft)
 {
-    TForm2 help;
+    TForm2 help(platform);
     form->SetHelpWindow(&help);
     EXPECT_FALSE(help.isVisible()) << "the help window starts hidden";
 

@@ -337,7 +337,7 @@ TEST_F(Inventory, PyramidTitleAndSaveButtonLieOverThePyramid)
 
 TEST_F(Inventory, WindowOpensInTheCentreOfTheDesktop)
 {
-    auto fresh = std::make_unique<TForm1>();
+    auto fresh = std::make_unique<TForm1>(platform, hints);
     const QRect desktop = fresh->screen()->availableGeometry();
     const QPoint centre = fresh->geometry().center();
     EXPECT_LE(std::abs(centre.x() - desktop.center().x()), 1) << "centred horizontally";

@@ -13,20 +13,16 @@ namespace {
 
 class FloatEdit : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        InstallPlatform(&platform);
-        edit.setText(QString());
-    }
-    void TearDown() override { InstallPlatform(nullptr); }
+    void SetUp() override { edit.setText(QString()); }
 
     RecordingPlatform platform;
-    TFloatEdit edit;
+    TFloatEdit edit{platform};
 };
 
 TEST(FloatEditDefaults, TextAndWidth)
 {
-    TFloatEdit edit;
+    RecordingPlatform platform;
+    TFloatEdit edit(platform);
     EXPECT_EQ(edit.text(), QStringLiteral("0.0"));
     EXPECT_EQ(edit.width(), 33);
 }

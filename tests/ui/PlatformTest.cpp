@@ -1,4 +1,4 @@
-// The general error report, the platform switch and the desktop's save dialog.
+// The general error report and the desktop's save dialog.
 #include "RecordingPlatform.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/SaveFileDialog.h"
@@ -30,13 +30,10 @@ namespace {
 
 class ErrorReport : public ::testing::Test {
 protected:
-    void SetUp() override { InstallPlatform(&platform); }
-    void TearDown() override { InstallPlatform(nullptr); }
-
     QString Reported(const QString& text)
     {
         platform.messages.clear();
-        ReportError(nullptr, text);
+        platform.ReportError(nullptr, text);
         EXPECT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages.back().caption, QStringLiteral("Vartel")) << "the application title";
         EXPECT_EQ(platform.messages.back().icon, MessageIcon::Stop) << "stop icon";
@@ -54,15 +51,6 @@ TEST_F(ErrorReport, FullStopAppendedUnlessTheTextEndsInOneOrALowerCharacter)
     EXPECT_EQ(Reported(QStringLiteral("a - ")), QStringLiteral("a - ")) << "a blank is below '.'";
     EXPECT_EQ(Reported(QStringLiteral("x/")), QStringLiteral("x/.")) << "'/' is above '.'";
     EXPECT_EQ(Reported(QString()), QString()) << "an empty text stays empty";
-}
-
-TEST(PlatformSwitch, InstallAndRestore)
-{
-    RecordingPlatform fake;
-    InstallPlatform(&fake);
-    EXPECT_EQ(&CurrentPlatform(), &fake);
-    InstallPlatform(nullptr);
-    EXPECT_NE(&CurrentPlatform(), &fake) << "nullptr restores the desktop platform";
 }
 
 TEST(DesktopSound, AlarmPlaysOrIsSkippedSilentlyAndAMissingSoundIsSkipped)

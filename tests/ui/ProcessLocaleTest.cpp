@@ -28,7 +28,7 @@ TEST_F(ProcessLocale, PointIsTheSeparatorAfterStartUp)
         char check[16];
         std::snprintf(check, sizeof check, "%.2f", 0.25);
         ASSERT_STREQ(check, "0,25") << "the test's own locale has a decimal comma";
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<TForm1>(platform, hints);
     }
     char text[16];
     std::snprintf(text, sizeof text, "%.2f", 0.25);

@@ -121,7 +121,7 @@ TEST_F(StartUp, HintsAreOffUntilSwitchedOn)
     EXPECT_FALSE(QToolTip::isVisible()) << "no hint while CheckBox3 is unchecked";
 
     form->CheckBox3->click();
-    EXPECT_TRUE(HintSwitch::Instance().HintsShown()) << "checking the box switches hints on";
+    EXPECT_TRUE(hints.HintsShown()) << "checking the box switches hints on";
     QHelpEvent onEvent(QEvent::ToolTip, inside, target->mapToGlobal(inside));
     QApplication::sendEvent(target, &onEvent);
     EXPECT_TRUE(QToolTip::isVisible()) << "the hint shows at once";
@@ -129,7 +129,7 @@ TEST_F(StartUp, HintsAreOffUntilSwitchedOn)
     QToolTip::hideText();
 
     form->CheckBox3->click();
-    EXPECT_FALSE(HintSwitch::Instance().HintsShown()) << "unchecking switches hints off again";
+    EXPECT_FALSE(hints.HintsShown()) << "unchecking switches hints off again";
 }
 
 // QToolTip::hideText() lets the hint fade for a moment; the tests need it gone at once.

@@ -1,6 +1,7 @@
 #pragma once
-// The real main window, shown offscreen and active, with the recording platform installed.
+// The real main window, shown offscreen and active, on the recording platform and with a hint switch of its own.
 #include "RecordingPlatform.h"
+#include "ui/HintSwitch.h"
 #include "ui/HintZone.h"
 #include "ui/ImageView.h"
 #include "ui/NumEdit.h"
@@ -29,28 +30,20 @@ namespace vartel::test {
 
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        InstallPlatform(&platform);
-        OpenWindow();
-    }
+    void SetUp() override { OpenWindow(); }
 
     // A new main window in place of the one there was, as at the program's start.
     void OpenWindow()
     {
         form.reset();
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<TForm1>(platform, hints);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get())) << "the main window should become active";
         Pump();
     }
 
-    void TearDown() override
-    {
-        form.reset();
-        InstallPlatform(nullptr);
-    }
+    void TearDown() override { form.reset(); }
 
     SimulationState& S() { return form->model().S; }
 
@@ -100,6 +93,7 @@ protected:
     }
 
     RecordingPlatform platform;
+    HintSwitch hints; // as main's, it outlives the windows
     std::unique_ptr<TForm1> form;
 };
 

@@ -1,0 +1,15 @@
+#include "widgets/Placement.h"
+
+#include <QWidget>
+
+namespace vartel {
+
+void PlaceWidget(QWidget* widget, const char* name, Geometry g, const QString& hint)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(g.left, g.top, g.width, g.height);
+    if (!hint.isEmpty())
+        widget->setToolTip(hint);
+}
+
+} // namespace vartel
