@@ -12,6 +12,7 @@ class QLineEdit;
 namespace vartel {
 
 class TForm1;
+struct TForm1Ui;
 
 class WindowHost final : public ModelHost {
 public:
@@ -51,6 +52,7 @@ public:
     void ShowCorrection(const std::string& message) override;
 
 private:
+    const TForm1Ui& Controls() const;
     QLineEdit* FieldEdit(Field field) const;
 
     TForm1& window_;
