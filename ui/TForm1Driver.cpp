@@ -112,14 +112,14 @@ void TForm1::FinishIdlePass()
 
 void TForm1::ShowStartState(StartState state)
 {
-    ui_.StartButton->setText(QCoreApplication::translate(StartButtonContext, TextsOf(state).Caption));
+    ui_.StartButton->setText(StartCaption(state));
     ui_.StartButton->setToolTip(QCoreApplication::translate(StartButtonContext, TextsOf(state).Hint));
 }
 
 std::optional<StartState> TForm1::StartStateShown() const
 {
     for (const StartStateTexts& texts : StartStates) {
-        if (ui_.StartButton->text() == QCoreApplication::translate(StartButtonContext, texts.Caption))
+        if (ui_.StartButton->text() == StartCaption(texts.State))
             return texts.State;
     }
     return std::nullopt;
@@ -127,7 +127,7 @@ std::optional<StartState> TForm1::StartStateShown() const
 
 void TForm1::FinishRun()
 {
-    ui_.StartButton->setText(QCoreApplication::translate(StartButtonContext, TextsOf(StartState::Start).Caption));
+    ui_.StartButton->setText(StartCaption(StartState::Start));
     model_->S.Running = false;
     ui_.Newbutton->setFocus();
     host_->SetIncidentButtonsEnabled(false);
