@@ -161,7 +161,7 @@ private:
     void DrawGraphWithKeptCurves();       // the graph anew, its current year's segment kept
     void SaveViewPicture(bool pyramid);
 
-    TForm1Ui ui_;
+    TForm1Ui ui_; // filled in by the Build... steps of the layout
     std::unique_ptr<SeededRandom> random_;
     std::unique_ptr<WindowHost> host_;
     std::unique_ptr<Model> model_;
