@@ -101,18 +101,18 @@ TForm1::TForm1(Platform& platform, HintSwitch& hints, QWidget* parent)
     BuildGraphControls();
     BuildGraphPanel();
     BuildBottomLines();
-    RichEdit1 = CreateInfoLine(this, platform_);
+    ui_.RichEdit1 = CreateInfoLine(this, platform_);
     WidenLabelsToTheirCaptions(this);
     SetTabOrder();
     SetAccessibleNames();
 
-    MemoTimer = new QTimer(this);
-    MemoTimer->setObjectName(QStringLiteral("MemoTimer"));
-    MemoTimer->setInterval(500);
+    ui_.MemoTimer = new QTimer(this);
+    ui_.MemoTimer->setObjectName(QStringLiteral("MemoTimer"));
+    ui_.MemoTimer->setInterval(500);
 
     ConnectControls();
     FormCreate();
-    MemoTimer->start();
+    ui_.MemoTimer->start();
 
     if (const QScreen* screen = this->screen()) {
         const QRect desktop = screen->availableGeometry();
@@ -141,72 +141,72 @@ void TForm1::FormCreate()
 
     CreateHouses();
 
-    graphCanvas_ = std::make_unique<ViewCanvases>(*Image2);
-    pyramidCanvas_ = std::make_unique<ViewCanvases>(*Image1);
+    graphCanvas_ = std::make_unique<ViewCanvases>(*ui_.Image2);
+    pyramidCanvas_ = std::make_unique<ViewCanvases>(*ui_.Image1);
     graphCanvas_->Draw(ClearGraphImage);
-    Image1->SetDescription([this] { return PyramidDescription(state(), pyramidYear_); }, QAccessible::Chart);
-    Image2->SetDescription([this] { return GraphDescription(state(), Linscale->isChecked(), pyramidYear_); },
-                           QAccessible::Chart);
-    Map->SetDescription([this] { return MapDescription(state()); }, QAccessible::Graphic);
+    ui_.Image1->SetDescription([this] { return PyramidDescription(state(), pyramidYear_); }, QAccessible::Chart);
+    ui_.Image2->SetDescription([this] { return GraphDescription(state(), ui_.Linscale->isChecked(), pyramidYear_); },
+                               QAccessible::Chart);
+    ui_.Map->SetDescription([this] { return MapDescription(state()); }, QAccessible::Graphic);
     // On a screen of another resolution the graph is drawn anew as it stands; its 1x picture stays.
     graphCanvas_->SetRebuild([this](Canvas& c) {
         ClearGraphImage(c);
-        DrawGraph(c, state(), Linscale->isChecked(), 1, keptCurves_);
+        DrawGraph(c, state(), ui_.Linscale->isChecked(), 1, keptCurves_);
         if (curveExtendedSinceDraw_)
-            ExtendCurve(c, state(), Linscale->isChecked());
+            ExtendCurve(c, state(), ui_.Linscale->isChecked());
     });
 
     StartUpModel(*model_);
     DrawGraphOnScreen();
     model_->S.FirstIdleDone = false;
-    hints_.SetHintsShown(CheckBox3->isChecked());
+    hints_.SetHintsShown(ui_.CheckBox3->isChecked());
     model_->S.Frozen = false;
 }
 
 void TForm1::ConnectControls()
 {
-    connect(StartButton, &QPushButton::clicked, this, &TForm1::StartButtonClick);
-    connect(Newbutton, &QPushButton::clicked, this, &TForm1::NewbuttonClick);
-    connect(HelpButton, &QPushButton::clicked, this, &TForm1::HelpButtonClick);
-    connect(TrackBar1, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
-    connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
-    connect(CheckBox3, &QCheckBox::clicked, this, &TForm1::CheckBox3Click);
-    connect(MemoTimer, &QTimer::timeout, this, &TForm1::MemoTimerTimer);
+    connect(ui_.StartButton, &QPushButton::clicked, this, &TForm1::StartButtonClick);
+    connect(ui_.Newbutton, &QPushButton::clicked, this, &TForm1::NewbuttonClick);
+    connect(ui_.HelpButton, &QPushButton::clicked, this, &TForm1::HelpButtonClick);
+    connect(ui_.TrackBar1, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
+    connect(ui_.CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+    connect(ui_.CheckBox3, &QCheckBox::clicked, this, &TForm1::CheckBox3Click);
+    connect(ui_.MemoTimer, &QTimer::timeout, this, &TForm1::MemoTimerTimer);
 
     for (int i = 1; i <= 7; ++i)
-        connect(RadioButtons[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this, i](bool checked) {
+        connect(ui_.RadioButtons[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this, i](bool checked) {
             if (checked)
                 ScenarioClick(i);
         });
-    connect(EpiButton, &QPushButton::clicked, this, [this] { IncidentClick(IncidentCode::Epidemic); });
-    connect(OneButton, &QPushButton::clicked, this, [this] { IncidentClick(IncidentCode::OneChildPolicy); });
-    connect(ImmButton, &QPushButton::clicked, this, [this] { IncidentClick(IncidentCode::ImmigrationWave); });
+    connect(ui_.EpiButton, &QPushButton::clicked, this, [this] { IncidentClick(IncidentCode::Epidemic); });
+    connect(ui_.OneButton, &QPushButton::clicked, this, [this] { IncidentClick(IncidentCode::OneChildPolicy); });
+    connect(ui_.ImmButton, &QPushButton::clicked, this, [this] { IncidentClick(IncidentCode::ImmigrationWave); });
 
-    connect(PopButton, &QPushButton::clicked, this, &TForm1::PopButtonClick);
-    connect(BirthButton, &QPushButton::clicked, this, &TForm1::BirthButtonClick);
-    connect(DeathButton, &QPushButton::clicked, this, &TForm1::DeathButtonClick);
-    connect(lifebutton, &QPushButton::clicked, this, &TForm1::lifebuttonClick);
-    connect(Linscale, &QRadioButton::toggled, this, [this](bool checked) {
+    connect(ui_.PopButton, &QPushButton::clicked, this, &TForm1::PopButtonClick);
+    connect(ui_.BirthButton, &QPushButton::clicked, this, &TForm1::BirthButtonClick);
+    connect(ui_.DeathButton, &QPushButton::clicked, this, &TForm1::DeathButtonClick);
+    connect(ui_.lifebutton, &QPushButton::clicked, this, &TForm1::lifebuttonClick);
+    connect(ui_.Linscale, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
             LinscaleClick();
     });
-    connect(Logscale, &QRadioButton::toggled, this, [this](bool checked) {
+    connect(ui_.Logscale, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
             LogscaleClick();
     });
-    connect(Inbutton, &QPushButton::clicked, this, &TForm1::InbuttonClick);
-    connect(Outbutton, &QPushButton::clicked, this, &TForm1::OutbuttonClick);
+    connect(ui_.Inbutton, &QPushButton::clicked, this, &TForm1::InbuttonClick);
+    connect(ui_.Outbutton, &QPushButton::clicked, this, &TForm1::OutbuttonClick);
 
-    connect(Popmeter, &QLineEdit::returnPressed, this, &TForm1::PopmeterExit);
-    connect(SPmeter, &QLineEdit::returnPressed, this, &TForm1::SPmeterExit);
-    connect(BImeter, &QLineEdit::returnPressed, this, &TForm1::BImeterExit);
-    connect(BDmeter, &QLineEdit::returnPressed, this, &TForm1::BDmeterExit);
-    connect(ADmeter, &QLineEdit::returnPressed, this, &TForm1::ADmeterExit);
-    connect(IMmeter, &QLineEdit::returnPressed, this, &TForm1::IMmeterExit);
+    connect(ui_.Popmeter, &QLineEdit::returnPressed, this, &TForm1::PopmeterExit);
+    connect(ui_.SPmeter, &QLineEdit::returnPressed, this, &TForm1::SPmeterExit);
+    connect(ui_.BImeter, &QLineEdit::returnPressed, this, &TForm1::BImeterExit);
+    connect(ui_.BDmeter, &QLineEdit::returnPressed, this, &TForm1::BDmeterExit);
+    connect(ui_.ADmeter, &QLineEdit::returnPressed, this, &TForm1::ADmeterExit);
+    connect(ui_.IMmeter, &QLineEdit::returnPressed, this, &TForm1::IMmeterExit);
     auto* selectAll = new ClickSelectsAll(this);
-    for (QLineEdit* field :
-         {static_cast<QLineEdit*>(Popmeter), static_cast<QLineEdit*>(SPmeter), static_cast<QLineEdit*>(BImeter),
-          static_cast<QLineEdit*>(BDmeter), static_cast<QLineEdit*>(ADmeter), static_cast<QLineEdit*>(IMmeter)}) {
+    for (QLineEdit* field : {static_cast<QLineEdit*>(ui_.Popmeter), static_cast<QLineEdit*>(ui_.SPmeter),
+                             static_cast<QLineEdit*>(ui_.BImeter), static_cast<QLineEdit*>(ui_.BDmeter),
+                             static_cast<QLineEdit*>(ui_.ADmeter), static_cast<QLineEdit*>(ui_.IMmeter)}) {
         field->installEventFilter(selectAll);
         field->installEventFilter(this); // leaving the field commits
     }
@@ -231,7 +231,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::CreateHouses()
 {
-    const QImage& map = Map->Picture();
+    const QImage& map = ui_.Map->Picture();
     mapHasLand_ = false;
     for (int y = 0; y < map.height() && !mapHasLand_; ++y)
         for (int x = 0; x < map.width() && !mapHasLand_; ++x)
@@ -239,30 +239,30 @@ void TForm1::CreateHouses()
 
     const LandTest isLand = [this](int x, int y) { return IsLand(x, y); };
     for (int i = 1; i <= HouseCountMax; ++i) {
-        auto* image = new QLabel(Panel3);
+        auto* image = new QLabel(ui_.Panel3);
         image->setObjectName(QStringLiteral("House%1").arg(i));
         image->resize(HouseWidth, HouseHeight);
         image->setScaledContents(true);
-        image->setToolTip(Map->toolTip());
+        image->setToolTip(ui_.Map->toolTip());
         // The map under the house takes the mouse, with the same hint.
         image->setAttribute(Qt::WA_TransparentForMouseEvents);
         if (i > 1)
             image->hide();
         const Point place = PlaceHouse(isLand, *random_);
         image->move(place.x, place.y);
-        Houses[static_cast<std::size_t>(i)] = image;
+        ui_.Houses[static_cast<std::size_t>(i)] = image;
     }
     ShowMapAtDeviceRatio();
-    connect(Map, &ImageView::DeviceRatioChanged, this, &TForm1::ShowMapAtDeviceRatio);
+    connect(ui_.Map, &ImageView::DeviceRatioChanged, this, &TForm1::ShowMapAtDeviceRatio);
 }
 
 void TForm1::ShowMapAtDeviceRatio()
 {
-    const double ratio = Map->DeviceRatio();
-    Map->SetScreenPicture(DensePicture(QStringLiteral(":/Map"), ratio), ratio);
-    const QPixmap house = HouseAt(ratio, House0->pixmap());
+    const double ratio = ui_.Map->DeviceRatio();
+    ui_.Map->SetScreenPicture(DensePicture(QStringLiteral(":/Map"), ratio), ratio);
+    const QPixmap house = HouseAt(ratio, ui_.House0->pixmap());
     for (int i = 1; i <= HouseCountMax; ++i)
-        Houses[static_cast<std::size_t>(i)]->setPixmap(house);
+        ui_.Houses[static_cast<std::size_t>(i)]->setPixmap(house);
 }
 
 bool TForm1::IsLand(int x, int y) const
@@ -270,7 +270,7 @@ bool TForm1::IsLand(int x, int y) const
     // A map without land would keep the placement drawing for ever; then every point counts as land.
     if (!mapHasLand_)
         return true;
-    const QImage& map = Map->Picture();
+    const QImage& map = ui_.Map->Picture();
     if (x < 0 || y < 0 || x >= map.width() || y >= map.height())
         return false;
     return map.pixel(x, y) == ToQRgb(LandColor);
@@ -280,32 +280,32 @@ void TForm1::ShowHouseCount(int count)
 {
     int& shown = model_->S.HousesShown;
     for (int i = shown + 1; i <= count; ++i)
-        Houses[static_cast<std::size_t>(i)]->show();
+        ui_.Houses[static_cast<std::size_t>(i)]->show();
     for (int i = count + 1; i <= shown; ++i)
-        Houses[static_cast<std::size_t>(i)]->hide();
+        ui_.Houses[static_cast<std::size_t>(i)]->hide();
     shown = count;
 }
 
 void TForm1::DrawGraphOnScreen()
 {
     const SimulationState& s = state();
-    const bool linear = Linscale->isChecked();
+    const bool linear = ui_.Linscale->isChecked();
     graphCanvas_->Draw([&](Canvas& c) { DrawGraph(c, s, linear, 1, keptCurves_); });
     curveExtendedSinceDraw_ = false;
     if (s.GraphMode == GraphModeCode::Population)
-        h1->resize(h1->width(), OverpopulationZoneHeight(linear, s.ZoomFactor));
-    Image2->update();
+        ui_.h1->resize(ui_.h1->width(), OverpopulationZoneHeight(linear, s.ZoomFactor));
+    ui_.Image2->update();
 }
 
 void TForm1::ExtendCurveOnScreen()
 {
     // Only the new segment changed: showing just its box spares copying the whole graph every year.
     const Point from = graphCanvas_->State().Position();
-    graphCanvas_->Draw([this](Canvas& c) { ExtendCurve(c, state(), Linscale->isChecked()); });
+    graphCanvas_->Draw([this](Canvas& c) { ExtendCurve(c, state(), ui_.Linscale->isChecked()); });
     curveExtendedSinceDraw_ = true;
     const Point to = graphCanvas_->State().Position();
     const int margin = graphCanvas_->State().pen.Width + 1;
-    Image2->UpdatePictureArea(
+    ui_.Image2->UpdatePictureArea(
         QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)).normalized().adjusted(-margin, -margin, margin, margin));
 }
 
@@ -313,7 +313,7 @@ void TForm1::DrawPyramidOnScreen(int year)
 {
     pyramidYear_ = year;
     pyramidCanvas_->Repaint([this, year](Canvas& c) { DrawPyramid(c, state(), year, 1); });
-    Image1->update();
+    ui_.Image1->update();
 }
 
 void TForm1::HelpButtonClick()
@@ -327,7 +327,7 @@ void TForm1::HelpButtonClick()
 
 void TForm1::CheckBox3Click()
 {
-    hints_.SetHintsShown(CheckBox3->isChecked());
+    hints_.SetHintsShown(ui_.CheckBox3->isChecked());
 }
 
 } // namespace vartel

@@ -5,6 +5,7 @@
 #include "model/ParameterCommit.h"
 #include "model/RandomSource.h"
 #include "model/StartButtonStates.h"
+#include "ui/TForm1Ui.h"
 #include "ui/WindowHost.h"
 #include "views/KeptCurves.h"
 
@@ -12,34 +13,19 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QAction;
 class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QSlider;
 
 namespace vartel {
 
 class BrowsingEffects;
 class HintSwitch;
-class HintZone;
 class HistoryBrowsing;
-class ImageView;
 class Platform;
-class TFloatEdit;
-class TRichEdit;
 class ViewCanvases;
-class WholeNumberEdit;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -58,7 +44,16 @@ public:
 
     Model& model() { return *model_; }
     const SimulationState& state() const { return model_->S; }
+    const TForm1Ui& Controls() const { return ui_; }
     void SetHelpWindow(QWidget* help) { help_ = help; }
+
+    // What the model's host and the history browsing show on the map and the screen images.
+    bool IsLand(int x, int y) const;
+    void ShowHouseCount(int count);
+    void DrawGraphOnScreen();
+    void ExtendCurveOnScreen();
+    void DrawPyramidOnScreen(int year);
+    void ResetGraphControls(); // both scales usable, zoom buttons and hint zones for the zoom factor
 
     // Driver (one year per pass of the event loop while running; at the fastest speed the years of about
     // a frame's share of time).
@@ -124,9 +119,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class WindowHost;
-    friend class WindowBrowsingEffects;
-
     // Start-up (FormCreate) and the layout of the controls.
     void FormCreate();
     void BuildControlGroup();
@@ -146,13 +138,8 @@ private:
     // Houses on the map.
     void CreateHouses();
     void ShowMapAtDeviceRatio(); // the map and the houses at the screen's resolution
-    bool IsLand(int x, int y) const;
-    void ShowHouseCount(int count);
 
-    // Drawing on the screen images.
-    void DrawGraphOnScreen();
-    void ExtendCurveOnScreen();
-    void DrawPyramidOnScreen(int year);
+    // The graph's controls.
     void PlaceHintZones(int h0Top, int h0Height, int heTop);
     void SetZoomButtons();
     void SetGraphHints(bool populationGraph, const QString& imageHint);
@@ -177,73 +164,7 @@ private:
     void DrawGraphWithKeptCurves();       // the graph anew, its current year's segment kept
     void SaveViewPicture(bool pyramid);
 
-public:
-    // Controls, named as everywhere else in the program.
-    QGroupBox* GroupBox1 = nullptr; // results
-    QGroupBox* GroupBox2 = nullptr; // scenarios
-    QGroupBox* GroupBox3 = nullptr; // parameters
-    QGroupBox* GroupBox4 = nullptr; // incidents
-    QGroupBox* GroupBox5 = nullptr; // control group
-    QGroupBox* GroupBox6 = nullptr; // graph controls
-    QPushButton* Newbutton = nullptr;
-    QPushButton* StartButton = nullptr;
-    QPushButton* HelpButton = nullptr;
-    QSlider* TrackBar1 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;              // step by step
-    QCheckBox* CheckBox2 = nullptr;              // pause at important moments
-    QCheckBox* CheckBox3 = nullptr;              // show helping hints
-    QCheckBox* CheckBox4 = nullptr;              // sound signal
-    std::array<QRadioButton*, 8> RadioButtons{}; // [1..7]
-    WholeNumberEdit* Popmeter = nullptr;
-    WholeNumberEdit* SPmeter = nullptr;
-    TFloatEdit* BImeter = nullptr;
-    TFloatEdit* BDmeter = nullptr;
-    TFloatEdit* ADmeter = nullptr;
-    TFloatEdit* IMmeter = nullptr;
-    QPushButton* EpiButton = nullptr;
-    QPushButton* OneButton = nullptr;
-    QPushButton* ImmButton = nullptr;
-    QLineEdit* Aftelklok = nullptr;
-    QLineEdit* clock = nullptr;
-    QLineEdit* PGmeter = nullptr;
-    QLineEdit* RBmeter = nullptr;
-    QLineEdit* LEmeter = nullptr;
-    QLineEdit* MAmeter = nullptr;
-    QLineEdit* GRmeter = nullptr;
-    QLineEdit* CHmeter = nullptr;
-    QPlainTextEdit* Paper = nullptr;
-    QWidget* Panel1 = nullptr;   // pyramid
-    QWidget* Panel2 = nullptr;   // graph
-    QWidget* Panel3 = nullptr;   // map
-    ImageView* Image1 = nullptr; // pyramid, 231 x 278
-    ImageView* Image2 = nullptr; // graph, 847 x 162
-    ImageView* Map = nullptr;    // 395 x 223 picture shown at 400 x 230
-    QLabel* House0 = nullptr;
-    std::array<QLabel*, HouseCountMax + 1> Houses{}; // [1..300]
-    QLabel* Label22 = nullptr;
-    QPushButton* Button3 = nullptr; // save pyramid
-    HintZone* h0 = nullptr;
-    HintZone* h1 = nullptr;
-    HintZone* he = nullptr;
-    QPushButton* PopButton = nullptr;
-    QPushButton* BirthButton = nullptr;
-    QPushButton* DeathButton = nullptr;
-    QPushButton* lifebutton = nullptr;
-    QRadioButton* Linscale = nullptr;
-    QRadioButton* Logscale = nullptr;
-    QPushButton* Inbutton = nullptr;
-    QPushButton* Outbutton = nullptr;
-    QPushButton* Button1 = nullptr; // save graph
-    QPushButton* Button2 = nullptr; // save data
-    QLabel* Memo1 = nullptr;
-    TRichEdit* RichEdit1 = nullptr;
-    QTimer* MemoTimer = nullptr;
-    QMenu* GraphMenu = nullptr; // the graph's context menu
-    QAction* KeepCurveItem = nullptr;
-    QAction* CompareItem = nullptr;
-    QAction* ForgetCurvesItem = nullptr;
-
-private:
+    TForm1Ui ui_; // filled in by the Build... steps of the layout
     Platform& platform_;
     HintSwitch& hints_;
     std::unique_ptr<SeededRandom> random_;

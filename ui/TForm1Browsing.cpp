@@ -20,14 +20,17 @@
 
 namespace vartel {
 
+namespace {
+
+// What browsing the past changes in the window: the pyramid, the fields, the board and the graph buttons.
 class WindowBrowsingEffects final : public BrowsingEffects {
 public:
-    explicit WindowBrowsingEffects(TForm1& window) : window_(window) {}
+    WindowBrowsingEffects(TForm1& window, ModelHost& host) : window_(window), host_(host) {}
 
     void ShowPastYear(int year) override
     {
         window_.DrawPyramidOnScreen(year);
-        ShowYearFromHistory(*window_.model_, year);
+        ShowYearFromHistory(window_.model(), year);
     }
 
     // The present as it is now, with the commits made since the year was recorded: the live figures and
@@ -36,27 +39,28 @@ public:
     {
         const SimulationState& s = window_.state();
         window_.DrawPyramidOnScreen(s.Year);
-        window_.host_->SetField(Field::Popmeter,
-                                std::to_string(RoundEvenToInt(s.PopHistory[static_cast<std::size_t>(s.Year)])));
-        window_.host_->SetField(Field::Clock, std::to_string(s.Year));
-        ShowCurrentFigures(*window_.model_);
-        window_.host_->ShowBulletin(s.Board);
+        host_.SetField(Field::Popmeter, std::to_string(RoundEvenToInt(s.PopHistory[static_cast<std::size_t>(s.Year)])));
+        host_.SetField(Field::Clock, std::to_string(s.Year));
+        ShowCurrentFigures(window_.model());
+        host_.ShowBulletin(s.Board);
     }
 
     void SetAgeGraphButtonsEnabled(bool enabled) override
     {
-        window_.BirthButton->setEnabled(enabled);
-        window_.DeathButton->setEnabled(enabled);
-        window_.lifebutton->setEnabled(enabled);
+        window_.Controls().BirthButton->setEnabled(enabled);
+        window_.Controls().DeathButton->setEnabled(enabled);
+        window_.Controls().lifebutton->setEnabled(enabled);
     }
 
-    void ShowMemo(const std::string& text) override { window_.Memo1->setText(Translated("Instruction", text)); }
+    void ShowMemo(const std::string& text) override
+    {
+        window_.Controls().Memo1->setText(Translated("Instruction", text));
+    }
 
 private:
     TForm1& window_;
+    ModelHost& host_;
 };
-
-namespace {
 
 // A mouse move on the window itself or on one of the restoring controls shows the present. Only a move
 // whose deepest widget under the mouse is the watched one counts: the labels, fields and buttons inside
@@ -131,23 +135,23 @@ std::optional<BrowseKey> BrowseKeyOf(int key, Qt::KeyboardModifiers modifiers)
 
 void TForm1::CreateBrowsing()
 {
-    browsingEffects_ = std::make_unique<WindowBrowsingEffects>(*this);
+    browsingEffects_ = std::make_unique<WindowBrowsingEffects>(*this, *host_);
     browsing_ = std::make_unique<HistoryBrowsing>(model_->S, *browsingEffects_);
     host_->SetRestorePresent([this] { RestorePresent(); });
 }
 
 void TForm1::ConnectBrowsing()
 {
-    connect(Image2, &ImageView::MouseMoved, this, &TForm1::Image2MouseMove);
-    connect(Image2, &ImageView::Clicked, this, &TForm1::Image2Click);
+    connect(ui_.Image2, &ImageView::MouseMoved, this, &TForm1::Image2MouseMove);
+    connect(ui_.Image2, &ImageView::Clicked, this, &TForm1::Image2Click);
     // A click gives the graph the keyboard focus for browsing; Tab passes it by.
-    Image2->setFocusPolicy(Qt::ClickFocus);
-    Image2->installEventFilter(new GraphKeyFilter(*this));
+    ui_.Image2->setFocusPolicy(Qt::ClickFocus);
+    ui_.Image2->installEventFilter(new GraphKeyFilter(*this));
 
     auto* filter = new RestoringMouseFilter(*this);
-    for (QWidget* place :
-         std::initializer_list<QWidget*>{this, Image1, Map, GroupBox2, GroupBox4, GroupBox6, PopButton, BirthButton,
-                                         DeathButton, lifebutton, Inbutton, Outbutton, Button1, Button2, StartButton})
+    for (QWidget* place : std::initializer_list<QWidget*>{
+             this, ui_.Image1, ui_.Map, ui_.GroupBox2, ui_.GroupBox4, ui_.GroupBox6, ui_.PopButton, ui_.BirthButton,
+             ui_.DeathButton, ui_.lifebutton, ui_.Inbutton, ui_.Outbutton, ui_.Button1, ui_.Button2, ui_.StartButton})
         filter->Watch(place);
 }
 
@@ -169,7 +173,7 @@ bool TForm1::Image2KeyDown(int key, Qt::KeyboardModifiers modifiers)
     if (!browseKey || !browsing_->Key(*browseKey))
         return false;
     // A screen reader reads the year on display, as the graph describes it now.
-    platform_.Announce(Image2);
+    platform_.Announce(ui_.Image2);
     return true;
 }
 

@@ -13,16 +13,16 @@ namespace vartel {
 
 void TForm1::ConnectComparing()
 {
-    GraphMenu = new QMenu(this);
-    GraphMenu->setObjectName(QStringLiteral("GraphMenu"));
-    KeepCurveItem = GraphMenu->addAction(tr("Keep this curve for comparison"), this, &TForm1::KeepCurveClick);
-    KeepCurveItem->setObjectName(QStringLiteral("KeepCurveItem"));
-    CompareItem = GraphMenu->addAction(tr("Compare with a saved run…"), this, &TForm1::CompareClick);
-    CompareItem->setObjectName(QStringLiteral("CompareItem"));
-    ForgetCurvesItem = GraphMenu->addAction(tr("Forget the kept curves"), this, &TForm1::ForgetCurvesClick);
-    ForgetCurvesItem->setObjectName(QStringLiteral("ForgetCurvesItem"));
+    ui_.GraphMenu = new QMenu(this);
+    ui_.GraphMenu->setObjectName(QStringLiteral("GraphMenu"));
+    ui_.KeepCurveItem = ui_.GraphMenu->addAction(tr("Keep this curve for comparison"), this, &TForm1::KeepCurveClick);
+    ui_.KeepCurveItem->setObjectName(QStringLiteral("KeepCurveItem"));
+    ui_.CompareItem = ui_.GraphMenu->addAction(tr("Compare with a saved run…"), this, &TForm1::CompareClick);
+    ui_.CompareItem->setObjectName(QStringLiteral("CompareItem"));
+    ui_.ForgetCurvesItem = ui_.GraphMenu->addAction(tr("Forget the kept curves"), this, &TForm1::ForgetCurvesClick);
+    ui_.ForgetCurvesItem->setObjectName(QStringLiteral("ForgetCurvesItem"));
     // The hint zones over the graph open the same menu; a left click keeps its meaning everywhere.
-    for (QWidget* place : std::initializer_list<QWidget*>{Image2, h0, h1, he}) {
+    for (QWidget* place : std::initializer_list<QWidget*>{ui_.Image2, ui_.h0, ui_.h1, ui_.he}) {
         place->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(place, &QWidget::customContextMenuRequested, this,
                 [this, place](const QPoint& point) { Image2ContextMenu(place->mapToGlobal(point)); });
@@ -31,9 +31,9 @@ void TForm1::ConnectComparing()
 
 void TForm1::Image2ContextMenu(QPoint globalPos)
 {
-    KeepCurveItem->setEnabled(state().Year > 0);
-    ForgetCurvesItem->setEnabled(!keptCurves_.Empty());
-    GraphMenu->popup(globalPos);
+    ui_.KeepCurveItem->setEnabled(state().Year > 0);
+    ui_.ForgetCurvesItem->setEnabled(!keptCurves_.Empty());
+    ui_.GraphMenu->popup(globalPos);
 }
 
 void TForm1::DrawGraphWithKeptCurves()

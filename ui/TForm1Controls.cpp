@@ -24,7 +24,7 @@ constexpr const char* AgeGraphHint = QT_TRANSLATE_NOOP("vartel::TForm1", "Choose
 void TForm1::NewbuttonClick()
 {
     ResetSimulation(*model_);
-    StartButton->setFocus();
+    ui_.StartButton->setFocus();
     RequestIdle();
 }
 
@@ -41,24 +41,35 @@ void TForm1::IncidentClick(int incident)
 
 void TForm1::PlaceHintZones(int h0Top, int h0Height, int heTop)
 {
-    h0->setGeometry(h0->x(), h0Top, h0->width(), h0Height);
-    he->move(he->x(), heTop);
+    ui_.h0->setGeometry(ui_.h0->x(), h0Top, ui_.h0->width(), h0Height);
+    ui_.he->move(ui_.he->x(), heTop);
 }
 
 void TForm1::SetZoomButtons()
 {
     const int zoom = state().ZoomFactor;
-    const bool linear = Linscale->isChecked();
-    Inbutton->setEnabled(linear && zoom < ZoomFactors.back());
-    Outbutton->setEnabled(linear && zoom > ZoomFactors.front());
+    const bool linear = ui_.Linscale->isChecked();
+    ui_.Inbutton->setEnabled(linear && zoom < ZoomFactors.back());
+    ui_.Outbutton->setEnabled(linear && zoom > ZoomFactors.front());
+}
+
+void TForm1::ResetGraphControls()
+{
+    const SimulationState& s = state();
+    ui_.Linscale->setEnabled(true);
+    ui_.Logscale->setEnabled(true);
+    ui_.h1->SetHintShown(true);
+    SetZoomButtons();
+    const HintZoneGeometry zones = ZonesAfterZoomOrReset(s.ZoomFactor, s.StableLevel);
+    PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
 }
 
 void TForm1::SetGraphHints(bool populationGraph, const QString& imageHint)
 {
-    h0->SetHintShown(populationGraph);
-    h1->SetHintShown(populationGraph);
-    he->SetHintShown(populationGraph);
-    Image2->setToolTip(imageHint);
+    ui_.h0->SetHintShown(populationGraph);
+    ui_.h1->SetHintShown(populationGraph);
+    ui_.he->SetHintShown(populationGraph);
+    ui_.Image2->setToolTip(imageHint);
 }
 
 void TForm1::ChooseGraph(int mode)
@@ -66,15 +77,15 @@ void TForm1::ChooseGraph(int mode)
     model_->S.GraphMode = mode;
     DrawGraphOnScreen();
     const bool scalesUsable = mode == GraphModeCode::Population || mode == GraphModeCode::Mortality;
-    Linscale->setEnabled(scalesUsable);
-    Logscale->setEnabled(scalesUsable);
+    ui_.Linscale->setEnabled(scalesUsable);
+    ui_.Logscale->setEnabled(scalesUsable);
     const bool population = mode == GraphModeCode::Population;
     SetGraphHints(population, tr(population ? PopulationGraphHint : AgeGraphHint));
     if (population) {
         SetZoomButtons();
     } else {
-        Inbutton->setEnabled(false);
-        Outbutton->setEnabled(false);
+        ui_.Inbutton->setEnabled(false);
+        ui_.Outbutton->setEnabled(false);
     }
 }
 
@@ -114,8 +125,8 @@ void TForm1::LogscaleClick()
     DrawGraphOnScreen();
     const HintZoneGeometry zones = ZonesAfterScaleClick(false, s.ZoomFactor, s.StableLevel);
     PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
-    Inbutton->setEnabled(false);
-    Outbutton->setEnabled(false);
+    ui_.Inbutton->setEnabled(false);
+    ui_.Outbutton->setEnabled(false);
 }
 
 void TForm1::InbuttonClick()
@@ -125,10 +136,10 @@ void TForm1::InbuttonClick()
     DrawGraphOnScreen();
     const HintZoneGeometry zones = ZonesAfterZoomOrReset(s.ZoomFactor, s.StableLevel);
     PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
-    h1->resize(h1->width(), 0);
+    ui_.h1->resize(ui_.h1->width(), 0);
     if (s.ZoomFactor >= ZoomFactors.back())
-        Inbutton->setEnabled(false);
-    Outbutton->setEnabled(true);
+        ui_.Inbutton->setEnabled(false);
+    ui_.Outbutton->setEnabled(true);
 }
 
 void TForm1::OutbuttonClick()
@@ -139,10 +150,10 @@ void TForm1::OutbuttonClick()
     const HintZoneGeometry zones = ZonesAfterZoomOrReset(s.ZoomFactor, s.StableLevel);
     PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
     if (s.ZoomFactor == 1)
-        h1->resize(h1->width(), 20);
+        ui_.h1->resize(ui_.h1->width(), 20);
     if (s.ZoomFactor <= 1)
-        Outbutton->setEnabled(false);
-    Inbutton->setEnabled(true);
+        ui_.Outbutton->setEnabled(false);
+    ui_.Inbutton->setEnabled(true);
 }
 
 } // namespace vartel

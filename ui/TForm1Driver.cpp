@@ -53,7 +53,7 @@ void TForm1::IdleHandler()
     SimulationState& s = model_->S;
     if (!s.FirstIdleDone) {
         s.FirstIdleDone = true;
-        StartButton->setFocus();
+        ui_.StartButton->setFocus();
     }
     if (s.Running && s.Year < MaxYear) {
         // A box (a correction, an error report, a file or printer dialog) is about the year on the screen:
@@ -63,7 +63,7 @@ void TForm1::IdleHandler()
             return;
         }
         const qint64 passStart = driverClock_();
-        const bool fastest = s.StepDelay <= 0 && !CheckBox1->isChecked();
+        const bool fastest = s.StepDelay <= 0 && !ui_.CheckBox1->isChecked();
         if (fastest)
             host_->HoldNewestYear();
         int years = 0;
@@ -84,7 +84,7 @@ void TForm1::IdleHandler()
             // Nothing follows the last year, so there is nothing to wait for; ending at once also keeps a
             // click during a wait (or an automatic pause) from leaving the run unfinished.
             FinishRun();
-        } else if (!CheckBox1->isChecked()) {
+        } else if (!ui_.CheckBox1->isChecked()) {
             const qint64 rest = static_cast<qint64>(s.StepDelay) - passTime / NsPerMs;
             if (rest > 0) {
                 yearPace_.start(static_cast<int>(rest));
@@ -100,7 +100,7 @@ void TForm1::FinishIdlePass()
     SimulationState& s = model_->S;
     if (s.Running && s.Year >= MaxYear)
         FinishRun();
-    if (CheckBox1->isChecked()) {
+    if (ui_.CheckBox1->isChecked()) {
         ShowStartState(StartState::Step);
         if (s.Running)
             ShowInvestigateInstruction(); // after a step the past can be browsed, as after a pause
@@ -112,14 +112,14 @@ void TForm1::FinishIdlePass()
 
 void TForm1::ShowStartState(StartState state)
 {
-    StartButton->setText(QCoreApplication::translate(StartButtonContext, TextsOf(state).Caption));
-    StartButton->setToolTip(QCoreApplication::translate(StartButtonContext, TextsOf(state).Hint));
+    ui_.StartButton->setText(StartCaption(state));
+    ui_.StartButton->setToolTip(QCoreApplication::translate(StartButtonContext, TextsOf(state).Hint));
 }
 
 std::optional<StartState> TForm1::StartStateShown() const
 {
     for (const StartStateTexts& texts : StartStates) {
-        if (StartButton->text() == QCoreApplication::translate(StartButtonContext, texts.Caption))
+        if (ui_.StartButton->text() == StartCaption(texts.State))
             return texts.State;
     }
     return std::nullopt;
@@ -127,9 +127,9 @@ std::optional<StartState> TForm1::StartStateShown() const
 
 void TForm1::FinishRun()
 {
-    StartButton->setText(QCoreApplication::translate(StartButtonContext, TextsOf(StartState::Start).Caption));
+    ui_.StartButton->setText(StartCaption(StartState::Start));
     model_->S.Running = false;
-    Newbutton->setFocus();
+    ui_.Newbutton->setFocus();
     host_->SetIncidentButtonsEnabled(false);
     ShowInvestigateInstruction();
 }
@@ -161,7 +161,7 @@ void TForm1::StartButtonClick()
     s.Frozen = false;
     host_->RestorePresent();
     if (s.Running)
-        Memo1->clear();
+        ui_.Memo1->clear();
     else
         ShowInvestigateInstruction();
     RequestIdle();
@@ -169,17 +169,17 @@ void TForm1::StartButtonClick()
 
 void TForm1::TrackBar1Change()
 {
-    model_->S.StepDelay = SpeedDelayFor(TrackBar1->value());
+    model_->S.StepDelay = SpeedDelayFor(ui_.TrackBar1->value());
 }
 
 void TForm1::CheckBox1Click()
 {
-    if (!CheckBox1->isChecked()) {
+    if (!ui_.CheckBox1->isChecked()) {
         ShowStartState(model_->S.Year > 0 ? StartState::Continue : StartState::Start);
     }
-    StartButton->setFocus();
+    ui_.StartButton->setFocus();
     // A year waiting for the rest of its time is completed at once when step mode is switched on.
-    if (CheckBox1->isChecked() && yearPace_.isActive()) {
+    if (ui_.CheckBox1->isChecked() && yearPace_.isActive()) {
         yearPace_.stop();
         FinishIdlePass();
         return;
@@ -189,15 +189,15 @@ void TForm1::CheckBox1Click()
 
 void TForm1::MemoTimerTimer()
 {
-    QPalette palette = Memo1->palette();
+    QPalette palette = ui_.Memo1->palette();
     const bool red = palette.color(QPalette::WindowText) == MemoRed;
     palette.setColor(QPalette::WindowText, red ? MemoYellow : MemoRed);
-    Memo1->setPalette(palette);
+    ui_.Memo1->setPalette(palette);
 }
 
 void TForm1::ShowInvestigateInstruction()
 {
-    Memo1->setText(Translated("Instruction", InvestigateMessage));
+    ui_.Memo1->setText(Translated("Instruction", InvestigateMessage));
 }
 
 } // namespace vartel

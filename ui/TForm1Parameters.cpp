@@ -38,17 +38,17 @@ void TForm1::LeaveField(QLineEdit* field)
     // decimals) read back would change the present silently.
     if (!field->isModified())
         return;
-    if (field == Popmeter)
+    if (field == ui_.Popmeter)
         PopmeterExit();
-    else if (field == SPmeter)
+    else if (field == ui_.SPmeter)
         SPmeterExit();
-    else if (field == BImeter)
+    else if (field == ui_.BImeter)
         BImeterExit();
-    else if (field == BDmeter)
+    else if (field == ui_.BDmeter)
         BDmeterExit();
-    else if (field == ADmeter)
+    else if (field == ui_.ADmeter)
         ADmeterExit();
-    else if (field == IMmeter)
+    else if (field == ui_.IMmeter)
         IMmeterExit();
     // The commit ran in the middle of the focus change, and its box may have taken the focus on the way;
     // once the change (and a click's own handling) is complete, the field that got the focus gets its
@@ -59,38 +59,38 @@ void TForm1::LeaveField(QLineEdit* field)
 void TForm1::SelectFocusedFieldText()
 {
     auto* field = qobject_cast<QLineEdit*>(focusWidget());
-    if (field != nullptr && field->parentWidget() == GroupBox3 && !field->isModified())
+    if (field != nullptr && field->parentWidget() == ui_.GroupBox3 && !field->isModified())
         field->selectAll();
 }
 
 void TForm1::PopmeterExit()
 {
-    Commit(ParameterField::Population, Popmeter);
+    Commit(ParameterField::Population, ui_.Popmeter);
 }
 
 void TForm1::SPmeterExit()
 {
-    Commit(ParameterField::StableLevel, SPmeter);
+    Commit(ParameterField::StableLevel, ui_.SPmeter);
 }
 
 void TForm1::BImeterExit()
 {
-    Commit(ParameterField::BirthIndex, BImeter);
+    Commit(ParameterField::BirthIndex, ui_.BImeter);
 }
 
 void TForm1::BDmeterExit()
 {
-    Commit(ParameterField::BabyMortality, BDmeter);
+    Commit(ParameterField::BabyMortality, ui_.BDmeter);
 }
 
 void TForm1::ADmeterExit()
 {
-    Commit(ParameterField::AdultMortality, ADmeter);
+    Commit(ParameterField::AdultMortality, ui_.ADmeter);
 }
 
 void TForm1::IMmeterExit()
 {
-    Commit(ParameterField::Immigration, IMmeter);
+    Commit(ParameterField::Immigration, ui_.IMmeter);
 }
 
 } // namespace vartel

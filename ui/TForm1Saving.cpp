@@ -45,9 +45,9 @@ std::string FileSystemPath(const QString& name)
 
 void TForm1::ConnectSaving()
 {
-    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(ui_.Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(ui_.Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(ui_.Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
 }
 
 QStringList TForm1::DataFileFilters()
@@ -76,7 +76,7 @@ void TForm1::Button2Click()
             return;
         }
     }
-    StartButton->setFocus();
+    ui_.StartButton->setFocus();
 }
 
 void TForm1::Button1Click()
@@ -102,7 +102,7 @@ void TForm1::SaveViewPicture(bool pyramid)
     request.picturePreview = true;
     const QString chosen = platform_.AskSaveFileName(this, request);
     if (chosen.isEmpty()) {
-        StartButton->setFocus();
+        ui_.StartButton->setFocus();
         return;
     }
     const std::string name = WithDefaultExtension(chosen, request.defaultExtension).toStdString();
@@ -116,10 +116,10 @@ void TForm1::SaveViewPicture(bool pyramid)
         platform_.ShowMessage(this, QStringLiteral("Vartel"), QString::fromStdString(UnsupportedExtensionMessage()),
                               MessageIcon::Information);
     } else {
-        const bool linear = Linscale->isChecked();
+        const bool linear = ui_.Linscale->isChecked();
         const int pyramidYear = s.Frozen ? s.BrowseYear : s.Year;
-        const ViewSource view = pyramid ? PyramidViewSource(&Image1->Picture(), s, pyramidYear)
-                                        : GraphViewSource(&Image2->Picture(), s, linear, keptCurves_);
+        const ViewSource view = pyramid ? PyramidViewSource(&ui_.Image1->Picture(), s, pyramidYear)
+                                        : GraphViewSource(&ui_.Image2->Picture(), s, linear, keptCurves_);
         const std::string error = SavePicture(format, FileSystemPath(pictureFileName_), view);
         if (!error.empty()) {
             platform_.ReportError(this, QString::fromStdString(error));
@@ -127,7 +127,7 @@ void TForm1::SaveViewPicture(bool pyramid)
         }
     }
     pictureFileName_ = QString::fromStdString(name.substr(0, name.size() - s.LastImageExtension.size()));
-    StartButton->setFocus();
+    ui_.StartButton->setFocus();
 }
 
 } // namespace vartel

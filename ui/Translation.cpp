@@ -55,4 +55,9 @@ QString Translated(const char* context, const std::string& english)
     return text;
 }
 
+QString StartCaption(StartState state)
+{
+    return QCoreApplication::translate(StartButtonContext, TextsOf(state).Caption);
+}
+
 } // namespace vartel

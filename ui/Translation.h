@@ -1,6 +1,8 @@
 #pragma once
 // The window's text for an English text of the model or the views, which mark their texts with
 // VARTEL_TRANSLATE_NOOP and keep them English.
+#include "model/StartButtonStates.h"
+
 #include <QString>
 
 #include <string>
@@ -11,5 +13,8 @@ namespace vartel {
 // ("''%1'' is not a valid integer value") becomes the translated pattern with the same value. Texts
 // without a translation (and every text in English) come back as they are.
 QString Translated(const char* context, const std::string& english);
+
+// The Start button's caption for a state of the run, in the user's language.
+QString StartCaption(StartState state);
 
 } // namespace vartel

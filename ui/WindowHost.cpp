@@ -30,9 +30,14 @@ QString ToQ(const std::string& text)
 
 } // namespace
 
+const TForm1Ui& WindowHost::Controls() const
+{
+    return window_.Controls();
+}
+
 QLineEdit* WindowHost::FieldEdit(Field field) const
 {
-    TForm1& w = window_;
+    const TForm1Ui& w = Controls();
     switch (field) {
     case Field::Clock:
         return w.clock;
@@ -113,7 +118,7 @@ void WindowHost::SetField(Field field, const std::string& text)
 
 void WindowHost::ShowBulletin(const BulletinState& board)
 {
-    QPlainTextEdit* paper = window_.Paper;
+    QPlainTextEdit* paper = Controls().Paper;
     QString text = Translated("Bulletin", board.Text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (paper->toPlainText() != text) {
@@ -136,8 +141,8 @@ void WindowHost::RepaintBulletinAndElderly()
 {
     if (holding_)
         return; // the end of the pass paints them, with the newest year's elderly share
-    window_.Paper->viewport()->repaint();
-    window_.GRmeter->repaint();
+    Controls().Paper->viewport()->repaint();
+    Controls().GRmeter->repaint();
 }
 
 void WindowHost::SetCountdown(const std::string& text, Color fontColor)
@@ -146,32 +151,32 @@ void WindowHost::SetCountdown(const std::string& text, Color fontColor)
         heldCountdown_.emplace(text, fontColor);
         return;
     }
-    window_.Aftelklok->setText(ToQ(text));
-    QPalette palette = window_.Aftelklok->palette();
+    Controls().Aftelklok->setText(ToQ(text));
+    QPalette palette = Controls().Aftelklok->palette();
     palette.setColor(QPalette::Text, ToQColor(fontColor));
-    window_.Aftelklok->setPalette(palette);
+    Controls().Aftelklok->setPalette(palette);
 }
 
 void WindowHost::SetIncidentButtonsEnabled(bool enabled)
 {
-    window_.EpiButton->setEnabled(enabled);
-    window_.OneButton->setEnabled(enabled);
-    window_.ImmButton->setEnabled(enabled);
+    Controls().EpiButton->setEnabled(enabled);
+    Controls().OneButton->setEnabled(enabled);
+    Controls().ImmButton->setEnabled(enabled);
 }
 
 void WindowHost::SetStartCaption(const std::string& caption)
 {
-    window_.StartButton->setText(Translated(StartButtonContext, caption));
+    Controls().StartButton->setText(Translated(StartButtonContext, caption));
 }
 
 void WindowHost::SetStartHint(const std::string& hint)
 {
-    window_.StartButton->setToolTip(Translated(StartButtonContext, hint));
+    Controls().StartButton->setToolTip(Translated(StartButtonContext, hint));
 }
 
 void WindowHost::SetMemo(const std::string& text)
 {
-    window_.Memo1->setText(Translated("Instruction", text));
+    Controls().Memo1->setText(Translated("Instruction", text));
 }
 
 void WindowHost::RedrawGraph()
@@ -197,9 +202,9 @@ void WindowHost::RedrawPyramid(int year)
 void WindowHost::ResetHouses()
 {
     RelocateFirstHouse();
-    window_.Houses[1]->show();
+    Controls().Houses[1]->show();
     for (int i = 2; i <= HouseCountMax; ++i)
-        window_.Houses[static_cast<std::size_t>(i)]->hide();
+        Controls().Houses[static_cast<std::size_t>(i)]->hide();
     window_.model().S.HousesShown = 1;
 }
 
@@ -214,24 +219,19 @@ void WindowHost::RelocateFirstHouse()
 {
     const Point place =
         vartel::RelocatedFirstHouse([this](int x, int y) { return window_.IsLand(x, y); }, window_.model().Random);
-    window_.Houses[1]->move(place.x, place.y);
+    Controls().Houses[1]->move(place.x, place.y);
 }
 
 void WindowHost::ResetGraphControls()
 {
-    const SimulationState& s = window_.state();
-    window_.Linscale->setEnabled(true);
-    window_.Logscale->setEnabled(true);
-    window_.h1->SetHintShown(true);
-    window_.SetZoomButtons();
-    const HintZoneGeometry zones = ZonesAfterZoomOrReset(s.ZoomFactor, s.StableLevel);
-    window_.PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
+    window_.ResetGraphControls();
 }
 
 void WindowHost::MoveEquilibriumMarker()
 {
     const SimulationState& s = window_.state();
-    window_.he->move(window_.he->x(), EquilibriumZoneTop(window_.Linscale->isChecked(), s.ZoomFactor, s.StableLevel));
+    Controls().he->move(Controls().he->x(),
+                        EquilibriumZoneTop(Controls().Linscale->isChecked(), s.ZoomFactor, s.StableLevel));
 }
 
 void WindowHost::RestorePresent()
@@ -242,7 +242,7 @@ void WindowHost::RestorePresent()
 
 void WindowHost::PlaySound(const std::string& name)
 {
-    if (!window_.CheckBox4->isChecked())
+    if (!Controls().CheckBox4->isChecked())
         return;
     // Resources are named in capitals, the calls name them as written ("Letop").
     platform_.PlayWave(QStringLiteral(":/") + ToQ(name).toUpper());
@@ -250,12 +250,12 @@ void WindowHost::PlaySound(const std::string& name)
 
 bool WindowHost::PauseAtImportantMoments() const
 {
-    return window_.CheckBox2->isChecked();
+    return Controls().CheckBox2->isChecked();
 }
 
 int WindowHost::SpeedPosition() const
 {
-    return window_.TrackBar1->value();
+    return Controls().TrackBar1->value();
 }
 
 void WindowHost::ShowCorrection(const std::string& message)

@@ -13,6 +13,7 @@ namespace vartel {
 
 class Platform;
 class TForm1;
+struct TForm1Ui;
 
 class WindowHost final : public ModelHost {
 public:
@@ -52,6 +53,7 @@ public:
     void ShowCorrection(const std::string& message) override;
 
 private:
+    const TForm1Ui& Controls() const;
     QLineEdit* FieldEdit(Field field) const;
 
     TForm1& window_;

@@ -137,7 +137,7 @@ RunTime FullRun(vartel::TForm1& form)
         });
     const auto start = Clock::now();
     const double processorStart = ProcessorMilliseconds();
-    form.StartButton->click();
+    form.Controls().StartButton->click();
     while (form.state().Running) {
         if (Clock::now() - start > RunBound) {
             QObject::disconnect(counting);
@@ -191,15 +191,15 @@ int main(int argc, char* argv[])
     }
 
     vartel::TForm1& form = *windows->form;
-    form.RadioButtons[RealisticMedium]->click();
-    form.TrackBar1->setValue(FastestSpeed);
+    form.Controls().RadioButtons[RealisticMedium]->click();
+    form.Controls().TrackBar1->setValue(FastestSpeed);
     std::vector<double> runTimes;
     std::vector<double> runProcessorTimes;
     std::vector<double> passCounts;
     double longestPass = 0;
     for (int i = 0; i < runs; ++i) {
         if (i > 0)
-            form.Newbutton->click();
+            form.Controls().Newbutton->click();
         const RunTime time = FullRun(form);
         if (time.wall < 0) {
             std::fprintf(stderr, "window_bench: the run did not stop within %lld s (year %d)\n",

@@ -65,18 +65,18 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "the main window was not shown\n");
         return 1;
     }
-    if (form.CheckBox4->isChecked() != soundOn)
-        form.CheckBox4->click();
+    if (form.Controls().CheckBox4->isChecked() != soundOn)
+        form.Controls().CheckBox4->click();
 
     const QString epidemic = QStringLiteral(" An epidemic roams through the island");
-    if (form.Paper->toPlainText() == epidemic) {
+    if (form.Controls().Paper->toPlainText() == epidemic) {
         std::fprintf(stderr, "the epidemic message is on the board before the click\n");
         return 1;
     }
-    form.EpiButton->click();
-    if (form.Paper->toPlainText() != epidemic) {
+    form.Controls().EpiButton->click();
+    if (form.Controls().Paper->toPlainText() != epidemic) {
         std::fprintf(stderr, "the epidemic did not reach the bulletin board: '%s'\n",
-                     qPrintable(form.Paper->toPlainText()));
+                     qPrintable(form.Controls().Paper->toPlainText()));
         return 1;
     }
     std::printf("important moment posted, sound %s\n", soundOn ? "on" : "off");

@@ -41,19 +41,20 @@ protected:
     {
         Display d;
         for (QLineEdit* field :
-             {static_cast<QLineEdit*>(form->Popmeter), static_cast<QLineEdit*>(form->SPmeter),
-              static_cast<QLineEdit*>(form->BImeter), static_cast<QLineEdit*>(form->BDmeter),
-              static_cast<QLineEdit*>(form->ADmeter), static_cast<QLineEdit*>(form->IMmeter), form->clock,
-              form->PGmeter, form->RBmeter, form->LEmeter, form->MAmeter, form->GRmeter, form->CHmeter})
+             {static_cast<QLineEdit*>(form->Controls().Popmeter), static_cast<QLineEdit*>(form->Controls().SPmeter),
+              static_cast<QLineEdit*>(form->Controls().BImeter), static_cast<QLineEdit*>(form->Controls().BDmeter),
+              static_cast<QLineEdit*>(form->Controls().ADmeter), static_cast<QLineEdit*>(form->Controls().IMmeter),
+              form->Controls().clock, form->Controls().PGmeter, form->Controls().RBmeter, form->Controls().LEmeter,
+              form->Controls().MAmeter, form->Controls().GRmeter, form->Controls().CHmeter})
             d.fields[field->objectName()] = field->text();
-        d.board = form->Paper->toPlainText();
-        d.boardBackground = form->Paper->palette().color(QPalette::Base);
-        d.boardFontSize = form->Paper->font().pointSize();
+        d.board = form->Controls().Paper->toPlainText();
+        d.boardBackground = form->Controls().Paper->palette().color(QPalette::Base);
+        d.boardFontSize = form->Controls().Paper->font().pointSize();
         return d;
     }
 
     // The window point of a pixel of the graph image.
-    QPoint GraphPoint(int x, int y) const { return form->Image2->mapTo(form.get(), QPoint(x, y)); }
+    QPoint GraphPoint(int x, int y) const { return form->Controls().Image2->mapTo(form.get(), QPoint(x, y)); }
 
     void MoveMouse(QPoint windowPoint)
     {
@@ -85,22 +86,24 @@ protected:
 
     bool AgeGraphButtonsEnabled() const
     {
-        return form->BirthButton->isEnabled() && form->DeathButton->isEnabled() && form->lifebutton->isEnabled();
+        return form->Controls().BirthButton->isEnabled() && form->Controls().DeathButton->isEnabled() &&
+               form->Controls().lifebutton->isEnabled();
     }
     bool AgeGraphButtonsDisabled() const
     {
-        return !form->BirthButton->isEnabled() && !form->DeathButton->isEnabled() && !form->lifebutton->isEnabled();
+        return !form->Controls().BirthButton->isEnabled() && !form->Controls().DeathButton->isEnabled() &&
+               !form->Controls().lifebutton->isEnabled();
     }
 
     // Runs `years` single steps and records what the window showed after each one.
     std::map<int, Display> StepAndRecord(int years)
     {
         std::map<int, Display> shown;
-        if (!form->CheckBox1->isChecked())
-            form->CheckBox1->click(); // step by step
+        if (!form->Controls().CheckBox1->isChecked())
+            form->Controls().CheckBox1->click(); // step by step
         for (int i = 0; i < years; ++i) {
             const int before = S().Year;
-            form->StartButton->click();
+            form->Controls().StartButton->click();
             EXPECT_TRUE(RunUntil([&] { return S().Year > before && !S().Running; })) << "one step runs one year";
             shown[S().Year] = Shown();
         }
@@ -142,46 +145,47 @@ TEST_F(Browsing, FrameRowsAreNotPastPoints)
 
 TEST_F(Browsing, EveryBrowsedYearLooksAsWhenItWasCurrent)
 {
-    form->RadioButtons[6]->click(); // realistic: parameters, stages and the board change over time
+    form->Controls().RadioButtons[6]->click(); // realistic: parameters, stages and the board change over time
     const std::map<int, Display> during = StepAndRecord(160);
     const Display present = Shown();
     for (int year = 4; year <= 160; year += 4) {
         MoveOverGraph(90 + year / 4, 80);
         ASSERT_TRUE(S().Browsing) << "year " << year << " is browsed";
         EXPECT_EQ(Shown(), during.at(year)) << "year " << year << " shown as it was current";
-        EXPECT_EQ(form->Image1->Picture(), PyramidOf(year)) << "the pyramid of year " << year;
+        EXPECT_EQ(form->Controls().Image1->Picture(), PyramidOf(year)) << "the pyramid of year " << year;
     }
-    MoveMouse(PointOn(form->Map));
+    MoveMouse(PointOn(form->Controls().Map));
     EXPECT_FALSE(S().Browsing);
     EXPECT_EQ(Shown(), present) << "the present is shown again";
-    EXPECT_EQ(form->Image1->Picture(), PyramidOf(S().Year)) << "the pyramid of the current year again";
+    EXPECT_EQ(form->Controls().Image1->Picture(), PyramidOf(S().Year)) << "the pyramid of the current year again";
 }
 
 TEST_F(Browsing, KeysBrowseTheGraphAClickFocusedAsTheMouseDoes)
 {
-    form->RadioButtons[6]->click();
+    form->Controls().RadioButtons[6]->click();
     const std::map<int, Display> during = StepAndRecord(40);
     const Display present = Shown();
-    const QImage picture = form->Image2->Picture();
+    const QImage picture = form->Controls().Image2->Picture();
     const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(form->windowHandle(), k, modifiers); // to the widget with the focus
         Pump();
     };
-    EXPECT_FALSE(form->Image2->hasFocus());
+    EXPECT_FALSE(form->Controls().Image2->hasFocus());
     key(Qt::Key_Left);
     EXPECT_FALSE(S().Browsing) << "a key without the focus does not browse";
 
     ClickGraph(300, 80); // not a past point at year 40: the click only gives the focus
-    ASSERT_TRUE(form->Image2->hasFocus()) << "a click gives the graph the keyboard focus";
+    ASSERT_TRUE(form->Controls().Image2->hasFocus()) << "a click gives the graph the keyboard focus";
     EXPECT_FALSE(S().Frozen);
-    EXPECT_EQ(form->Image2->Picture(), picture) << "the focus mark is not part of the picture";
-    const QImage marked = form->Image2->grab().toImage();
-    const QRgb highlight = form->Image2->palette().color(QPalette::Highlight).rgb();
+    EXPECT_EQ(form->Controls().Image2->Picture(), picture) << "the focus mark is not part of the picture";
+    const QImage marked = form->Controls().Image2->grab().toImage();
+    const QRgb highlight = form->Controls().Image2->palette().color(QPalette::Highlight).rgb();
     EXPECT_EQ(marked.pixel(1, marked.height() / 2), highlight) << "the focus mark on the screen";
-    form->Newbutton->setFocus();
+    form->Controls().Newbutton->setFocus();
     Pump();
-    EXPECT_NE(form->Image2->grab().toImage().pixel(1, marked.height() / 2), highlight) << "gone with the focus";
-    form->Image2->setFocus(Qt::MouseFocusReason);
+    EXPECT_NE(form->Controls().Image2->grab().toImage().pixel(1, marked.height() / 2), highlight)
+        << "gone with the focus";
+    form->Controls().Image2->setFocus(Qt::MouseFocusReason);
 
     const std::size_t announced = platform.announcements.size();
     key(Qt::Key_Left);
@@ -191,20 +195,21 @@ TEST_F(Browsing, KeysBrowseTheGraphAClickFocusedAsTheMouseDoes)
     key(Qt::Key_Left);
     EXPECT_EQ(S().BrowseYear, 36);
     EXPECT_EQ(Shown(), during.at(36)) << "year 36 shown as it was current";
-    EXPECT_EQ(form->Image1->Picture(), PyramidOf(36)) << "and its pyramid";
+    EXPECT_EQ(form->Controls().Image1->Picture(), PyramidOf(36)) << "and its pyramid";
     const Display byKey = Shown();
     MoveOverGraph(90 + 36 / 4, 80);
     EXPECT_EQ(Shown(), byKey) << "the mouse shows the same in that column";
     ASSERT_GT(platform.announcements.size(), announced) << "a key tells a screen reader";
-    EXPECT_EQ(platform.announcements.back().first, form->Image2) << "to read the graph";
-    const QString description = QAccessible::queryAccessibleInterface(form->Image2)->text(QAccessible::Description);
-    EXPECT_TRUE(description.endsWith(
-        QStringLiteral("; year 36, population %1, growth %2").arg(form->Popmeter->text(), form->PGmeter->text())))
+    EXPECT_EQ(platform.announcements.back().first, form->Controls().Image2) << "to read the graph";
+    const QString description =
+        QAccessible::queryAccessibleInterface(form->Controls().Image2)->text(QAccessible::Description);
+    EXPECT_TRUE(description.endsWith(QStringLiteral("; year 36, population %1, growth %2")
+                                         .arg(form->Controls().Popmeter->text(), form->Controls().PGmeter->text())))
         << "the description follows the browsed year: " << description.toStdString();
 
     key(Qt::Key_Home);
     EXPECT_EQ(S().BrowseYear, 0);
-    EXPECT_EQ(form->clock->text(), QStringLiteral("0")) << "Home shows year 0";
+    EXPECT_EQ(form->Controls().clock->text(), QStringLiteral("0")) << "Home shows year 0";
     key(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_FALSE(S().Browsing) << "Shift+Right goes 100 years on, beyond the last column the present";
     EXPECT_EQ(Shown(), present);
@@ -218,48 +223,49 @@ TEST_F(Browsing, KeysBrowseTheGraphAClickFocusedAsTheMouseDoes)
 
     key(Qt::Key_Space);
     EXPECT_TRUE(S().Frozen) << "Space freezes as a click does";
-    EXPECT_EQ(form->Memo1->text(), FrozenText);
+    EXPECT_EQ(form->Controls().Memo1->text(), FrozenText);
     key(Qt::Key_Right);
     EXPECT_EQ(S().BrowseYear, 8) << "the frozen moment stays";
     EXPECT_EQ(Shown(), during.at(8));
     key(Qt::Key_Space);
     EXPECT_FALSE(S().Frozen) << "and releases";
-    EXPECT_EQ(form->Memo1->text(), InvestigateText);
+    EXPECT_EQ(form->Controls().Memo1->text(), InvestigateText);
     key(Qt::Key_Space);
     key(Qt::Key_Escape);
     EXPECT_FALSE(S().Frozen) << "Escape releases a frozen moment";
     EXPECT_FALSE(S().Browsing);
     EXPECT_EQ(Shown(), present) << "and shows the present";
-    EXPECT_EQ(form->Memo1->text(), InvestigateText);
+    EXPECT_EQ(form->Controls().Memo1->text(), InvestigateText);
     EXPECT_TRUE(AgeGraphButtonsEnabled());
 
-    form->BirthButton->click();
-    form->Image2->setFocus(Qt::MouseFocusReason);
+    form->Controls().BirthButton->click();
+    form->Controls().Image2->setFocus(Qt::MouseFocusReason);
     key(Qt::Key_Left);
     EXPECT_FALSE(S().Browsing) << "no browsing in the age graphs";
-    form->PopButton->click();
+    form->Controls().PopButton->click();
 
-    form->Newbutton->setFocus();
+    form->Controls().Newbutton->setFocus();
     for (int i = 0; i < 80; ++i) {
         QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
-        EXPECT_NE(QApplication::focusWidget(), form->Image2) << "Tab passes the graph by, press " << i;
+        EXPECT_NE(QApplication::focusWidget(), form->Controls().Image2) << "Tab passes the graph by, press " << i;
     }
 }
 
 TEST_F(Browsing, NoAlarmWhileBrowsingOrRestoring)
 {
-    ASSERT_TRUE(form->CheckBox4->isChecked()) << "the sound signal is on";
+    ASSERT_TRUE(form->Controls().CheckBox4->isChecked()) << "the sound signal is on";
     StepAndRecord(12);
-    form->EpiButton->click(); // the epidemic's board comes with the alarm
+    form->Controls().EpiButton->click(); // the epidemic's board comes with the alarm
     StepAndRecord(4);
     ASSERT_FALSE(platform.waves.empty()) << "the epidemic was announced with the alarm";
     platform.waves.clear();
-    const QString presentBoard = form->Paper->toPlainText();
+    const QString presentBoard = form->Controls().Paper->toPlainText();
     for (int x = 94; x >= 90; --x)
         MoveOverGraph(x, 80);
-    ASSERT_NE(form->Paper->toPlainText(), presentBoard) << "year 0 had another board, so restoring changes it";
-    MoveMouse(PointOn(form->PopButton));
-    EXPECT_EQ(form->Paper->toPlainText(), presentBoard);
+    ASSERT_NE(form->Controls().Paper->toPlainText(), presentBoard)
+        << "year 0 had another board, so restoring changes it";
+    MoveMouse(PointOn(form->Controls().PopButton));
+    EXPECT_EQ(form->Controls().Paper->toPlainText(), presentBoard);
     EXPECT_FALSE(S().Browsing);
     EXPECT_TRUE(platform.waves.empty()) << "browsing changes the board without the alarm";
 }
@@ -267,11 +273,11 @@ TEST_F(Browsing, NoAlarmWhileBrowsingOrRestoring)
 TEST_F(Browsing, ClickWhileThePresentIsShownDoesNothing)
 {
     StepAndRecord(40);
-    const QString memo = form->Memo1->text();
+    const QString memo = form->Controls().Memo1->text();
     ClickGraph(500, 80); // year 1640: not reached, so the graph shows the present there
     EXPECT_FALSE(S().Frozen) << "nothing to freeze";
     EXPECT_FALSE(S().Browsing);
-    EXPECT_EQ(form->Memo1->text(), memo) << "Memo1 unchanged";
+    EXPECT_EQ(form->Controls().Memo1->text(), memo) << "Memo1 unchanged";
 }
 
 TEST_F(Browsing, FrozenMomentSurvivesOtherControlsUntilReleased)
@@ -282,29 +288,30 @@ TEST_F(Browsing, FrozenMomentSurvivesOtherControlsUntilReleased)
     const Display year20 = Shown();
     ClickGraph(95, 80);
     ASSERT_TRUE(S().Frozen) << "a click on a browsed year freezes it";
-    EXPECT_EQ(form->Memo1->text(), FrozenText) << "the freeze message";
+    EXPECT_EQ(form->Controls().Memo1->text(), FrozenText) << "the freeze message";
 
     MoveOverGraph(100, 80); // year 40: the frozen year stays
     EXPECT_EQ(S().BrowseYear, 20) << "moves in the graph do not change a frozen moment";
     EXPECT_EQ(Shown(), year20);
     MoveOverGraph(600, 80); // not a past point: on the graph nothing happens while frozen
     EXPECT_TRUE(S().Browsing) << "a non-past point of the graph does not end a frozen browse";
-    for (QWidget* place : std::initializer_list<QWidget*>{form->Map, form->PopButton, form->Button2, form.get()}) {
+    for (QWidget* place : std::initializer_list<QWidget*>{form->Controls().Map, form->Controls().PopButton,
+                                                          form->Controls().Button2, form.get()}) {
         MoveMouse(PointOn(place));
         EXPECT_FALSE(S().Browsing) << "moving over " << place->objectName().toStdString() << " ends browsing";
         EXPECT_EQ(Shown(), year20) << "the frozen year stays on display over " << place->objectName().toStdString();
         EXPECT_TRUE(AgeGraphButtonsDisabled()) << "the age-graph buttons stay disabled while frozen";
-        EXPECT_EQ(form->Image1->Picture(), PyramidOf(20)) << "the frozen pyramid stays";
+        EXPECT_EQ(form->Controls().Image1->Picture(), PyramidOf(20)) << "the frozen pyramid stays";
     }
 
     ClickGraph(98, 80); // the move onto the graph comes first, then the release
     EXPECT_FALSE(S().Frozen) << "a second click releases";
-    EXPECT_EQ(form->Memo1->text(), InvestigateText) << "the release message";
+    EXPECT_EQ(form->Controls().Memo1->text(), InvestigateText) << "the release message";
     EXPECT_EQ(S().BrowseYear, 32) << "after the release the display follows the mouse at once";
-    EXPECT_EQ(form->clock->text(), QStringLiteral("32"));
+    EXPECT_EQ(form->Controls().clock->text(), QStringLiteral("32"));
     MoveOverGraph(99, 80);
     EXPECT_EQ(S().BrowseYear, 36) << "after the release the mouse browses again";
-    MoveMouse(PointOn(form->Button1));
+    MoveMouse(PointOn(form->Controls().Button1));
     EXPECT_EQ(Shown(), present) << "and a restoring place shows the present";
     EXPECT_TRUE(AgeGraphButtonsEnabled()) << "the present enables the age-graph buttons";
 }
@@ -324,7 +331,7 @@ TEST_F(Browsing, StartButtonAndResetEndAFrozenMoment)
     MoveOverGraph(93, 81);
     ClickGraph(93, 81);
     ASSERT_TRUE(S().Frozen);
-    form->Newbutton->click();
+    form->Controls().Newbutton->click();
     EXPECT_FALSE(S().Frozen) << "New clears Frozen";
     EXPECT_FALSE(S().Browsing) << "New restores the present";
     EXPECT_TRUE(AgeGraphButtonsEnabled());
@@ -333,28 +340,42 @@ TEST_F(Browsing, StartButtonAndResetEndAFrozenMoment)
 TEST_F(Browsing, RestoringAndNonRestoringPlaces)
 {
     StepAndRecord(20);
-    const std::initializer_list<QWidget*> restoring{
-        form.get(),      form->Image1,    form->Map,         form->GroupBox2,   form->GroupBox4,
-        form->GroupBox6, form->PopButton, form->BirthButton, form->DeathButton, form->lifebutton,
-        form->Inbutton,  form->Outbutton, form->Button1,     form->Button2,     form->StartButton};
+    const std::initializer_list<QWidget*> restoring{form.get(),
+                                                    form->Controls().Image1,
+                                                    form->Controls().Map,
+                                                    form->Controls().GroupBox2,
+                                                    form->Controls().GroupBox4,
+                                                    form->Controls().GroupBox6,
+                                                    form->Controls().PopButton,
+                                                    form->Controls().BirthButton,
+                                                    form->Controls().DeathButton,
+                                                    form->Controls().lifebutton,
+                                                    form->Controls().Inbutton,
+                                                    form->Controls().Outbutton,
+                                                    form->Controls().Button1,
+                                                    form->Controls().Button2,
+                                                    form->Controls().StartButton};
     for (QWidget* place : restoring) {
         MoveOverGraph(93, 80);
         ASSERT_TRUE(S().Browsing);
         MoveMouse(PointOn(place));
         EXPECT_FALSE(S().Browsing) << place->objectName().toStdString() << " restores the present";
-        EXPECT_EQ(form->clock->text(), QStringLiteral("20")) << "the current year is shown again";
+        EXPECT_EQ(form->Controls().clock->text(), QStringLiteral("20")) << "the current year is shown again";
     }
     QWidget* labelInScenarios = form->findChild<QWidget*>(QStringLiteral("Label8"));
     ASSERT_NE(labelInScenarios, nullptr);
-    const std::initializer_list<QWidget*> others{
-        form->GroupBox1, form->GroupBox3,       form->GroupBox5,  form->Paper,     form->Panel1, form->Button3,
-        form->Memo1,     form->RadioButtons[2], labelInScenarios, form->EpiButton, form->clock};
+    const std::initializer_list<QWidget*> others{form->Controls().GroupBox1, form->Controls().GroupBox3,
+                                                 form->Controls().GroupBox5, form->Controls().Paper,
+                                                 form->Controls().Panel1,    form->Controls().Button3,
+                                                 form->Controls().Memo1,     form->Controls().RadioButtons[2],
+                                                 labelInScenarios,           form->Controls().EpiButton,
+                                                 form->Controls().clock};
     for (QWidget* place : others) {
         MoveOverGraph(93, 80);
         ASSERT_TRUE(S().Browsing);
         MoveMouse(PointOn(place, true));
         EXPECT_TRUE(S().Browsing) << place->objectName().toStdString() << " does not restore";
-        EXPECT_EQ(form->clock->text(), QStringLiteral("12")) << "the browsed year stays";
+        EXPECT_EQ(form->Controls().clock->text(), QStringLiteral("12")) << "the browsed year stays";
     }
 }
 
@@ -365,7 +386,7 @@ TEST_F(Browsing, HintZonesSwallowTheMouse)
     MoveOverGraph(150, 80); // year 240
     ASSERT_TRUE(S().Browsing);
     int zonesTried = 0;
-    for (HintZone* zone : {form->h0, form->h1, form->he}) {
+    for (HintZone* zone : {form->Controls().h0, form->Controls().h1, form->Controls().he}) {
         if (zone->height() == 0)
             continue; // a zone the scale has shut
         ++zonesTried;
@@ -387,24 +408,24 @@ TEST_F(Browsing, FullRunEveryColumnUpTo839)
     ASSERT_EQ(S().Year, MaxYear);
     form->Image2MouseMove(839, 80);
     EXPECT_TRUE(S().Browsing) << "column 839 is year 2996";
-    EXPECT_EQ(form->clock->text(), QStringLiteral("2996"));
+    EXPECT_EQ(form->Controls().clock->text(), QStringLiteral("2996"));
     form->Image2MouseMove(840, 80);
     EXPECT_FALSE(S().Browsing) << "column 840 is outside the browsing area";
-    EXPECT_EQ(form->clock->text(), QStringLiteral("3000"));
+    EXPECT_EQ(form->Controls().clock->text(), QStringLiteral("3000"));
     form->Image2MouseMove(90, 80);
-    EXPECT_EQ(form->clock->text(), QStringLiteral("0")) << "column 90 is year 0";
+    EXPECT_EQ(form->Controls().clock->text(), QStringLiteral("0")) << "column 90 is year 0";
 }
 
 TEST_F(Browsing, ExtinctYearShowsOnlyYearLevelAndGrowth)
 {
-    Enter(form->Popmeter, QStringLiteral("120"));
-    Enter(form->BImeter, QStringLiteral("0"));
-    Enter(form->ADmeter, QStringLiteral("50"));
+    Enter(form->Controls().Popmeter, QStringLiteral("120"));
+    Enter(form->Controls().BImeter, QStringLiteral("0"));
+    Enter(form->Controls().ADmeter, QStringLiteral("50"));
     ASSERT_TRUE(platform.messages.empty()) << "the values are allowed";
-    form->TrackBar1->setValue(4);
-    form->StartButton->click();
+    form->Controls().TrackBar1->setValue(4);
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 60; }));
-    form->StartButton->click();
+    form->Controls().StartButton->click();
     int extinct = -1;
     for (int y = 4; y <= S().Year; y += 4)
         if (S().PopHistory[static_cast<std::size_t>(y)] == 0.0 && S().PopHistory[static_cast<std::size_t>(y - 1)] > 0.0)
@@ -425,7 +446,7 @@ TEST_F(Browsing, ExtinctYearShowsOnlyYearLevelAndGrowth)
         EXPECT_TRUE(d.fields.at(QString::fromLatin1(empty)).isEmpty()) << empty << " is empty in an extinct year";
     const bool hadPeople = S().PopHistory[static_cast<std::size_t>(extinct - 1)] > 0.0;
     EXPECT_EQ(d.fields.at("PGmeter").isEmpty(), !hadPeople) << "growth only when the year before had people";
-    EXPECT_EQ(form->Image1->Picture(), PyramidOf(extinct)) << "an empty pyramid";
+    EXPECT_EQ(form->Controls().Image1->Picture(), PyramidOf(extinct)) << "an empty pyramid";
 }
 
 using BrowsingAtTheEdges = Browsing;
@@ -437,57 +458,57 @@ TEST_F(BrowsingAtTheEdges, ReleaseWhereThereIsNoPastPointShowsThePresentAtOnce)
     MoveOverGraph(95, 80); // year 20
     ClickGraph(95, 80);
     ASSERT_TRUE(S().Frozen);
-    MoveMouse(PointOn(form->Image1)); // browsing ends over the pyramid, the frozen year stays
-    ASSERT_EQ(form->clock->text(), QStringLiteral("20"));
+    MoveMouse(PointOn(form->Controls().Image1)); // browsing ends over the pyramid, the frozen year stays
+    ASSERT_EQ(form->Controls().clock->text(), QStringLiteral("20"));
     MoveOverGraph(60, 80); // left of the year axis: no past point
     ClickGraph(60, 80);
     EXPECT_FALSE(S().Frozen) << "the click releases";
-    EXPECT_EQ(form->Memo1->text(), InvestigateText);
+    EXPECT_EQ(form->Controls().Memo1->text(), InvestigateText);
     EXPECT_EQ(Shown(), present) << "the present is shown at once";
-    EXPECT_EQ(form->Image1->Picture(), PyramidOf(40)) << "with its pyramid";
+    EXPECT_EQ(form->Controls().Image1->Picture(), PyramidOf(40)) << "with its pyramid";
     EXPECT_TRUE(AgeGraphButtonsEnabled()) << "and the age-graph buttons";
-    MoveMouse(PointOn(form->Map));
+    MoveMouse(PointOn(form->Controls().Map));
     EXPECT_EQ(Shown(), present);
 }
 
 TEST_F(BrowsingAtTheEdges, ContinueAfterAFreezeShowsThePresentBeforeTheNextYear)
 {
-    form->RadioButtons[6]->click();
-    form->CheckBox2->click();
+    form->Controls().RadioButtons[6]->click();
+    form->Controls().CheckBox2->click();
     RunToEndAtFullSpeed();
-    ASSERT_TRUE(form->Paper->toPlainText().startsWith(QStringLiteral("Point A:"))) << "paused at Point A";
+    ASSERT_TRUE(form->Controls().Paper->toPlainText().startsWith(QStringLiteral("Point A:"))) << "paused at Point A";
     const int paused = S().Year;
     const Display present = Shown();
     MoveOverGraph(215, 80); // year 500
     ClickGraph(215, 80);
     ASSERT_TRUE(S().Frozen);
-    MoveMouse(PointOn(form->StartButton));
-    ASSERT_EQ(form->clock->text(), QStringLiteral("500")) << "the frozen year stays over the Start button";
+    MoveMouse(PointOn(form->Controls().StartButton));
+    ASSERT_EQ(form->Controls().clock->text(), QStringLiteral("500")) << "the frozen year stays over the Start button";
     platform.waves.clear();
 
-    form->StartButton->click(); // Continue
+    form->Controls().StartButton->click(); // Continue
     EXPECT_EQ(Shown(), present) << "the present is back before the next year is computed";
-    EXPECT_EQ(form->Image1->Picture(), PyramidOf(paused));
+    EXPECT_EQ(form->Controls().Image1->Picture(), PyramidOf(paused));
     ASSERT_TRUE(RunUntil([&] { return S().Year >= paused + 3 || !S().Running; }));
     EXPECT_GE(S().Year, paused + 3) << "the run goes on: Point A is not announced a second time";
     EXPECT_TRUE(platform.waves.empty()) << "no second alarm";
-    form->StartButton->click();
+    form->Controls().StartButton->click();
 }
 
 TEST_F(BrowsingAtTheEdges, ThePresentShownAgainHoldsTheCommitsMadeSinceItsYear)
 {
-    form->Newbutton->click();
-    Enter(form->Popmeter, QStringLiteral("500"));
-    ASSERT_EQ(form->Paper->toPlainText(), QStringLiteral(" Small population... danger"));
-    Enter(form->BImeter, QStringLiteral("5"));
+    form->Controls().Newbutton->click();
+    Enter(form->Controls().Popmeter, QStringLiteral("500"));
+    ASSERT_EQ(form->Controls().Paper->toPlainText(), QStringLiteral(" Small population... danger"));
+    Enter(form->Controls().BImeter, QStringLiteral("5"));
     const Display present = Shown();
     MoveOverGraph(90, 80); // year 0 as it was recorded
     ASSERT_TRUE(S().Browsing);
-    EXPECT_EQ(form->Paper->toPlainText(), QStringLiteral(" no announcements ...")) << "the recorded board";
-    EXPECT_EQ(form->BImeter->text(), QStringLiteral("3.0000")) << "the recorded birth index";
-    MoveMouse(PointOn(form->Map));
+    EXPECT_EQ(form->Controls().Paper->toPlainText(), QStringLiteral(" no announcements ...")) << "the recorded board";
+    EXPECT_EQ(form->Controls().BImeter->text(), QStringLiteral("3.0000")) << "the recorded birth index";
+    MoveMouse(PointOn(form->Controls().Map));
     EXPECT_EQ(Shown(), present) << "the present with the commits made since";
-    EXPECT_EQ(form->BImeter->text(), QStringLiteral("5.0000"));
+    EXPECT_EQ(form->Controls().BImeter->text(), QStringLiteral("5.0000"));
     EXPECT_EQ(S().BulletinTextHistory[0], " no announcements ...") << "the history keeps what it holds";
 }
 

@@ -26,82 +26,83 @@ using Driver = WindowTest;
 
 TEST_F(Driver, StartPauseContinueFollowTheCaption)
 {
-    form->StartButton->click();
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Pause"));
-    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Pause simulation"));
+    form->Controls().StartButton->click();
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Pause"));
+    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("Pause simulation"));
     EXPECT_TRUE(S().Running);
-    EXPECT_TRUE(form->Memo1->text().isEmpty()) << "a click that runs empties Memo1";
+    EXPECT_TRUE(form->Controls().Memo1->text().isEmpty()) << "a click that runs empties Memo1";
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 3; })) << "years advance while running";
 
-    form->StartButton->click();
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue"));
-    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Stop the pause, continue the simulation"));
+    form->Controls().StartButton->click();
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("Stop the pause, continue the simulation"));
     EXPECT_FALSE(S().Running);
-    EXPECT_EQ(form->Memo1->text(), InvestigateText) << "a pausing click shows the instruction";
+    EXPECT_EQ(form->Controls().Memo1->text(), InvestigateText) << "a pausing click shows the instruction";
     const int pausedAt = S().Year;
     QTest::qWait(50);
     EXPECT_EQ(S().Year, pausedAt) << "no year is computed while paused";
-    EXPECT_EQ(form->clock->text(), QString::number(pausedAt)) << "the year field shows the year";
-    EXPECT_EQ(form->Popmeter->text(),
+    EXPECT_EQ(form->Controls().clock->text(), QString::number(pausedAt)) << "the year field shows the year";
+    EXPECT_EQ(form->Controls().Popmeter->text(),
               QString::number(static_cast<long long>(std::llround(S().PopHistory[static_cast<std::size_t>(pausedAt)]))))
         << "the population field shows the year's population";
 
-    form->StartButton->click();
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Pause")) << "Continue runs again";
+    form->Controls().StartButton->click();
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Pause")) << "Continue runs again";
     ASSERT_TRUE(RunUntil([&] { return S().Year > pausedAt; }));
 }
 
 TEST_F(Driver, StartAtYearZeroCapturesTheStartValuesOnly)
 {
-    Enter(form->BImeter, QStringLiteral("2.5"));
-    form->StartButton->click();
+    Enter(form->Controls().BImeter, QStringLiteral("2.5"));
+    form->Controls().StartButton->click();
     EXPECT_DOUBLE_EQ(S().StartParams[0], 2.5) << "birth index captured at year 0";
     EXPECT_EQ(S().StartStableLevel, 200000);
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 1; }));
-    form->StartButton->click(); // pause
-    Enter(form->BImeter, QStringLiteral("4"));
-    form->StartButton->click(); // continue at a later year
+    form->Controls().StartButton->click(); // pause
+    Enter(form->Controls().BImeter, QStringLiteral("4"));
+    form->Controls().StartButton->click(); // continue at a later year
     EXPECT_DOUBLE_EQ(S().StartParams[0], 2.5) << "a click at a later year does not capture";
 }
 
 TEST_F(Driver, StepModeAdvancesExactlyOneYearPerClick)
 {
-    form->TrackBar1->setValue(0); // one second per year: step mode must not wait for it
-    form->CheckBox1->click();
-    ASSERT_TRUE(RunUntil([this] { return form->StartButton->text() == QLatin1String("Step"); }))
+    form->Controls().TrackBar1->setValue(0); // one second per year: step mode must not wait for it
+    form->Controls().CheckBox1->click();
+    ASSERT_TRUE(RunUntil([this] { return form->Controls().StartButton->text() == QLatin1String("Step"); }))
         << "checking the box shows Step at the next idle call";
-    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("One step"));
-    EXPECT_EQ(form->focusWidget(), form->StartButton) << "the box gives StartButton the focus";
+    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("One step"));
+    EXPECT_EQ(form->focusWidget(), form->Controls().StartButton) << "the box gives StartButton the focus";
     for (int click = 1; click <= 3; ++click) {
-        form->StartButton->click();
+        form->Controls().StartButton->click();
         ASSERT_TRUE(RunUntil([this] { return !S().Running; })) << "the step ends by itself";
         EXPECT_EQ(S().Year, click) << "exactly one year per click";
-        EXPECT_EQ(form->StartButton->text(), QStringLiteral("Step"));
-        EXPECT_EQ(form->Memo1->text(), InvestigateText) << "after a step the past can be browsed, and Memo1 says so";
+        EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Step"));
+        EXPECT_EQ(form->Controls().Memo1->text(), InvestigateText)
+            << "after a step the past can be browsed, and Memo1 says so";
     }
     QTest::qWait(30);
     EXPECT_EQ(S().Year, 3) << "no year without a click";
 
-    form->CheckBox1->click();
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue")) << "unchecked after year 0: Continue";
-    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Stop the pause, continue the simulation"));
+    form->Controls().CheckBox1->click();
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Continue")) << "unchecked after year 0: Continue";
+    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("Stop the pause, continue the simulation"));
     EXPECT_FALSE(S().Running) << "unchecking does not start the run";
 }
 
 TEST_F(Driver, UncheckingStepModeAtYearZeroShowsStart)
 {
-    form->CheckBox1->click();
-    ASSERT_TRUE(RunUntil([this] { return form->StartButton->text() == QLatin1String("Step"); }));
-    form->CheckBox1->click();
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Start"));
-    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Start simulation"));
+    form->Controls().CheckBox1->click();
+    ASSERT_TRUE(RunUntil([this] { return form->Controls().StartButton->text() == QLatin1String("Step"); }));
+    form->Controls().CheckBox1->click();
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Start"));
+    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("Start simulation"));
 }
 
 TEST_F(Driver, SpeedSliderSetsTheMinimumTimePerYear)
 {
     const int expected[] = {1000, 100, 30, 1, 0};
     for (int position = 4; position >= 0; --position) {
-        form->TrackBar1->setValue(position);
+        form->Controls().TrackBar1->setValue(position);
         EXPECT_DOUBLE_EQ(S().StepDelay, expected[position]) << "position " << position;
         EXPECT_EQ(SpeedDelayFor(position), expected[position]);
     }
@@ -109,14 +110,15 @@ TEST_F(Driver, SpeedSliderSetsTheMinimumTimePerYear)
 
 TEST_F(Driver, SlowestSpeedWaitsWithoutBlockingTheWindow)
 {
-    form->TrackBar1->setValue(0);
-    form->StartButton->click();
+    form->Controls().TrackBar1->setValue(0);
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 1; }));
     // The rest of the second is waited for with the event loop running: a click is handled at once.
     QTest::qWait(20);
     EXPECT_EQ(S().Year, 1) << "at 1000 ms per year the next year has not begun";
-    form->StartButton->click();
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue")) << "the pause is handled during the wait";
+    form->Controls().StartButton->click();
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Continue"))
+        << "the pause is handled during the wait";
     QTest::qWait(1100);
     EXPECT_EQ(S().Year, 1) << "a pause during the wait stops the run after the year";
 }
@@ -143,10 +145,10 @@ TEST_F(Driver, OnlyTheFastestSpeedComputesYearsBackToBackInAPass)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "position " << c.position << (c.stepMode ? ", step by step" : "")
                                         << ", tick " << c.tick);
-        form->Newbutton->click();
-        form->TrackBar1->setValue(c.position);
-        if (form->CheckBox1->isChecked() != c.stepMode)
-            form->CheckBox1->click();
+        form->Controls().Newbutton->click();
+        form->Controls().TrackBar1->setValue(c.position);
+        if (form->Controls().CheckBox1->isChecked() != c.stepMode)
+            form->Controls().CheckBox1->click();
         qint64 now = 0;
         form->SetDriverClock([&] { return now += c.tick; });
         std::vector<int> passes;
@@ -155,16 +157,16 @@ TEST_F(Driver, OnlyTheFastestSpeedComputesYearsBackToBackInAPass)
                 passes.push_back(years);
                 EXPECT_GE(ns, c.tick) << "the pass's time by the driver's clock";
                 if (passes.size() == c.yearsPerPass.size() && S().Running)
-                    form->StartButton->click(); // pause after the last pass
+                    form->Controls().StartButton->click(); // pause after the last pass
             });
         if (c.stepMode) {
-            ASSERT_TRUE(RunUntil([this] { return form->StartButton->text() == QLatin1String("Step"); }));
+            ASSERT_TRUE(RunUntil([this] { return form->Controls().StartButton->text() == QLatin1String("Step"); }));
             for (std::size_t step = 0; step < c.yearsPerPass.size(); ++step) {
-                form->StartButton->click();
+                form->Controls().StartButton->click();
                 ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
             }
         } else {
-            form->StartButton->click();
+            form->Controls().StartButton->click();
             ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
         }
         QObject::disconnect(counting);
@@ -177,27 +179,28 @@ TEST_F(Driver, OnlyTheFastestSpeedComputesYearsBackToBackInAPass)
 // Continue starts again from a pass of one year.
 TEST_F(Driver, PauseDuringAFastestRunStopsAtTheEndOfThePass)
 {
-    form->TrackBar1->setValue(4);
+    form->Controls().TrackBar1->setValue(4);
     qint64 now = 0;
     form->SetDriverClock([&now] { return now += 1'000'000; }); // at most 8 years a pass
     std::vector<int> passes;
     QObject::connect(form.get(), &TForm1::PassDone, form.get(), [&](int years, qint64) {
         passes.push_back(years);
         if (passes.size() == 5)
-            QMetaObject::invokeMethod(form->StartButton, &QPushButton::click, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(form->Controls().StartButton, &QPushButton::click, Qt::QueuedConnection);
     });
-    form->StartButton->click();
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
     EXPECT_EQ(passes, (std::vector<int>{1, 2, 4, 8, 8})) << "no pass after the click";
     EXPECT_EQ(S().Year, 23);
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue"));
-    EXPECT_EQ(form->clock->text(), QStringLiteral("23")) << "the year field shows the pass's last year";
-    EXPECT_EQ(form->Popmeter->text(), QString::number(static_cast<long long>(std::llround(S().PopHistory[23]))))
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(form->Controls().clock->text(), QStringLiteral("23")) << "the year field shows the pass's last year";
+    EXPECT_EQ(form->Controls().Popmeter->text(),
+              QString::number(static_cast<long long>(std::llround(S().PopHistory[23]))))
         << "and the population field its population";
 
-    form->StartButton->click(); // Continue
+    form->Controls().StartButton->click(); // Continue
     ASSERT_TRUE(RunUntil([&] { return passes.size() >= 6; }));
-    form->StartButton->click();
+    form->Controls().StartButton->click();
     EXPECT_EQ(passes.at(5), 1) << "the first pass after Continue";
 }
 
@@ -205,69 +208,74 @@ TEST_F(Driver, EndAtYear3000)
 {
     RunToEndAtFullSpeed();
     EXPECT_EQ(S().Year, 3000);
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Start"));
-    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Pause simulation")) << "the hint is left as it was";
-    EXPECT_FALSE(form->EpiButton->isEnabled() || form->OneButton->isEnabled() || form->ImmButton->isEnabled())
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Start"));
+    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("Pause simulation"))
+        << "the hint is left as it was";
+    EXPECT_FALSE(form->Controls().EpiButton->isEnabled() || form->Controls().OneButton->isEnabled() ||
+                 form->Controls().ImmButton->isEnabled())
         << "incident buttons disabled at the end";
-    EXPECT_EQ(form->focusWidget(), form->Newbutton) << "focus on New";
-    EXPECT_EQ(form->Memo1->text(), InvestigateText);
+    EXPECT_EQ(form->focusWidget(), form->Controls().Newbutton) << "focus on New";
+    EXPECT_EQ(form->Controls().Memo1->text(), InvestigateText);
 
-    form->StartButton->click();
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Pause")) << "until the next idle call";
+    form->Controls().StartButton->click();
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Pause")) << "until the next idle call";
     ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
     EXPECT_EQ(S().Year, 3000) << "no year after 3000";
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Start"));
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Start"));
 
-    form->Newbutton->click();
+    form->Controls().Newbutton->click();
     EXPECT_EQ(S().Year, 0) << "New returns to year 0";
-    EXPECT_TRUE(form->EpiButton->isEnabled()) << "the reset enables the incident buttons";
-    EXPECT_EQ(form->focusWidget(), form->StartButton) << "New gives the focus to Start";
+    EXPECT_TRUE(form->Controls().EpiButton->isEnabled()) << "the reset enables the incident buttons";
+    EXPECT_EQ(form->focusWidget(), form->Controls().StartButton) << "New gives the focus to Start";
 }
 
 TEST_F(Driver, RealisticMediumPausesAtStageAWithSoundOff)
 {
-    form->RadioButtons[6]->click();
-    form->CheckBox2->click();
-    form->CheckBox4->click(); // sound off: the pause must still happen
-    ASSERT_FALSE(form->CheckBox4->isChecked());
+    form->Controls().RadioButtons[6]->click();
+    form->Controls().CheckBox2->click();
+    form->Controls().CheckBox4->click(); // sound off: the pause must still happen
+    ASSERT_FALSE(form->Controls().CheckBox4->isChecked());
     platform.waves.clear();
     RunToEndAtFullSpeed();
     EXPECT_LT(S().Year, 3000) << "paused before the end";
     EXPECT_TRUE(S().StageReached[0]) << "stage A reached";
     EXPECT_EQ(S().Stages[1].Year, S().Year - 1) << "the pause follows the step that reached A";
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue"));
-    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Pause simulation")) << "automatic pause keeps the hint";
-    EXPECT_TRUE(form->Paper->toPlainText().startsWith(QStringLiteral("Point A:"))) << "the board announces A";
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("Pause simulation"))
+        << "automatic pause keeps the hint";
+    EXPECT_TRUE(form->Controls().Paper->toPlainText().startsWith(QStringLiteral("Point A:")))
+        << "the board announces A";
     EXPECT_TRUE(platform.waves.empty()) << "no sound with the sound box unchecked";
-    EXPECT_EQ(form->Memo1->text(), InvestigateText) << "the automatic pause shows the browsing instruction too";
+    EXPECT_EQ(form->Controls().Memo1->text(), InvestigateText)
+        << "the automatic pause shows the browsing instruction too";
 }
 
 TEST_F(Driver, AlarmPlaysTheLetopSoundWhenTheBoxIsChecked)
 {
-    form->CheckBox2->click();
+    form->Controls().CheckBox2->click();
     platform.waves.clear();
-    form->RadioButtons[6]->click(); // the reset posts the stone-age text with an alarm
+    form->Controls().RadioButtons[6]->click(); // the reset posts the stone-age text with an alarm
     ASSERT_FALSE(platform.waves.empty()) << "an alarm plays the sound";
     EXPECT_EQ(platform.waves.front(), QStringLiteral(":/LETOP"));
 }
 
 TEST_F(Driver, IncidentButtonStartsTheCountdown)
 {
-    form->EpiButton->click();
-    EXPECT_EQ(form->Aftelklok->text(), QStringLiteral("10"));
-    EXPECT_EQ(form->Aftelklok->palette().color(QPalette::Text), QColor(255, 0, 0)) << "red while running";
-    EXPECT_FALSE(form->OneButton->isEnabled()) << "one incident at a time";
-    form->Newbutton->click();
-    EXPECT_EQ(form->Aftelklok->text(), QStringLiteral("00"));
-    EXPECT_EQ(form->Aftelklok->palette().color(QPalette::Text), QColor(128, 128, 128));
+    form->Controls().EpiButton->click();
+    EXPECT_EQ(form->Controls().Aftelklok->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->Controls().Aftelklok->palette().color(QPalette::Text), QColor(255, 0, 0)) << "red while running";
+    EXPECT_FALSE(form->Controls().OneButton->isEnabled()) << "one incident at a time";
+    form->Controls().Newbutton->click();
+    EXPECT_EQ(form->Controls().Aftelklok->text(), QStringLiteral("00"));
+    EXPECT_EQ(form->Controls().Aftelklok->palette().color(QPalette::Text), QColor(128, 128, 128));
 }
 
 using DriverAtTheEdges = WindowTest;
 
 TEST_F(DriverAtTheEdges, NoYearIsComputedWhileABoxOrDialogIsOpen)
 {
-    form->TrackBar1->setValue(1); // 100 ms a year
-    form->StartButton->click();
+    form->Controls().TrackBar1->setValue(1); // 100 ms a year
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 2; }));
     // The years are read while the box is still open: once it has closed, the pass that closed it may
     // already run the next year.
@@ -275,7 +283,7 @@ TEST_F(DriverAtTheEdges, NoYearIsComputedWhileABoxOrDialogIsOpen)
     int yearAtClose = -1;
     platform.whenBoxCloses = [&] { yearAtClose = S().Year; };
     const int seen = S().Year;
-    Enter(form->Popmeter, QStringLiteral("50")); // the correction box stays open 700 ms
+    Enter(form->Controls().Popmeter, QStringLiteral("50")); // the correction box stays open 700 ms
     EXPECT_EQ(yearAtClose, seen) << "the years wait behind the correction box";
     EXPECT_EQ(S().PopHistory[static_cast<std::size_t>(seen)], 120) << "the correction lands on the year seen";
     Reactivate();
@@ -299,17 +307,19 @@ TEST_F(DriverAtTheEdges, Year3000EndsTheRunWhateverIsClickedDuringItsWait)
 {
     while (S().Year < MaxYear - 1)
         AdvanceYear(form->model());
-    form->TrackBar1->setValue(0); // a whole second to wait after each year
-    form->StartButton->click();
+    form->Controls().TrackBar1->setValue(0); // a whole second to wait after each year
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return S().Year == MaxYear; }));
-    form->StartButton->click(); // at once, while the last year's time has not passed
-    ASSERT_TRUE(RunUntil([this] { return !S().Running && form->StartButton->text() == QLatin1String("Start"); }, 5000))
-        << "the run ends finished, caption " << form->StartButton->text().toStdString();
+    form->Controls().StartButton->click(); // at once, while the last year's time has not passed
+    ASSERT_TRUE(RunUntil(
+        [this] { return !S().Running && form->Controls().StartButton->text() == QLatin1String("Start"); }, 5000))
+        << "the run ends finished, caption " << form->Controls().StartButton->text().toStdString();
     EXPECT_EQ(S().Year, MaxYear);
-    EXPECT_FALSE(form->EpiButton->isEnabled() || form->OneButton->isEnabled() || form->ImmButton->isEnabled())
+    EXPECT_FALSE(form->Controls().EpiButton->isEnabled() || form->Controls().OneButton->isEnabled() ||
+                 form->Controls().ImmButton->isEnabled())
         << "incident buttons disabled at the end";
-    EXPECT_EQ(form->focusWidget(), form->Newbutton) << "focus on New";
-    EXPECT_EQ(form->Memo1->text(), InvestigateText);
+    EXPECT_EQ(form->focusWidget(), form->Controls().Newbutton) << "focus on New";
+    EXPECT_EQ(form->Controls().Memo1->text(), InvestigateText);
 }
 
 } // namespace

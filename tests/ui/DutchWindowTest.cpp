@@ -195,8 +195,8 @@ TEST_F(DutchWindow, ControlsCarryTheirDutchCaptions)
         EXPECT_EQ(shown, QString::fromUtf8(expected.dutch)) << expected.control;
     }
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vartel      -      Bevolkingssimulatie"));
-    EXPECT_EQ(form->Paper->toPlainText(), QStringLiteral(" geen mededelingen ..."));
-    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Start de simulatie"));
+    EXPECT_EQ(form->Controls().Paper->toPlainText(), QStringLiteral(" geen mededelingen ..."));
+    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("Start de simulatie"));
     TForm2 help(platform);
     EXPECT_EQ(help.windowTitle(), QStringLiteral("Vartel  -  Uitleg bij het programma"));
     EXPECT_EQ(help.findChild<QPushButton*>(QStringLiteral("Button1"))->text(), QStringLiteral("Kopieer naar klembord"));
@@ -279,7 +279,8 @@ TEST(CaptionsFit, TheInstructionLineHoldsBothInstructionsInBothLanguages)
         TForm1 main(platform, hints);
         for (const char* instruction : {InvestigateMessage, FrozenMessage}) {
             const QString text = Translated("Instruction", instruction);
-            EXPECT_LE(main.Memo1->fontMetrics().horizontalAdvance(text), main.Memo1->width()) << text.toStdString();
+            EXPECT_LE(main.Controls().Memo1->fontMetrics().horizontalAdvance(text), main.Controls().Memo1->width())
+                << text.toStdString();
         }
     }
     UseLanguage(Language::English);
@@ -314,10 +315,12 @@ TEST_F(WindowTest, EveryBoardMessageFitsTheBoardInBothLanguages)
         for (const BoardMessage& message : messages) {
             host.ShowBulletin({message.english, 0, 0, message.fontSize});
             Pump();
-            const std::string shown = form->Paper->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdString();
+            const std::string shown =
+                form->Controls().Paper->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdString();
             EXPECT_EQ(shown == message.english, language == Language::English) << shown;
-            EXPECT_EQ(form->Paper->verticalScrollBar()->maximum(), 0)
-                << (language == Language::Dutch ? "nl: " : "en: ") << form->Paper->toPlainText().toStdString();
+            EXPECT_EQ(form->Controls().Paper->verticalScrollBar()->maximum(), 0)
+                << (language == Language::Dutch ? "nl: " : "en: ")
+                << form->Controls().Paper->toPlainText().toStdString();
         }
     }
     UseLanguage(Language::English);
@@ -325,20 +328,20 @@ TEST_F(WindowTest, EveryBoardMessageFitsTheBoardInBothLanguages)
 
 TEST_F(DutchWindow, StartButtonAndBoardSpeakDutch)
 {
-    form->CheckBox1->click();
+    form->Controls().CheckBox1->click();
     Pump();
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Stap"));
-    form->CheckBox1->click();
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Start")) << "year 0: the caption is Start again";
-    form->RadioButtons[6]->click(); // the reset posts the stone-age text
-    EXPECT_EQ(form->Paper->toPlainText(),
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Stap"));
+    form->Controls().CheckBox1->click();
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Start")) << "year 0: the caption is Start again";
+    form->Controls().RadioButtons[6]->click(); // the reset posts the stone-age text
+    EXPECT_EQ(form->Controls().Paper->toPlainText(),
               QStringLiteral("Dit is de steentijd. Een primitieve bevolking leeft van verzamelen en jagen."));
-    form->TrackBar1->setValue(4);
-    form->StartButton->click();
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Pauze"));
+    form->Controls().TrackBar1->setValue(4);
+    form->Controls().StartButton->click();
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Pauze"));
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 5; }));
-    form->StartButton->click();
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Verder"));
+    form->Controls().StartButton->click();
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Verder"));
     EXPECT_FALSE(S().Running) << "the Dutch caption is recognised as the pause";
 }
 
@@ -380,9 +383,9 @@ QByteArray DataFileOfARun(RecordingPlatform& platform, HintSwitch& hints, const 
 {
     TForm1 window(platform, hints);
     window.show();
-    window.RadioButtons[6]->click();
-    window.TrackBar1->setValue(4);
-    window.StartButton->click();
+    window.Controls().RadioButtons[6]->click();
+    window.Controls().TrackBar1->setValue(4);
+    window.Controls().StartButton->click();
     QElapsedTimer clock;
     clock.start();
     while (window.model().S.Running) {
@@ -391,7 +394,7 @@ QByteArray DataFileOfARun(RecordingPlatform& platform, HintSwitch& hints, const 
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }
     platform.fileAnswers.push_back(path);
-    window.Button2->click();
+    window.Controls().Button2->click();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -16,20 +16,20 @@ TEST_F(HelpButton, ShowsTheHelpWindowWithoutBlockingAndAgainWhereItWasLeft)
     form->SetHelpWindow(&help);
     EXPECT_FALSE(help.isVisible()) << "the help window starts hidden";
 
-    form->HelpButton->click();
+    form->Controls().HelpButton->click();
     Pump();
     EXPECT_TRUE(help.isVisible()) << "Help shows the programme explanation";
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "it does not block the main window";
-    form->StartButton->click();
+    form->Controls().StartButton->click();
     EXPECT_TRUE(S().Running) << "the main window goes on working";
-    form->StartButton->click();
+    form->Controls().StartButton->click();
 
     help.move(120, 60);
     const QPoint place = help.pos();
     help.close();
     EXPECT_FALSE(help.isVisible()) << "closing only hides it";
     EXPECT_TRUE(form->isVisible()) << "and leaves the main window open";
-    form->HelpButton->click();
+    form->Controls().HelpButton->click();
     Pump();
     EXPECT_TRUE(help.isVisible()) << "Help shows it again";
     EXPECT_EQ(help.pos(), place) << "where it was left";

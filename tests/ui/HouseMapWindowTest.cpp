@@ -15,7 +15,7 @@ namespace {
 
 class HouseMapWindow : public WindowTest {
 protected:
-    QLabel* House(int i) const { return form->Houses[static_cast<std::size_t>(i)]; }
+    QLabel* House(int i) const { return form->Controls().Houses[static_cast<std::size_t>(i)]; }
 
     std::vector<QPoint> Places() const
     {
@@ -37,25 +37,26 @@ protected:
     {
         EXPECT_EQ(place.x() % 10, 0) << when << ": left on the 10-pixel grid";
         EXPECT_EQ(place.y() % 10, 0) << when << ": top on the 10-pixel grid";
-        EXPECT_EQ(form->Map->Picture().pixel(place + QPoint(14, 10)), qRgb(140, 255, 140)) << when << ": on land";
+        EXPECT_EQ(form->Controls().Map->Picture().pixel(place + QPoint(14, 10)), qRgb(140, 255, 140))
+            << when << ": on land";
     }
 
     void StepOneYear()
     {
         const int before = S().Year;
-        form->StartButton->click();
+        form->Controls().StartButton->click();
         ASSERT_TRUE(RunUntil([&] { return S().Year > before && !S().Running; })) << "one step runs one year";
     }
 };
 
 TEST_F(HouseMapWindow, FewerHousesHideTheLastOnesAndLeaveTheOthersInPlace)
 {
-    Enter(form->Popmeter, QStringLiteral("1200000"));
+    Enter(form->Controls().Popmeter, QStringLiteral("1200000"));
     ASSERT_EQ(S().HousesShown, 120) << "1,200,000 people: 120 houses";
     EXPECT_EQ(Visible(), 120);
     const std::vector<QPoint> before = Places();
 
-    Enter(form->Popmeter, QStringLiteral("800000"));
+    Enter(form->Controls().Popmeter, QStringLiteral("800000"));
     EXPECT_EQ(S().HousesShown, 80) << "800,000 people: 80 houses";
     for (int i = 1; i <= 120; ++i)
         EXPECT_EQ(House(i)->isVisible(), i <= 80) << "house " << i << (i <= 80 ? " stays" : " is hidden");
@@ -65,14 +66,14 @@ TEST_F(HouseMapWindow, FewerHousesHideTheLastOnesAndLeaveTheOthersInPlace)
 
 TEST_F(HouseMapWindow, FirstHouseJumpsOnItsGridWhileThePopulationIsDangerouslyLarge)
 {
-    Enter(form->Popmeter, QStringLiteral("2500000"));
+    Enter(form->Controls().Popmeter, QStringLiteral("2500000"));
     ASSERT_TRUE(platform.messages.empty()) << "2.5 million is allowed";
     const std::vector<QPoint> others = Places();
-    form->CheckBox1->click(); // step by step
+    form->Controls().CheckBox1->click(); // step by step
     std::vector<QPoint> firstHouse;
     for (int year = 1; year <= 6; ++year) {
         StepOneYear();
-        ASSERT_EQ(form->Paper->toPlainText(), QStringLiteral(" Large population... danger"))
+        ASSERT_EQ(form->Controls().Paper->toPlainText(), QStringLiteral(" Large population... danger"))
             << "year " << year << ": the growing population above 2.5 million is announced";
         ExpectOnTheGridOnLand(House(1)->pos(), "the first house");
         firstHouse.push_back(House(1)->pos());
@@ -87,18 +88,18 @@ TEST_F(HouseMapWindow, FirstHouseJumpsOnItsGridWhileThePopulationIsDangerouslyLa
 
 TEST_F(HouseMapWindow, ResetAfterExtinctionShowsTheFirstHouseAgain)
 {
-    Enter(form->Popmeter, QStringLiteral("120"));
-    Enter(form->BImeter, QStringLiteral("0"));
-    Enter(form->ADmeter, QStringLiteral("50"));
-    form->TrackBar1->setValue(4);
-    form->StartButton->click();
+    Enter(form->Controls().Popmeter, QStringLiteral("120"));
+    Enter(form->Controls().BImeter, QStringLiteral("0"));
+    Enter(form->Controls().ADmeter, QStringLiteral("50"));
+    form->Controls().TrackBar1->setValue(4);
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return S().PopHistory[static_cast<std::size_t>(S().Year)] <= 0; }))
         << "without births 120 people die out";
-    form->StartButton->click();
+    form->Controls().StartButton->click();
     EXPECT_EQ(S().HousesShown, 0) << "no house on an empty island";
     EXPECT_EQ(Visible(), 0);
 
-    form->Newbutton->click();
+    form->Controls().Newbutton->click();
     EXPECT_EQ(S().HousesShown, 1) << "the reset shows one house";
     EXPECT_TRUE(House(1)->isVisible()) << "the first house";
     EXPECT_EQ(Visible(), 1);

@@ -2,14 +2,17 @@
 // assistive technology reads of the window: the fields' names, the views' descriptions, the board's news.
 #include "WindowFixture.h"
 
+#include "help/TRichEdit.h"
 #include "model/Rounding.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +23,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace vartel::test {
@@ -261,26 +265,106 @@ TEST_F(Inventory, EveryControlHasItsNameParentPlaceAndCaption)
     }
 }
 
+// The window's code and the tests reach each control through the window's control set or by its name;
+// both must be the same control.
+TEST_F(Inventory, EachControlOfTheControlSetIsTheControlOfItsName)
+{
+    const TForm1Ui& ui = form->Controls();
+    const std::pair<const QObject*, const char*> controls[] = {
+        {ui.GroupBox1, "GroupBox1"},
+        {ui.GroupBox2, "GroupBox2"},
+        {ui.GroupBox3, "GroupBox3"},
+        {ui.GroupBox4, "GroupBox4"},
+        {ui.GroupBox5, "GroupBox5"},
+        {ui.GroupBox6, "GroupBox6"},
+        {ui.Newbutton, "Newbutton"},
+        {ui.StartButton, "StartButton"},
+        {ui.HelpButton, "HelpButton"},
+        {ui.TrackBar1, "TrackBar1"},
+        {ui.CheckBox1, "CheckBox1"},
+        {ui.CheckBox2, "CheckBox2"},
+        {ui.CheckBox3, "CheckBox3"},
+        {ui.CheckBox4, "CheckBox4"},
+        {ui.Popmeter, "Popmeter"},
+        {ui.SPmeter, "SPmeter"},
+        {ui.BImeter, "BImeter"},
+        {ui.BDmeter, "BDmeter"},
+        {ui.ADmeter, "ADmeter"},
+        {ui.IMmeter, "IMmeter"},
+        {ui.EpiButton, "EpiButton"},
+        {ui.OneButton, "OneButton"},
+        {ui.ImmButton, "ImmButton"},
+        {ui.Aftelklok, "Aftelklok"},
+        {ui.clock, "clock"},
+        {ui.PGmeter, "PGmeter"},
+        {ui.RBmeter, "RBmeter"},
+        {ui.LEmeter, "LEmeter"},
+        {ui.MAmeter, "MAmeter"},
+        {ui.GRmeter, "GRmeter"},
+        {ui.CHmeter, "CHmeter"},
+        {ui.Paper, "Paper"},
+        {ui.Panel1, "Panel1"},
+        {ui.Panel2, "Panel2"},
+        {ui.Panel3, "Panel3"},
+        {ui.Image1, "Image1"},
+        {ui.Image2, "Image2"},
+        {ui.Map, "Map"},
+        {ui.House0, "House0"},
+        {ui.Label22, "Label22"},
+        {ui.Button3, "Button3"},
+        {ui.h0, "h0"},
+        {ui.h1, "h1"},
+        {ui.he, "he"},
+        {ui.PopButton, "PopButton"},
+        {ui.BirthButton, "BirthButton"},
+        {ui.DeathButton, "DeathButton"},
+        {ui.lifebutton, "lifebutton"},
+        {ui.Linscale, "Linscale"},
+        {ui.Logscale, "Logscale"},
+        {ui.Inbutton, "Inbutton"},
+        {ui.Outbutton, "Outbutton"},
+        {ui.Button1, "Button1"},
+        {ui.Button2, "Button2"},
+        {ui.Memo1, "Memo1"},
+        {ui.RichEdit1, "RichEdit1"},
+        {ui.MemoTimer, "MemoTimer"},
+        {ui.GraphMenu, "GraphMenu"},
+        {ui.KeepCurveItem, "KeepCurveItem"},
+        {ui.CompareItem, "CompareItem"},
+        {ui.ForgetCurvesItem, "ForgetCurvesItem"},
+    };
+    for (const auto& [control, name] : controls) {
+        ASSERT_NE(control, nullptr) << name << " is made";
+        EXPECT_EQ(form->findChildren<QObject*>(QLatin1String(name)), QList<QObject*>{const_cast<QObject*>(control)})
+            << "the one control named " << name;
+    }
+    for (std::size_t i = 1; i < ui.RadioButtons.size(); ++i)
+        EXPECT_EQ(ui.RadioButtons[i], form->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(i))) << i;
+    for (std::size_t i = 1; i < ui.Houses.size(); ++i)
+        EXPECT_EQ(ui.Houses[i], form->findChild<QLabel*>(QStringLiteral("House%1").arg(i))) << i;
+}
+
 TEST_F(Inventory, InitialStatesOfBoxesSliderAndScales)
 {
-    EXPECT_FALSE(form->CheckBox1->isChecked()) << "step by step off";
-    EXPECT_FALSE(form->CheckBox2->isChecked()) << "pause at important moments off";
-    EXPECT_FALSE(form->CheckBox3->isChecked()) << "hints off";
-    EXPECT_TRUE(form->CheckBox4->isChecked()) << "sound on";
-    EXPECT_EQ(form->TrackBar1->minimum(), 0);
-    EXPECT_EQ(form->TrackBar1->maximum(), 4);
-    EXPECT_EQ(form->TrackBar1->value(), 3) << "speed position 3 by default";
-    EXPECT_TRUE(form->RadioButtons[1]->isChecked()) << "Simple chosen";
-    EXPECT_TRUE(form->Linscale->isChecked()) << "linear scale chosen";
+    EXPECT_FALSE(form->Controls().CheckBox1->isChecked()) << "step by step off";
+    EXPECT_FALSE(form->Controls().CheckBox2->isChecked()) << "pause at important moments off";
+    EXPECT_FALSE(form->Controls().CheckBox3->isChecked()) << "hints off";
+    EXPECT_TRUE(form->Controls().CheckBox4->isChecked()) << "sound on";
+    EXPECT_EQ(form->Controls().TrackBar1->minimum(), 0);
+    EXPECT_EQ(form->Controls().TrackBar1->maximum(), 4);
+    EXPECT_EQ(form->Controls().TrackBar1->value(), 3) << "speed position 3 by default";
+    EXPECT_TRUE(form->Controls().RadioButtons[1]->isChecked()) << "Simple chosen";
+    EXPECT_TRUE(form->Controls().Linscale->isChecked()) << "linear scale chosen";
     EXPECT_FALSE(form->findChild<QWidget*>(QStringLiteral("House0"))->isVisible()) << "the template is hidden";
-    EXPECT_TRUE(form->clock->isReadOnly() && form->RBmeter->isReadOnly() && form->Aftelklok->isReadOnly())
+    EXPECT_TRUE(form->Controls().clock->isReadOnly() && form->Controls().RBmeter->isReadOnly() &&
+                form->Controls().Aftelklok->isReadOnly())
         << "result fields are read-only";
-    EXPECT_TRUE(form->Paper->isReadOnly()) << "the bulletin board is read-only";
+    EXPECT_TRUE(form->Controls().Paper->isReadOnly()) << "the bulletin board is read-only";
 }
 
 TEST_F(Inventory, FontsAreTheMappedFacesInPixels)
 {
-    const QFont aftelklok = form->Aftelklok->font();
+    const QFont aftelklok = form->Controls().Aftelklok->font();
     EXPECT_EQ(aftelklok.family(), QStringLiteral("Liberation Mono")) << "Courier -> Liberation Mono";
     EXPECT_EQ(aftelklok.pixelSize(), 29);
     EXPECT_TRUE(aftelklok.bold());
@@ -288,12 +372,12 @@ TEST_F(Inventory, FontsAreTheMappedFacesInPixels)
     EXPECT_EQ(heading.family(), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(heading.pixelSize(), 16);
     EXPECT_TRUE(heading.bold() && heading.italic()) << "headings are bold italic";
-    const QFont pyramidTitle = form->Label22->font();
+    const QFont pyramidTitle = form->Controls().Label22->font();
     EXPECT_TRUE(pyramidTitle.bold() && !pyramidTitle.italic()) << "the pyramid title is bold, not italic";
-    EXPECT_EQ(form->Memo1->font().pixelSize(), 11);
+    EXPECT_EQ(form->Controls().Memo1->font().pixelSize(), 11);
     EXPECT_EQ(form->font().family(), QStringLiteral("Liberation Sans")) << "MS Sans Serif -> Liberation Sans";
-    EXPECT_EQ(form->Aftelklok->palette().color(QPalette::Base), QColor(160, 160, 164));
-    EXPECT_EQ(form->Aftelklok->palette().color(QPalette::Text), QColor(128, 128, 128)) << "countdown grey";
+    EXPECT_EQ(form->Controls().Aftelklok->palette().color(QPalette::Base), QColor(160, 160, 164));
+    EXPECT_EQ(form->Controls().Aftelklok->palette().color(QPalette::Text), QColor(128, 128, 128)) << "countdown grey";
 }
 
 TEST_F(Inventory, EveryControlCarriesItsHint)
@@ -307,12 +391,14 @@ TEST_F(Inventory, EveryControlCarriesItsHint)
 
 TEST_F(Inventory, HintsOfSelectedControls)
 {
-    EXPECT_EQ(form->StartButton->toolTip(), QStringLiteral("Start simulation")) << "the reset replaces the form's hint";
-    EXPECT_EQ(form->he->toolTip(), QStringLiteral("Equilibrium population level"));
-    EXPECT_EQ(form->Popmeter->toolTip(), QStringLiteral("Aantal mensen dat op dit moment leeft"));
-    EXPECT_EQ(form->Paper->toolTip(), QStringLiteral("Bulletin board"));
-    EXPECT_EQ(form->Houses[2]->toolTip(), form->Map->toolTip()) << "houses take the hint of the map";
-    EXPECT_EQ(form->Map->toolTip(), QStringLiteral("Map of the island where the simulation takes place"));
+    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("Start simulation"))
+        << "the reset replaces the form's hint";
+    EXPECT_EQ(form->Controls().he->toolTip(), QStringLiteral("Equilibrium population level"));
+    EXPECT_EQ(form->Controls().Popmeter->toolTip(), QStringLiteral("Aantal mensen dat op dit moment leeft"));
+    EXPECT_EQ(form->Controls().Paper->toolTip(), QStringLiteral("Bulletin board"));
+    EXPECT_EQ(form->Controls().Houses[2]->toolTip(), form->Controls().Map->toolTip())
+        << "houses take the hint of the map";
+    EXPECT_EQ(form->Controls().Map->toolTip(), QStringLiteral("Map of the island where the simulation takes place"));
 }
 
 TEST_F(Inventory, GraphPanelLiesInFrontOfTheGraphControlsItOverlaps)
@@ -320,17 +406,18 @@ TEST_F(Inventory, GraphPanelLiesInFrontOfTheGraphControlsItOverlaps)
     // y = 570 is inside Panel2 (down to 579) and inside GroupBox6 (from 562).
     const QWidget* hit = form->childAt(QPoint(20, 570));
     ASSERT_NE(hit, nullptr);
-    EXPECT_TRUE(hit == form->Panel2 || form->Panel2->isAncestorOf(hit)) << "Panel2 covers the group box there";
+    EXPECT_TRUE(hit == form->Controls().Panel2 || form->Controls().Panel2->isAncestorOf(hit))
+        << "Panel2 covers the group box there";
 }
 
 TEST_F(Inventory, PyramidTitleAndSaveButtonLieOverThePyramid)
 {
-    for (QWidget* overlay : std::initializer_list<QWidget*>{form->Label22, form->Button3}) {
+    for (QWidget* overlay : std::initializer_list<QWidget*>{form->Controls().Label22, form->Controls().Button3}) {
         const QPoint centre = overlay->mapTo(form.get(), overlay->rect().center());
         const QWidget* hit = form->childAt(centre);
         EXPECT_TRUE(hit == overlay || overlay->isAncestorOf(hit))
             << overlay->objectName().toStdString() << " is in front of Image1";
-        EXPECT_TRUE(form->Image1->geometry().contains(overlay->geometry().center()))
+        EXPECT_TRUE(form->Controls().Image1->geometry().contains(overlay->geometry().center()))
             << overlay->objectName().toStdString() << " lies over the pyramid image";
     }
 }
@@ -357,17 +444,17 @@ TEST_F(Inventory, TabMovesThroughTheSixParameterFieldsOnly)
         }
         return visited;
     };
-    form->Popmeter->setFocus();
+    form->Controls().Popmeter->setFocus();
     Pump();
     EXPECT_EQ(tabs(), expected) << "Tab skips buttons, boxes and the slider";
     EXPECT_TRUE(platform.messages.empty()) << "tabbing through unchanged fields gives no message";
 
     // A clicked radio button takes the focus, but Tab does not stop on it afterwards.
-    for (QRadioButton* radio : {form->RadioButtons[2], form->Logscale}) {
+    for (QRadioButton* radio : {form->Controls().RadioButtons[2], form->Controls().Logscale}) {
         QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(5, radio->height() / 2));
         Pump();
         ASSERT_TRUE(radio->isChecked());
-        form->Popmeter->setFocus();
+        form->Controls().Popmeter->setFocus();
         Pump();
         EXPECT_EQ(tabs(), expected) << "after a click on " << radio->objectName().toStdString();
     }
@@ -375,8 +462,9 @@ TEST_F(Inventory, TabMovesThroughTheSixParameterFieldsOnly)
 
 TEST_F(Inventory, FieldsHaveASoftLoweredBevelAndTheSpeedThumbIs15Long)
 {
-    for (QLineEdit* field : {static_cast<QLineEdit*>(form->Popmeter), static_cast<QLineEdit*>(form->IMmeter),
-                             form->clock, form->CHmeter}) {
+    for (QLineEdit* field :
+         {static_cast<QLineEdit*>(form->Controls().Popmeter), static_cast<QLineEdit*>(form->Controls().IMmeter),
+          form->Controls().clock, form->Controls().CHmeter}) {
         const std::string name = field->objectName().toStdString();
         EXPECT_FALSE(field->hasFrame()) << name << " has no border";
         const QImage shown = field->grab().toImage();
@@ -390,8 +478,8 @@ TEST_F(Inventory, FieldsHaveASoftLoweredBevelAndTheSpeedThumbIs15Long)
     }
 
     // The thumb's extent across the track, at the slider's first position (left).
-    form->TrackBar1->setValue(0);
-    const QImage slider = form->TrackBar1->grab().toImage();
+    form->Controls().TrackBar1->setValue(0);
+    const QImage slider = form->Controls().TrackBar1->grab().toImage();
     const QRgb background = slider.pixel(slider.width() - 1, 0);
     int top = slider.height();
     int bottom = -1;
@@ -401,13 +489,14 @@ TEST_F(Inventory, FieldsHaveASoftLoweredBevelAndTheSpeedThumbIs15Long)
             bottom = std::max(bottom, y);
         }
     EXPECT_EQ(bottom - top + 1, 15) << "the thumb is 15 pixels long";
-    form->TrackBar1->setValue(3);
+    form->Controls().TrackBar1->setValue(3);
 }
 
 TEST_F(Inventory, ButtonsTakeNoFocusByTab)
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{form->StartButton, form->Newbutton, form->CheckBox1,
-                                                      form->TrackBar1, form->Inbutton, form->Button3})
+    for (QWidget* w : std::initializer_list<QWidget*>{form->Controls().StartButton, form->Controls().Newbutton,
+                                                      form->Controls().CheckBox1, form->Controls().TrackBar1,
+                                                      form->Controls().Inbutton, form->Controls().Button3})
         EXPECT_EQ(w->focusPolicy(), Qt::ClickFocus) << w->objectName().toStdString() << " not in the tab order";
 }
 
@@ -422,20 +511,20 @@ QString Read(QObject* object, QAccessible::Text text)
 TEST_F(Accessibility, FieldsYearAndCountdownAreNamedByTheLabelBesideThem)
 {
     const std::pair<QLineEdit*, const char*> fields[] = {
-        {form->Popmeter, "Population size"},
-        {form->SPmeter, "Stabile population level"},
-        {form->BImeter, "Birth index"},
-        {form->BDmeter, "% Baby mortality"},
-        {form->ADmeter, "% Adult mortality"},
-        {form->IMmeter, "% Immigration"},
-        {form->clock, "Year"},
-        {form->PGmeter, "Annual population growth"},
-        {form->RBmeter, "Replacement birth index"},
-        {form->LEmeter, "Life expectancy"},
-        {form->MAmeter, "Mean age"},
-        {form->GRmeter, "Elderly"},
-        {form->CHmeter, "Children"},
-        {form->Aftelklok, "Years Remaining"},
+        {form->Controls().Popmeter, "Population size"},
+        {form->Controls().SPmeter, "Stabile population level"},
+        {form->Controls().BImeter, "Birth index"},
+        {form->Controls().BDmeter, "% Baby mortality"},
+        {form->Controls().ADmeter, "% Adult mortality"},
+        {form->Controls().IMmeter, "% Immigration"},
+        {form->Controls().clock, "Year"},
+        {form->Controls().PGmeter, "Annual population growth"},
+        {form->Controls().RBmeter, "Replacement birth index"},
+        {form->Controls().LEmeter, "Life expectancy"},
+        {form->Controls().MAmeter, "Mean age"},
+        {form->Controls().GRmeter, "Elderly"},
+        {form->Controls().CHmeter, "Children"},
+        {form->Controls().Aftelklok, "Years Remaining"},
     };
     for (const auto& [field, name] : fields) {
         EXPECT_EQ(Read(field, QAccessible::Name), QString::fromUtf8(name)) << field->objectName().toStdString();
@@ -446,88 +535,92 @@ TEST_F(Accessibility, FieldsYearAndCountdownAreNamedByTheLabelBesideThem)
         EXPECT_TRUE(QString::fromUtf8(name).startsWith(labels.first().first->text(QAccessible::Name)))
             << field->objectName().toStdString();
     }
-    EXPECT_EQ(Read(form->Popmeter, QAccessible::Value), QStringLiteral("4200")) << "the value is the field's text";
+    EXPECT_EQ(Read(form->Controls().Popmeter, QAccessible::Value), QStringLiteral("4200"))
+        << "the value is the field's text";
 }
 
 TEST_F(Accessibility, TheViewsSayWhatTheyShowNow)
 {
-    EXPECT_EQ(Read(form->Image1, QAccessible::Name), QStringLiteral("Population pyramid"));
-    EXPECT_EQ(Read(form->Image2, QAccessible::Name), QStringLiteral("Graph"));
-    EXPECT_EQ(Read(form->Map, QAccessible::Name), QStringLiteral("Map of the island"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Image1)->role(), QAccessible::Chart);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Map)->role(), QAccessible::Graphic);
-    EXPECT_EQ(Read(form->Image1, QAccessible::Description), QStringLiteral("Year 0, population 4200"));
-    EXPECT_EQ(Read(form->Image2, QAccessible::Description),
+    EXPECT_EQ(Read(form->Controls().Image1, QAccessible::Name), QStringLiteral("Population pyramid"));
+    EXPECT_EQ(Read(form->Controls().Image2, QAccessible::Name), QStringLiteral("Graph"));
+    EXPECT_EQ(Read(form->Controls().Map, QAccessible::Name), QStringLiteral("Map of the island"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Controls().Image1)->role(), QAccessible::Chart);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Controls().Map)->role(), QAccessible::Graphic);
+    EXPECT_EQ(Read(form->Controls().Image1, QAccessible::Description), QStringLiteral("Year 0, population 4200"));
+    EXPECT_EQ(Read(form->Controls().Image2, QAccessible::Description),
               QStringLiteral("Population graph, linear scale, zoom 1; year 0, population 4200"));
-    EXPECT_EQ(Read(form->Map, QAccessible::Description),
+    EXPECT_EQ(Read(form->Controls().Map, QAccessible::Description),
               QStringLiteral("Year 0: 1 house, one for every 10,000 inhabitants; population 4200"));
 
-    form->RadioButtons[6]->click();
-    form->TrackBar1->setValue(4);
-    form->StartButton->click();
+    form->Controls().RadioButtons[6]->click();
+    form->Controls().TrackBar1->setValue(4);
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 2400; }));
-    form->StartButton->click();
+    form->Controls().StartButton->click();
     const int year = S().Year;
     const QString people = QString::number(RoundEvenToInt(S().PopHistory[static_cast<std::size_t>(year)]));
-    EXPECT_EQ(Read(form->Image1, QAccessible::Description),
+    EXPECT_EQ(Read(form->Controls().Image1, QAccessible::Description),
               QStringLiteral("Year %1, population %2").arg(year).arg(people));
-    EXPECT_EQ(Read(form->Map, QAccessible::Description),
+    EXPECT_EQ(Read(form->Controls().Map, QAccessible::Description),
               QStringLiteral("Year %1: %2 houses, one for every 10,000 inhabitants; population %3")
                   .arg(year)
                   .arg(S().HousesShown)
                   .arg(people));
-    form->Inbutton->click();
-    EXPECT_TRUE(Read(form->Image2, QAccessible::Description)
+    form->Controls().Inbutton->click();
+    EXPECT_TRUE(Read(form->Controls().Image2, QAccessible::Description)
                     .startsWith(QStringLiteral("Population graph, linear scale, zoom 2; year %1,").arg(year)));
 
     form->Image2MouseMove(90 + 250, 80); // year 1000 on the graph
     const QString browsed = QStringLiteral("population %1").arg(RoundEvenToInt(S().PopHistory[1000]));
-    EXPECT_EQ(Read(form->Image1, QAccessible::Description), QStringLiteral("Year 1000, ") + browsed)
+    EXPECT_EQ(Read(form->Controls().Image1, QAccessible::Description), QStringLiteral("Year 1000, ") + browsed)
         << "the pyramid of the browsed year";
-    EXPECT_EQ(Read(form->Image2, QAccessible::Description),
+    EXPECT_EQ(Read(form->Controls().Image2, QAccessible::Description),
               QStringLiteral("Population graph, linear scale, zoom 2; year 1000, ") + browsed +
-                  QStringLiteral(", growth ") + form->PGmeter->text())
+                  QStringLiteral(", growth ") + form->Controls().PGmeter->text())
         << "the graph names the browsed year and its growth as the growth field shows it";
-    EXPECT_TRUE(Read(form->Map, QAccessible::Description).startsWith(QStringLiteral("Year %1:").arg(year)))
+    EXPECT_TRUE(Read(form->Controls().Map, QAccessible::Description).startsWith(QStringLiteral("Year %1:").arg(year)))
         << "the map always shows the present";
     form->RestorePresent();
-    EXPECT_TRUE(
-        Read(form->Image2, QAccessible::Description)
-            .endsWith(
-                QStringLiteral("year %1, population %2, growth %3").arg(year).arg(people).arg(form->PGmeter->text())))
+    EXPECT_TRUE(Read(form->Controls().Image2, QAccessible::Description)
+                    .endsWith(QStringLiteral("year %1, population %2, growth %3")
+                                  .arg(year)
+                                  .arg(people)
+                                  .arg(form->Controls().PGmeter->text())))
         << "the present again";
 
-    form->Logscale->click();
-    EXPECT_TRUE(Read(form->Image2, QAccessible::Description)
+    form->Controls().Logscale->click();
+    EXPECT_TRUE(Read(form->Controls().Image2, QAccessible::Description)
                     .startsWith(QStringLiteral("Population graph, logarithmic scale;")));
-    form->DeathButton->click();
-    EXPECT_TRUE(
-        Read(form->Image2, QAccessible::Description).startsWith(QStringLiteral("Mortality graph, logarithmic scale;")));
-    form->BirthButton->click();
-    EXPECT_TRUE(Read(form->Image2, QAccessible::Description).startsWith(QStringLiteral("Birth graph;")));
+    form->Controls().DeathButton->click();
+    EXPECT_TRUE(Read(form->Controls().Image2, QAccessible::Description)
+                    .startsWith(QStringLiteral("Mortality graph, logarithmic scale;")));
+    form->Controls().BirthButton->click();
+    EXPECT_TRUE(Read(form->Controls().Image2, QAccessible::Description).startsWith(QStringLiteral("Birth graph;")));
 }
 
 TEST_F(Accessibility, TheBulletinBoardAnnouncesEachNewMessage)
 {
-    EXPECT_EQ(Read(form->Paper, QAccessible::Name), QStringLiteral("Bulletin board"));
-    EXPECT_EQ(Read(form->Paper, QAccessible::Description), form->Paper->toPlainText()) << "the board's text";
+    EXPECT_EQ(Read(form->Controls().Paper, QAccessible::Name), QStringLiteral("Bulletin board"));
+    EXPECT_EQ(Read(form->Controls().Paper, QAccessible::Description), form->Controls().Paper->toPlainText())
+        << "the board's text";
     platform.announcements.clear();
-    QSignalSpy changes(form->Paper, &QPlainTextEdit::textChanged);
-    form->RadioButtons[6]->click();
-    form->CheckBox4->setChecked(false);
+    QSignalSpy changes(form->Controls().Paper, &QPlainTextEdit::textChanged);
+    form->Controls().RadioButtons[6]->click();
+    form->Controls().CheckBox4->setChecked(false);
     RunToEndAtFullSpeed();
 
     std::vector<QString> announced;
     for (const auto& [source, description] : platform.announcements) {
-        EXPECT_EQ(source, form->Paper) << "only the board announces";
+        EXPECT_EQ(source, form->Controls().Paper) << "only the board announces";
         announced.push_back(description);
     }
     ASSERT_GE(announced.size(), 4u) << "the stages of the realistic scenario reach the board";
     for (std::size_t i = 1; i < announced.size(); ++i)
         EXPECT_NE(announced[i], announced[i - 1]) << "only a new message is announced, not the same one every year";
     EXPECT_LE(static_cast<int>(announced.size()), changes.count()) << "no announcement without a change";
-    EXPECT_EQ(announced.back(), form->Paper->toPlainText()) << "announced with the new text as its description";
-    EXPECT_EQ(Read(form->Paper, QAccessible::Description), form->Paper->toPlainText());
+    EXPECT_EQ(announced.back(), form->Controls().Paper->toPlainText())
+        << "announced with the new text as its description";
+    EXPECT_EQ(Read(form->Controls().Paper, QAccessible::Description), form->Controls().Paper->toPlainText());
 }
 
 } // namespace

@@ -40,13 +40,15 @@ protected:
     // Leaves the focused field by moving the focus to another one.
     void Leave(QLineEdit* field)
     {
-        form->IMmeter == field ? form->Popmeter->setFocus() : form->IMmeter->setFocus();
+        form->Controls().IMmeter == field ? form->Controls().Popmeter->setFocus()
+                                          : form->Controls().IMmeter->setFocus();
         Pump();
     }
 
     std::vector<QLineEdit*> SixFields() const
     {
-        return {form->Popmeter, form->SPmeter, form->BImeter, form->BDmeter, form->ADmeter, form->IMmeter};
+        return {form->Controls().Popmeter, form->Controls().SPmeter, form->Controls().BImeter,
+                form->Controls().BDmeter,  form->Controls().ADmeter, form->Controls().IMmeter};
     }
 
     // Replaces the field's text by a pasted one, as Ctrl+V over a selection does.
@@ -60,10 +62,10 @@ protected:
     // Runs `years` single steps, so that past years can be browsed.
     void StepYears(int years)
     {
-        form->CheckBox1->click();
+        form->Controls().CheckBox1->click();
         for (int i = 0; i < years; ++i) {
             const int before = S().Year;
-            form->StartButton->click();
+            form->Controls().StartButton->click();
             ASSERT_TRUE(RunUntil([&] { return S().Year > before && !S().Running; })) << "one step runs one year";
         }
     }
@@ -73,25 +75,25 @@ using Typing = ParameterInput;
 
 TEST_F(ParameterInput, FiftyPeopleAreCorrectedTo120AndRescaledExactly)
 {
-    form->Popmeter->setFocus();
+    form->Controls().Popmeter->setFocus();
     Pump();
-    Enter(form->Popmeter, QStringLiteral("50"));
+    Enter(form->Controls().Popmeter, QStringLiteral("50"));
     ExpectCorrection(QStringLiteral("A population of less than 120 people is not allowed. The value is adjusted."));
-    EXPECT_EQ(form->Popmeter->text(), QStringLiteral("120"));
+    EXPECT_EQ(form->Controls().Popmeter->text(), QStringLiteral("120"));
     EXPECT_EQ(Population(), 120) << "exactly 120 people";
 
-    Leave(form->Popmeter);
+    Leave(form->Controls().Popmeter);
     EXPECT_EQ(platform.messages.size(), 1u) << "leaving after Enter commits nothing more";
     EXPECT_EQ(Population(), 120);
 }
 
 TEST_F(ParameterInput, ReenteringTheCurrentSizeRedrawsNothing)
 {
-    QImage& graph = form->Image2->Picture();
-    QImage& pyramid = form->Image1->Picture();
+    QImage& graph = form->Controls().Image2->Picture();
+    QImage& pyramid = form->Controls().Image1->Picture();
     graph.setPixel(5, 5, qRgb(1, 2, 3));
     pyramid.setPixel(5, 5, qRgb(1, 2, 3));
-    Enter(form->Popmeter, QStringLiteral("4200"));
+    Enter(form->Controls().Popmeter, QStringLiteral("4200"));
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(graph.pixel(5, 5), qRgb(1, 2, 3)) << "the graph is not redrawn";
     EXPECT_EQ(pyramid.pixel(5, 5), qRgb(1, 2, 3)) << "the pyramid is not redrawn";
@@ -99,136 +101,138 @@ TEST_F(ParameterInput, ReenteringTheCurrentSizeRedrawsNothing)
 
 TEST_F(ParameterInput, NewSizeRescalesAndRedraws)
 {
-    QImage& pyramid = form->Image1->Picture();
+    QImage& pyramid = form->Controls().Image1->Picture();
     pyramid.setPixel(5, 5, qRgb(1, 2, 3));
-    Enter(form->Popmeter, QStringLiteral("5000"));
+    Enter(form->Controls().Popmeter, QStringLiteral("5000"));
     EXPECT_EQ(Population(), 5000);
-    EXPECT_EQ(form->Popmeter->text(), QStringLiteral("5000"));
+    EXPECT_EQ(form->Controls().Popmeter->text(), QStringLiteral("5000"));
     EXPECT_NE(pyramid.pixel(5, 5), qRgb(1, 2, 3)) << "the pyramid is redrawn";
 }
 
 TEST_F(ParameterInput, EmptiedFieldsAreCorrectedToTheLowerLimits)
 {
-    form->Popmeter->setFocus();
-    form->Popmeter->clear();
-    Leave(form->Popmeter);
+    form->Controls().Popmeter->setFocus();
+    form->Controls().Popmeter->clear();
+    Leave(form->Controls().Popmeter);
     ExpectCorrection(QStringLiteral("A population of less than 120 people is not allowed. The value is adjusted."));
     EXPECT_EQ(Population(), 120);
 
     platform.messages.clear();
-    form->SPmeter->setFocus();
-    form->SPmeter->clear();
-    Leave(form->SPmeter);
+    form->Controls().SPmeter->setFocus();
+    form->Controls().SPmeter->clear();
+    Leave(form->Controls().SPmeter);
     ExpectCorrection(
         QStringLiteral("A stabile population level of less than 2000 people is not allowed. The value is adjusted."));
     EXPECT_EQ(S().StableLevel, 2000);
-    EXPECT_EQ(form->SPmeter->text(), QStringLiteral("2000"));
+    EXPECT_EQ(form->Controls().SPmeter->text(), QStringLiteral("2000"));
 }
 
 TEST_F(ParameterInput, EmptyIslandRescaleHasNoCorrectionStep)
 {
     EmptyTheIsland();
-    Enter(form->Popmeter, QStringLiteral("121"));
+    Enter(form->Controls().Popmeter, QStringLiteral("121"));
     EXPECT_EQ(Population(), 120) << "121 on an empty island gives four classes of 30";
     EmptyTheIsland();
-    Enter(form->Popmeter, QStringLiteral("123"));
+    Enter(form->Controls().Popmeter, QStringLiteral("123"));
     EXPECT_EQ(Population(), 124) << "123 on an empty island gives 124";
     EXPECT_TRUE(platform.messages.empty()) << "no message within the limits";
 }
 
 TEST_F(ParameterInput, LimitsThemselvesAreAcceptedWithoutMessage)
 {
-    Enter(form->BDmeter, QStringLiteral("0.01"));
+    Enter(form->Controls().BDmeter, QStringLiteral("0.01"));
     EXPECT_DOUBLE_EQ(S().BabyMortality, 0.0001);
-    Enter(form->BDmeter, QStringLiteral("99"));
+    Enter(form->Controls().BDmeter, QStringLiteral("99"));
     EXPECT_DOUBLE_EQ(S().BabyMortality, 0.99);
-    Enter(form->ADmeter, QStringLiteral("0.01"));
+    Enter(form->Controls().ADmeter, QStringLiteral("0.01"));
     EXPECT_DOUBLE_EQ(S().AdultMortality, 0.0001);
-    Enter(form->ADmeter, QStringLiteral("99"));
+    Enter(form->Controls().ADmeter, QStringLiteral("99"));
     EXPECT_DOUBLE_EQ(S().AdultMortality, 0.99);
-    Enter(form->IMmeter, QStringLiteral("-6"));
+    Enter(form->Controls().IMmeter, QStringLiteral("-6"));
     EXPECT_DOUBLE_EQ(S().Immigration, -0.06);
-    Enter(form->IMmeter, QStringLiteral("6"));
+    Enter(form->Controls().IMmeter, QStringLiteral("6"));
     EXPECT_DOUBLE_EQ(S().Immigration, 0.06);
-    Enter(form->BImeter, QStringLiteral("0"));
+    Enter(form->Controls().BImeter, QStringLiteral("0"));
     EXPECT_DOUBLE_EQ(S().BirthIndex, 0);
-    Enter(form->BImeter, QStringLiteral("20"));
+    Enter(form->Controls().BImeter, QStringLiteral("20"));
     EXPECT_DOUBLE_EQ(S().BirthIndex, 20);
-    EXPECT_EQ(form->BImeter->text(), QStringLiteral("20.0000")) << "written back with 4 decimals";
+    EXPECT_EQ(form->Controls().BImeter->text(), QStringLiteral("20.0000")) << "written back with 4 decimals";
     EXPECT_TRUE(platform.messages.empty()) << "limits give no message";
 }
 
 TEST_F(ParameterInput, AboveTheLimitIsCorrectedAndLeavingRecomputesSilently)
 {
-    form->BImeter->setFocus();
+    form->Controls().BImeter->setFocus();
     Pump();
-    Enter(form->BImeter, QStringLiteral("25"));
+    Enter(form->Controls().BImeter, QStringLiteral("25"));
     ExpectCorrection(QStringLiteral("A birth index of more than 20 is not allowed. The value is adjusted."));
     EXPECT_DOUBLE_EQ(S().BirthIndex, 20);
-    Leave(form->BImeter);
+    Leave(form->Controls().BImeter);
     EXPECT_EQ(platform.messages.size(), 1u) << "the committed 20 is not committed again on leaving";
 }
 
 TEST_F(ParameterInput, PastedTwelveDigitLevelIsCutThenCorrected)
 {
-    form->SPmeter->clear();
+    form->Controls().SPmeter->clear();
     QApplication::clipboard()->setText(QStringLiteral("123456789012"));
-    form->SPmeter->paste();
-    EXPECT_EQ(form->SPmeter->text(), QStringLiteral("123456789")) << "cut to 9 characters after a paste";
-    QTest::keyClick(form->SPmeter, Qt::Key_Return);
+    form->Controls().SPmeter->paste();
+    EXPECT_EQ(form->Controls().SPmeter->text(), QStringLiteral("123456789")) << "cut to 9 characters after a paste";
+    QTest::keyClick(form->Controls().SPmeter, Qt::Key_Return);
     ExpectCorrection(QStringLiteral(
         "A stabile population level of more than 1 million people is not allowed. The value is adjusted."));
     EXPECT_EQ(S().StableLevel, 1000000);
-    EXPECT_EQ(form->SPmeter->text(), QStringLiteral("1000000"));
+    EXPECT_EQ(form->Controls().SPmeter->text(), QStringLiteral("1000000"));
 }
 
 TEST_F(ParameterInput, NewStableLevelMovesTheEquilibriumMarker)
 {
-    Enter(form->SPmeter, QStringLiteral("1000000"));
-    EXPECT_EQ(form->he->y(), 145 - 40) << "linear scale, zoom 1: 145 - round(1000000 / 25000)";
+    Enter(form->Controls().SPmeter, QStringLiteral("1000000"));
+    EXPECT_EQ(form->Controls().he->y(), 145 - 40) << "linear scale, zoom 1: 145 - round(1000000 / 25000)";
     EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(ParameterInput, UnconvertibleTextsLeaveTheModelAndShowTheErrorReport)
 {
-    form->Popmeter->clear();
+    form->Controls().Popmeter->clear();
     QApplication::clipboard()->setText(QStringLiteral("12ab"));
-    form->Popmeter->paste();
-    QTest::keyClick(form->Popmeter, Qt::Key_Return);
+    form->Controls().Popmeter->paste();
+    QTest::keyClick(form->Controls().Popmeter, Qt::Key_Return);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].caption, QStringLiteral("Vartel"));
     EXPECT_EQ(platform.messages[0].text, QStringLiteral("''12ab'' is not a valid integer value."));
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(Population(), 4200) << "the model keeps its population";
-    EXPECT_EQ(form->Popmeter->text(), QStringLiteral("12ab")) << "the field keeps the text";
+    EXPECT_EQ(form->Controls().Popmeter->text(), QStringLiteral("12ab")) << "the field keeps the text";
 
     platform.messages.clear();
-    Enter(form->BImeter, QStringLiteral("-"));
+    Enter(form->Controls().BImeter, QStringLiteral("-"));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, QStringLiteral("'-' is not a valid floating point value."));
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Stop);
     EXPECT_DOUBLE_EQ(S().BirthIndex, 3.0) << "the model keeps its birth index";
 
     platform.messages.clear();
-    form->BImeter->clear();
-    QTest::keyClicks(form->BImeter, QStringLiteral("+-5"));
-    ASSERT_EQ(form->BImeter->text(), QStringLiteral("+-5")) << "the key filter lets signs and digits through";
-    QTest::keyClick(form->BImeter, Qt::Key_Return);
+    form->Controls().BImeter->clear();
+    QTest::keyClicks(form->Controls().BImeter, QStringLiteral("+-5"));
+    ASSERT_EQ(form->Controls().BImeter->text(), QStringLiteral("+-5"))
+        << "the key filter lets signs and digits through";
+    QTest::keyClick(form->Controls().BImeter, Qt::Key_Return);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].caption, QStringLiteral("Vartel"));
     EXPECT_EQ(platform.messages[0].text, QStringLiteral("'+-5' is not a valid floating point value."));
     EXPECT_DOUBLE_EQ(S().BirthIndex, 3.0) << "the model keeps its birth index";
-    EXPECT_EQ(form->BImeter->text(), QStringLiteral("+-5")) << "the field keeps the text";
+    EXPECT_EQ(form->Controls().BImeter->text(), QStringLiteral("+-5")) << "the field keeps the text";
 }
 
 TEST_F(ParameterInput, EmptyDecimalFieldsOfAnEmptyIslandGiveTheirValuesSilentlyOnEnter)
 {
     EmptyTheIsland();
     ShowResults(form->model());
-    const std::vector<QLineEdit*> decimal{form->BImeter, form->BDmeter, form->ADmeter, form->IMmeter};
+    const std::vector<QLineEdit*> decimal{form->Controls().BImeter, form->Controls().BDmeter, form->Controls().ADmeter,
+                                          form->Controls().IMmeter};
     for (QLineEdit* field : decimal)
         ASSERT_TRUE(field->text().isEmpty()) << field->objectName().toStdString() << " is empty without people";
-    form->BImeter->setFocus();
+    form->Controls().BImeter->setFocus();
     Pump();
     for (int i = 0; i < 4; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -249,43 +253,43 @@ TEST_F(ParameterInput, EmptyDecimalFieldsOfAnEmptyIslandGiveTheirValuesSilentlyO
 
 TEST_F(ParameterInput, StableLevelRedrawsTheGraphAndMovesTheMarkerOnlyImmigrationRedrawsNoGraph)
 {
-    QImage& graph = form->Image2->Picture();
-    form->Logscale->click();
-    form->RBmeter->setText(QStringLiteral("mark"));
+    QImage& graph = form->Controls().Image2->Picture();
+    form->Controls().Logscale->click();
+    form->Controls().RBmeter->setText(QStringLiteral("mark"));
     graph.setPixel(5, 5, qRgb(1, 2, 3));
-    Enter(form->SPmeter, QStringLiteral("2000"));
-    EXPECT_EQ(form->he->y(), 145 - 66) << "logarithmic scale: 145 - round(20 log10 2000)";
+    Enter(form->Controls().SPmeter, QStringLiteral("2000"));
+    EXPECT_EQ(form->Controls().he->y(), 145 - 66) << "logarithmic scale: 145 - round(20 log10 2000)";
     EXPECT_NE(graph.pixel(5, 5), qRgb(1, 2, 3)) << "the graph is redrawn";
-    EXPECT_EQ(form->RBmeter->text(), QStringLiteral("mark")) << "nothing else is recomputed";
+    EXPECT_EQ(form->Controls().RBmeter->text(), QStringLiteral("mark")) << "nothing else is recomputed";
 
     graph.setPixel(5, 5, qRgb(1, 2, 3));
-    Enter(form->IMmeter, QStringLiteral("1"));
+    Enter(form->Controls().IMmeter, QStringLiteral("1"));
     EXPECT_DOUBLE_EQ(S().Immigration, 0.01);
     EXPECT_EQ(graph.pixel(5, 5), qRgb(1, 2, 3)) << "immigration does not redraw the graph";
-    EXPECT_NE(form->RBmeter->text(), QStringLiteral("mark")) << "but recomputes the results";
+    EXPECT_NE(form->Controls().RBmeter->text(), QStringLiteral("mark")) << "but recomputes the results";
 
-    Enter(form->BImeter, QStringLiteral("2.5"));
+    Enter(form->Controls().BImeter, QStringLiteral("2.5"));
     EXPECT_NE(graph.pixel(5, 5), qRgb(1, 2, 3)) << "the birth index redraws the graph";
     EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(ParameterInput, WholeNumberFieldsRefuseAllButDigits)
 {
-    form->Popmeter->clear();
-    QTest::keyClicks(form->Popmeter, QStringLiteral("1a 2.3,-"));
-    EXPECT_EQ(form->Popmeter->text(), QStringLiteral("123"));
+    form->Controls().Popmeter->clear();
+    QTest::keyClicks(form->Controls().Popmeter, QStringLiteral("1a 2.3,-"));
+    EXPECT_EQ(form->Controls().Popmeter->text(), QStringLiteral("123"));
     EXPECT_EQ(platform.beeps, 5) << "each refused key is announced";
-    QTest::keyClicks(form->Popmeter, QStringLiteral("4567890123"));
-    EXPECT_EQ(form->Popmeter->text(), QStringLiteral("123456789")) << "at most 9 characters";
+    QTest::keyClicks(form->Controls().Popmeter, QStringLiteral("4567890123"));
+    EXPECT_EQ(form->Controls().Popmeter->text(), QStringLiteral("123456789")) << "at most 9 characters";
 }
 
 TEST_F(ParameterInput, ClickSelectsTheWholeText)
 {
-    form->SPmeter->setFocus();
-    QTest::mouseClick(form->SPmeter, Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_EQ(form->SPmeter->selectedText(), QStringLiteral("200000"));
-    QTest::mouseClick(form->BDmeter, Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_EQ(form->BDmeter->selectedText(), QStringLiteral("5.00"));
+    form->Controls().SPmeter->setFocus();
+    QTest::mouseClick(form->Controls().SPmeter, Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_EQ(form->Controls().SPmeter->selectedText(), QStringLiteral("200000"));
+    QTest::mouseClick(form->Controls().BDmeter, Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_EQ(form->Controls().BDmeter->selectedText(), QStringLiteral("5.00"));
 }
 
 TEST_F(Typing, DeleteAndTheOtherEditingKeysEditEverySixField)
@@ -311,23 +315,26 @@ TEST_F(Typing, DeleteAndTheOtherEditingKeysEditEverySixField)
 TEST_F(Typing, AfterACorrectionOnLeavingTypingReplacesTheNextFieldsText)
 {
     platform.boxOpenMs = 20; // real boxes, which take the focus on the way
-    form->Popmeter->setFocus();
+    form->Controls().Popmeter->setFocus();
     Pump();
-    form->Popmeter->selectAll();
-    QTest::keyClicks(form->Popmeter, QStringLiteral("50"));
-    QTest::keyClick(form->Popmeter, Qt::Key_Tab); // the box for fewer than 120 people
+    form->Controls().Popmeter->selectAll();
+    QTest::keyClicks(form->Controls().Popmeter, QStringLiteral("50"));
+    QTest::keyClick(form->Controls().Popmeter, Qt::Key_Tab); // the box for fewer than 120 people
     Pump();
     Reactivate();
-    ASSERT_EQ(QApplication::focusWidget(), form->SPmeter) << "the Tab's field has the focus after the box";
-    QTest::keyClicks(form->SPmeter, QStringLiteral("500"));
-    EXPECT_EQ(form->SPmeter->text(), QStringLiteral("500")) << "typing replaces the whole text, as after a Tab";
+    ASSERT_EQ(QApplication::focusWidget(), form->Controls().SPmeter) << "the Tab's field has the focus after the box";
+    QTest::keyClicks(form->Controls().SPmeter, QStringLiteral("500"));
+    EXPECT_EQ(form->Controls().SPmeter->text(), QStringLiteral("500"))
+        << "typing replaces the whole text, as after a Tab";
 
-    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, form->BImeter->mapTo(form.get(), QPoint(5, 8)));
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
+                      form->Controls().BImeter->mapTo(form.get(), QPoint(5, 8)));
     Pump(); // leaving SPmeter: the box for a level below 2000
     Reactivate();
-    ASSERT_EQ(QApplication::focusWidget(), form->BImeter) << "the clicked field has the focus after the box";
-    QTest::keyClicks(form->BImeter, QStringLiteral("2.5"));
-    EXPECT_EQ(form->BImeter->text(), QStringLiteral("2.5")) << "typing replaces the whole text, as after a click";
+    ASSERT_EQ(QApplication::focusWidget(), form->Controls().BImeter) << "the clicked field has the focus after the box";
+    QTest::keyClicks(form->Controls().BImeter, QStringLiteral("2.5"));
+    EXPECT_EQ(form->Controls().BImeter->text(), QStringLiteral("2.5"))
+        << "typing replaces the whole text, as after a click";
     ASSERT_EQ(platform.messages.size(), 2u) << "both corrections were shown";
     EXPECT_EQ(S().StableLevel, 2000);
     EXPECT_EQ(Population(), 120);
@@ -340,17 +347,18 @@ TEST_F(Typing, LeavingAFieldCommitsOnlyAnEdit)
     form->Image2MouseMove(91, 80); // year 4
     form->Image2Click();
     ASSERT_TRUE(S().Frozen);
-    ASSERT_EQ(form->Popmeter->text(), QString::number(std::lround(S().PopHistory[4]))) << "year 4 on display";
-    QTest::mouseClick(form->Popmeter, Qt::LeftButton, {}, QPoint(5, 8));
-    Leave(form->Popmeter);
+    ASSERT_EQ(form->Controls().Popmeter->text(), QString::number(std::lround(S().PopHistory[4])))
+        << "year 4 on display";
+    QTest::mouseClick(form->Controls().Popmeter, Qt::LeftButton, {}, QPoint(5, 8));
+    Leave(form->Controls().Popmeter);
     EXPECT_DOUBLE_EQ(Population(), present) << "clicking into the frozen year's population and out changes nothing";
-    form->Popmeter->setFocus();
-    QTest::keyClick(form->Popmeter, Qt::Key_Return);
+    form->Controls().Popmeter->setFocus();
+    QTest::keyClick(form->Controls().Popmeter, Qt::Key_Return);
     EXPECT_EQ(Population(), std::lround(S().PopHistory[4])) << "Enter commits the frozen value: it is meant";
 
-    Enter(form->BDmeter, QStringLiteral("5.555"));
+    Enter(form->Controls().BDmeter, QStringLiteral("5.555"));
     ASSERT_DOUBLE_EQ(S().BabyMortality, 0.05555);
-    form->BDmeter->setFocus();
+    form->Controls().BDmeter->setFocus();
     for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         Pump();
@@ -358,10 +366,10 @@ TEST_F(Typing, LeavingAFieldCommitsOnlyAnEdit)
     EXPECT_DOUBLE_EQ(S().BabyMortality, 0.05555) << "tabbing does not read the rounded text back";
     EXPECT_TRUE(platform.messages.empty());
 
-    form->SPmeter->setFocus();
-    Paste(form->SPmeter, QStringLiteral("123456789012"));
-    ASSERT_EQ(form->SPmeter->text(), QStringLiteral("123456789"));
-    Leave(form->SPmeter);
+    form->Controls().SPmeter->setFocus();
+    Paste(form->Controls().SPmeter, QStringLiteral("123456789012"));
+    ASSERT_EQ(form->Controls().SPmeter->text(), QStringLiteral("123456789"));
+    Leave(form->Controls().SPmeter);
     ExpectCorrection(QStringLiteral(
         "A stabile population level of more than 1 million people is not allowed. The value is adjusted."));
     EXPECT_EQ(S().StableLevel, 1000000) << "a pasted text cut to 9 characters is still an edit";
@@ -374,9 +382,9 @@ TEST_F(Typing, BlanksAroundAPastedNumberAreIgnoredBlanksInsideAreNot)
         const char* pasted;
         const char* shown;
     };
-    const Case cases[] = {{form->Popmeter, " 500", "500"},    {form->SPmeter, "5000  ", "5000"},
-                          {form->BImeter, " 2.5 ", "2.5000"}, {form->BDmeter, "  1", "1.00"},
-                          {form->ADmeter, "0.5 ", "0.50"},    {form->IMmeter, " -1.5", "-1.50"}};
+    const Case cases[] = {{form->Controls().Popmeter, " 500", "500"},    {form->Controls().SPmeter, "5000  ", "5000"},
+                          {form->Controls().BImeter, " 2.5 ", "2.5000"}, {form->Controls().BDmeter, "  1", "1.00"},
+                          {form->Controls().ADmeter, "0.5 ", "0.50"},    {form->Controls().IMmeter, " -1.5", "-1.50"}};
     for (const Case& c : cases) {
         Paste(c.field, QString::fromLatin1(c.pasted));
         QTest::keyClick(c.field, Qt::Key_Return);
@@ -390,12 +398,12 @@ TEST_F(Typing, BlanksAroundAPastedNumberAreIgnoredBlanksInsideAreNot)
     EXPECT_DOUBLE_EQ(S().AdultMortality, 0.005);
     EXPECT_DOUBLE_EQ(S().Immigration, -0.015);
 
-    Paste(form->Popmeter, QStringLiteral(" 5 00"));
-    QTest::keyClick(form->Popmeter, Qt::Key_Return);
+    Paste(form->Controls().Popmeter, QStringLiteral(" 5 00"));
+    QTest::keyClick(form->Controls().Popmeter, Qt::Key_Return);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, QStringLiteral("''5 00'' is not a valid integer value."));
-    Paste(form->BImeter, QStringLiteral("2 .5"));
-    QTest::keyClick(form->BImeter, Qt::Key_Return);
+    Paste(form->Controls().BImeter, QStringLiteral("2 .5"));
+    QTest::keyClick(form->Controls().BImeter, Qt::Key_Return);
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[1].text, QStringLiteral("'2 .5' is not a valid floating point value."));
     EXPECT_EQ(Population(), 500) << "a blank inside a number changes nothing";
@@ -403,16 +411,16 @@ TEST_F(Typing, BlanksAroundAPastedNumberAreIgnoredBlanksInsideAreNot)
 
 TEST_F(Typing, EnterPressesTheFocusedButton)
 {
-    ASSERT_EQ(QApplication::focusWidget(), form->StartButton) << "Start has the focus at start-up";
-    QTest::keyClick(form->StartButton, Qt::Key_Return);
-    ASSERT_EQ(form->StartButton->text(), QStringLiteral("Pause")) << "Enter starts the run";
+    ASSERT_EQ(QApplication::focusWidget(), form->Controls().StartButton) << "Start has the focus at start-up";
+    QTest::keyClick(form->Controls().StartButton, Qt::Key_Return);
+    ASSERT_EQ(form->Controls().StartButton->text(), QStringLiteral("Pause")) << "Enter starts the run";
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 2; }));
-    QTest::keyClick(form->StartButton, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue")) << "the keypad's Enter pauses it";
-    form->Newbutton->setFocus();
-    QTest::keyClick(form->Newbutton, Qt::Key_Return);
+    QTest::keyClick(form->Controls().StartButton, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Continue")) << "the keypad's Enter pauses it";
+    form->Controls().Newbutton->setFocus();
+    QTest::keyClick(form->Controls().Newbutton, Qt::Key_Return);
     EXPECT_EQ(S().Year, 0) << "Enter on New starts again";
-    EXPECT_EQ(QApplication::focusWidget(), form->StartButton);
+    EXPECT_EQ(QApplication::focusWidget(), form->Controls().StartButton);
 }
 
 } // namespace

@@ -37,13 +37,13 @@ TEST_F(ProcessLocale, PointIsTheSeparatorAfterStartUp)
     EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(".")) << "Qt's default locale uses the point";
     EXPECT_EQ(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1234.5")) << "no group separators";
 
-    Enter(form->BDmeter, QStringLiteral("0.25"));
+    Enter(form->Controls().BDmeter, QStringLiteral("0.25"));
     EXPECT_DOUBLE_EQ(S().BabyMortality, 0.0025) << "0.25 % parsed with the point";
-    EXPECT_EQ(form->BDmeter->text(), QStringLiteral("0.25"));
+    EXPECT_EQ(form->Controls().BDmeter->text(), QStringLiteral("0.25"));
     EXPECT_TRUE(platform.messages.empty());
-    form->BImeter->clear();
-    QTest::keyClicks(form->BImeter, QStringLiteral("1,5"));
-    EXPECT_EQ(form->BImeter->text(), QStringLiteral("15")) << "the comma is refused by the key filter";
+    form->Controls().BImeter->clear();
+    QTest::keyClicks(form->Controls().BImeter, QStringLiteral("1,5"));
+    EXPECT_EQ(form->Controls().BImeter->text(), QStringLiteral("15")) << "the comma is refused by the key filter";
 }
 
 } // namespace

@@ -52,18 +52,18 @@ protected:
 
     void StepYears(int years)
     {
-        form->TrackBar1->setValue(4);
-        form->StartButton->click();
+        form->Controls().TrackBar1->setValue(4);
+        form->Controls().StartButton->click();
         ASSERT_TRUE(RunUntil([&] { return S().Year >= years; }));
-        form->StartButton->click(); // pause
+        form->Controls().StartButton->click(); // pause
         ASSERT_FALSE(S().Running);
     }
 
     void Image2ContextMenuOpenAndClose()
     {
-        form->Image2ContextMenu(form->Image2->mapToGlobal(QPoint(300, 60)));
+        form->Image2ContextMenu(form->Controls().Image2->mapToGlobal(QPoint(300, 60)));
         Pump();
-        form->GraphMenu->close();
+        form->Controls().GraphMenu->close();
     }
 
     QTemporaryDir folder;
@@ -71,7 +71,7 @@ protected:
 
 TEST_F(Saving, PictureDialogIsAskedWithItsSettings)
 {
-    form->Button1->click();
+    form->Controls().Button1->click();
     ASSERT_EQ(platform.fileRequests.size(), 1u) << "one dialog per click";
     const FileDialogRequest& graph = LastRequest();
     EXPECT_EQ(graph.title, QStringLiteral("Save graph as image file"));
@@ -83,28 +83,29 @@ TEST_F(Saving, PictureDialogIsAskedWithItsSettings)
     EXPECT_TRUE(graph.proposedName.isEmpty()) << "no proposal the first time";
     EXPECT_TRUE(graph.picturePreview) << "the picture dialog has a preview";
     EXPECT_FALSE(graph.extensionFollowsFilter) << "the picture's filter plays no part";
-    form->Button3->click();
+    form->Controls().Button3->click();
     EXPECT_EQ(LastRequest().title, QStringLiteral("Save population pyramid as image file"));
 }
 
 TEST_F(Saving, CancelKeepsThePauseAndTheProposals)
 {
-    form->TrackBar1->setValue(4);
-    form->StartButton->click();
+    form->Controls().TrackBar1->setValue(4);
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 5; }));
-    form->Button1->click(); // cancelled: no answer queued
+    form->Controls().Button1->click(); // cancelled: no answer queued
     EXPECT_FALSE(S().Running) << "saving pauses the run";
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue")) << "the start button then reads Continue";
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Continue"))
+        << "the start button then reads Continue";
     const int pausedAt = S().Year;
     QTest::qWait(30);
     EXPECT_EQ(S().Year, pausedAt) << "a cancelled dialog does not resume";
-    EXPECT_TRUE(form->StartButton->hasFocus()) << "the start button gets the focus after a cancel";
+    EXPECT_TRUE(form->Controls().StartButton->hasFocus()) << "the start button gets the focus after a cancel";
 
     platform.fileAnswers.push_back(In("graph.jpg"));
-    form->Button1->click();
+    form->Controls().Button1->click();
     ASSERT_TRUE(QFile::exists(In("graph.jpg")));
-    form->Button1->click(); // cancelled
-    form->Button1->click(); // cancelled again
+    form->Controls().Button1->click(); // cancelled
+    form->Controls().Button1->click(); // cancelled again
     EXPECT_EQ(LastRequest().proposedName, In("graph")) << "a cancel leaves the proposal without extension";
     EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("JPG")) << "a cancel leaves the default extension";
     EXPECT_EQ(S().LastImageExtension, ".JPG");
@@ -113,19 +114,19 @@ TEST_F(Saving, CancelKeepsThePauseAndTheProposals)
 TEST_F(Saving, MixedCaseEmfIsSavedAsEmfAndBecomesTheDefaultForBoth)
 {
     platform.fileAnswers.push_back(In("graph.Emf"));
-    form->Button1->click();
+    form->Controls().Button1->click();
     EXPECT_TRUE(IsEmf(ReadAll(In("graph.Emf")))) << "a mixed-case .Emf writes an enhanced metafile";
     EXPECT_EQ(S().LastImageExtension, ".EMF");
 
     platform.fileAnswers.push_back(In("pyramid.gif"));
-    form->Button3->click();
+    form->Controls().Button3->click();
     EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("EMF")) << "the pyramid dialog shares the default";
     EXPECT_EQ(LastRequest().proposedName, In("graph")) << "and the proposal";
     const QImage gif(In("pyramid.gif"));
     EXPECT_EQ(gif.size(), QSize(231, 278)) << "the pyramid's GIF is its screen bitmap";
     EXPECT_EQ(QImageReader(In("pyramid.gif")).format(), QByteArray("gif"));
 
-    form->Button1->click(); // cancelled
+    form->Controls().Button1->click(); // cancelled
     EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("GIF")) << "a GIF save makes GIF the default";
     EXPECT_EQ(LastRequest().proposedName, In("pyramid"));
 }
@@ -150,7 +151,7 @@ TEST_F(Saving, RasterPicturesAreThe1xViewsWhateverTheScreen)
     EXPECT_EQ(pyramid, oneX) << "the frozen year's pyramid as shown, at 1x";
     const QImage graph = QImage(In("graph.bmp")).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(graph.size(), QSize(847, 162)) << "the graph's bitmap at 1x";
-    EXPECT_EQ(graph, form->Image2->Picture().convertToFormat(QImage::Format_RGB32)) << "pixel for pixel";
+    EXPECT_EQ(graph, form->Controls().Image2->Picture().convertToFormat(QImage::Format_RGB32)) << "pixel for pixel";
     const QByteArray wmf = ReadAll(In("graph.wmf"));
     ASSERT_GT(wmf.size(), 22) << "a placeable metafile";
     std::int16_t right = 0, bottom = 0; // the bounding box in the placeable header, at scale 4
@@ -163,7 +164,7 @@ TEST_F(Saving, RasterPicturesAreThe1xViewsWhateverTheScreen)
 TEST_F(Saving, NameWithoutExtensionGetsTheDefault)
 {
     platform.fileAnswers.push_back(In("graph"));
-    form->Button1->click();
+    form->Controls().Button1->click();
     EXPECT_TRUE(IsEmf(ReadAll(In("graph.emf")))) << "the default extension emf is added";
     EXPECT_EQ(S().LastImageExtension, ".EMF");
 }
@@ -171,15 +172,15 @@ TEST_F(Saving, NameWithoutExtensionGetsTheDefault)
 TEST_F(Saving, OtherExtensionWritesNothingAndSaysSo)
 {
     platform.fileAnswers.push_back(In("graph.jpeg"));
-    form->Button1->click();
+    form->Controls().Button1->click();
     EXPECT_FALSE(QFile::exists(In("graph.jpeg"))) << "only .jpg selects JPEG";
     ASSERT_EQ(platform.messages.size(), 1u) << "the user is told nothing was saved";
     EXPECT_EQ(platform.messages[0].caption, QStringLiteral("Vartel"));
     EXPECT_EQ(platform.messages[0].text, QString::fromStdString(UnsupportedExtensionMessage()));
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(S().LastImageExtension, ".JPEG") << "the extension is still remembered";
-    EXPECT_TRUE(form->StartButton->hasFocus());
-    form->Button3->click(); // cancelled
+    EXPECT_TRUE(form->Controls().StartButton->hasFocus());
+    form->Controls().Button3->click(); // cancelled
     EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("JPEG"));
     EXPECT_EQ(LastRequest().proposedName, In("graph")) << "the proposal loses the extension";
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 0) << "no file at all was written";
@@ -188,14 +189,14 @@ TEST_F(Saving, OtherExtensionWritesNothingAndSaysSo)
 TEST_F(Saving, UnwritablePictureGoesToTheErrorReport)
 {
     platform.fileAnswers.push_back(In("missing-folder/graph.bmp"));
-    form->Newbutton->setFocus();
-    form->Button1->click();
+    form->Controls().Newbutton->setFocus();
+    form->Controls().Button1->click();
     ASSERT_EQ(platform.messages.size(), 1u) << "the failure is reported";
     EXPECT_EQ(platform.messages[0].caption, QStringLiteral("Vartel"));
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Stop);
     EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("graph.bmp"))) << "the text names the file";
     EXPECT_TRUE(platform.messages[0].text.endsWith(u'.')) << "with a full stop";
-    form->Button1->click(); // cancelled
+    form->Controls().Button1->click(); // cancelled
     EXPECT_EQ(LastRequest().proposedName, In("missing-folder/graph.bmp")) << "the proposal keeps its extension";
 }
 
@@ -203,7 +204,7 @@ TEST_F(Saving, FrozenPyramidYearIsDrawnIntoTheMetafile)
 {
     StepYears(60);
     const auto pyramidEmf = [this](int year, const QString& path) {
-        const ViewSource view{&form->Image1->Picture(),
+        const ViewSource view{&form->Controls().Image1->Picture(),
                               [this, year](Canvas& c, int scale) { DrawPyramid(c, form->state(), year, scale); },
                               PyramidWidth, PyramidHeight};
         EXPECT_EQ(SavePicture(PictureFormat::Emf, path.toStdString(), view), "");
@@ -230,7 +231,7 @@ TEST_F(Saving, FrozenPyramidYearIsDrawnIntoTheMetafile)
 
 TEST_F(Saving, DataFileAtYearZero)
 {
-    form->Button2->click(); // cancelled
+    form->Controls().Button2->click(); // cancelled
     const FileDialogRequest& request = LastRequest();
     EXPECT_EQ(request.title, QStringLiteral("Save Data"));
     EXPECT_EQ(request.filters,
@@ -241,7 +242,7 @@ TEST_F(Saving, DataFileAtYearZero)
     EXPECT_FALSE(request.picturePreview);
 
     platform.fileAnswers.push_back(In("data"));
-    form->Button2->click();
+    form->Controls().Button2->click();
     const QByteArray text = ReadAll(In("data.txt"));
     ASSERT_FALSE(text.isEmpty()) << "txt is added to a name without extension";
     const QList<QByteArray> lines = text.split('\n');
@@ -252,20 +253,20 @@ TEST_F(Saving, DataFileAtYearZero)
     EXPECT_TRUE(lines[33].startsWith("0\t")) << "the only row is year 0";
     EXPECT_TRUE(lines[33].contains("\t\t")) << "year 0 has an empty growth field";
     EXPECT_EQ(lines.size(), 36) << "34 lines of header and one row, the empty last line, then nothing";
-    EXPECT_TRUE(form->StartButton->hasFocus());
+    EXPECT_TRUE(form->Controls().StartButton->hasFocus());
 
-    form->Button2->click(); // cancelled
+    form->Controls().Button2->click(); // cancelled
     EXPECT_EQ(LastRequest().proposedName, In("data.txt")) << "the last name is proposed again";
 }
 
 TEST_F(Saving, DataFileAfterARunWhileRunningPauses)
 {
-    form->TrackBar1->setValue(4);
-    form->StartButton->click();
+    form->Controls().TrackBar1->setValue(4);
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 30; }));
     platform.fileAnswers.push_back(In("run.txt"));
-    form->Button2->click();
-    EXPECT_EQ(form->StartButton->text(), QStringLiteral("Continue")) << "saving pauses the run first";
+    form->Controls().Button2->click();
+    EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Continue")) << "saving pauses the run first";
     const int year = S().Year;
     const QList<QByteArray> lines = ReadAll(In("run.txt")).split('\n');
     ASSERT_EQ(lines.size(), 33 + (year + 1) + 2) << "one row per year 0.." << year;
@@ -276,22 +277,22 @@ TEST_F(Saving, DataFileWithTheCsvExtensionIsTheSpreadsheetFile)
 {
     StepYears(20);
     platform.fileAnswers.push_back(In("run.csv"));
-    form->Button2->click();
+    form->Controls().Button2->click();
     EXPECT_EQ(ReadAll(In("run.csv")), QByteArray::fromStdString(DataSpreadsheetText(S())));
-    EXPECT_TRUE(form->StartButton->hasFocus());
+    EXPECT_TRUE(form->Controls().StartButton->hasFocus());
 }
 
 TEST_F(Saving, FullDeviceGivesTheErrorBox)
 {
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), In("full.txt")));
     platform.fileAnswers.push_back(In("full.txt"));
-    form->Newbutton->setFocus();
-    form->Button2->click();
+    form->Controls().Newbutton->setFocus();
+    form->Controls().Button2->click();
     ASSERT_EQ(platform.messages.size(), 1u) << "a full disk is reported";
     EXPECT_EQ(platform.messages[0].caption, QStringLiteral("Vartel"));
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Stop);
     EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("full.txt"))) << "naming the file";
-    EXPECT_TRUE(form->Newbutton->hasFocus()) << "the focus is not moved after a failure";
+    EXPECT_TRUE(form->Controls().Newbutton->hasFocus()) << "the focus is not moved after a failure";
     EXPECT_FALSE(S().Running);
 }
 
@@ -308,11 +309,12 @@ int PixelsIn(const QImage& image, Color color)
 
 TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
 {
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(300, 60), form->Image2->mapToGlobal(QPoint(300, 60)));
-    QCoreApplication::sendEvent(form->Image2, &rightClick);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(300, 60),
+                                 form->Controls().Image2->mapToGlobal(QPoint(300, 60)));
+    QCoreApplication::sendEvent(form->Controls().Image2, &rightClick);
     Pump();
-    ASSERT_TRUE(form->GraphMenu->isVisible()) << "a right click opens the graph's menu";
-    const QList<QAction*> items = form->GraphMenu->actions();
+    ASSERT_TRUE(form->Controls().GraphMenu->isVisible()) << "a right click opens the graph's menu";
+    const QList<QAction*> items = form->Controls().GraphMenu->actions();
     ASSERT_EQ(items.size(), 3);
     EXPECT_EQ(items[0]->text(), QStringLiteral("Keep this curve for comparison"));
     EXPECT_EQ(items[1]->text(), QStringLiteral("Compare with a saved run…"));
@@ -321,28 +323,28 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     EXPECT_TRUE(items[1]->isEnabled());
     EXPECT_FALSE(items[2]->isEnabled()) << "nothing kept yet";
     EXPECT_FALSE(S().Browsing || S().Frozen) << "the right click does not browse or freeze";
-    form->GraphMenu->close();
+    form->Controls().GraphMenu->close();
 
     StepYears(200);
     form->KeepCurveClick();
     ASSERT_EQ(form->Kept().Count(), 1u);
     EXPECT_EQ(form->Kept().Curve(0).Label, "Simple") << "the scenario's own course";
     EXPECT_EQ(form->Kept().Curve(0).Population.size(), static_cast<std::size_t>(S().Year) + 1);
-    const int drawn = PixelsIn(form->Image2->Picture(), KeptCurveColors[0]);
+    const int drawn = PixelsIn(form->Controls().Image2->Picture(), KeptCurveColors[0]);
     EXPECT_GT(drawn, 100) << "the kept curve is on the screen at once";
 
-    form->Newbutton->click();
-    form->RadioButtons[5]->click();
+    form->Controls().Newbutton->click();
+    form->Controls().RadioButtons[5]->click();
     ASSERT_EQ(S().Year, 0);
     EXPECT_EQ(form->Kept().Count(), 1u) << "kept over New and a scenario change";
-    EXPECT_GT(PixelsIn(form->Image2->Picture(), KeptCurveColors[0]), 100) << "and still drawn";
+    EXPECT_GT(PixelsIn(form->Controls().Image2->Picture(), KeptCurveColors[0]), 100) << "and still drawn";
     Image2ContextMenuOpenAndClose();
-    EXPECT_TRUE(form->ForgetCurvesItem->isEnabled()) << "something to forget";
+    EXPECT_TRUE(form->Controls().ForgetCurvesItem->isEnabled()) << "something to forget";
 
     StepYears(100);
     form->KeepCurveClick();
     EXPECT_EQ(form->Kept().Curve(1).Label, "Realistic, low") << "its own course";
-    form->EpiButton->click();
+    form->Controls().EpiButton->click();
     form->KeepCurveClick();
     EXPECT_EQ(form->Kept().Curve(2).Label, "Realistic, low*") << "an incident just begun marks the curve";
     form->ForgetCurvesClick();
@@ -352,7 +354,7 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     EXPECT_EQ(form->Kept().Curve(1).Label, "Realistic, low*") << "an incident marks the curve";
 
     platform.fileAnswers.push_back(In("run.txt"));
-    form->Button2->click();
+    form->Controls().Button2->click();
     ASSERT_TRUE(QFile::exists(In("run.txt")));
     platform.fileAnswers.push_back(In("run.txt"));
     form->CompareClick();
@@ -361,13 +363,13 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
               (QStringList{QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")}));
     ASSERT_EQ(form->Kept().Count(), 3u);
     EXPECT_EQ(form->Kept().Curve(2).Label, "Realistic, low*") << "the saved run, named by the scenario its file names";
-    EXPECT_GT(PixelsIn(form->Image2->Picture(), KeptCurveColors[2]), 50) << "the third colour is drawn";
+    EXPECT_GT(PixelsIn(form->Controls().Image2->Picture(), KeptCurveColors[2]), 50) << "the third colour is drawn";
 
     QFile bad(In("notes.txt"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("Population of the island, by hand\r\n1200\t5000\r\n");
     bad.close();
-    const QImage before = form->Image2->Picture();
+    const QImage before = form->Controls().Image2->Picture();
     platform.fileAnswers.push_back(In("notes.txt"));
     form->CompareClick();
     ASSERT_EQ(platform.messages.size(), 1u) << "a file that is no data file is reported";
@@ -375,18 +377,18 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     EXPECT_EQ(platform.messages[0].text,
               "\"" + In("notes.txt") + QStringLiteral("\" is not a data file of Vartel: it has no time table."));
     EXPECT_EQ(form->Kept().Count(), 3u) << "everything kept as it was";
-    EXPECT_EQ(form->Image2->Picture(), before) << "and the graph too";
+    EXPECT_EQ(form->Controls().Image2->Picture(), before) << "and the graph too";
     form->CompareClick(); // cancelled
     EXPECT_EQ(LastRequest().proposedName, In("notes.txt")) << "the last file is proposed again";
     EXPECT_EQ(form->Kept().Count(), 3u);
 
     platform.fileAnswers.push_back(In("compare.svg"));
-    form->Button1->click();
+    form->Controls().Button1->click();
     const QByteArray svg = ReadAll(In("compare.svg"));
     EXPECT_TRUE(svg.contains(">Realistic, low*<")) << "the saved picture shows the kept curves";
     EXPECT_TRUE(svg.contains("#7755bb")) << "in their colours";
     platform.fileAnswers.push_back(In("compare.bmp"));
-    form->Button1->click();
+    form->Controls().Button1->click();
     EXPECT_GT(PixelsIn(QImage(In("compare.bmp")), KeptCurveColors[1]), 50) << "and so does a raster picture";
 
     form->KeepCurveClick();
@@ -397,12 +399,12 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     form->ForgetCurvesClick();
     EXPECT_TRUE(form->Kept().Empty());
     for (Color kept : KeptCurveColors)
-        EXPECT_EQ(PixelsIn(form->Image2->Picture(), kept), 0) << "nothing kept is drawn any more";
+        EXPECT_EQ(PixelsIn(form->Controls().Image2->Picture(), kept), 0) << "nothing kept is drawn any more";
 
-    form->Newbutton->click();
+    form->Controls().Newbutton->click();
     StepYears(50);
     form->KeepCurveClick();
-    Enter(form->SPmeter, QStringLiteral("5000"));
+    Enter(form->Controls().SPmeter, QStringLiteral("5000"));
     form->KeepCurveClick();
     ASSERT_EQ(form->Kept().Count(), 2u);
     EXPECT_EQ(form->Kept().Curve(0).Label, "Realistic, low");
@@ -434,20 +436,20 @@ protected:
 TEST_P(SavingAsTheBatchTool, FullRunGivesTheSamePicturesForEveryGraphButton)
 {
     if (GetParam() != 1)
-        form->RadioButtons[static_cast<std::size_t>(GetParam())]->click();
+        form->Controls().RadioButtons[static_cast<std::size_t>(GetParam())]->click();
     RunToEndAtFullSpeed();
     ASSERT_EQ(S().Year, MaxYear);
-    const QByteArray pyramid = WindowBmp(form->Button3, "pyramid.bmp");
+    const QByteArray pyramid = WindowBmp(form->Controls().Button3, "pyramid.bmp");
     ASSERT_FALSE(pyramid.isEmpty());
     EXPECT_TRUE(pyramid == BatchBmp("population", true)) << "the pyramid";
     const std::pair<QPushButton*, std::string> buttons[] = {{nullptr, "population"},
-                                                            {form->BirthButton, "birth"},
-                                                            {form->DeathButton, "mortality"},
-                                                            {form->lifebutton, "survival"}};
+                                                            {form->Controls().BirthButton, "birth"},
+                                                            {form->Controls().DeathButton, "mortality"},
+                                                            {form->Controls().lifebutton, "survival"}};
     for (const auto& [button, mode] : buttons) {
         if (button != nullptr)
             button->click();
-        const QByteArray window = WindowBmp(form->Button1, mode + ".bmp");
+        const QByteArray window = WindowBmp(form->Controls().Button1, mode + ".bmp");
         ASSERT_FALSE(window.isEmpty());
         EXPECT_TRUE(window == BatchBmp(mode, false)) << "the " << mode << " graph";
     }

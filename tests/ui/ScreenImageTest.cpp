@@ -62,36 +62,36 @@ int StalePixels(TForm1& form, ImageView& view)
 
 TEST_F(ScreenImage, TheGraphOnScreenFollowsItsPictureYearByYear)
 {
-    form->TrackBar1->setValue(4);
-    form->StartButton->click();
+    form->Controls().TrackBar1->setValue(4);
+    form->Controls().StartButton->click();
     for (int year : {1, 2, 10, 700, 1500}) {
         ASSERT_TRUE(RunUntil([&] { return S().Year >= year; }));
-        form->StartButton->click(); // pause
-        EXPECT_EQ(StalePixels(*form, *form->Image2), 0) << "graph pixels not shown at year " << S().Year;
-        form->StartButton->click();
+        form->Controls().StartButton->click(); // pause
+        EXPECT_EQ(StalePixels(*form, *form->Controls().Image2), 0) << "graph pixels not shown at year " << S().Year;
+        form->Controls().StartButton->click();
     }
     ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
-    EXPECT_EQ(StalePixels(*form, *form->Image2), 0) << "graph pixels not shown after the run";
+    EXPECT_EQ(StalePixels(*form, *form->Controls().Image2), 0) << "graph pixels not shown after the run";
 }
 
 TEST_F(ScreenImage, TheGraphOnScreenFollowsARealisticRunOnTheLogarithmicScale)
 {
-    form->RadioButtons[6]->click();
-    form->Logscale->click();
-    form->TrackBar1->setValue(4);
-    form->StartButton->click();
+    form->Controls().RadioButtons[6]->click();
+    form->Controls().Logscale->click();
+    form->Controls().TrackBar1->setValue(4);
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 1200; }));
-    form->StartButton->click();
-    EXPECT_EQ(StalePixels(*form, *form->Image2), 0) << "graph pixels not shown at year " << S().Year;
-    form->StartButton->click();
+    form->Controls().StartButton->click();
+    EXPECT_EQ(StalePixels(*form, *form->Controls().Image2), 0) << "graph pixels not shown at year " << S().Year;
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return !S().Running; }));
-    EXPECT_EQ(StalePixels(*form, *form->Image2), 0) << "graph pixels not shown after the run";
+    EXPECT_EQ(StalePixels(*form, *form->Controls().Image2), 0) << "graph pixels not shown after the run";
 }
 
 // The device pixel ratio the suite runs at: the one named by VARTEL_EXPECT_RATIO, checked against the screen.
 double Ratio(TForm1& form)
 {
-    const double ratio = form.Image2->DeviceRatio();
+    const double ratio = form.Controls().Image2->DeviceRatio();
     if (qEnvironmentVariableIsSet("VARTEL_EXPECT_RATIO")) {
         EXPECT_EQ(ratio, qEnvironmentVariable("VARTEL_EXPECT_RATIO").toDouble()) << "the ratio of the screen";
     }
@@ -101,31 +101,33 @@ double Ratio(TForm1& form)
 TEST_F(ScreenImage, TheViewsAreDrawnAtTheScreensResolutionAndSavedAt1x)
 {
     const double d = Ratio(*form);
-    form->RadioButtons[6]->click();
-    form->TrackBar1->setValue(4);
-    form->StartButton->click();
+    form->Controls().RadioButtons[6]->click();
+    form->Controls().TrackBar1->setValue(4);
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 800; }));
-    form->StartButton->click();
+    form->Controls().StartButton->click();
     Pump();
-    for (ImageView* view : {form->Image1, form->Image2}) {
+    for (ImageView* view : {form->Controls().Image1, form->Controls().Image2}) {
         EXPECT_EQ(view->ScreenRatio(), d) << view->objectName().toStdString();
         EXPECT_EQ(view->ScreenPicture().size(), RasterCanvas::DeviceSize(view->size(), d))
             << view->objectName().toStdString() << " at the device's size";
         EXPECT_EQ(view->Picture().size(), view->size()) << view->objectName().toStdString() << " stays 1x";
     }
     if (d == 1.0) {
-        EXPECT_EQ(&form->Image2->ScreenPicture(), &form->Image2->Picture()) << "at 1 the screen shows the picture";
+        EXPECT_EQ(&form->Controls().Image2->ScreenPicture(), &form->Controls().Image2->Picture())
+            << "at 1 the screen shows the picture";
         return;
     }
     // The pyramid of the year shown, at both resolutions: enlarged, the 1x one equals the screen's away from
     // the texts, and the texts are finer.
-    const QImage& pyramid = form->Image1->ScreenPicture();
-    const QImage enlarged = test::Enlarged(form->Image1->Picture(), d);
+    const QImage& pyramid = form->Controls().Image1->ScreenPicture();
+    const QImage enlarged = test::Enlarged(form->Controls().Image1->Picture(), d);
     EXPECT_EQ(test::DifferentPixels(pyramid, enlarged, {62, 30, 169, 248}, d), 0) << "the layers";
     EXPECT_GT(test::MixedPixels(pyramid, {3, 35, 58, 15}, d), 40) << "the year label at the device's resolution";
-    const QImage& graph = form->Image2->ScreenPicture();
+    const QImage& graph = form->Controls().Image2->ScreenPicture();
     EXPECT_GT(test::MixedPixels(graph, {6, 16, 75, 32}, d), 60) << "the graph's labels at the device's resolution";
-    EXPECT_EQ(test::DifferentPixels(graph, test::Enlarged(form->Image2->Picture(), d), {100, 7, 730, 17}, d), 0)
+    EXPECT_EQ(test::DifferentPixels(graph, test::Enlarged(form->Controls().Image2->Picture(), d), {100, 7, 730, 17}, d),
+              0)
         << "in the overpopulation strip the graph is its 1x picture enlarged";
 }
 
@@ -133,31 +135,33 @@ TEST_F(ScreenImage, TheMapAndTheHousesComeAtTheScreensResolutionInTheirPlaces)
 {
     const double d = Ratio(*form);
     const int n = d > 1.0 ? static_cast<int>(std::ceil(d - 1e-9)) : 1;
-    EXPECT_EQ(form->Map->Picture().size(), QSize(395, 223)) << "the land test reads the 1x map";
-    EXPECT_EQ(form->Map->ScreenPicture().size(), QSize(395 * n, 223 * n)) << "the @" << n << "x map on the screen";
-    EXPECT_EQ(form->Map->ScreenPicture().pixel(200 * n, 100 * n), qRgb(140, 255, 140)) << "its middle is land";
-    const QPixmap house = form->Houses[1]->pixmap();
+    EXPECT_EQ(form->Controls().Map->Picture().size(), QSize(395, 223)) << "the land test reads the 1x map";
+    EXPECT_EQ(form->Controls().Map->ScreenPicture().size(), QSize(395 * n, 223 * n))
+        << "the @" << n << "x map on the screen";
+    EXPECT_EQ(form->Controls().Map->ScreenPicture().pixel(200 * n, 100 * n), qRgb(140, 255, 140))
+        << "its middle is land";
+    const QPixmap house = form->Controls().Houses[1]->pixmap();
     EXPECT_EQ(house.devicePixelRatio(), d) << "the house at the screen's ratio";
     EXPECT_EQ(house.size(), QSize(28, 19) * d) << "exactly the device pixels of a house";
     EXPECT_EQ(house.toImage().pixelColor(0, house.height() - 1).alpha(), 0) << "on a transparent background";
     EXPECT_EQ(house.toImage().pixel(house.width() / 2, 2), qRgb(200, 30, 30)) << "the roof on top";
     for (int i = 1; i <= HouseCountMax; ++i) {
-        ASSERT_EQ(form->Houses[static_cast<std::size_t>(i)]->size(), QSize(28, 19)) << "house " << i;
-        const QPoint place = form->Houses[static_cast<std::size_t>(i)]->pos();
-        ASSERT_EQ(form->Map->Picture().pixel(place + QPoint(14, 10)), qRgb(140, 255, 140)) << "house " << i;
+        ASSERT_EQ(form->Controls().Houses[static_cast<std::size_t>(i)]->size(), QSize(28, 19)) << "house " << i;
+        const QPoint place = form->Controls().Houses[static_cast<std::size_t>(i)]->pos();
+        ASSERT_EQ(form->Controls().Map->Picture().pixel(place + QPoint(14, 10)), qRgb(140, 255, 140)) << "house " << i;
     }
 }
 
 TEST_F(ScreenImage, MousePositionsStayInLogicalPixels)
 {
     Ratio(*form);
-    QSignalSpy moves(form->Image2, &ImageView::MouseMoved);
-    QTest::mouseMove(form->Image2, QPoint(341, 80));
+    QSignalSpy moves(form->Controls().Image2, &ImageView::MouseMoved);
+    QTest::mouseMove(form->Controls().Image2, QPoint(341, 80));
     Pump();
     ASSERT_GE(moves.count(), 1) << "the graph reports the mouse";
     EXPECT_EQ(moves.last().at(0).toInt(), 341) << "in the graph's own pixels";
     EXPECT_EQ(moves.last().at(1).toInt(), 80) << "in the graph's own pixels";
-    EXPECT_EQ(form->h1->geometry(), QRect(90, 6, 751, 20)) << "the hint zones keep their places";
+    EXPECT_EQ(form->Controls().h1->geometry(), QRect(90, 6, 751, 20)) << "the hint zones keep their places";
 }
 
 // Two screens, an ordinary one and one of twice the density (QT_QPA_PLATFORM=offscreen:configfile=...);
@@ -171,33 +175,35 @@ TEST_F(ScreenImage, FollowsTheWindowToAScreenOfAnotherResolution)
     if (dense == nullptr || ordinary == nullptr)
         GTEST_SKIP() << "needs an ordinary and a dense screen";
     form->windowHandle()->setScreen(ordinary);
-    form->RadioButtons[6]->click();
-    form->TrackBar1->setValue(4);
-    form->StartButton->click();
+    form->Controls().RadioButtons[6]->click();
+    form->Controls().TrackBar1->setValue(4);
+    form->Controls().StartButton->click();
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 300; }));
 
     form->windowHandle()->setScreen(dense); // while it runs
     const double d = dense->devicePixelRatio();
     ASSERT_TRUE(RunUntil([this] { return S().Year >= 900; }));
-    form->StartButton->click();
+    form->Controls().StartButton->click();
     Pump();
-    EXPECT_EQ(form->Image2->ScreenRatio(), d) << "the graph follows the screen";
-    EXPECT_EQ(form->Image1->ScreenPicture().size(), RasterCanvas::DeviceSize({231, 278}, d)) << "the pyramid too";
-    EXPECT_EQ(form->Map->ScreenPicture().size(), QSize(790, 446)) << "and the map";
-    EXPECT_EQ(form->Houses[1]->pixmap().devicePixelRatio(), d) << "and the houses";
-    EXPECT_EQ(StalePixels(*form, *form->Image2), 0) << "the screen shows the rebuilt graph";
-    EXPECT_EQ(test::DifferentPixels(form->Image2->ScreenPicture(), test::Enlarged(form->Image2->Picture(), d),
-                                    {100, 7, 730, 17}, d),
+    EXPECT_EQ(form->Controls().Image2->ScreenRatio(), d) << "the graph follows the screen";
+    EXPECT_EQ(form->Controls().Image1->ScreenPicture().size(), RasterCanvas::DeviceSize({231, 278}, d))
+        << "the pyramid too";
+    EXPECT_EQ(form->Controls().Map->ScreenPicture().size(), QSize(790, 446)) << "and the map";
+    EXPECT_EQ(form->Controls().Houses[1]->pixmap().devicePixelRatio(), d) << "and the houses";
+    EXPECT_EQ(StalePixels(*form, *form->Controls().Image2), 0) << "the screen shows the rebuilt graph";
+    EXPECT_EQ(test::DifferentPixels(form->Controls().Image2->ScreenPicture(),
+                                    test::Enlarged(form->Controls().Image2->Picture(), d), {100, 7, 730, 17}, d),
               0)
         << "the rebuilt graph is the 1x one at the screen's resolution";
-    EXPECT_EQ(form->Image2->Picture().size(), QSize(847, 162)) << "the saved picture stays 1x";
+    EXPECT_EQ(form->Controls().Image2->Picture().size(), QSize(847, 162)) << "the saved picture stays 1x";
 
     form->windowHandle()->setScreen(ordinary);
     Pump();
     form->repaint();
-    EXPECT_EQ(form->Image2->ScreenRatio(), 1.0) << "back on the ordinary screen";
-    EXPECT_EQ(&form->Image1->ScreenPicture(), &form->Image1->Picture()) << "which shows the 1x pictures";
-    EXPECT_EQ(StalePixels(*form, *form->Image2), 0) << "the graph's 1x picture on the screen";
+    EXPECT_EQ(form->Controls().Image2->ScreenRatio(), 1.0) << "back on the ordinary screen";
+    EXPECT_EQ(&form->Controls().Image1->ScreenPicture(), &form->Controls().Image1->Picture())
+        << "which shows the 1x pictures";
+    EXPECT_EQ(StalePixels(*form, *form->Controls().Image2), 0) << "the graph's 1x picture on the screen";
 }
 
 // The window's backing store, the screen as it stands, as one number.
@@ -221,7 +227,7 @@ struct Stop {
     bool automatic;            // paused by itself (the hint stays "Pause simulation")
 };
 
-using ButtonOf = QPushButton* TForm1::*;
+using ButtonOf = QPushButton* TForm1Ui::*;
 
 struct PassRun {
     const char* name;
@@ -248,13 +254,13 @@ protected:
     std::vector<Stop> Run(bool fastest, const std::function<bool(std::size_t stops)>& takeNow)
     {
         const PassRun& run = GetParam();
-        form->MemoTimer->stop(); // the blinking line would differ between the runs
-        form->RadioButtons[static_cast<std::size_t>(run.scenario)]->click();
+        form->Controls().MemoTimer->stop(); // the blinking line would differ between the runs
+        form->Controls().RadioButtons[static_cast<std::size_t>(run.scenario)]->click();
         if (run.pauseAtMoments)
-            form->CheckBox2->click();
+            form->Controls().CheckBox2->click();
         if (run.graph != nullptr)
-            (form.get()->*run.graph)->click();
-        form->TrackBar1->setValue(4);
+            (form->Controls().*run.graph)->click();
+        form->Controls().TrackBar1->setValue(4);
         if (!fastest)
             S().StepDelay = 1;
         platform.waves.clear();
@@ -267,7 +273,7 @@ protected:
             stops.push_back({S().Year, ScreenHash(*form), platform.waves.size(), platform.announcements.size(),
                              !S().Running && S().Year < MaxYear});
             for (; incident != run.incidents.end() && incident->first <= S().Year; ++incident) {
-                QPushButton* button = form.get()->*incident->second;
+                QPushButton* button = form->Controls().*incident->second;
                 EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString() << " at " << S().Year;
                 button->click();
             }
@@ -277,7 +283,7 @@ protected:
                 if (S().Running && S().Year < MaxYear && takeNow(stops.size()))
                     take();
             });
-        form->StartButton->click();
+        form->Controls().StartButton->click();
         for (;;) {
             if (!RunUntil([this] { return !S().Running; })) {
                 ADD_FAILURE() << "the run did not stop after year " << S().Year;
@@ -286,7 +292,7 @@ protected:
             take();
             if (S().Year >= MaxYear)
                 break;
-            form->StartButton->click(); // Continue
+            form->Controls().StartButton->click(); // Continue
         }
         QObject::disconnect(taking);
         return stops;
@@ -344,13 +350,14 @@ INSTANTIATE_TEST_SUITE_P(
                       PassRun{"NegativeFeedback", 3, false, nullptr, {}}, PassRun{"Attenuation", 4, false, nullptr, {}},
                       PassRun{"RealisticLow", 5, false, nullptr, {}}, PassRun{"RealisticMedium", 6, false, nullptr, {}},
                       PassRun{"RealisticHigh", 7, false, nullptr, {}},
-                      PassRun{"Incidents",
-                              6,
-                              false,
-                              nullptr,
-                              {{400, &TForm1::EpiButton}, {1300, &TForm1::OneButton}, {2200, &TForm1::ImmButton}}},
-                      PassRun{"AutomaticPauses", 7, true, nullptr, {{1800, &TForm1::EpiButton}}},
-                      PassRun{"SurvivalGraph", 6, false, &TForm1::lifebutton, {{900, &TForm1::ImmButton}}}),
+                      PassRun{
+                          "Incidents",
+                          6,
+                          false,
+                          nullptr,
+                          {{400, &TForm1Ui::EpiButton}, {1300, &TForm1Ui::OneButton}, {2200, &TForm1Ui::ImmButton}}},
+                      PassRun{"AutomaticPauses", 7, true, nullptr, {{1800, &TForm1Ui::EpiButton}}},
+                      PassRun{"SurvivalGraph", 6, false, &TForm1Ui::lifebutton, {{900, &TForm1Ui::ImmButton}}}),
     [](const ::testing::TestParamInfo<PassRun>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -87,8 +87,8 @@ protected:
 
     void RunToEndAtFullSpeed()
     {
-        form->TrackBar1->setValue(4);
-        form->StartButton->click();
+        form->Controls().TrackBar1->setValue(4);
+        form->Controls().StartButton->click();
         ASSERT_TRUE(RunUntil([this] { return !S().Running; })) << "the run should stop by itself";
     }
 
