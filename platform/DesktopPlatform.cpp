@@ -74,15 +74,15 @@ void DesktopPlatform::ShowMessage(QWidget* owner, const QString& caption, const 
 
 QString DesktopPlatform::AskSaveFileName(QWidget* owner, const FileDialogRequest& request)
 {
-    SaveFileDialog dialog(owner, request.title);
-    dialog.setNameFilters(request.filters);
-    dialog.setDefaultSuffix(request.defaultExtension);
-    if (request.extensionFollowsFilter)
+    SaveFileDialog dialog(owner, request.Title);
+    dialog.setNameFilters(request.Filters);
+    dialog.setDefaultSuffix(request.DefaultExtension);
+    if (request.ExtensionFollowsFilter)
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                          [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterExtension(filter)); });
-    if (!request.proposedName.isEmpty())
-        dialog.selectFile(request.proposedName);
-    if (request.picturePreview)
+    if (!request.ProposedName.isEmpty())
+        dialog.selectFile(request.ProposedName);
+    if (request.PicturePreview)
         AddPicturePreview(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -91,14 +91,14 @@ QString DesktopPlatform::AskSaveFileName(QWidget* owner, const FileDialogRequest
 
 QString DesktopPlatform::AskOpenFileName(QWidget* owner, const FileDialogRequest& request)
 {
-    QFileDialog dialog(owner, request.title);
+    QFileDialog dialog(owner, request.Title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     UseFileKindIcons(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(request.filters);
-    if (!request.proposedName.isEmpty())
-        dialog.selectFile(request.proposedName);
+    dialog.setNameFilters(request.Filters);
+    if (!request.ProposedName.isEmpty())
+        dialog.selectFile(request.ProposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -62,7 +62,7 @@ LanguageOption ReadLanguageOption(int argc, const char* const argv[])
         QString code;
         if (std::strcmp(argv[i], "--lang") == 0) {
             if (i + 1 >= argc) {
-                option.error = QStringLiteral("--lang needs a language: nl or en");
+                option.Error = QStringLiteral("--lang needs a language: nl or en");
                 return option;
             }
             code = QString::fromLocal8Bit(argv[++i]);
@@ -71,9 +71,9 @@ LanguageOption ReadLanguageOption(int argc, const char* const argv[])
         } else {
             continue;
         }
-        option.language = LanguageOfCode(code);
-        if (!option.language) {
-            option.error = QStringLiteral("unknown language '%1' for --lang: nl or en").arg(code);
+        option.Language = LanguageOfCode(code);
+        if (!option.Language) {
+            option.Error = QStringLiteral("unknown language '%1' for --lang: nl or en").arg(code);
             return option;
         }
     }

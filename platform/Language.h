@@ -20,8 +20,8 @@ std::optional<Language> LanguageOfCode(const QString& code);
 
 // What the command line says about the language: --lang CODE or --lang=CODE; the last one counts.
 struct LanguageOption {
-    std::optional<Language> language; // none given
-    QString error;                    // a missing or unknown code
+    std::optional<vartel::Language> Language; // none given
+    QString Error;                            // a missing or unknown code
 };
 LanguageOption ReadLanguageOption(int argc, const char* const argv[]);
 

@@ -13,12 +13,12 @@ namespace vartel {
 enum class MessageIcon { None, Information, Stop };
 
 struct FileDialogRequest {
-    QString title;
-    QStringList filters;                 // "Text file (*.txt)", ...
-    QString defaultExtension;            // without the dot, added to a name typed without one
-    bool extensionFollowsFilter = false; // choosing a filter makes its extension the default one
-    QString proposedName;                // initial file name (may include a folder)
-    bool picturePreview = false;
+    QString Title;
+    QStringList Filters;                 // "Text file (*.txt)", ...
+    QString DefaultExtension;            // without the dot, added to a name typed without one
+    bool ExtensionFollowsFilter = false; // choosing a filter makes its extension the default one
+    QString ProposedName;                // initial file name (may include a folder)
+    bool PicturePreview = false;
 };
 
 class Platform {

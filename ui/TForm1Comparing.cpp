@@ -56,9 +56,9 @@ void TForm1::KeepCurveClick()
 void TForm1::CompareClick()
 {
     FileDialogRequest request;
-    request.title = tr("Compare with a saved run");
-    request.filters = DataFileFilters();
-    request.proposedName = comparedFileName_.isEmpty() ? dataFileName_ : comparedFileName_;
+    request.Title = tr("Compare with a saved run");
+    request.Filters = DataFileFilters();
+    request.ProposedName = comparedFileName_.isEmpty() ? dataFileName_ : comparedFileName_;
     const QString chosen = platform_.AskOpenFileName(this, request);
     if (chosen.isEmpty())
         return;

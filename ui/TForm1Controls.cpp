@@ -61,7 +61,7 @@ void TForm1::ResetGraphControls()
     ui_.h1->SetHintShown(true);
     SetZoomButtons();
     const HintZoneGeometry zones = ZonesAfterZoomOrReset(s.ZoomFactor, s.StableLevel);
-    PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
+    PlaceHintZones(zones.H0Top, zones.H0Height, zones.HeTop);
 }
 
 void TForm1::SetGraphHints(bool populationGraph, const QString& imageHint)
@@ -114,7 +114,7 @@ void TForm1::LinscaleClick()
     const SimulationState& s = state();
     DrawGraphOnScreen();
     const HintZoneGeometry zones = ZonesAfterScaleClick(true, s.ZoomFactor, s.StableLevel);
-    PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
+    PlaceHintZones(zones.H0Top, zones.H0Height, zones.HeTop);
     if (s.GraphMode == GraphModeCode::Population)
         SetZoomButtons();
 }
@@ -124,7 +124,7 @@ void TForm1::LogscaleClick()
     const SimulationState& s = state();
     DrawGraphOnScreen();
     const HintZoneGeometry zones = ZonesAfterScaleClick(false, s.ZoomFactor, s.StableLevel);
-    PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
+    PlaceHintZones(zones.H0Top, zones.H0Height, zones.HeTop);
     ui_.Inbutton->setEnabled(false);
     ui_.Outbutton->setEnabled(false);
 }
@@ -135,7 +135,7 @@ void TForm1::InbuttonClick()
     s.ZoomFactor = ZoomIn(s.ZoomFactor);
     DrawGraphOnScreen();
     const HintZoneGeometry zones = ZonesAfterZoomOrReset(s.ZoomFactor, s.StableLevel);
-    PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
+    PlaceHintZones(zones.H0Top, zones.H0Height, zones.HeTop);
     ui_.h1->resize(ui_.h1->width(), 0);
     if (s.ZoomFactor >= ZoomFactors.back())
         ui_.Inbutton->setEnabled(false);
@@ -148,7 +148,7 @@ void TForm1::OutbuttonClick()
     s.ZoomFactor = ZoomOut(s.ZoomFactor);
     DrawGraphOnScreen();
     const HintZoneGeometry zones = ZonesAfterZoomOrReset(s.ZoomFactor, s.StableLevel);
-    PlaceHintZones(zones.h0Top, zones.h0Height, zones.heTop);
+    PlaceHintZones(zones.H0Top, zones.H0Height, zones.HeTop);
     if (s.ZoomFactor == 1)
         ui_.h1->resize(ui_.h1->width(), 20);
     if (s.ZoomFactor <= 1)

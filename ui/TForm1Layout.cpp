@@ -121,9 +121,9 @@ void TForm1::BuildScenarios()
     ui_.GroupBox2 = MakeGroupBox(this, "GroupBox2", {246, 0, 204, 158}, tr(ScenariosHint));
     MakeHeading(ui_.GroupBox2, "Label8", {20, 8, 90, 20}, tr("Scenarios"), tr(ScenariosHint));
     struct Row {
-        const char* name;
-        int top, width;
-        const char* hint;
+        const char* Name;
+        int Top, Width;
+        const char* Hint;
     };
     static constexpr std::array<Row, 7> rows{{
         {"RadioButton1", 30, 77, QT_TR_NOOP("Constant  birth index, no or a constant migration")},
@@ -146,8 +146,8 @@ void TForm1::BuildScenarios()
     // The captions are the scenario names of the model, shown in the user's language.
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row& row = rows[i];
-        ui_.RadioButtons[i + 1] = MakeRadioButton(ui_.GroupBox2, row.name, {12, row.top, row.width, 17},
-                                                  Translated("Scenario", ScenarioCaptions()[i + 1]), tr(row.hint));
+        ui_.RadioButtons[i + 1] = MakeRadioButton(ui_.GroupBox2, row.Name, {12, row.Top, row.Width, 17},
+                                                  Translated("Scenario", ScenarioCaptions()[i + 1]), tr(row.Hint));
     }
     ui_.RadioButtons[1]->setChecked(true);
 }

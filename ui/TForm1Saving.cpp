@@ -60,14 +60,14 @@ void TForm1::Button2Click()
     if (state().Running)
         StartButtonClick();
     FileDialogRequest request;
-    request.title = tr("Save Data");
-    request.filters = DataFileFilters();
-    request.defaultExtension = QStringLiteral("txt");
-    request.extensionFollowsFilter = true;
-    request.proposedName = dataFileName_;
+    request.Title = tr("Save Data");
+    request.Filters = DataFileFilters();
+    request.DefaultExtension = QStringLiteral("txt");
+    request.ExtensionFollowsFilter = true;
+    request.ProposedName = dataFileName_;
     const QString chosen = platform_.AskSaveFileName(this, request);
     if (!chosen.isEmpty()) {
-        dataFileName_ = WithDefaultExtension(chosen, request.defaultExtension);
+        dataFileName_ = WithDefaultExtension(chosen, request.DefaultExtension);
         // The name's extension chooses the file, as it chooses a picture's format.
         const std::string path = FileSystemPath(dataFileName_);
         const std::string error = WriteFileSafely(path, DataFileFor(state(), path));
@@ -95,17 +95,17 @@ void TForm1::SaveViewPicture(bool pyramid)
     if (s.Running)
         StartButtonClick();
     FileDialogRequest request;
-    request.title = pyramid ? tr("Save population pyramid as image file") : tr("Save graph as image file");
-    request.filters = PictureFilters();
-    request.defaultExtension = pictureDefaultExtension_;
-    request.proposedName = pictureFileName_;
-    request.picturePreview = true;
+    request.Title = pyramid ? tr("Save population pyramid as image file") : tr("Save graph as image file");
+    request.Filters = PictureFilters();
+    request.DefaultExtension = pictureDefaultExtension_;
+    request.ProposedName = pictureFileName_;
+    request.PicturePreview = true;
     const QString chosen = platform_.AskSaveFileName(this, request);
     if (chosen.isEmpty()) {
         ui_.StartButton->setFocus();
         return;
     }
-    const std::string name = WithDefaultExtension(chosen, request.defaultExtension).toStdString();
+    const std::string name = WithDefaultExtension(chosen, request.DefaultExtension).toStdString();
     pictureFileName_ = QString::fromStdString(name);
     s.LastImageExtension = UpperExtension(name);
     pictureDefaultExtension_ = QString::fromStdString(s.LastImageExtension).mid(1);

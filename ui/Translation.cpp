@@ -13,8 +13,8 @@ namespace vartel {
 namespace {
 
 struct Pattern {
-    const char* context;
-    const char* english; // with "%1" for the value
+    const char* Context;
+    const char* English; // with "%1" for the value
 };
 
 // The model's texts that are composed from a pattern and a value.
@@ -47,10 +47,10 @@ QString Translated(const char* context, const std::string& english)
     if (translation != text)
         return translation;
     for (const Pattern& pattern : Patterns) {
-        if (std::strcmp(pattern.context, context) != 0)
+        if (std::strcmp(pattern.Context, context) != 0)
             continue;
-        if (const std::optional<QString> value = FilledInValue(QString::fromUtf8(pattern.english), text))
-            return QCoreApplication::translate(pattern.context, pattern.english).arg(*value);
+        if (const std::optional<QString> value = FilledInValue(QString::fromUtf8(pattern.English), text))
+            return QCoreApplication::translate(pattern.Context, pattern.English).arg(*value);
     }
     return text;
 }

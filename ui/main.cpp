@@ -62,15 +62,15 @@ int main(int argc, char* argv[])
     if (AnsweredOption(argc, argv))
         return 0;
     const vartel::LanguageOption language = vartel::ReadLanguageOption(argc, argv);
-    if (!language.error.isEmpty()) {
-        std::fprintf(stderr, "vartel: %s\n", qPrintable(language.error));
+    if (!language.Error.isEmpty()) {
+        std::fprintf(stderr, "vartel: %s\n", qPrintable(language.Error));
         return 2;
     }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vartel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vartel"));
-    vartel::UseLanguage(language.language.value_or(vartel::DesktopLanguage()));
+    vartel::UseLanguage(language.Language.value_or(vartel::DesktopLanguage()));
 
     vartel::DesktopPlatform platform;
     vartel::HintSwitch hints;

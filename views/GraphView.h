@@ -37,7 +37,7 @@ int ZoomOut(int zoom);
 
 // The hint zones over the graph, in Panel2 coordinates (left 90, width 751 always).
 struct HintZoneGeometry {
-    int h0Top, h0Height, heTop;
+    int H0Top, H0Height, HeTop;
 };
 int OverpopulationZoneHeight(bool linearScale, int zoom); // h1 height as DrawGraph sets it
 // h0 and he after LinscaleClick (linear) or LogscaleClick (log).

@@ -7,7 +7,7 @@ namespace vartel {
 void PlaceWidget(QWidget* widget, const char* name, Geometry g, const QString& hint)
 {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(g.left, g.top, g.width, g.height);
+    widget->setGeometry(g.Left, g.Top, g.Width, g.Height);
     if (!hint.isEmpty())
         widget->setToolTip(hint);
 }

@@ -7,7 +7,7 @@ class QWidget;
 namespace vartel {
 
 struct Geometry {
-    int left, top, width, height;
+    int Left, Top, Width, Height;
 };
 
 // Places a control and names it; the hint is its tool tip.

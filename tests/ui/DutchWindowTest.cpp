@@ -137,9 +137,9 @@ TEST(LanguageChoice, LangOptionOverridesAndRefusesUnknownCodes)
     for (const OptionCase& c : cases) {
         const LanguageOption option = ReadLanguageOption(int(c.arguments.size()), c.arguments.data());
         const std::string line = QStringList(c.arguments.begin(), c.arguments.end()).join(u' ').toStdString();
-        EXPECT_EQ(!option.error.isEmpty(), c.error) << line;
+        EXPECT_EQ(!option.Error.isEmpty(), c.error) << line;
         if (!c.error) {
-            EXPECT_EQ(option.language, c.language) << line;
+            EXPECT_EQ(option.Language, c.language) << line;
         }
     }
 }

@@ -74,17 +74,17 @@ TEST_F(Saving, PictureDialogIsAskedWithItsSettings)
     form->Controls().Button1->click();
     ASSERT_EQ(platform.fileRequests.size(), 1u) << "one dialog per click";
     const FileDialogRequest& graph = LastRequest();
-    EXPECT_EQ(graph.title, QStringLiteral("Save graph as image file"));
-    EXPECT_EQ(graph.filters,
+    EXPECT_EQ(graph.Title, QStringLiteral("Save graph as image file"));
+    EXPECT_EQ(graph.Filters,
               (QStringList{"Enhanced Metafile (*.emf)", "Metafile (*.wmf)", "Bitmap (*.bmp)", "JPEG Image File (*.jpg)",
                            "CompuServe GIF Image (*.gif)", "PNG Image (*.png)", "Scalable Vector Graphics (*.svg)"}))
         << "the seven picture formats, EMF first";
-    EXPECT_EQ(graph.defaultExtension, QStringLiteral("emf")) << "initial default extension";
-    EXPECT_TRUE(graph.proposedName.isEmpty()) << "no proposal the first time";
-    EXPECT_TRUE(graph.picturePreview) << "the picture dialog has a preview";
-    EXPECT_FALSE(graph.extensionFollowsFilter) << "the picture's filter plays no part";
+    EXPECT_EQ(graph.DefaultExtension, QStringLiteral("emf")) << "initial default extension";
+    EXPECT_TRUE(graph.ProposedName.isEmpty()) << "no proposal the first time";
+    EXPECT_TRUE(graph.PicturePreview) << "the picture dialog has a preview";
+    EXPECT_FALSE(graph.ExtensionFollowsFilter) << "the picture's filter plays no part";
     form->Controls().Button3->click();
-    EXPECT_EQ(LastRequest().title, QStringLiteral("Save population pyramid as image file"));
+    EXPECT_EQ(LastRequest().Title, QStringLiteral("Save population pyramid as image file"));
 }
 
 TEST_F(Saving, CancelKeepsThePauseAndTheProposals)
@@ -106,8 +106,8 @@ TEST_F(Saving, CancelKeepsThePauseAndTheProposals)
     ASSERT_TRUE(QFile::exists(In("graph.jpg")));
     form->Controls().Button1->click(); // cancelled
     form->Controls().Button1->click(); // cancelled again
-    EXPECT_EQ(LastRequest().proposedName, In("graph")) << "a cancel leaves the proposal without extension";
-    EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("JPG")) << "a cancel leaves the default extension";
+    EXPECT_EQ(LastRequest().ProposedName, In("graph")) << "a cancel leaves the proposal without extension";
+    EXPECT_EQ(LastRequest().DefaultExtension, QStringLiteral("JPG")) << "a cancel leaves the default extension";
     EXPECT_EQ(S().LastImageExtension, ".JPG");
 }
 
@@ -120,15 +120,15 @@ TEST_F(Saving, MixedCaseEmfIsSavedAsEmfAndBecomesTheDefaultForBoth)
 
     platform.fileAnswers.push_back(In("pyramid.gif"));
     form->Controls().Button3->click();
-    EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("EMF")) << "the pyramid dialog shares the default";
-    EXPECT_EQ(LastRequest().proposedName, In("graph")) << "and the proposal";
+    EXPECT_EQ(LastRequest().DefaultExtension, QStringLiteral("EMF")) << "the pyramid dialog shares the default";
+    EXPECT_EQ(LastRequest().ProposedName, In("graph")) << "and the proposal";
     const QImage gif(In("pyramid.gif"));
     EXPECT_EQ(gif.size(), QSize(231, 278)) << "the pyramid's GIF is its screen bitmap";
     EXPECT_EQ(QImageReader(In("pyramid.gif")).format(), QByteArray("gif"));
 
     form->Controls().Button1->click(); // cancelled
-    EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("GIF")) << "a GIF save makes GIF the default";
-    EXPECT_EQ(LastRequest().proposedName, In("pyramid"));
+    EXPECT_EQ(LastRequest().DefaultExtension, QStringLiteral("GIF")) << "a GIF save makes GIF the default";
+    EXPECT_EQ(LastRequest().ProposedName, In("pyramid"));
 }
 
 TEST_F(Saving, RasterPicturesAreThe1xViewsWhateverTheScreen)
@@ -181,8 +181,8 @@ TEST_F(Saving, OtherExtensionWritesNothingAndSaysSo)
     EXPECT_EQ(S().LastImageExtension, ".JPEG") << "the extension is still remembered";
     EXPECT_TRUE(form->Controls().StartButton->hasFocus());
     form->Controls().Button3->click(); // cancelled
-    EXPECT_EQ(LastRequest().defaultExtension, QStringLiteral("JPEG"));
-    EXPECT_EQ(LastRequest().proposedName, In("graph")) << "the proposal loses the extension";
+    EXPECT_EQ(LastRequest().DefaultExtension, QStringLiteral("JPEG"));
+    EXPECT_EQ(LastRequest().ProposedName, In("graph")) << "the proposal loses the extension";
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 0) << "no file at all was written";
 }
 
@@ -197,7 +197,7 @@ TEST_F(Saving, UnwritablePictureGoesToTheErrorReport)
     EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("graph.bmp"))) << "the text names the file";
     EXPECT_TRUE(platform.messages[0].text.endsWith(u'.')) << "with a full stop";
     form->Controls().Button1->click(); // cancelled
-    EXPECT_EQ(LastRequest().proposedName, In("missing-folder/graph.bmp")) << "the proposal keeps its extension";
+    EXPECT_EQ(LastRequest().ProposedName, In("missing-folder/graph.bmp")) << "the proposal keeps its extension";
 }
 
 TEST_F(Saving, FrozenPyramidYearIsDrawnIntoTheMetafile)
@@ -233,13 +233,13 @@ TEST_F(Saving, DataFileAtYearZero)
 {
     form->Controls().Button2->click(); // cancelled
     const FileDialogRequest& request = LastRequest();
-    EXPECT_EQ(request.title, QStringLiteral("Save Data"));
-    EXPECT_EQ(request.filters,
+    EXPECT_EQ(request.Title, QStringLiteral("Save Data"));
+    EXPECT_EQ(request.Filters,
               (QStringList{QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")}));
-    EXPECT_EQ(request.defaultExtension, QStringLiteral("txt"));
-    EXPECT_TRUE(request.extensionFollowsFilter) << "choosing Spreadsheet makes a typed name a .csv";
-    EXPECT_TRUE(request.proposedName.isEmpty());
-    EXPECT_FALSE(request.picturePreview);
+    EXPECT_EQ(request.DefaultExtension, QStringLiteral("txt"));
+    EXPECT_TRUE(request.ExtensionFollowsFilter) << "choosing Spreadsheet makes a typed name a .csv";
+    EXPECT_TRUE(request.ProposedName.isEmpty());
+    EXPECT_FALSE(request.PicturePreview);
 
     platform.fileAnswers.push_back(In("data"));
     form->Controls().Button2->click();
@@ -256,7 +256,7 @@ TEST_F(Saving, DataFileAtYearZero)
     EXPECT_TRUE(form->Controls().StartButton->hasFocus());
 
     form->Controls().Button2->click(); // cancelled
-    EXPECT_EQ(LastRequest().proposedName, In("data.txt")) << "the last name is proposed again";
+    EXPECT_EQ(LastRequest().ProposedName, In("data.txt")) << "the last name is proposed again";
 }
 
 TEST_F(Saving, DataFileAfterARunWhileRunningPauses)
@@ -358,8 +358,8 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     ASSERT_TRUE(QFile::exists(In("run.txt")));
     platform.fileAnswers.push_back(In("run.txt"));
     form->CompareClick();
-    EXPECT_EQ(LastRequest().title, QStringLiteral("Compare with a saved run"));
-    EXPECT_EQ(LastRequest().filters,
+    EXPECT_EQ(LastRequest().Title, QStringLiteral("Compare with a saved run"));
+    EXPECT_EQ(LastRequest().Filters,
               (QStringList{QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")}));
     ASSERT_EQ(form->Kept().Count(), 3u);
     EXPECT_EQ(form->Kept().Curve(2).Label, "Realistic, low*") << "the saved run, named by the scenario its file names";
@@ -379,7 +379,7 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     EXPECT_EQ(form->Kept().Count(), 3u) << "everything kept as it was";
     EXPECT_EQ(form->Controls().Image2->Picture(), before) << "and the graph too";
     form->CompareClick(); // cancelled
-    EXPECT_EQ(LastRequest().proposedName, In("notes.txt")) << "the last file is proposed again";
+    EXPECT_EQ(LastRequest().ProposedName, In("notes.txt")) << "the last file is proposed again";
     EXPECT_EQ(form->Kept().Count(), 3u);
 
     platform.fileAnswers.push_back(In("compare.svg"));

@@ -465,21 +465,21 @@ TEST(GraphZoom, WalksTheFourteenFactorsAndStaysInRange)
 TEST(GraphHintZones, PlacedAsTheHandlersNeed)
 {
     const HintZoneGeometry reset1 = ZonesAfterZoomOrReset(1, 200000);
-    EXPECT_EQ(reset1.h0Top, 146) << "d50 = 0 at zoom 1";
-    EXPECT_EQ(reset1.h0Height, 0) << "d50 = 0 at zoom 1";
-    EXPECT_EQ(reset1.heTop, 145 - 8) << "200,000 people are 8 pixels up";
+    EXPECT_EQ(reset1.H0Top, 146) << "d50 = 0 at zoom 1";
+    EXPECT_EQ(reset1.H0Height, 0) << "d50 = 0 at zoom 1";
+    EXPECT_EQ(reset1.HeTop, 145 - 8) << "200,000 people are 8 pixels up";
     const HintZoneGeometry zoomed = ZonesAfterZoomOrReset(20000, 50);
-    EXPECT_EQ(zoomed.h0Top, 106) << "h0 from y = 106 at zoom 20000";
-    EXPECT_EQ(zoomed.h0Height, 40) << "h0 40 high at zoom 20000";
-    EXPECT_EQ(zoomed.heTop, 105) << "the level 50 at zoom 20000";
+    EXPECT_EQ(zoomed.H0Top, 106) << "h0 from y = 106 at zoom 20000";
+    EXPECT_EQ(zoomed.H0Height, 40) << "h0 40 high at zoom 20000";
+    EXPECT_EQ(zoomed.HeTop, 105) << "the level 50 at zoom 20000";
     const HintZoneGeometry linear = ZonesAfterScaleClick(true, 1, 200000);
-    EXPECT_EQ(linear.heTop, 146 - 8) << "LinscaleClick puts he at 146 - dE";
+    EXPECT_EQ(linear.HeTop, 146 - 8) << "LinscaleClick puts he at 146 - dE";
     const HintZoneGeometry log = ZonesAfterScaleClick(false, 1, 2000);
-    EXPECT_EQ(log.h0Top, 111) << "log scale h0 at 111";
-    EXPECT_EQ(log.h0Height, 34) << "log scale h0 34 high";
-    EXPECT_EQ(log.heTop, 79) << "log scale he at 145 - 66";
+    EXPECT_EQ(log.H0Top, 111) << "log scale h0 at 111";
+    EXPECT_EQ(log.H0Height, 34) << "log scale h0 34 high";
+    EXPECT_EQ(log.HeTop, 79) << "log scale he at 145 - 66";
     EXPECT_EQ(EquilibriumZoneTop(true, 2, 200000), 145 - 16) << "new level on the linear scale";
-    EXPECT_LT(ZonesAfterZoomOrReset(20000, INT_MAX).heTop, -1000000) << "a huge level is far above, no overflow";
+    EXPECT_LT(ZonesAfterZoomOrReset(20000, INT_MAX).HeTop, -1000000) << "a huge level is far above, no overflow";
 }
 
 TEST(GraphRobustness, AbsurdValuesDrawWithoutOverflow)
