@@ -335,10 +335,21 @@ void RasterCanvas::LineTo(int x, int y)
     position_ = {x, y};
 }
 
+const RasterCanvas::QtFonts& RasterCanvas::CurrentQtFonts()
+{
+    if (!qtFonts_ || qtFonts_->Face != font.Face || qtFonts_->Size != font.Size || qtFonts_->Bold != font.Bold) {
+        const QFont logical = ToQFont(font);
+        const QFont device = Magnified() ? ToQFont(font, ratio_) : logical;
+        qtFonts_.emplace(QtFonts{font.Face, font.Size, font.Bold, logical, QFontMetrics(logical), device,
+                                 QFontMetrics(device).ascent()});
+    }
+    return *qtFonts_;
+}
+
 void RasterCanvas::TextOut(int x, int y, const std::string& text)
 {
-    const QFont qfont = ToQFont(font);
-    const QFontMetrics metrics(qfont);
+    const QtFonts& fonts = CurrentQtFonts();
+    const QFontMetrics& metrics = fonts.Metrics;
     const QString qtext = QString::fromStdString(text);
     const i64 height = metrics.height();
     if (i64{y} + height <= 0 || x >= Width() || y >= Height())
@@ -354,23 +365,22 @@ void RasterCanvas::TextOut(int x, int y, const std::string& text)
             FillBox(x, y, x + width - 1, y + height - 1, brush.Color);
     }
     // The cell keeps its logical size; the letters are drawn at the device's resolution.
-    const QFont deviceFont = Magnified() ? ToQFont(font, ratio_) : qfont;
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(deviceFont);
+    painter.setFont(fonts.Device);
     painter.setPen(ToQColor(font.Color));
-    const int ascent = Magnified() ? QFontMetrics(deviceFont).ascent() : metrics.ascent();
-    painter.drawText(QPoint(static_cast<int>(Edge(x)), static_cast<int>(Edge(y)) + ascent), qtext);
+    painter.drawText(QPoint(static_cast<int>(Edge(x)), static_cast<int>(Edge(y)) + fonts.DeviceAscent), qtext);
 }
 
 int RasterCanvas::TextWidth(const std::string& text)
 {
-    return TextWidthOf(font, text);
+    return CurrentQtFonts().Metrics.horizontalAdvance(QString::fromStdString(text));
 }
-int RasterCanvas::TextHeight(const std::string& text)
+
+int RasterCanvas::TextHeight(const std::string&)
 {
-    return TextHeightOf(font, text);
+    return CurrentQtFonts().Metrics.height();
 }
 
 Color RasterCanvas::Pixel(int x, int y) const

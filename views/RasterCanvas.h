@@ -8,6 +8,8 @@
 // text are drawn at d times their size, as sharp as the screen allows.
 #include "views/Canvas.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QSize>
 
@@ -59,6 +61,19 @@ private:
     void FillDeviceBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, Color color);
     void StampPen(std::int64_t x, std::int64_t y, const PenDisc& disc, std::uint32_t value);
 
+    // The Qt fonts of the current font, made again only when its face, size or boldness changes: a view
+    // writes most of its texts in one font.
+    struct QtFonts {
+        std::string Face;
+        int Size;
+        bool Bold;
+        QFont Logical;
+        QFontMetrics Metrics;
+        QFont Device; // at the device's resolution
+        int DeviceAscent;
+    };
+    const QtFonts& CurrentQtFonts();
+
     // The last dot a wide pen left, and the image's cache key just after it.
     struct LastStamp {
         std::int64_t X, Y;
@@ -72,6 +87,7 @@ private:
     double ratio_ = 1.0;
     std::unique_ptr<PenDisc> disc_; // the last wide pen's rows
     std::optional<LastStamp> lastStamp_;
+    std::optional<QtFonts> qtFonts_;
 };
 
 } // namespace vartel

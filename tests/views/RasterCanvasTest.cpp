@@ -322,6 +322,20 @@ TEST(RasterText, FontMappingAndSizeDoNotDependOnTheScreen)
     EXPECT_GT(TextWidthOf({"times new roman", 10, true, Black}, "Births per annum WWWWW"),
               TextWidthOf({"times new roman", 10, false, Black}, "Births per annum WWWWW"))
         << "bold measures wider";
+
+    // One canvas through a change of face, size and boldness measures each text in the font set at the time.
+    QImage image = WhiteImage(10, 10);
+    RasterCanvas c(image, 2.0);
+    const Font fonts[] = {{"times new roman", 10, false, Black},
+                          {"times new roman", 40, false, Black},
+                          {"times new roman", 40, true, Black},
+                          {"ms sans serif", 40, true, Black},
+                          {"times new roman", 10, false, Red}};
+    for (const Font& f : fonts) {
+        c.font = f;
+        EXPECT_EQ(c.TextWidth("Births per annum"), TextWidthOf(f, "Births per annum")) << f.Face << " " << f.Size;
+        EXPECT_EQ(c.TextHeight("Births per annum"), TextHeightOf(f, "Births per annum")) << f.Face << " " << f.Size;
+    }
 }
 
 // The same drawing on a 1x image and on a device image at ratio d.
