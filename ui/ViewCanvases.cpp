@@ -2,7 +2,15 @@
 
 #include "ui/ImageView.h"
 
+#include <cstddef>
+
 namespace vartel {
+namespace {
+
+// About three full runs of the graph: the calls waiting for the 1x picture stay within a few megabytes.
+constexpr std::size_t MaxDeferredCalls = std::size_t{1} << 16;
+
+} // namespace
 
 ViewCanvases::ViewCanvases(ImageView& view) : view_(view)
 {
@@ -18,14 +26,38 @@ ViewCanvases::~ViewCanvases()
 
 void ViewCanvases::Draw(const Drawing& drawing)
 {
-    view_.Picture(); // a due repaint first
-    drawing(*picture_);
-    if (screen_)
-        drawing(*screen_);
+    if (!screen_) {
+        view_.Picture(); // a due repaint first
+        drawing(*picture_);
+        return;
+    }
+    if (!deferred_) {
+        view_.Picture();
+        deferred_ = std::make_unique<DeferredCanvas>(*picture_);
+        view_.SetPictureDue([this] { PlayDeferred(); });
+    }
+    drawing(*deferred_);
+    drawing(*screen_);
+    if (deferred_->Size() > MaxDeferredCalls)
+        view_.Picture();
+}
+
+void ViewCanvases::PlayDeferred()
+{
+    if (const std::unique_ptr<DeferredCanvas> deferred = std::move(deferred_))
+        deferred->Play();
+}
+
+const Canvas& ViewCanvases::State() const
+{
+    if (deferred_)
+        return *deferred_;
+    return *picture_;
 }
 
 void ViewCanvases::Repaint(Drawing drawing)
 {
+    PlayDeferred(); // what Draw left for the 1x picture comes first
     lastRepaint_ = drawing;
     if (screen_) {
         drawing(*screen_);
@@ -38,6 +70,7 @@ void ViewCanvases::Repaint(Drawing drawing)
 
 void ViewCanvases::FollowDeviceRatio()
 {
+    view_.Picture(); // the 1x picture complete, at ratio 1 it is what the screen shows
     const double ratio = view_.DeviceRatio();
     screen_.reset();
     if (ratio <= 1.0) {

@@ -5,7 +5,11 @@
 // drawn at the screen's resolution while the saved 1x pictures and all positions stay as they are.
 #include "WindowFixture.h"
 
+#include "model/Codes.h"
 #include "tests/views/DeviceImages.h"
+#include "ui/ImageView.h"
+#include "ui/ViewCanvases.h"
+#include "views/GraphView.h"
 #include "views/RasterCanvas.h"
 
 #include <QBackingStore>
@@ -21,6 +25,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -129,6 +134,55 @@ TEST_F(ScreenImage, TheViewsAreDrawnAtTheScreensResolutionAndSavedAt1x)
     EXPECT_EQ(test::DifferentPixels(graph, test::Enlarged(form->Controls().Image2->Picture(), d), {100, 7, 730, 17}, d),
               0)
         << "in the overpopulation strip the graph is its 1x picture enlarged";
+}
+
+// Above ratio 1 the 1x graph waits to be drawn until it is read; then it must be what drawing it at once gave,
+// also after a whole repaint and after more calls than are kept waiting.
+TEST_F(ScreenImage, The1xGraphDrawnWhenReadIsTheGraphDrawnAtOnce)
+{
+    const double d = Ratio(*form);
+    ImageView view(QSize(847, 162));
+    ASSERT_EQ(view.DeviceRatio(), d);
+    ViewCanvases canvases(view);
+    QImage image(847, 162, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    RasterCanvas direct(image);
+    const auto record = std::make_unique<SimulationState>(); // too large for the stack
+    SimulationState& st = *record;
+    st.GraphMode = GraphModeCode::Population;
+    st.ZoomFactor = 1;
+    for (int y = 0; y <= MaxYear; ++y)
+        st.ExactPopHistory[y] = st.PopHistory[y] = 90000 + 70000 * std::sin(y / 110.0);
+    const auto both = [&](const ViewCanvases::Drawing& drawing) {
+        canvases.Draw(drawing);
+        drawing(direct);
+    };
+    const auto extend = [&](Canvas& c) { ExtendCurve(c, st, true); };
+    const auto whole = [&](Canvas& c) {
+        ClearGraphImage(c);
+        DrawGraph(c, st, true, 1);
+    };
+    both(whole);
+    for (st.Year = 1; st.Year <= 1200; ++st.Year) {
+        both(extend);
+        if (st.Year == 300 || st.Year == 301) {
+            EXPECT_EQ(view.Picture(), image) << "read at year " << st.Year;
+            EXPECT_EQ(canvases.State().Position().y, direct.Position().y);
+        }
+        if (st.Year == 700) {
+            canvases.Repaint(whole);
+            whole(direct);
+        }
+    }
+    for (int i = 0; i < 70000; ++i) // the last year again and again, as a long session's yearly segments
+        both(extend);
+    EXPECT_EQ(canvases.State().Position().x, direct.Position().x);
+    EXPECT_EQ(canvases.State().pen.Width, direct.pen.Width);
+    EXPECT_EQ(view.Picture(), image) << "after the run";
+    if (d > 1.0) {
+        EXPECT_EQ(test::DifferentPixels(view.ScreenPicture(), test::Enlarged(image, d), {100, 7, 730, 17}, d), 0)
+            << "the screen shows the same graph";
+    }
 }
 
 TEST_F(ScreenImage, TheMapAndTheHousesComeAtTheScreensResolutionInTheirPlaces)

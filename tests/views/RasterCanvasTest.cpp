@@ -1,5 +1,8 @@
 #include "DeviceImages.h"
 
+#include "States.h"
+#include "views/DeferredCanvas.h"
+#include "views/GraphView.h"
 #include "views/QtFont.h"
 #include "views/RasterCanvas.h"
 
@@ -8,9 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <functional>
 #include <iterator>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -491,6 +496,64 @@ TEST(RasterDeviceRatio, ExtremeCoordinatesAreSafe)
         big.LineTo(1000000, 80);
         EXPECT_EQ(big.Pixel(846, 80), Red) << "a line from far left to far right reaches the last column, d = " << d;
         EXPECT_EQ(big.Pixel(847, 80), 0u) << "outside the logical image, d = " << d;
+    }
+}
+
+// A graph's drawing as the window makes it: cleared, drawn whole, then a segment a year, with a text measured
+// for its place and the tools changed between the calls.
+void DrawAGraphYearByYear(Canvas& c, SimulationState& st, int fromYear, int toYear)
+{
+    st.Year = fromYear;
+    if (fromYear == 0) {
+        ClearGraphImage(c);
+        DrawGraph(c, st, true, 1);
+    }
+    for (int year = fromYear; year <= toYear; ++year) {
+        st.Year = year;
+        ExtendCurve(c, st, true);
+        if (year % 250 == 0) {
+            c.font.Size = 8 + year / 250;
+            c.brush.Style = year % 500 == 0 ? BrushStyle::Solid : BrushStyle::Clear;
+            c.TextOut(840 - c.TextWidth(std::to_string(year)), 2, std::to_string(year));
+            c.pen.Width = 3;
+        }
+    }
+}
+
+TEST(RasterDeferred, PlayingTheKeptCallsGivesThePictureAndTheStateOfDrawingDirectly)
+{
+    auto st = test::ConstantPopulation(0, 0);
+    for (int y = 0; y <= MaxYear; ++y)
+        st->ExactPopHistory[y] = st->PopHistory[y] = 80000 + 60000 * std::sin(y / 130.0);
+    QImage directImage = WhiteImage(847, 162);
+    RasterCanvas direct(directImage);
+    QImage laterImage = WhiteImage(847, 162);
+    RasterCanvas later(laterImage);
+    const QImage blank = laterImage.copy();
+
+    // Played in three parts, the last one after the target's own state was read.
+    const std::vector<std::pair<int, int>> parts = {{0, 700}, {701, 702}, {703, 1600}};
+    for (const auto& [from, to] : parts) {
+        DrawAGraphYearByYear(direct, *st, from, to);
+        DeferredCanvas deferred(later);
+        DrawAGraphYearByYear(deferred, *st, from, to);
+        EXPECT_GT(deferred.Size(), 0u);
+        EXPECT_EQ(deferred.Position().x, direct.Position().x) << "years " << from << "-" << to;
+        EXPECT_EQ(deferred.pen.Width, direct.pen.Width);
+        if (from == 0) {
+            EXPECT_EQ(laterImage, blank) << "nothing is drawn before the calls are played";
+        }
+        EXPECT_EQ(later.font.Size, 8) << "measuring leaves the target's font as it was";
+        deferred.Play();
+        EXPECT_EQ(deferred.Size(), 0u);
+        EXPECT_EQ(laterImage, directImage) << "after years " << from << "-" << to;
+        EXPECT_EQ(later.Position().x, direct.Position().x);
+        EXPECT_EQ(later.Position().y, direct.Position().y);
+        EXPECT_EQ(later.pen.Width, direct.pen.Width);
+        EXPECT_EQ(later.brush.Style, direct.brush.Style);
+        EXPECT_EQ(later.font.Size, direct.font.Size);
+        later.font.Size = 8;
+        direct.font.Size = 8;
     }
 }
 

@@ -1,0 +1,56 @@
+#pragma once
+// A canvas that keeps the calls made on it and plays them on its target later, in the same order and with
+// the same pen, brush and font, so the target ends up exactly as if it had been drawn on directly. Text is
+// measured by the target. For a picture that is only read now and then, like the 1x graph behind a dense
+// screen: it is drawn when it is read instead of every year.
+#include "views/Canvas.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace vartel {
+
+class DeferredCanvas final : public Canvas {
+public:
+    // Starts from the target's pen, brush, font and position.
+    explicit DeferredCanvas(Canvas& target);
+
+    int Width() const override { return target_.Width(); }
+    int Height() const override { return target_.Height(); }
+    void Rectangle(int x1, int y1, int x2, int y2) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void TextOut(int x, int y, const std::string& text) override;
+    int TextWidth(const std::string& text) override;
+    int TextHeight(const std::string& text) override;
+
+    // The calls kept so far.
+    std::size_t Size() const { return calls_.size(); }
+    // Draws the kept calls on the target and forgets them; the target takes this canvas's state.
+    void Play();
+
+private:
+    struct Tools {
+        vartel::Pen Pen;
+        vartel::Brush Brush;
+        vartel::Font Font;
+    };
+    enum class Kind { Rectangle, MoveTo, LineTo, TextOut };
+    struct Call {
+        DeferredCanvas::Kind Kind;
+        int X1, Y1, X2, Y2;
+        std::size_t ToolsAt; // into tools_
+        std::size_t TextAt;  // into texts_, for TextOut
+    };
+
+    void Keep(Kind kind, int x1, int y1, int x2, int y2, std::size_t text = 0);
+    template <typename Measure> int Measured(Measure measure);
+
+    Canvas& target_;
+    std::vector<Call> calls_;
+    std::vector<Tools> tools_; // each call's pen, brush and font, kept anew only when they change
+    std::vector<std::string> texts_;
+};
+
+} // namespace vartel
