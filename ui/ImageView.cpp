@@ -109,23 +109,30 @@ void ImageView::UpdatePictureArea(const QRect& pictureArea)
         update(pictureArea);
 }
 
-void ImageView::paintEvent(QPaintEvent*)
+void ImageView::paintEvent(QPaintEvent* event)
 {
     if (DeviceRatio() != screenRatio_)
         emit DeviceRatioChanged();
     QPainter painter(this);
     const QImage& shown = ScreenPicture();
-    if (!screenPicture_.isNull() && shown.size() == RasterCanvas::DeviceSize(size(), screenRatio_)) {
-        // One image pixel to one screen pixel: painted in device pixels, so nothing is resampled.
-        painter.setWorldTransform(QTransform::fromScale(1.0 / screenRatio_, 1.0 / screenRatio_));
-        painter.drawImage(0, 0, shown);
-    } else if (shown.size() == size()) {
-        painter.drawImage(0, 0, shown);
-    } else {
-        painter.drawImage(rect(), shown);
+    // One rectangle of the area at a time: under a clip of many rectangles (the map where houses came and
+    // went) the toolkit blends the image row by row and hands the rows to other threads; under one
+    // rectangle it copies them.
+    for (const QRect& area : event->region()) {
+        painter.setClipRect(area);
+        if (!screenPicture_.isNull() && shown.size() == RasterCanvas::DeviceSize(size(), screenRatio_)) {
+            // One image pixel to one screen pixel: painted in device pixels, so nothing is resampled.
+            painter.setWorldTransform(QTransform::fromScale(1.0 / screenRatio_, 1.0 / screenRatio_));
+            painter.drawImage(0, 0, shown);
+            painter.resetTransform();
+        } else if (shown.size() == size()) {
+            painter.drawImage(0, 0, shown);
+        } else {
+            painter.drawImage(rect(), shown);
+        }
     }
     if (hasFocus()) {
-        painter.resetTransform();
+        painter.setClipping(false);
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
