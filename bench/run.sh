@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in a Release build (build-bench/) and prints all their figures, the machine first.
-#   bench/run.sh          JOBS=N sets the build's parallel jobs (default: the number of processors)
+#   bench/run.sh          JOBS=N sets the build's parallel jobs (default: the number of processors),
+#                         PAIRS=N the pairs of window starts that compare ratio 2 with ratio 1 (default 5)
 # The benchmarks print figures only; none of them judges a time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,19 +37,56 @@ done
 
 # The median of a figure line of window_bench's output ("full run" or "processor time").
 median() { sed -n "/$2/s/.*median *\([0-9.]*\) ms.*/\1/p" "$1" | head -1; }
-# The window at a device pixel ratio of 2 against 1: the ratios of the medians of wall and processor time.
-compare_ratio() { # output at 1, output at 2, where
-  awk -v w1="$(median "$1" 'full run')" -v w2="$(median "$2" 'full run')" \
-      -v p1="$(median "$1" 'processor time')" -v p2="$(median "$2" 'processor time')" -v where="$3" \
-      'BEGIN { if (w1 > 0 && p1 > 0) printf "full run at ratio 2 / ratio 1, %s: %.2f (processor time %.2f)\n", where, w2 / w1, p2 / p1 }'
+# The median of the numbers given.
+middle() {
+  printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
+
+# The cost of ratio 2 against ratio 1 from alternating pairs of window_bench starts (one start-up, 15 runs
+# each), all on one processor: on a shared machine the median of one start moves by a third from one start
+# to the next, and more when the process moves between processors, so one pair alone proves little.
+pairs=${PAIRS:-5}
+pin=()
+if command -v taskset >/dev/null && [ "$(nproc)" -gt 1 ]; then
+  pin=(taskset -c "$(taskset -pc $$ | sed 's/.*: *//; s/[,-].*//')")
+fi
+start_window() { # offscreen|xvfb, ratio 1|2, output file
+  local scale=() screen=1280x1024x24
+  if [ "$2" = 2 ]; then scale=(QT_SCALE_FACTOR=2) screen=2000x1400x24; fi
+  if [ "$1" = xvfb ]; then
+    env -u QT_QPA_PLATFORM "${scale[@]}" xvfb-run -a -s "-screen 0 $screen -nolisten tcp" "${pin[@]}" "$window" 1 15
+  else
+    env QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "${scale[@]}" "${pin[@]}" "$window" 1 15
+  fi 2>&1 | quiet >"$3"
+  [ -n "$(median "$3" 'full run')" ]
+}
+ratio_pairs() { # offscreen|xvfb
+  local k one two walls=() processors=()
+  echo "== window_bench, ratio 2 against ratio 1, $1: $pairs pairs of starts${pin[*]:+ (${pin[*]})}"
+  for ((k = 1; k <= pairs; ++k)); do
+    one="$build/pair-$1-$k-1x.out" two="$build/pair-$1-$k-2x.out"
+    if ! start_window "$1" 1 "$one" || ! start_window "$1" 2 "$two"; then
+      failed+=("window_bench pairs, $1")
+      return
+    fi
+    walls+=("$(awk -v a="$(median "$one" 'full run')" -v b="$(median "$two" 'full run')" 'BEGIN { print b / a }')")
+    processors+=("$(awk -v a="$(median "$one" 'processor time')" -v b="$(median "$two" 'processor time')" \
+                   'BEGIN { print b / a }')")
+    printf '  pair %d: ratio 1 %s ms, ratio 2 %s ms: %.2f\n' "$k" "$(median "$one" 'full run')" \
+      "$(median "$two" 'full run')" "${walls[-1]}"
+  done
+  printf 'full run at ratio 2 / ratio 1, %s: %.2f (median of %d pairs, %.2f to %.2f; processor time %.2f)\n' \
+    "$1" "$(middle "${walls[@]}")" "$pairs" "$(printf '%s\n' "${walls[@]}" | sort -g | head -1)" \
+    "$(printf '%s\n' "${walls[@]}" | sort -g | tail -1)" "$(middle "${processors[@]}")"
+}
+
 window=$(find "$build/bench" -type f -name window_bench -perm -u+x | head -1)
 if [ -n "$window" ]; then
   # At a device pixel ratio of 2 the views are drawn at the screen's resolution.
   echo "== window_bench at a device pixel ratio of 2 (QT_SCALE_FACTOR=2)"
   QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} QT_SCALE_FACTOR=2 "$window" 2>&1 | quiet |
     tee "$build/window_bench-2x.out" || failed+=("window_bench at ratio 2")
-  compare_ratio "$build/window_bench.out" "$build/window_bench-2x.out" "${QT_QPA_PLATFORM:-offscreen}"
+  ratio_pairs offscreen
 fi
 
 # The window once more on a real X server, whose copies of each year's painting count too; at ratio 2 on a
@@ -60,7 +98,7 @@ if [ -n "$window" ] && command -v xvfb-run >/dev/null; then
   echo "== window_bench under Xvfb at a device pixel ratio of 2 (QT_SCALE_FACTOR=2)"
   env -u QT_QPA_PLATFORM QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2000x1400x24 -nolisten tcp" "$window" 2>&1 |
     quiet | tee "$build/window_bench-xvfb-2x.out" || failed+=("window_bench under Xvfb at ratio 2")
-  compare_ratio "$build/window_bench-xvfb.out" "$build/window_bench-xvfb-2x.out" "Xvfb"
+  ratio_pairs xvfb
 fi
 
 # The fastest speed's full run in every setting of this bench run, next to the batch tool's full run of the
