@@ -7,7 +7,8 @@
 namespace vartel {
 namespace {
 
-// About three full runs of the graph: the calls waiting for the 1x picture stay within a few megabytes.
+// The graph drawn anew forgets what it covers, so its waiting calls stay near one drawing; this bounds them
+// for a view that would never cover what it drew.
 constexpr std::size_t MaxDeferredCalls = std::size_t{1} << 16;
 
 } // namespace

@@ -3,9 +3,14 @@
 // the same pen, brush and font, so the target ends up exactly as if it had been drawn on directly. Text is
 // measured by the target. For a picture that is only read now and then, like the 1x graph behind a dense
 // screen: it is drawn when it is read instead of every year.
+//
+// A call whose pixels a later filled rectangle paints over entirely is forgotten when that rectangle comes:
+// every call sets its pixels without reading them, so what it drew cannot show. A view drawn anew on its
+// background thus keeps only its newest drawing waiting.
 #include "views/Canvas.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -36,21 +41,30 @@ private:
         vartel::Brush Brush;
         vartel::Font Font;
     };
-    enum class Kind { Rectangle, MoveTo, LineTo, TextOut };
+    // Pixels, edges included; wide enough for any coordinates.
+    struct Box {
+        std::int64_t Left, Top, Right, Bottom;
+        bool Contains(const Box& other) const;
+    };
+    enum class Kind { Rectangle, LineTo, TextOut };
     struct Call {
         DeferredCanvas::Kind Kind;
-        int X1, Y1, X2, Y2;
+        int X1, Y1, X2, Y2;  // LineTo: from (X1, Y1) to (X2, Y2)
         std::size_t ToolsAt; // into tools_
-        std::size_t TextAt;  // into texts_, for TextOut
+        std::string Text;
+        Box Reach; // at least every pixel the call may set
     };
 
-    void Keep(Kind kind, int x1, int y1, int x2, int y2, std::size_t text = 0);
+    void Keep(Call call);
+    void ForgetCoveredBy(const Box& cover);
+    void ForgetTextsDrawnAgain();
+    void ForgetUnusedTools();
+
     template <typename Measure> int Measured(Measure measure);
 
     Canvas& target_;
     std::vector<Call> calls_;
-    std::vector<Tools> tools_; // each call's pen, brush and font, kept anew only when they change
-    std::vector<std::string> texts_;
+    std::vector<Tools> tools_; // the calls' pens, brushes and fonts, kept anew only when they change
 };
 
 } // namespace vartel

@@ -510,6 +510,8 @@ void DrawAGraphYearByYear(Canvas& c, SimulationState& st, int fromYear, int toYe
     }
     for (int year = fromYear; year <= toYear; ++year) {
         st.Year = year;
+        if (year % 300 == 0 && year > 0)
+            DrawGraph(c, st, true, 1); // a stage reached: the graph anew over what was drawn
         ExtendCurve(c, st, true);
         if (year % 250 == 0) {
             c.font.Size = 8 + year / 250;
@@ -555,6 +557,44 @@ TEST(RasterDeferred, PlayingTheKeptCallsGivesThePictureAndTheStateOfDrawingDirec
         later.font.Size = 8;
         direct.font.Size = 8;
     }
+}
+
+TEST(RasterDeferred, AGraphDrawnAnewForgetsTheCallsItPaintsOver)
+{
+    auto st = test::ConstantPopulation(2500, 0);
+    for (int y = 0; y <= st->Year; ++y)
+        st->ExactPopHistory[y] = st->PopHistory[y] = 50000 + 40000 * std::cos(y / 90.0);
+    QImage directImage = WhiteImage(847, 162);
+    RasterCanvas direct(directImage);
+    QImage laterImage = WhiteImage(847, 162);
+    RasterCanvas later(laterImage);
+    DeferredCanvas deferred(later);
+    std::vector<std::size_t> waiting;
+    for (Canvas* c : {static_cast<Canvas*>(&direct), static_cast<Canvas*>(&deferred)}) {
+        ClearGraphImage(*c);
+        for (int i = 0; i < 6; ++i) {
+            DrawGraph(*c, *st, i % 2 == 0, 1);
+            if (c == &deferred)
+                waiting.push_back(deferred.Size());
+        }
+    }
+    EXPECT_GT(waiting[0], 2500u) << "a drawing of the curve";
+    EXPECT_EQ(waiting[5], waiting[2]) << "each drawing anew forgets the one before";
+    EXPECT_LT(waiting[5], waiting[0] + 100);
+    deferred.Play();
+    EXPECT_EQ(laterImage, directImage);
+
+    // A rectangle with gaps in its outline, or a small one, covers nothing.
+    deferred.pen = {Rgb(0, 0, 0), 1, PenStyle::Dot};
+    deferred.brush = {Blue, BrushStyle::Solid};
+    deferred.MoveTo(0, 0);
+    deferred.LineTo(846, 0);
+    deferred.Rectangle(0, 0, 847, 162);
+    deferred.pen.Style = PenStyle::Solid;
+    deferred.Rectangle(100, 50, 110, 60);
+    EXPECT_EQ(deferred.Size(), 3u);
+    deferred.Rectangle(-10, -10, 900, 200);
+    EXPECT_EQ(deferred.Size(), 1u) << "one that paints the whole picture leaves only itself";
 }
 
 } // namespace
