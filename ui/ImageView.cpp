@@ -118,10 +118,12 @@ void ImageView::paintEvent(QPaintEvent* event)
     // One rectangle of the area at a time: under a clip of many rectangles (the map where houses came and
     // went) the toolkit blends the image row by row and hands the rows to other threads; under one
     // rectangle it copies them.
+    // One image pixel to one screen pixel: painted in device pixels, so nothing is resampled.
+    const bool devicePixels =
+        !screenPicture_.isNull() && shown.size() == RasterCanvas::DeviceSize(size(), screenRatio_);
     for (const QRect& area : event->region()) {
         painter.setClipRect(area);
-        if (!screenPicture_.isNull() && shown.size() == RasterCanvas::DeviceSize(size(), screenRatio_)) {
-            // One image pixel to one screen pixel: painted in device pixels, so nothing is resampled.
+        if (devicePixels) {
             painter.setWorldTransform(QTransform::fromScale(1.0 / screenRatio_, 1.0 / screenRatio_));
             painter.drawImage(0, 0, shown);
             painter.resetTransform();

@@ -3,6 +3,8 @@
 // Pen, brush, font and current position persist between calls.
 #include "model/Color.h"
 
+#include <compare>
+
 #include <string>
 
 namespace vartel {
@@ -10,16 +12,19 @@ namespace vartel {
 enum class PenStyle { Solid, Dot, Clear }; // Dot: dotted with transparent gaps; Clear: no outline
 enum class BrushStyle { Solid, Clear };    // Clear: no fill, transparent text background
 
-// Members named like the record's, qualified where a member shares its type's name.
+// Members named like the record's, qualified where a member shares its type's name. Compared member by
+// member (ordered too, for keeping them in sets).
 struct Pen {
     vartel::Color Color = Rgb(0, 0, 0);
     int Width = 1; // pixels
     PenStyle Style = PenStyle::Solid;
+    auto operator<=>(const Pen&) const = default;
 };
 
 struct Brush {
     vartel::Color Color = Rgb(255, 255, 255);
     BrushStyle Style = BrushStyle::Solid;
+    auto operator<=>(const Brush&) const = default;
 };
 
 struct Font {
@@ -27,6 +32,7 @@ struct Font {
     int Size = 8; // points at 96 dpi
     bool Bold = false;
     vartel::Color Color = Rgb(0, 0, 0);
+    auto operator<=>(const Font&) const = default;
 };
 
 struct Point {

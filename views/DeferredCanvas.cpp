@@ -9,21 +9,6 @@ namespace {
 
 using i64 = std::int64_t;
 
-bool operator==(const Pen& a, const Pen& b)
-{
-    return a.Color == b.Color && a.Width == b.Width && a.Style == b.Style;
-}
-
-bool operator==(const Brush& a, const Brush& b)
-{
-    return a.Color == b.Color && a.Style == b.Style;
-}
-
-bool operator==(const Font& a, const Font& b)
-{
-    return a.Size == b.Size && a.Bold == b.Bold && a.Color == b.Color && a.Face == b.Face;
-}
-
 // How far a pen's pixels may lie from the line it draws.
 i64 PenReach(const Pen& pen)
 {
@@ -49,9 +34,8 @@ DeferredCanvas::DeferredCanvas(Canvas& target) : target_(target)
 
 void DeferredCanvas::Keep(Call call)
 {
-    if (tools_.empty() || !(tools_.back().Pen == pen) || !(tools_.back().Brush == brush) ||
-        !(tools_.back().Font == font))
-        tools_.push_back({pen, brush, font});
+    if (const Tools now{pen, brush, font}; tools_.empty() || tools_.back() != now)
+        tools_.push_back(now);
     call.ToolsAt = tools_.size() - 1;
     // No call sets a pixel outside the picture.
     call.Reach = {std::max<i64>(call.Reach.Left, 0), std::max<i64>(call.Reach.Top, 0),
@@ -93,11 +77,10 @@ void DeferredCanvas::ForgetTextsDrawnAgain()
     // A text drawn again later, the same at the same place with the same brush and font, sets the same
     // pixels again: the earlier one cannot show either. So the labels by the picture's edges, which no
     // background covers, are kept once.
-    using TextKey = std::tuple<int, int, const std::string&, Color, BrushStyle, const std::string&, int, bool, Color>;
+    using TextKey = std::tuple<int, int, const std::string&, const Brush&, const Font&>;
     const auto keyOf = [this](const Call& call) {
         const Tools& t = tools_[call.ToolsAt];
-        return TextKey{call.X1,     call.Y1,     call.Text,   t.Brush.Color, t.Brush.Style,
-                       t.Font.Face, t.Font.Size, t.Font.Bold, t.Font.Color};
+        return TextKey{call.X1, call.Y1, call.Text, t.Brush, t.Font};
     };
     std::set<TextKey> later;
     std::vector<bool> drawnAgain(calls_.size(), false);

@@ -40,6 +40,7 @@ private:
         vartel::Pen Pen;
         vartel::Brush Brush;
         vartel::Font Font;
+        bool operator==(const Tools&) const = default;
     };
     // Pixels, edges included; wide enough for any coordinates.
     struct Box {

@@ -340,8 +340,8 @@ const RasterCanvas::QtFonts& RasterCanvas::CurrentQtFonts()
     if (!qtFonts_ || qtFonts_->Face != font.Face || qtFonts_->Size != font.Size || qtFonts_->Bold != font.Bold) {
         const QFont logical = ToQFont(font);
         const QFont device = Magnified() ? ToQFont(font, ratio_) : logical;
-        qtFonts_.emplace(QtFonts{font.Face, font.Size, font.Bold, logical, QFontMetrics(logical), device,
-                                 QFontMetrics(device).ascent()});
+        qtFonts_.emplace(
+            QtFonts{font.Face, font.Size, font.Bold, QFontMetrics(logical), device, QFontMetrics(device).ascent()});
     }
     return *qtFonts_;
 }

@@ -67,9 +67,8 @@ private:
         std::string Face;
         int Size;
         bool Bold;
-        QFont Logical;
-        QFontMetrics Metrics;
-        QFont Device; // at the device's resolution
+        QFontMetrics Metrics; // of the logical font
+        QFont Device;         // at the device's resolution
         int DeviceAscent;
     };
     const QtFonts& CurrentQtFonts();
