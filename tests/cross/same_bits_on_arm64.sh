@@ -5,7 +5,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 native=$(cd "${1:-$root/build}" && pwd)
-cross=${2:-$root/build-arm64}
+mkdir -p "${2:-$root/build-arm64}"
+cross=$(cd "${2:-$root/build-arm64}" && pwd)
 
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
@@ -25,8 +26,12 @@ compare() { # name, program, arguments...
   local name=$1 program=$2
   shift 2
   mkdir -p "$work/x86-64/$name" "$work/arm64/$name"
-  (cd "$work/x86-64/$name" && "$native/$program" "$@" >stdout)
-  (cd "$work/arm64/$name" && qemu-aarch64 "$cross/$program" "$@" >stdout)
+  if ! (cd "$work/x86-64/$name" && "$native/$program" "$@" >stdout) ||
+    ! (cd "$work/arm64/$name" && qemu-aarch64 "$cross/$program" "$@" >stdout); then
+    echo "$name: FAILED to run"
+    failed=1
+    return
+  fi
   if diff -rq "$work/x86-64/$name" "$work/arm64/$name" >/dev/null; then
     echo "$name: the same bytes"
   else
