@@ -3,7 +3,7 @@
 
 namespace vartel {
 
-// The three fixed tables (fertility, immigrant and emigrant profiles), in long double with full pi.
+// The three fixed tables (fertility, immigrant and emigrant profiles), the same bits on every machine.
 void FillFixedTables(SimulationState& s);
 // MortalityByAge and SurvivalByAge from BabyMortality, AdultMortality, Incident and FertilityByAge.
 void ComputeAgeTables(SimulationState& s);

@@ -5,6 +5,7 @@
 #include "model/History.h"
 #include "model/Incidents.h"
 #include "model/Results.h"
+#include "model/math/PortableMath.h"
 
 #include <algorithm>
 #include <cmath>
@@ -157,19 +158,19 @@ void ScenarioRule(Model& m)
     switch (s.Scenario) {
     case ScenarioCode::PositiveFeedback: {
         const double last = s.PopHistory[y - 1];
-        s.BirthIndex = last > FeedbackFloor ? std::max(0.0, s.FeedbackBase + std::log10(last / stable)) : 0.0;
+        s.BirthIndex = last > FeedbackFloor ? std::max(0.0, s.FeedbackBase + math::Log10(last / stable)) : 0.0;
         break;
     }
     case ScenarioCode::NegativeFeedback: {
         const double century = s.PopHistory[std::max(y - 100, 0)];
         s.BirthIndex =
-            century > FeedbackFloor ? std::max(0.0, s.FeedbackBase - 2.0 * std::log10(century / stable)) : 0.0;
+            century > FeedbackFloor ? std::max(0.0, s.FeedbackBase - 2.0 * math::Log10(century / stable)) : 0.0;
         break;
     }
     case ScenarioCode::Attenuation: {
         const double x = s.ExactPopHistory[y - 1];
         if (x > 0.1 * stable) {
-            s.BirthIndex = std::max(0.0, s.FeedbackBase - 0.5 * std::log(x / stable));
+            s.BirthIndex = std::max(0.0, s.FeedbackBase - 0.5 * math::Log(x / stable));
         } else if (x < 50.0) {
             s.BirthIndex = 0.0;
         }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -49,8 +50,9 @@ template <typename Table> auto Find(const Table& table, const std::string& name)
     return found == table.end() ? nullptr : &*found;
 }
 
-constexpr std::array<std::string_view, 10> ValueOptions{"--scenario", "--years",   "--event",      "--data",  "--graph",
-                                                        "--pyramid",  "--compare", "--graph-mode", "--scale", "--zoom"};
+constexpr std::array<std::string_view, 11> ValueOptions{"--scenario", "--years",   "--event",   "--data",
+                                                        "--graph",    "--pyramid", "--compare", "--graph-mode",
+                                                        "--scale",    "--zoom",    "--seed"};
 
 std::string Quoted(const std::string& text)
 {
@@ -214,6 +216,9 @@ private:
                 a.LinearScale = value == "linear";
             else
                 error = option + " " + Quoted(value) + " is not one of linear, log";
+        } else if (option == "--seed") {
+            if (const auto n = NumberIn(value, 0, std::numeric_limits<int>::max(), option, error))
+                a.Seed = *n;
         } else {
             const std::optional<int> zoom = ParseInteger(value);
             if (zoom && std::find(ZoomFactors.begin(), ZoomFactors.end(), *zoom) != ZoomFactors.end())
@@ -240,7 +245,7 @@ std::string BatchUsage()
     return "Usage: vartel-batch [--scenario N] [--years N] [--event YEAR:ACTION]... [--data FILE]\n"
            "                    [--graph FILE] [--pyramid FILE] [--compare FILE]...\n"
            "                    [--graph-mode population|birth|mortality|survival] [--scale linear|log]\n"
-           "                    [--zoom Z]\n"
+           "                    [--zoom Z] [--seed N]\n"
            "       vartel-batch --help | --version\n"
            "\n"
            "Runs the island simulation without a window, year by year as the program runs it after Start,\n"
@@ -276,6 +281,8 @@ std::string BatchUsage()
            "\n"
            "                   The graph is drawn as the window draws it during the run; zoom, scale and\n"
            "                   graph mode are chosen after the run, as with their buttons.\n"
+           "  --seed N         the seed of the random draws that spread an entered population over the\n"
+           "                   ages, 0..2147483647 (default 1); the same seed gives the same run\n"
            "  --help           this text\n"
            "  --version        the version of the program\n"
            "\n"

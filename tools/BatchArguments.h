@@ -23,6 +23,10 @@ struct BatchEvent {
     std::string Argument; // "YEAR:ACTION" as given, for messages
 };
 
+// The random draws only move single people when a population size is entered. A fixed default seed makes
+// every batch run repeatable; --seed chooses another.
+inline constexpr int BatchSeed = 1;
+
 struct BatchArguments {
     bool Help = false;              // --help: the usage, nothing run
     bool Version = false;           // --version: the version, nothing run
@@ -36,6 +40,7 @@ struct BatchArguments {
     int GraphMode = 1;                     // 1 population, 2 birth, 3 mortality, 4 survival chance
     bool LinearScale = true;
     int Zoom = 1; // one of ZoomFactors
+    int Seed = BatchSeed;
 };
 
 constexpr std::size_t MaxCompareFiles = 3; // the graph keeps three curves

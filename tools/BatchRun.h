@@ -3,16 +3,11 @@
 #include "model/Model.h"
 #include "tools/BatchArguments.h"
 
-#include <cstdint>
 #include <string>
 
 namespace vartel {
 
 class BatchScreen;
-
-// The window seeds from the clock; its random draws only place houses and move single people when a
-// population size is entered. A fixed seed makes every batch run repeatable.
-inline constexpr std::uint64_t BatchSeed = 1;
 
 // Starts the model as the program does, chooses the scenario, then runs year by year to a.Years, firing
 // each event once when the run is at its year (before advancing; a reset to year 0 runs on from there).

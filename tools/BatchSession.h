@@ -5,6 +5,7 @@
 #include "tools/BatchOutput.h"
 #include "tools/BatchRun.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -23,7 +24,11 @@ struct BatchSession {
     BatchSession(const BatchSession&) = delete;
     BatchSession& operator=(const BatchSession&) = delete;
 
-    std::string Run(const BatchArguments& a) { return RunBatch(*M, a, ScreenOrNull()); }
+    std::string Run(const BatchArguments& a)
+    {
+        Random.Reseed(static_cast<std::uint64_t>(a.Seed));
+        return RunBatch(*M, a, ScreenOrNull());
+    }
     std::vector<std::string> WriteFiles(const BatchArguments& a) { return WriteBatchOutput(M->S, a, ScreenOrNull()); }
     BatchScreen* ScreenOrNull() { return Screen ? &*Screen : nullptr; }
 

@@ -1,10 +1,10 @@
 #include "views/AgeGraphs.h"
 
 #include "model/Codes.h"
+#include "model/math/PortableMath.h"
 #include "views/GraphView.h"
 #include "views/Labels.h"
 
-#include <cmath>
 #include <string>
 
 namespace vartel {
@@ -61,7 +61,7 @@ int CurveY(const SimulationState& st, int mode, bool linearScale, int k, int s)
         if (linearScale)
             return ToPixel((120.0 - 100.0 * st.MortalityByAge[k]) * s);
         // 25 pixels per factor ten, 1 per 1000 at y = 95; a rate of 0 or less falls off the bottom.
-        return ToPixel((95.0 - 25.0 / std::log(10.0) * std::log(1000.0 * st.MortalityByAge[k])) * s);
+        return ToPixel((95.0 - 25.0 / math::Log(10.0) * math::Log(1000.0 * st.MortalityByAge[k])) * s);
     default:
         if (k == 0)
             return (120 - ToPixel(100.0 * st.SurvivalByAge[0])) * s;

@@ -2,13 +2,13 @@
 
 #include "model/Codes.h"
 #include "model/Rounding.h"
+#include "model/math/PortableMath.h"
 #include "views/AgeGraphs.h"
 #include "views/Labels.h"
 #include "views/PlotFrame.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <string>
 
 namespace vartel {
@@ -22,7 +22,7 @@ constexpr double Underpopulation = 50.0;
 
 double Log10(double value)
 {
-    return std::log(value) / std::log(10.0);
+    return math::Log(value) / math::Log(10.0);
 }
 
 // Pixels above the axis of `people` on the linear scale at zoom z, rounded.

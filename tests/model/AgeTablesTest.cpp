@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <numbers>
 #include <numeric>
 
 namespace vartel {
@@ -30,6 +32,24 @@ TEST(FixedTables, HaveTheirPeaksAndSums)
     EXPECT_EQ(s->EmigrantProfile[0], 0.0) << "no emigrant of age 0";
     EXPECT_NEAR(s->EmigrantProfile[55], 0.011424, 5e-7) << "emigration should peak at age 55";
     EXPECT_NEAR(Sum(s->EmigrantProfile), 0.79995, 5e-6) << "emigrant profile should sum to 0.79995";
+}
+
+// Where the constants come from: the formulas in 80-bit long double with full pi, rounded once to double.
+TEST(FixedTables, EqualTheLongDoubleFormulasOfX86)
+{
+    if (std::numeric_limits<long double>::digits != 64)
+        GTEST_SKIP() << "the constants were computed with the 80-bit long double of x86-64";
+    auto s = std::make_unique<SimulationState>();
+    FillFixedTables(*s);
+    constexpr long double pi = std::numbers::pi_v<long double>;
+    for (int i = 0; i < AgeCount; ++i) {
+        const long double fertility = i >= 17 && i <= 47 ? 0.02455L * std::sin(pi * (i - 16) / 32.0L) : 0.0L;
+        const long double immigrant = i <= 59 ? pi / 120.0L * std::cos(pi * i / 120.0L) : 0.0L;
+        EXPECT_EQ(s->FertilityByAge[i], static_cast<double>(fertility)) << "fertility at age " << i;
+        EXPECT_EQ(s->ImmigrantProfile[i], static_cast<double>(immigrant)) << "immigrant share at age " << i;
+        EXPECT_EQ(s->EmigrantProfile[i], static_cast<double>(pi / 275.0L * std::sin(pi * i / 110.0L)))
+            << "emigrant share at age " << i;
+    }
 }
 
 TEST(ComputeAgeTables, FollowsTheMortalityCurveOfTheDefaults)

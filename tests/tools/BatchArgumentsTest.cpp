@@ -36,13 +36,15 @@ TEST(BatchArguments, NothingGivenRunsScenarioOneToTheLastYearAndWritesNothing)
     EXPECT_EQ(a.GraphMode, 1) << "population graph";
     EXPECT_TRUE(a.LinearScale);
     EXPECT_EQ(a.Zoom, 1);
+    EXPECT_EQ(a.Seed, 1) << "the fixed seed of every batch run";
 }
 
 TEST(BatchArguments, EveryOptionLandsInItsField)
 {
-    const ParsedArguments p = Parse(
-        {"--scenario",   "6",        "--years", "0",   "--data", "d.txt", "--graph",   "g.emf", "--pyramid", "p.gif",
-         "--graph-mode", "survival", "--scale", "log", "--zoom", "20000", "--compare", "a.txt", "--compare", "b.csv"});
+    const ParsedArguments p =
+        Parse({"--scenario", "6",     "--years",      "0",        "--data",  "d.txt",     "--graph", "g.emf",
+               "--pyramid",  "p.gif", "--graph-mode", "survival", "--scale", "log",       "--zoom",  "20000",
+               "--compare",  "a.txt", "--compare",    "b.csv",    "--seed",  "2147483647"});
     ASSERT_EQ(p.Error, "");
     const BatchArguments& a = p.Arguments;
     EXPECT_EQ(a.Scenario, 6);
@@ -53,6 +55,7 @@ TEST(BatchArguments, EveryOptionLandsInItsField)
     EXPECT_EQ(a.GraphMode, 4);
     EXPECT_FALSE(a.LinearScale);
     EXPECT_EQ(a.Zoom, 20000);
+    EXPECT_EQ(a.Seed, 2147483647);
     EXPECT_EQ(a.CompareFiles, (std::vector<std::string>{"a.txt", "b.csv"})) << "in their order";
 }
 

@@ -180,6 +180,20 @@ TEST_F(BatchTool, TheSameRunTwiceGivesTheSameFile)
     EXPECT_TRUE(WithoutDateLine(first) == WithoutDateLine(second)) << "expected identical files apart from the date";
 }
 
+TEST_F(BatchTool, TheSeedChoosesTheDrawsOfAPopulationEntry)
+{
+    const std::vector<std::string> args{"--years", "300", "--event", "100:population=50001"};
+    auto seeded = [&](const std::string& seed, const std::string& name) {
+        std::vector<std::string> withSeed = args;
+        withSeed.insert(withSeed.end(), {"--seed", seed});
+        return WithoutDateLine(DataOf(withSeed, name));
+    };
+    const std::string byDefault = WithoutDateLine(DataOf(args, "default.txt"));
+    EXPECT_TRUE(seeded("1", "one.txt") == byDefault) << "expected 1 to be the default seed";
+    EXPECT_TRUE(seeded("2", "two.txt") != byDefault) << "expected another seed to move other people";
+    EXPECT_TRUE(seeded("2", "two-again.txt") == seeded("2", "two.txt")) << "expected a seed to replay its run";
+}
+
 TEST_F(BatchTool, EmigrationEnteredAtAYearShowsInTheImmigrationColumnAfterIt)
 {
     // Ends before the island overfills, when the catastrophe drift would change the immigration.
