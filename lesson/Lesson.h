@@ -57,8 +57,8 @@ struct Lesson {
     std::optional<std::uint64_t> Seed;   // 0..MaxLessonSeed; none: the program's own seed
 };
 
-// Sizes a lesson may have, so no file makes a reader hang or eat memory. A data file of a full run takes
-// about 700 kB, so three curves fit.
+// Sizes a lesson may have, so no file makes a reader hang or eat memory. The data file of a full run takes
+// up to about 600 kB in a lesson, so three curves fit with room to spare.
 constexpr std::size_t MaxLessonBytes = 4 * 1024 * 1024;
 constexpr std::size_t MaxTitleCharacters = 200;
 constexpr std::size_t MaxInstructionCharacters = 20000;
