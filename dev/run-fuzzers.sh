@@ -7,7 +7,7 @@ seconds=${FUZZ_SECONDS:-60}
 seed=${FUZZ_SEED:-1}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARTEL_FUZZ=ON \
   -DVARTEL_BUILD_TESTS=OFF -DVARTEL_BUILD_BENCH=OFF >/dev/null
-targets=(parameter_commit_fuzz rtf_reader_fuzz saved_run_reader_fuzz)
+targets=(parameter_commit_fuzz rtf_reader_fuzz saved_run_reader_fuzz lesson_reader_fuzz lesson_link_fuzz)
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}"
 status=0
 for t in "${targets[@]}"; do

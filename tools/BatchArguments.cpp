@@ -1,5 +1,6 @@
 #include "tools/BatchArguments.h"
 
+#include "lesson/LessonRun.h"
 #include "model/NumberParsing.h"
 #include "views/GraphView.h"
 
@@ -19,22 +20,7 @@ struct Named {
     int Value;
 };
 
-constexpr std::array<Named, 3> Incidents{{{"epidemic", 1}, {"one-child", 2}, {"immigration-wave", 3}}};
 constexpr std::array<Named, 4> GraphModes{{{"population", 1}, {"birth", 2}, {"mortality", 3}, {"survival", 4}}};
-
-struct NamedParameter {
-    const char* Name;
-    ParameterField Field;
-};
-
-constexpr std::array<NamedParameter, 6> Parameters{{
-    {"population", ParameterField::Population},
-    {"stable", ParameterField::StableLevel},
-    {"birth-index", ParameterField::BirthIndex},
-    {"baby-mortality", ParameterField::BabyMortality},
-    {"adult-mortality", ParameterField::AdultMortality},
-    {"immigration", ParameterField::Immigration},
-}};
 
 template <typename Table> std::string NameList(const Table& table)
 {
@@ -50,14 +36,9 @@ template <typename Table> auto Find(const Table& table, const std::string& name)
     return found == table.end() ? nullptr : &*found;
 }
 
-constexpr std::array<std::string_view, 11> ValueOptions{"--scenario", "--years",   "--event",   "--data",
-                                                        "--graph",    "--pyramid", "--compare", "--graph-mode",
-                                                        "--scale",    "--zoom",    "--seed"};
-
-std::string Quoted(const std::string& text)
-{
-    return "'" + text + "'";
-}
+constexpr std::array<std::string_view, 16> ValueOptions{
+    "--scenario", "--years", "--event",  "--data", "--graph", "--pyramid",      "--compare",    "--graph-mode",
+    "--scale",    "--zoom",  "--seed",   "--lesson", "--link", "--title", "--instructions", "--save-lesson"};
 
 std::string ZoomList()
 {
@@ -67,68 +48,26 @@ std::string ZoomList()
     return list;
 }
 
-// A whole number within low..high, or the message why not; `what` names it in the message.
-std::optional<int> NumberIn(const std::string& text, int low, int high, const std::string& what, std::string& error)
-{
-    const std::optional<int> value = ParseInteger(text);
-    if (!value) {
-        error = what + " " + Quoted(text) + " is not a whole number";
-        return std::nullopt;
-    }
-    if (*value < low || *value > high) {
-        error = what + " " + text + " is outside " + std::to_string(low) + ".." + std::to_string(high);
-        return std::nullopt;
-    }
-    return value;
-}
+constexpr std::size_t UsageIndent = 19;  // where the usage's explanations begin
+constexpr std::size_t UsageColumns = 80; // the width of a terminal
 
-std::string ParseAction(const std::string& action, BatchEvent& event)
+// `text` broken at its blanks into lines of the usage, each indented by `indent`.
+std::string Wrapped(const std::string& text, std::size_t indent)
 {
-    const std::size_t equals = action.find('=');
-    if (equals == std::string::npos) {
-        const Named* incident = Find(Incidents, action);
-        if (incident == nullptr)
-            return "unknown action " + Quoted(action);
-        event.Kind = EventKind::Incident;
-        event.Number = incident->Value;
-        return {};
+    std::string lines;
+    std::string line;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        const std::size_t end = std::min(text.find(' ', begin), text.size());
+        const std::string word = text.substr(begin, end - begin);
+        if (!line.empty() && indent + line.size() + 1 + word.size() > UsageColumns) {
+            lines += std::string(indent, ' ') + line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+        begin = end + 1;
     }
-    const std::string name = action.substr(0, equals);
-    const std::string value = action.substr(equals + 1);
-    if (name == "scenario") {
-        std::string error;
-        const std::optional<int> scenario = NumberIn(value, 1, 7, "scenario", error);
-        if (!scenario)
-            return error;
-        event.Kind = EventKind::Scenario;
-        event.Number = *scenario;
-        return {};
-    }
-    const NamedParameter* parameter = Find(Parameters, name);
-    if (parameter == nullptr)
-        return "unknown parameter " + Quoted(name);
-    event.Kind = EventKind::Parameter;
-    event.Parameter = parameter->Field;
-    // Its numeric form is the commit's to judge, as in the window's field: an empty text takes the field's
-    // value for an empty field, a text that is no number stops the run.
-    event.Text = value;
-    return {};
-}
-
-std::string ParseEvent(const std::string& argument, BatchEvent& event)
-{
-    const std::string what = "--event " + argument;
-    const std::size_t colon = argument.find(':');
-    if (colon == std::string::npos)
-        return what + ": expected YEAR:ACTION";
-    std::string error;
-    const std::optional<int> year = NumberIn(argument.substr(0, colon), 0, MaxYear, what + ": year", error);
-    if (!year)
-        return error;
-    event.Year = *year;
-    event.Argument = argument;
-    error = ParseAction(argument.substr(colon + 1), event);
-    return error.empty() ? error : what + ": " + error;
+    return lines + std::string(indent, ' ') + line + "\n";
 }
 
 // The years must follow the run: never backwards and not after its end.
@@ -168,11 +107,44 @@ public:
             result.Error = Option(option, a);
         }
         if (result.Error.empty())
+            result.Error = CheckLessonOptions();
+        if (result.Error.empty())
             result.Error = CheckEventYears(a);
         return result;
     }
 
 private:
+    bool Given(std::string_view option) const
+    {
+        return std::find(given_.begin(), given_.end(), option) != given_.end();
+    }
+
+    // The first of `options` given, or "".
+    std::string FirstGiven(std::initializer_list<std::string_view> options) const
+    {
+        const auto found = std::find_if(options.begin(), options.end(), [&](auto o) { return Given(o); });
+        return found == options.end() ? std::string() : std::string(*found);
+    }
+
+    // A lesson brings the whole set-up of its run; the texts of a lesson only go into one being saved.
+    std::string CheckLessonOptions() const
+    {
+        if (Given("--lesson")) {
+            const std::string clash =
+                FirstGiven({"--scenario", "--event", "--compare", "--save-lesson", "--title", "--instructions"});
+            if (!clash.empty())
+                return clash + " cannot be given with --lesson, which sets up the run";
+        }
+        for (const char* text : {"--title", "--instructions"})
+            if (Given(text) && !Given("--save-lesson"))
+                return std::string(text) + " needs --save-lesson";
+        if (Given("--link") && !Given("--lesson"))
+            return "--link needs --lesson";
+        if (const std::string file = FirstGiven({"--data", "--graph", "--pyramid"}); Given("--link") && !file.empty())
+            return file + " cannot be given with --link, which only prints the link";
+        return {};
+    }
+
     std::string Option(const std::string& option, BatchArguments& a)
     {
         if (std::find(ValueOptions.begin(), ValueOptions.end(), option) == ValueOptions.end())
@@ -181,6 +153,7 @@ private:
         if (at_ == args_.size() || args_[at_].empty() || args_[at_].rfind("--", 0) == 0)
             return option + " needs a value";
         const std::string value = args_[at_++];
+        given_.push_back(option);
 
         std::string error;
         if (option == "--scenario") {
@@ -191,9 +164,11 @@ private:
                 a.Years = *n;
         } else if (option == "--event") {
             BatchEvent event;
-            error = ParseEvent(value, event);
+            error = ParseBatchEvent(value, event);
             if (error.empty())
                 a.Events.push_back(std::move(event));
+            else
+                error = option + " " + value + ": " + error;
         } else if (option == "--data") {
             a.DataFile = value;
         } else if (option == "--graph") {
@@ -219,6 +194,16 @@ private:
         } else if (option == "--seed") {
             if (const auto n = NumberIn(value, 0, std::numeric_limits<int>::max(), option, error))
                 a.Seed = *n;
+        } else if (option == "--lesson") {
+            a.LessonFile = value;
+        } else if (option == "--link") {
+            a.LinkUrl = value;
+        } else if (option == "--save-lesson") {
+            a.SaveLessonFile = value;
+        } else if (option == "--title") {
+            a.Title = value;
+        } else if (option == "--instructions") {
+            a.Instructions = value;
         } else {
             const std::optional<int> zoom = ParseInteger(value);
             if (zoom && std::find(ZoomFactors.begin(), ZoomFactors.end(), *zoom) != ZoomFactors.end())
@@ -231,6 +216,7 @@ private:
 
     const std::vector<std::string>& args_;
     std::size_t at_ = 0;
+    std::vector<std::string> given_;
 };
 
 } // namespace
@@ -240,49 +226,94 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string>& args)
     return Parser(args).Run();
 }
 
+std::string UseLesson(const Lesson& lesson, BatchArguments& a)
+{
+    a.Scenario = lesson.Scenario;
+    a.Events = LessonRunEvents(lesson);
+    if (lesson.Seed)
+        a.Seed = static_cast<int>(*lesson.Seed);
+    if (!a.Events.empty() && a.Events.back().Year > a.Years)
+        return "the lesson's event '" + a.Events.back().Argument + "' lies beyond the end of the run (--years " +
+               std::to_string(a.Years) + ")";
+    return {};
+}
+
+Lesson LessonOfArguments(const BatchArguments& a)
+{
+    Lesson lesson;
+    lesson.Title = a.Title;
+    lesson.Instructions = a.Instructions;
+    lesson.Scenario = a.Scenario;
+    lesson.Events = a.Events;
+    return lesson;
+}
+
 std::string BatchUsage()
 {
-    return "Usage: vartel-batch [--scenario N] [--years N] [--event YEAR:ACTION]... [--data FILE]\n"
-           "                    [--graph FILE] [--pyramid FILE] [--compare FILE]...\n"
-           "                    [--graph-mode population|birth|mortality|survival] [--scale linear|log]\n"
-           "                    [--zoom Z] [--seed N]\n"
+    return "Usage: vartel-batch [--scenario N] [--years N] [--event YEAR:ACTION]...\n"
+           "                    [--data FILE] [--graph FILE] [--pyramid FILE]\n"
+           "                    [--compare FILE]... [--graph-mode MODE] [--scale S]\n"
+           "                    [--zoom Z] [--seed N] [--save-lesson FILE [--title TEXT]\n"
+           "                    [--instructions TEXT]]\n"
+           "       vartel-batch --lesson FILE [--years N] [--data FILE] [--graph FILE]\n"
+           "                    [--pyramid FILE] [--graph-mode MODE] [--scale S] [--zoom Z]\n"
+           "       vartel-batch --lesson FILE --link URL\n"
            "       vartel-batch --help | --version\n"
            "\n"
-           "Runs the island simulation without a window, year by year as the program runs it after Start,\n"
-           "and writes the chosen files at the end.\n"
+           "Runs the island simulation without a window, year by year as the program runs\n"
+           "it after Start, and writes the chosen files at the end.\n"
            "\n"
            "  --scenario N     scenario 1..7 (default 1, Simple)\n"
            "  --years N        the run ends at year N, 0..3000 (default 3000)\n"
            "  --event YEAR:ACTION\n"
-           "                   at YEAR (not after the end; the years of the events never decrease):\n"
-           "                     epidemic, one-child, immigration-wave   an incident button\n"
-           "                     population=N, stable=N, birth-index=X,  a parameter entered in its field;\n"
-           "                     baby-mortality=PCT, adult-mortality=PCT,  corrections are told on stderr\n"
-           "                     immigration=PCT\n"
-           "                     scenario=N                              a scenario button; 5..7 start the\n"
-           "                                                             run again at year 0\n"
-           "                   A value is taken as the field takes it: N is cut to its first 9 characters,\n"
-           "                   an empty value is an emptied field (population=, stable= are then corrected\n"
-           "                   to 120 and 2000; birth-index= gives 0, the mortalities 0.01 %, immigration 0).\n"
+           "                   at YEAR (not after the end; the years of the events never\n"
+           "                   decrease):\n"
+           "                     epidemic, one-child, immigration-wave\n"
+           "                         an incident button\n"
+           "                     population=N, stable=N, birth-index=X,\n"
+           "                     baby-mortality=PCT, adult-mortality=PCT, immigration=PCT\n"
+           "                         a parameter entered in its field; corrections are\n"
+           "                         told on stderr\n"
+           "                     scenario=N\n"
+           "                         a scenario button; 5..7 start the run again at year 0\n"
+           "                   A value is taken as the field takes it: N is cut to its\n"
+           "                   first 9 characters, an empty value is an emptied field\n"
+           "                   (population=, stable= are then corrected to 120 and 2000;\n"
+           "                   birth-index= gives 0, the mortalities 0.01 %, immigration 0).\n"
            "                   A value that is not a number stops the run with status 2.\n"
-           "  --data FILE      the data file: a tab-separated table of every year, as \"Save data\" writes\n"
-           "                   it; a name ending in .csv gets the spreadsheet file instead: comma separated,\n"
-           "                   a header row and one row per year\n"
+           "  --data FILE      the data file: a tab-separated table of every year, as\n"
+           "                   \"Save data\" writes it; a name ending in .csv gets the\n"
+           "                   spreadsheet file instead: comma separated, a header row and\n"
+           "                   one row per year\n"
            "  --graph FILE     the graph as a picture: .emf .wmf .bmp .jpg .gif .png .svg\n"
            "  --pyramid FILE   the population pyramid of the last year, same formats\n"
-           "  --compare FILE   a data file written by Vartel or by --data (up to three times): its curve is\n"
-           "                   kept in the population graph before the run, as \"Compare with a saved\n"
-           "                   run\" keeps it in the window; a file that is no such data file gives\n"
-           "                   status 1 with the reason\n"
-           "  --graph-mode M   the graph shown: population (default), birth, mortality, survival\n"
+           "  --compare FILE   a data file written by Vartel or by --data (up to three\n"
+           "                   times): its curve is kept in the population graph before\n"
+           "                   the run, as \"Compare with a saved run\" keeps it in the\n"
+           "                   window; a file that is no such data file gives status 1\n"
+           "                   with the reason\n"
+           "  --graph-mode MODE\n"
+           "                   the graph shown: population (default), birth, mortality,\n"
+           "                   survival\n"
            "  --scale S        linear (default) or log\n"
-           "  --zoom Z         zoom of the linear population graph: " +
-           ZoomList() +
-           "\n"
-           "                   The graph is drawn as the window draws it during the run; zoom, scale and\n"
-           "                   graph mode are chosen after the run, as with their buttons.\n"
-           "  --seed N         the seed of the random draws that spread an entered population over the\n"
-           "                   ages, 0..2147483647 (default 1); the same seed gives the same run\n"
+           "  --zoom Z         zoom of the linear population graph, one of\n" +
+           Wrapped(ZoomList(), UsageIndent) +
+           "                   The graph is drawn as the window draws it during the run;\n"
+           "                   zoom, scale and graph mode are chosen after the run, as\n"
+           "                   with their buttons.\n"
+           "  --seed N         the seed of the random draws that spread an entered\n"
+           "                   population over the ages, 0..2147483647 (default 1);\n"
+           "                   the same seed gives the same run\n"
+           "  --save-lesson FILE\n"
+           "                   also writes the run's set-up as a lesson file (.vartel):\n"
+           "                   the scenario, the events, the compared curves and the\n"
+           "                   seed, with the texts of --title and --instructions\n"
+           "  --lesson FILE    runs the lesson's scenario, starting parameters and events\n"
+           "                   with its curves to compare with, giving the files of the\n"
+           "                   same run given as options; a file that is no lesson gives\n"
+           "                   status 2 with the reason and writes nothing\n"
+           "  --link URL       prints the link that opens the lesson in the browser\n"
+           "                   edition at URL (the site's address), and runs nothing\n"
            "  --help           this text\n"
            "  --version        the version of the program\n"
            "\n"

@@ -1,27 +1,13 @@
 #pragma once
 // The command line of vartel-batch, parsed into a plain record. No Qt, so it is tested on its own.
-#include "model/ParameterCommit.h"
+#include "lesson/BatchEvent.h"
+#include "lesson/Lesson.h"
 #include "model/SimulationState.h"
 
 #include <string>
 #include <vector>
 
 namespace vartel {
-
-enum class EventKind {
-    Incident,  // Number 1 epidemic, 2 one-child policy, 3 immigration wave (the incident buttons)
-    Parameter, // a commit of Parameter's field with Text, as typed into the field
-    Scenario,  // Number 1..7, the scenario's radio button
-};
-
-struct BatchEvent {
-    int Year = 0; // 0..3000, fired when the run is at this year
-    EventKind Kind = EventKind::Incident;
-    int Number = 0;
-    ParameterField Parameter = ParameterField::Population;
-    std::string Text;
-    std::string Argument; // "YEAR:ACTION" as given, for messages
-};
 
 // The random draws only move single people when a population size is entered. A fixed default seed makes
 // every batch run repeatable; --seed chooses another.
@@ -39,8 +25,13 @@ struct BatchArguments {
     std::vector<std::string> CompareFiles; // data files whose curves the graph keeps, at most MaxCompareFiles
     int GraphMode = 1;                     // 1 population, 2 birth, 3 mortality, 4 survival chance
     bool LinearScale = true;
-    int Zoom = 1; // one of ZoomFactors
-    int Seed = BatchSeed;
+    int Zoom = 1;               // one of ZoomFactors
+    int Seed = BatchSeed;       // --seed, or the lesson's
+    std::string LessonFile;     // --lesson: the scenario, events and curves come from this lesson file
+    std::string LinkUrl;        // --link: with --lesson, the lesson's link on this site is printed, nothing run
+    std::string SaveLessonFile; // --save-lesson: the run's set-up is written there as a lesson
+    std::string Title;          // --title and --instructions: the texts of the lesson saved
+    std::string Instructions;
 };
 
 constexpr std::size_t MaxCompareFiles = 3; // the graph keeps three curves
@@ -53,5 +44,10 @@ struct ParsedArguments {
 // `args` without the program name.
 ParsedArguments ParseBatchArguments(const std::vector<std::string>& args);
 std::string BatchUsage();
+
+// Takes the scenario and the events of `lesson` into `a`. Returns "" or why its events do not fit the run.
+std::string UseLesson(const Lesson& lesson, BatchArguments& a);
+// The set-up of `a` as a lesson, without curves or seed, which the caller reads and knows.
+Lesson LessonOfArguments(const BatchArguments& a);
 
 } // namespace vartel

@@ -1,4 +1,10 @@
 // vartel-batch: the simulation without a window, for scripted runs, regression checks and benchmarks.
+#include "lesson/LessonLink.h"
+#include "lesson/LessonReader.h"
+#include "lesson/LessonRun.h"
+#include "lesson/LessonWriter.h"
+#include "lesson/TextFile.h"
+#include "output/SafeFileWriter.h"
 #include "output/SavedRunReader.h"
 #include "tools/BatchArguments.h"
 #include "tools/BatchOutput.h"
@@ -6,6 +12,7 @@
 
 #include <QGuiApplication>
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <utility>
@@ -19,6 +26,40 @@ int Fail(int status, const std::string& message)
     return status;
 }
 
+// The lesson's text, its reading, and its notices told on stderr.
+vartel::LessonReading ReadLessonFile(const std::string& path, std::string& text)
+{
+    vartel::LessonReading reading;
+    reading.Error = vartel::ReadTextFile(path, vartel::MaxLessonBytes, text);
+    if (!reading.Error.empty())
+        return reading;
+    reading = vartel::ReadLesson(text);
+    for (const std::string& notice : reading.Notices)
+        std::cerr << "vartel-batch: " << path << ": " << notice << '\n';
+    if (!reading.Error.empty())
+        reading.Error = "'" + path + "' is not a lesson: " + reading.Error;
+    return reading;
+}
+
+// The run's set-up as a lesson's text, with the texts of the compared files, which were read already.
+// Returns 0, or the exit status after telling why it cannot be saved. Only a lesson that reads back is made.
+int MakeLesson(const vartel::BatchArguments& arguments, std::string& text)
+{
+    using namespace vartel;
+    Lesson lesson = LessonOfArguments(arguments);
+    lesson.Seed = static_cast<std::uint64_t>(arguments.Seed);
+    for (const std::string& file : arguments.CompareFiles) {
+        LessonCurve curve{std::filesystem::path(file).stem().string(), {}};
+        if (const std::string error = ReadTextFile(file, MaxLessonBytes, curve.Data); !error.empty())
+            return Fail(1, error);
+        lesson.Curves.push_back(std::move(curve));
+    }
+    text = WriteLesson(lesson);
+    if (const LessonReading back = ReadLesson(text); !back.Error.empty())
+        return Fail(2, "--save-lesson: the lesson cannot be saved: " + back.Error);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -27,7 +68,7 @@ int main(int argc, char* argv[])
     const ParsedArguments parsed = ParseBatchArguments({argv + 1, argv + argc});
     if (!parsed.Error.empty())
         return Fail(2, parsed.Error + " (see --help)");
-    const BatchArguments& arguments = parsed.Arguments;
+    BatchArguments arguments = parsed.Arguments;
     if (arguments.Help) {
         std::cout << BatchUsage();
         return 0;
@@ -39,6 +80,21 @@ int main(int argc, char* argv[])
     if (const std::string error = CheckPictureNames(arguments); !error.empty())
         return Fail(2, error);
 
+    std::vector<KeptCurve> compared;
+    if (!arguments.LessonFile.empty()) {
+        std::string text;
+        const LessonReading lesson = ReadLessonFile(arguments.LessonFile, text);
+        if (!lesson.Error.empty())
+            return Fail(2, lesson.Error);
+        if (!arguments.LinkUrl.empty()) {
+            std::cout << EncodeLessonLink(arguments.LinkUrl, text) << '\n';
+            return 0;
+        }
+        if (const std::string error = UseLesson(lesson.Read, arguments); !error.empty())
+            return Fail(2, error);
+        compared = LessonKeptCurves(lesson.Read);
+    }
+
     // The raster canvas needs the fonts of a GUI application, which needs no display offscreen. A run
     // without pictures goes without it.
     std::optional<QGuiApplication> application;
@@ -49,13 +105,17 @@ int main(int argc, char* argv[])
     }
 
     // The compared files are read before the run, so a bad one costs no run.
-    std::vector<KeptCurve> compared;
     for (const std::string& file : arguments.CompareFiles) {
         KeptCurve curve;
         if (const QString error = ReadKeptCurve(file, curve); !error.isEmpty())
             return Fail(1, error.toLocal8Bit().toStdString());
         compared.push_back(std::move(curve));
     }
+
+    std::string lessonText;
+    if (!arguments.SaveLessonFile.empty())
+        if (const int status = MakeLesson(arguments, lessonText); status != 0)
+            return status;
 
     BatchSession session(std::cerr, application.has_value());
     if (session.Screen)
@@ -64,6 +124,9 @@ int main(int argc, char* argv[])
     if (const std::string error = session.Run(arguments); !error.empty())
         return Fail(2, error);
     int status = 0;
+    if (!arguments.SaveLessonFile.empty())
+        if (const std::string error = WriteFileSafely(arguments.SaveLessonFile, lessonText); !error.empty())
+            status = Fail(1, error);
     for (const std::string& error : session.WriteFiles(arguments))
         status = Fail(1, error);
     return status;

@@ -58,6 +58,18 @@ inline const std::vector<BadArguments>& BadArgumentTable()
          "--event 10:epidemic: year 10 lies beyond the end of the run (--years 5)"},
         {{"--event", "10:epidemic", "--years", "5"},
          "--event 10:epidemic: year 10 lies beyond the end of the run (--years 5)"},
+        {{"--lesson"}, "--lesson needs a value"},
+        {{"--save-lesson", "--title", "T"}, "--save-lesson needs a value"},
+        {{"--lesson", "l.vartel", "--scenario", "2"},
+         "--scenario cannot be given with --lesson, which sets up the run"},
+        {{"--event", "5:epidemic", "--lesson", "l.vartel"}, "--event cannot be given with --lesson"},
+        {{"--lesson", "l.vartel", "--compare", "a.txt"}, "--compare cannot be given with --lesson"},
+        {{"--lesson", "l.vartel", "--save-lesson", "b.vartel"}, "--save-lesson cannot be given with --lesson"},
+        {{"--lesson", "l.vartel", "--title", "T"}, "--title cannot be given with --lesson"},
+        {{"--title", "T"}, "--title needs --save-lesson"},
+        {{"--instructions", "I", "--scenario", "2"}, "--instructions needs --save-lesson"},
+        {{"--link", "https://school.example/"}, "--link needs --lesson"},
+        {{"--lesson", "l.vartel", "--link", "u", "--graph", "g.png"}, "cannot be given with --link, which only prints"},
     };
     return table;
 }

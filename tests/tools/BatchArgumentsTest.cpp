@@ -138,6 +138,53 @@ TEST(BatchArguments, HelpAndVersionWinOverWhatFollows)
         EXPECT_NE(BatchUsage().find(told), std::string::npos) << "expected the usage to tell " << told;
 }
 
+TEST(BatchArguments, TheUsageFitsEightyColumns)
+{
+    const std::string usage = BatchUsage();
+    std::size_t begin = 0;
+    for (std::size_t end; (end = usage.find('\n', begin)) != std::string::npos; begin = end + 1)
+        EXPECT_LE(end - begin, 80u) << "expected at most 80 columns: " << usage.substr(begin, end - begin);
+    for (const char* told : {"--save-lesson FILE", "--lesson FILE", "--link URL", "--title TEXT"})
+        EXPECT_NE(usage.find(told), std::string::npos) << "expected the usage to tell " << told;
+}
+
+TEST(BatchArguments, TheLessonOptionsLandInTheirFields)
+{
+    const BatchArguments saving = Parse({"--scenario", "5", "--event", "10:epidemic", "--save-lesson", "l.vartel",
+                                         "--title", "Groei", "--instructions", "Kijk"})
+                                      .Arguments;
+    EXPECT_EQ(saving.SaveLessonFile, "l.vartel");
+    const Lesson lesson = LessonOfArguments(saving);
+    EXPECT_EQ(lesson.Title, "Groei");
+    EXPECT_EQ(lesson.Instructions, "Kijk");
+    EXPECT_EQ(lesson.Scenario, 5);
+    ASSERT_EQ(lesson.Events.size(), 1u);
+    EXPECT_EQ(lesson.Events[0].Argument, "10:epidemic");
+
+    const ParsedArguments linking = Parse({"--lesson", "l.vartel", "--link", "https://school.example/"});
+    EXPECT_EQ(linking.Error, "");
+    EXPECT_EQ(linking.Arguments.LessonFile, "l.vartel");
+    EXPECT_EQ(linking.Arguments.LinkUrl, "https://school.example/");
+}
+
+TEST(BatchArguments, ALessonSetsTheScenarioAndTheEventsWithinTheRun)
+{
+    Lesson lesson;
+    lesson.Scenario = 6;
+    lesson.Parameters = {{ParameterField::BirthIndex, "4"}};
+    BatchEvent epidemic;
+    ASSERT_EQ(ParseBatchEvent("100:epidemic", epidemic), "");
+    lesson.Events = {epidemic};
+    BatchArguments a = Parse({"--lesson", "l.vartel", "--years", "100"}).Arguments;
+    EXPECT_EQ(UseLesson(lesson, a), "");
+    EXPECT_EQ(a.Scenario, 6);
+    ASSERT_EQ(a.Events.size(), 2u);
+    EXPECT_EQ(a.Events[0].Argument, "0:birth-index=4");
+    EXPECT_EQ(a.Events[1].Argument, "100:epidemic");
+    a.Years = 99;
+    EXPECT_EQ(UseLesson(lesson, a), "the lesson's event '100:epidemic' lies beyond the end of the run (--years 99)");
+}
+
 TEST(BatchArguments, LaterOptionsOverrideEarlierOnes)
 {
     const BatchArguments a = Parse({"--scenario", "2", "--scenario", "3", "--data", "a", "--data", "b"}).Arguments;

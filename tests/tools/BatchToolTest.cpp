@@ -1,4 +1,6 @@
 // vartel-batch as a process: exit statuses, messages, the data file and the pictures it writes.
+#include "lesson/LessonLink.h"
+#include "lesson/LessonReader.h"
 #include "model/Scenarios.h"
 #include "output/DataFile.h"
 #include "output/PictureSaver.h"
@@ -349,6 +351,97 @@ TEST_F(BatchTool, ComparedRunsAreKeptInTheGraphAndABadFileGivesStatusOne)
               "vartel-batch: \"" + Path("notes.txt") + "\" is not a data file of Vartel: it has no time table\n");
     EXPECT_FALSE(Exists("d.txt")) << "refused before the run";
     EXPECT_EQ(Run({"--compare", Path("none.txt")}).exitCode, 1) << "a file that is not there";
+}
+
+TEST_F(BatchTool, ASavedLessonRunsTheSameRunAsItsOptions)
+{
+    ASSERT_EQ(Run({"--scenario", "5", "--years", "300", "--data", Path("earlier.txt")}).exitCode, 0);
+    const std::vector<std::string> setUp{
+        "--scenario",   "6",       "--event",          "0:birth-index=5.5", "--event",
+        "150:epidemic", "--event", "400:stable=30000", "--compare",         Path("earlier.txt")};
+    std::vector<std::string> options = setUp;
+    options.insert(options.end(), {"--data", Path("options.csv"), "--graph", Path("options.bmp"), "--save-lesson",
+                                   Path("key.vartel"), "--title", "Een epidemie", "--instructions", "Kijk goed."});
+    const ToolResult saving = Run(options);
+    ASSERT_EQ(saving.exitCode, 0) << saving.err;
+
+    const LessonReading lesson = ReadLesson(Read("key.vartel"));
+    ASSERT_EQ(lesson.Error, "");
+    EXPECT_EQ(lesson.Read.Title, "Een epidemie");
+    EXPECT_EQ(lesson.Read.Instructions, "Kijk goed.");
+    EXPECT_EQ(lesson.Read.Scenario, 6);
+    EXPECT_EQ(lesson.Read.Events.size(), 3u);
+    EXPECT_EQ(lesson.Read.Seed, BatchSeed) << "the seed of the run, so a window gives the same numbers";
+    ASSERT_EQ(lesson.Read.Curves.size(), 1u);
+    EXPECT_EQ(lesson.Read.Curves[0].Name, "earlier");
+    EXPECT_EQ(lesson.Read.Curves[0].Data, Read("earlier.txt"));
+
+    const ToolResult running =
+        Run({"--lesson", Path("key.vartel"), "--data", Path("lesson.csv"), "--graph", Path("lesson.bmp")});
+    ASSERT_EQ(running.exitCode, 0) << running.err;
+    EXPECT_EQ(running.err, saving.err) << "the same corrections told";
+    EXPECT_TRUE(Read("lesson.csv") == Read("options.csv")) << "expected the same data file, byte for byte";
+    EXPECT_TRUE(Read("lesson.bmp") == Read("options.bmp")) << "expected the same graph with the kept curve";
+}
+
+TEST_F(BatchTool, TheStartingParametersOfALessonAreEnteredAtYearZero)
+{
+    QFile file(QString::fromStdString(Path("start.vartel")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"version": 1, "scenario": 2, "parameters": {"immigration": "-1.5"}, "events": ["5:epidemic"]})");
+    file.close();
+    ASSERT_EQ(Run({"--lesson", Path("start.vartel"), "--years", "20", "--data", Path("lesson.csv")}).exitCode, 0);
+    EXPECT_EQ(Read("lesson.csv"),
+              DataOf({"--scenario", "2", "--years", "20", "--event", "0:immigration=-1.5", "--event", "5:epidemic"},
+                     "options.csv"));
+}
+
+TEST_F(BatchTool, ABadLessonGivesItsMessageStatusTwoAndNoFiles)
+{
+    QFile file(QString::fromStdString(Path("bad.vartel")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"version": 1, "title": "Vraag 3",
+  "pausePoints": [{"year": 10, "question": "a"}, {"year": 20, "question": "b"}, {"year": 4000, "question": "c"}]})");
+    file.close();
+    const ToolResult run = Run({"--lesson", Path("bad.vartel"), "--data", Path("d.txt"), "--graph", Path("g.png")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "vartel-batch: '" + Path("bad.vartel") +
+                           "' is not a lesson: /pausePoints/2/year: 4000 is outside 1..3000\n");
+    EXPECT_FALSE(Exists("d.txt") || Exists("g.png")) << "nothing is written";
+
+    const ToolResult missing = Run({"--lesson", Path("none.vartel"), "--data", Path("d.txt")});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.err.rfind("vartel-batch: '" + Path("none.vartel") + "' cannot be read: ", 0), 0u) << missing.err;
+    EXPECT_EQ(Run({"--lesson", dir_.path().toStdString()}).exitCode, 2) << "a folder is no lesson";
+    EXPECT_FALSE(Exists("d.txt"));
+}
+
+TEST_F(BatchTool, ALessonsUnknownFieldsAreToldAndLeftOut)
+{
+    QFile file(QString::fromStdString(Path("newer.vartel")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"version": 2, "scenario": 3, "handIn": true})");
+    file.close();
+    const ToolResult run = Run({"--lesson", Path("newer.vartel"), "--years", "5", "--data", Path("d.txt")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "vartel-batch: " + Path("newer.vartel") +
+                           ": This lesson is of version 2, newer than this program (1): what it does not know is "
+                           "left out.\nvartel-batch: " +
+                           Path("newer.vartel") + ": Left out, unknown to this program: /handIn.\n");
+    EXPECT_TRUE(Exists("d.txt"));
+}
+
+TEST_F(BatchTool, TheLinkOfALessonCarriesItsText)
+{
+    ASSERT_EQ(Run({"--scenario", "4", "--event", "100:one-child", "--save-lesson", Path("l.vartel")}).exitCode, 0);
+    const ToolResult run = Run({"--lesson", Path("l.vartel"), "--link", "https://school.example/vartel/"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string prefix = "https://school.example/vartel/index.html#lesson=";
+    ASSERT_EQ(run.out.rfind(prefix, 0), 0u) << run.out;
+    ASSERT_EQ(run.out.back(), '\n');
+    const DecodedLink decoded = DecodeLessonLink(run.out.substr(prefix.size() - 7, run.out.size() - prefix.size() + 6));
+    EXPECT_EQ(decoded.Error, "");
+    EXPECT_EQ(decoded.Text, Read("l.vartel"));
 }
 
 } // namespace

@@ -1,0 +1,30 @@
+#include "lesson/TextFile.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace vartel {
+
+std::string ReadTextFile(const std::string& path, std::size_t maxBytes, std::string& bytes)
+{
+    const std::string named = "'" + path + "'";
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error)
+        return named + " cannot be read: " + error.message();
+    if (!std::filesystem::is_regular_file(status))
+        return named + " is not a file";
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open())
+        return named + " cannot be opened";
+    bytes.assign(maxBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad())
+        return named + " cannot be read";
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > maxBytes)
+        return named + " is larger than " + std::to_string(maxBytes) + " bytes";
+    return {};
+}
+
+} // namespace vartel
