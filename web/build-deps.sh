@@ -13,13 +13,13 @@ sudo_cmd=()
 # apt-get source needs the source entries beside the binary ones of the machine's Debian sources.
 sources=/etc/apt/sources.list.d/debian.sources
 src_list=/etc/apt/sources.list.d/vartel-deb-src.sources
-if ! apt-cache showsrc giflib >/dev/null 2>&1 || [ -z "$(apt-cache showsrc giflib 2>/dev/null)" ]; then
+if [ -z "$(apt-cache showsrc giflib 2>/dev/null)" ]; then
   [ -f "$sources" ] || { echo "build-deps: $sources is missing; add a deb-src entry for Debian's sources" >&2; exit 1; }
   sed 's/^Types: deb$/Types: deb-src/' "$sources" | "${sudo_cmd[@]}" tee "$src_list" >/dev/null
   "${sudo_cmd[@]}" apt-get update -qq
 fi
 
-version() { apt-cache showsrc "$1" | awk '/^Version:/ { print $2; exit }'; }
+version() { apt-cache showsrc "$1" | awk '/^Version:/ && !v { v = $2 } END { print v }'; }
 jpeg_version=$(version libjpeg-turbo)
 gif_version=$(version giflib)
 stamp="$dest/versions"
