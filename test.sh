@@ -33,7 +33,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVARTEL_SANITIZE=ON -DVARTEL_BUILD_BENCH=OFF \
   -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build build-asan -j"$jobs"
-suite "sanitizers" --test-dir build-asan --output-on-failure -j"$jobs" -LE 'e2e|package'
+suite "sanitizers" --test-dir build-asan --output-on-failure -j"$jobs" -LE 'e2e|package|web'
 
 if dev/run-fuzzers.sh; then summary+=("fuzzers: passed"); else summary+=("fuzzers: FAILED"); status=1; fi
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of packages.txt that are missing (as root, or through sudo).
+# Installs the Debian packages of packages.txt and web/packages.txt that are missing (as root, or through
+# sudo).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t wanted < <(grep -v '^\s*#' packages.txt | grep -v '^\s*$')
+mapfile -t wanted < <(cat packages.txt web/packages.txt | grep -v '^\s*#' | grep -v '^\s*$')
 missing=()
 for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

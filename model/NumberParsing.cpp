@@ -1,5 +1,7 @@
 #include "model/NumberParsing.h"
 
+#include "model/CharConversion.h"
+
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -92,7 +94,7 @@ std::optional<double> ParseDecimal(std::string_view text, int decimalShift)
     normalized += 'e';
     normalized += std::to_string(exponent + decimalShift);
     double value = 0.0;
-    const auto result = std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
+    const auto result = DoubleFromChars(normalized.data(), normalized.data() + normalized.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Below the smallest double the value is zero; above the largest it is no number.
         const auto integerStart = integerDigits.find_first_not_of('0');

@@ -1,5 +1,7 @@
 #include "model/Rounding.h"
 
+#include "model/CharConversion.h"
+
 #include <algorithm>
 #include <bit>
 #include <charconv>
@@ -77,8 +79,7 @@ int DecimalExponent(const DecimalText& exact)
 DecimalText ExactDigits(double magnitude)
 {
     char buffer[1600];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed,
-                                      ExactFractionDigits(magnitude));
+    const auto result = FixedChars(buffer, buffer + sizeof buffer, magnitude, ExactFractionDigits(magnitude));
     return SplitFixedText(buffer, result.ptr);
 }
 
@@ -162,7 +163,7 @@ bool FormatSmall(double magnitude, int decimals, DecimalText& rounded)
         ++integerDigits;
     const int places = std::min(decimals, SignificantDigits - integerDigits);
 
-    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto bits = BitCast<std::uint64_t>(magnitude);
     const auto biased = static_cast<int>(bits >> 52);
     std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
     int exponent = -1074;
@@ -217,8 +218,7 @@ std::string FormatFixed(double value, int decimals)
         // The decade of the exact value, from the shortest form; only a bare power of ten ("1e+23") may
         // stand for a value just below it, so that one is settled from the exact digits.
         char shortest[64];
-        const auto end =
-            std::to_chars(shortest, shortest + sizeof shortest, magnitude, std::chars_format::scientific).ptr;
+        const auto end = ShortestScientificChars(shortest, shortest + sizeof shortest, magnitude).ptr;
         const char* e = std::find(shortest, end, 'e');
         int exponent10 = 0;
         std::from_chars(e + 2, end, exponent10); // after the sign
@@ -235,8 +235,7 @@ std::string FormatFixed(double value, int decimals)
         if (!barePowerOfTen && places >= 0 && ExactFractionDigits(magnitude) > places + 1) {
             // Correctly rounded and no exact half is possible at this place, so every rounding rule agrees.
             char buffer[400];
-            const auto result =
-                std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, places);
+            const auto result = FixedChars(buffer, buffer + sizeof buffer, magnitude, places);
             rounded = SplitFixedText(buffer, result.ptr);
         } else {
             if (!barePowerOfTen)

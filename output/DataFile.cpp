@@ -2,10 +2,6 @@
 
 #include "model/AgeTables.h"
 #include "model/Rounding.h"
-#include "output/PictureSaver.h"
-
-#include <QDate>
-#include <QLocale>
 
 #include <array>
 
@@ -127,11 +123,6 @@ std::string DataFileText(const SimulationState& s, const std::string& date)
     return out;
 }
 
-bool IsSpreadsheetName(const std::string& fileName)
-{
-    return UpperExtension(fileName) == ".CSV";
-}
-
 std::string TimeTableHeader()
 {
     return "Y\tP\tPk\tPe\tPs\tG\tBI\tRBI\tBM\tAM\tIM\tA\tLE";
@@ -162,14 +153,6 @@ std::string DataSpreadsheetText(const SimulationState& s)
         out += Eol;
     }
     return out;
-}
-
-std::string DataFileFor(const SimulationState& s, const std::string& fileName)
-{
-    if (IsSpreadsheetName(fileName))
-        return DataSpreadsheetText(s);
-    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    return DataFileText(s, today.toStdString());
 }
 
 } // namespace vartel

@@ -4,7 +4,6 @@
 #include "model/ParameterCommit.h"
 #include "model/RunControl.h"
 #include "model/Scenarios.h"
-#include "tools/BatchScreen.h"
 
 namespace vartel {
 
@@ -38,26 +37,9 @@ void Advance(Model& m)
     AdvanceYear(m);
 }
 
-// After the run, the view's buttons as a user would press them: the zoom, the scale, then the graph. Each
-// draws the whole graph anew, as the window's buttons do.
-void ChooseView(Model& m, const BatchArguments& a, BatchScreen* screen)
-{
-    SimulationState& s = m.S;
-    if (a.Zoom != s.ZoomFactor) {
-        s.ZoomFactor = a.Zoom;
-        m.Host.RedrawGraph();
-    }
-    if (screen != nullptr && a.LinearScale != screen->LinearScale())
-        screen->ChooseScale(a.LinearScale);
-    if (a.GraphMode != s.GraphMode) {
-        s.GraphMode = a.GraphMode;
-        m.Host.RedrawGraph();
-    }
-}
-
 } // namespace
 
-std::string RunBatch(Model& m, const BatchArguments& a, BatchScreen* screen)
+std::string RunBatchYears(Model& m, const BatchArguments& a)
 {
     SimulationState& s = m.S;
     StartUpModel(m);
@@ -71,7 +53,6 @@ std::string RunBatch(Model& m, const BatchArguments& a, BatchScreen* screen)
     }
     while (s.Year < a.Years)
         Advance(m);
-    ChooseView(m, a, screen);
     return {};
 }
 

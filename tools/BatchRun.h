@@ -11,9 +11,11 @@ class BatchScreen;
 
 // Starts the model as the program does, chooses the scenario, then runs year by year to a.Years, firing
 // each event once when the run is at its year (before advancing; a reset to year 0 runs on from there).
-// At the end the zoom, scale and graph mode of the arguments are chosen, as their buttons would after the
-// run; `screen` is the one m.Host draws on (nullptr when no picture is wanted) and takes the scale.
-// Returns "" or, for a parameter text that is not a number, the message naming the event.
+// Returns "" or, for a parameter text that is not a number, the message naming the event. No Qt: the
+// browser edition runs it too.
+std::string RunBatchYears(Model& m, const BatchArguments& a);
+// RunBatchYears, then the zoom, scale and graph mode of the arguments are chosen, as their buttons would
+// after the run; `screen` is the one m.Host draws on (nullptr when no picture is wanted) and takes the scale.
 std::string RunBatch(Model& m, const BatchArguments& a, BatchScreen* screen = nullptr);
 
 } // namespace vartel
