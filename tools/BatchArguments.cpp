@@ -65,6 +65,26 @@ std::string ZoomList()
     return list;
 }
 
+// The zoom factors for the usage, wrapped below its description column within 79 columns.
+std::string IndentedZoomList()
+{
+    const std::string indent(19, ' ');
+    std::string text = indent;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < ZoomFactors.size(); ++i) {
+        const std::string entry = std::to_string(ZoomFactors[i]) + (i + 1 < ZoomFactors.size() ? "," : "");
+        if (text.size() - lineStart + 1 + entry.size() > 79) {
+            text += "\n";
+            lineStart = text.size();
+            text += indent;
+        } else if (text.size() - lineStart > indent.size()) {
+            text += ' ';
+        }
+        text += entry;
+    }
+    return text;
+}
+
 // A whole number within low..high, or the message why not; `what` names it in the message.
 std::optional<int> NumberIn(const std::string& text, int low, int high, const std::string& what, std::string& error)
 {
@@ -237,45 +257,58 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string>& args)
 
 std::string BatchUsage()
 {
-    return "Usage: vartel-batch [--scenario N] [--years N] [--event YEAR:ACTION]... [--data FILE]\n"
-           "                    [--graph FILE] [--pyramid FILE] [--compare FILE]...\n"
-           "                    [--graph-mode population|birth|mortality|survival] [--scale linear|log]\n"
+    return "Usage: vartel-batch [--scenario N] [--years N] [--event YEAR:ACTION]...\n"
+           "                    [--data FILE] [--graph FILE] [--pyramid FILE]\n"
+           "                    [--compare FILE]... [--graph-mode MODE] [--scale S]\n"
            "                    [--zoom Z]\n"
            "       vartel-batch --help | --version\n"
            "\n"
-           "Runs the island simulation without a window, year by year as the program runs it after Start,\n"
-           "and writes the chosen files at the end.\n"
+           "Runs the island simulation without a window, year by year as the program\n"
+           "runs it after Start, and writes the chosen files at the end.\n"
            "\n"
            "  --scenario N     scenario 1..7 (default 1, Simple)\n"
            "  --years N        the run ends at year N, 0..3000 (default 3000)\n"
            "  --event YEAR:ACTION\n"
-           "                   at YEAR (not after the end; the years of the events never decrease):\n"
-           "                     epidemic, one-child, immigration-wave   an incident button\n"
-           "                     population=N, stable=N, birth-index=X,  a parameter entered in its field;\n"
-           "                     baby-mortality=PCT, adult-mortality=PCT,  corrections are told on stderr\n"
+           "                   at YEAR (not after the end; the years of the events\n"
+           "                   never decrease) one of:\n"
+           "                     epidemic, one-child, immigration-wave\n"
+           "                         an incident button\n"
+           "                     population=N, stable=N, birth-index=X,\n"
+           "                     baby-mortality=PCT, adult-mortality=PCT,\n"
            "                     immigration=PCT\n"
-           "                     scenario=N                              a scenario button; 5..7 start the\n"
-           "                                                             run again at year 0\n"
-           "                   A value is taken as the field takes it: N is cut to its first 9 characters,\n"
-           "                   an empty value is an emptied field (population=, stable= are then corrected\n"
-           "                   to 120 and 2000; birth-index= gives 0, the mortalities 0.01 %, immigration 0).\n"
-           "                   A value that is not a number stops the run with status 2.\n"
-           "  --data FILE      the data file: a tab-separated table of every year, as \"Save data\" writes\n"
-           "                   it; a name ending in .csv gets the spreadsheet file instead: comma separated,\n"
-           "                   a header row and one row per year\n"
-           "  --graph FILE     the graph as a picture: .emf .wmf .bmp .jpg .gif .png .svg\n"
+           "                         a parameter entered in its field; corrections\n"
+           "                         are told on stderr\n"
+           "                     scenario=N\n"
+           "                         a scenario button; 5..7 start the run again\n"
+           "                         at year 0\n"
+           "                   A value is taken as the field takes it: N is cut to\n"
+           "                   its first 9 characters, an empty value is an emptied\n"
+           "                   field (population=, stable= are then corrected to 120\n"
+           "                   and 2000; birth-index= gives 0, the mortalities\n"
+           "                   0.01 %, immigration 0). A value that is not a number\n"
+           "                   stops the run with status 2.\n"
+           "  --data FILE      the data file: a tab-separated table of every year, as\n"
+           "                   \"Save data\" writes it; a name ending in .csv gets the\n"
+           "                   spreadsheet file instead: comma separated, a header\n"
+           "                   row and one row per year\n"
+           "  --graph FILE     the graph as a picture: .emf .wmf .bmp .jpg .gif .png\n"
+           "                   .svg\n"
            "  --pyramid FILE   the population pyramid of the last year, same formats\n"
-           "  --compare FILE   a data file written by Vartel or by --data (up to three times): its curve is\n"
-           "                   kept in the population graph before the run, as \"Compare with a saved\n"
-           "                   run\" keeps it in the window; a file that is no such data file gives\n"
-           "                   status 1 with the reason\n"
-           "  --graph-mode M   the graph shown: population (default), birth, mortality, survival\n"
+           "  --compare FILE   a data file written by Vartel or by --data (up to three\n"
+           "                   times): its curve is kept in the population graph\n"
+           "                   before the run, as \"Compare with a saved run\" keeps\n"
+           "                   it in the window; a file that is no such data file\n"
+           "                   gives status 1 with the reason\n"
+           "  --graph-mode MODE\n"
+           "                   the graph shown: population (default), birth,\n"
+           "                   mortality, survival\n"
            "  --scale S        linear (default) or log\n"
-           "  --zoom Z         zoom of the linear population graph: " +
-           ZoomList() +
+           "  --zoom Z         zoom of the linear population graph, one of\n" +
+           IndentedZoomList() +
            "\n"
-           "                   The graph is drawn as the window draws it during the run; zoom, scale and\n"
-           "                   graph mode are chosen after the run, as with their buttons.\n"
+           "                   The graph is drawn as the window draws it during the\n"
+           "                   run; zoom, scale and graph mode are chosen after the\n"
+           "                   run, as with their buttons.\n"
            "  --help           this text\n"
            "  --version        the version of the program\n"
            "\n"

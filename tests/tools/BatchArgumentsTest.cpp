@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 namespace vartel::test {
 namespace {
@@ -133,6 +134,16 @@ TEST(BatchArguments, HelpAndVersionWinOverWhatFollows)
     EXPECT_TRUE(v.Error.empty() && v.Arguments.Version && !v.Arguments.Help);
     for (const char* told : {"--version", "first 9 characters", "an empty value", "status 2", ".csv"})
         EXPECT_NE(BatchUsage().find(told), std::string::npos) << "expected the usage to tell " << told;
+}
+
+TEST(BatchArguments, UsageFitsEightyColumnsAndNamesEveryZoom)
+{
+    std::istringstream usage(BatchUsage());
+    std::string line;
+    for (int number = 1; std::getline(usage, line); ++number)
+        EXPECT_LE(line.size(), 80u) << "usage line " << number << " is wider than a terminal: " << line;
+    for (const char* zoom : {" 1,", " 2,", " 500,", " 20000\n"})
+        EXPECT_NE(BatchUsage().find(zoom), std::string::npos) << "expected the zoom factor '" << zoom << "'";
 }
 
 TEST(BatchArguments, LaterOptionsOverrideEarlierOnes)
