@@ -16,8 +16,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-# A locale with a decimal comma, for the test that the program always uses a point.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-  "${sudo_cmd[@]}" sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
-  "${sudo_cmd[@]}" locale-gen >/dev/null
-fi
+# A locale with a decimal comma, for the test that the program always uses a point; the Dutch and American
+# ones, in which LibreOffice reads the workbook back.
+for wanted_locale in de_DE nl_NL en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^${wanted_locale}\.utf-\?8$"; then
+    "${sudo_cmd[@]}" sed -i "s/^# *${wanted_locale}.UTF-8 UTF-8/${wanted_locale}.UTF-8 UTF-8/" /etc/locale.gen
+    "${sudo_cmd[@]}" locale-gen >/dev/null
+  fi
+done

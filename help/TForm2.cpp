@@ -23,6 +23,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
@@ -74,6 +75,9 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window
     connect(Button4, &QPushButton::clicked, this, &TForm2::Button4Click);
     connect(RichEdit1, &TRichEdit::MouseDown, this, &TForm2::RichEdit1MouseDown);
     connect(RichEdit1, &TRichEdit::LinkPressed, this, &TForm2::OpenClickedLink);
+    // A keyboard user closes the window as any other of the desktop's document windows.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 
     FormCreate();
 }

@@ -12,7 +12,7 @@ namespace {
 constexpr const char* Eol = "\r\n";
 
 // Each entry is the column's name, a TAB and what it means.
-const char* const Legend[] = {
+constexpr const char* Legend[] = {
     "Y\tYear",
     "P\tPopulation",
     "Pc\tPopulation: Children (age below 15 years)",
@@ -34,26 +34,6 @@ void Line(std::string& out, const std::string& text)
     out += Eol;
 }
 
-constexpr std::size_t FigureCount = 13;
-
-// The figures of year y in the order and form of the time table; the growth of year 0 is empty.
-std::array<std::string, FigureCount> YearFigures(const SimulationState& s, int y)
-{
-    return {std::to_string(y),
-            FormatFixed(s.PopHistory[y], 0),
-            FormatFixed(s.ChildrenHistory[y], 0),
-            FormatFixed(s.ElderlyHistory[y], 0),
-            FormatFixed(s.StableLevelHistory[y], 0),
-            y > 0 ? FormatFixed(GrowthPercent(s, y), 2) : std::string(),
-            FormatFixed(s.ParamHistory[0][y], 4),
-            FormatFixed(s.ReplacementHistory[y], 4),
-            FormatFixed(100.0 * s.ParamHistory[1][y], 2),
-            FormatFixed(100.0 * s.ParamHistory[2][y], 2),
-            FormatFixed(100.0 * s.ParamHistory[3][y], 2),
-            FormatFixed(s.MeanAgeHistory[y], 1),
-            FormatFixed(s.LifeExpectancyHistory[y], 1)};
-}
-
 template <typename Fields> void Joined(std::string& out, const Fields& fields, char separator)
 {
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -71,25 +51,65 @@ void TimeTableRow(std::string& out, const SimulationState& s, int y)
     out += Eol;
 }
 
-// One field, quoted; its line breaks become spaces, so that the row stays on one line.
+// One field, quoted, its own quotes doubled, on one line.
 std::string QuotedOnOneLine(const std::string& text)
 {
     std::string quoted = "\"";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            continue; // CR LF is one break
-        if (c == '\r' || c == '\n')
-            quoted += ' ';
-        else if (c == '"')
-            quoted += "\"\"";
-        else
-            quoted += c;
-    }
+    for (const char c : OnOneLine(text))
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + '"';
 }
 
 } // namespace
+
+std::array<std::string, FigureCount> YearFigures(const SimulationState& s, int y)
+{
+    return {std::to_string(y),
+            FormatFixed(s.PopHistory[y], 0),
+            FormatFixed(s.ChildrenHistory[y], 0),
+            FormatFixed(s.ElderlyHistory[y], 0),
+            FormatFixed(s.StableLevelHistory[y], 0),
+            y > 0 ? FormatFixed(GrowthPercent(s, y), 2) : std::string(),
+            FormatFixed(s.ParamHistory[0][y], 4),
+            FormatFixed(s.ReplacementHistory[y], 4),
+            FormatFixed(100.0 * s.ParamHistory[1][y], 2),
+            FormatFixed(100.0 * s.ParamHistory[2][y], 2),
+            FormatFixed(100.0 * s.ParamHistory[3][y], 2),
+            FormatFixed(s.MeanAgeHistory[y], 1),
+            FormatFixed(s.LifeExpectancyHistory[y], 1)};
+}
+
+std::vector<NamedText> StartValues(const SimulationState& s)
+{
+    return {{FormatFixed(s.PopHistory[0], 0), "Population size"},
+            {std::to_string(s.StartStableLevel), "Stabile population level"},
+            {FormatFixed(s.StartParams[0], 4), "Birth index"},
+            {FormatFixed(100.0 * s.StartParams[1], 2), "% Baby mortality"},
+            {FormatFixed(100.0 * s.StartParams[2], 2), "% Adult mortality"},
+            {FormatFixed(100.0 * s.StartParams[3], 2), "% Immigration"}};
+}
+
+std::vector<NamedText> LegendEntries()
+{
+    std::vector<NamedText> entries;
+    for (const std::string entry : Legend) {
+        const std::size_t tab = entry.find('\t');
+        entries.push_back({entry.substr(tab + 1), entry.substr(0, tab)});
+    }
+    return entries;
+}
+
+std::string OnOneLine(const std::string& text)
+{
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue; // CR LF is one break
+        line += c == '\r' || c == '\n' ? ' ' : c;
+    }
+    return line;
+}
 
 std::string DataFileText(const SimulationState& s, const std::string& date)
 {
@@ -104,12 +124,8 @@ std::string DataFileText(const SimulationState& s, const std::string& date)
     Line(out, "Scenario:\t" + s.ScenarioNames[static_cast<std::size_t>(s.Scenario)]);
     Line(out, "");
     Line(out, "START VALUES");
-    Line(out, FormatFixed(s.PopHistory[0], 0) + "\tPopulation size");
-    Line(out, std::to_string(s.StartStableLevel) + "\tStabile population level");
-    Line(out, FormatFixed(s.StartParams[0], 4) + "\tBirth index");
-    Line(out, FormatFixed(100.0 * s.StartParams[1], 2) + "\t% Baby mortality");
-    Line(out, FormatFixed(100.0 * s.StartParams[2], 2) + "\t% Adult mortality");
-    Line(out, FormatFixed(100.0 * s.StartParams[3], 2) + "\t% Immigration");
+    for (const NamedText& value : StartValues(s))
+        Line(out, value.Text + '\t' + value.Name);
     Line(out, "");
     Line(out, "ABBREVIATIONS:");
     for (const char* entry : Legend)
@@ -128,16 +144,20 @@ std::string TimeTableHeader()
     return "Y\tP\tPk\tPe\tPs\tG\tBI\tRBI\tBM\tAM\tIM\tA\tLE";
 }
 
-std::string SpreadsheetHeader()
+std::array<std::string, FigureCount + 1> SpreadsheetColumnNames()
 {
     std::array<std::string, FigureCount + 1> names;
-    for (std::size_t i = 0; i < FigureCount; ++i) {
-        const std::string entry = Legend[i];
-        names[i] = entry.substr(0, entry.find('\t'));
-    }
+    const std::vector<NamedText> legend = LegendEntries();
+    for (std::size_t i = 0; i < FigureCount; ++i)
+        names[i] = legend[i].Name;
     names[FigureCount] = "Bulletin board";
+    return names;
+}
+
+std::string SpreadsheetHeader()
+{
     std::string header;
-    Joined(header, names, ',');
+    Joined(header, SpreadsheetColumnNames(), ',');
     return header;
 }
 

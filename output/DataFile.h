@@ -2,9 +2,29 @@
 // The saved data file: header, start values, abbreviations and one row per year 0..Year, CR LF lines.
 #include "model/SimulationState.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace vartel {
+
+// The figures of a year: Y, P, Pc, Pe, Ps, G, BI, RBI, BM, AM, IM, A, LE.
+constexpr std::size_t FigureCount = 13;
+// The figures of year y as the time table and the spreadsheet file write them (fixed decimals, percentages
+// as percent); the growth of year 0 is empty.
+std::array<std::string, FigureCount> YearFigures(const SimulationState& s, int y);
+
+// A text with its name: a start value and what it is, or what a column's name means.
+struct NamedText {
+    std::string Text;
+    std::string Name;
+};
+// The start values as the data file writes them, from population size to % immigration.
+std::vector<NamedText> StartValues(const SimulationState& s);
+// The data file's abbreviations: each column's name (Y .. LE) and what it means.
+std::vector<NamedText> LegendEntries();
+// A text's line breaks (CR LF, CR or LF) as spaces, so that it stays in one row.
+std::string OnOneLine(const std::string& text);
 
 // `date` is today's date in the user's short date format.
 std::string DataFileText(const SimulationState& s, const std::string& date);
@@ -23,5 +43,7 @@ std::string DataFileFor(const SimulationState& s, const std::string& fileName);
 // their line ends.
 std::string TimeTableHeader();
 std::string SpreadsheetHeader();
+// The spreadsheet's column names: the figures' abbreviations and "Bulletin board".
+std::array<std::string, FigureCount + 1> SpreadsheetColumnNames();
 
 } // namespace vartel

@@ -966,6 +966,10 @@ De bevolking kan uitsterven.</translation>
         <translation>Spreadsheet (*.csv)</translation>
     </message>
     <message>
+        <source>Workbook (*.xlsx)</source>
+        <translation>Werkmap (*.xlsx)</translation>
+    </message>
+    <message>
         <source>Save population pyramid as image file</source>
         <translation>Bevolkingspiramide opslaan als afbeelding</translation>
     </message>

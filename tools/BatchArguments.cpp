@@ -37,8 +37,8 @@ template <typename Table> auto Find(const Table& table, const std::string& name)
 }
 
 constexpr std::array<std::string_view, 16> ValueOptions{
-    "--scenario", "--years", "--event",  "--data", "--graph", "--pyramid",      "--compare",    "--graph-mode",
-    "--scale",    "--zoom",  "--seed",   "--lesson", "--link", "--title", "--instructions", "--save-lesson"};
+    "--scenario", "--years", "--event", "--data",   "--graph", "--pyramid", "--compare",      "--graph-mode",
+    "--scale",    "--zoom",  "--seed",  "--lesson", "--link",  "--title",   "--instructions", "--save-lesson"};
 
 std::string ZoomList()
 {
@@ -284,7 +284,9 @@ std::string BatchUsage()
            "  --data FILE      the data file: a tab-separated table of every year, as\n"
            "                   \"Save data\" writes it; a name ending in .csv gets the\n"
            "                   spreadsheet file instead: comma separated, a header row and\n"
-           "                   one row per year\n"
+           "                   one row per year; a name ending in .xlsx gets a workbook:\n"
+           "                   the same rows with typed numbers, and the start values and\n"
+           "                   the abbreviations on a second sheet\n"
            "  --graph FILE     the graph as a picture: .emf .wmf .bmp .jpg .gif .png .svg\n"
            "  --pyramid FILE   the population pyramid of the last year, same formats\n"
            "  --compare FILE   a data file written by Vartel or by --data (up to three\n"

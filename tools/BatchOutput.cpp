@@ -1,8 +1,7 @@
 #include "tools/BatchOutput.h"
 
-#include "output/DataFile.h"
+#include "output/DataFileSaver.h"
 #include "output/PictureSaver.h"
-#include "output/SafeFileWriter.h"
 #include "output/ViewSources.h"
 
 namespace vartel {
@@ -37,7 +36,7 @@ std::vector<std::string> WriteBatchOutput(const SimulationState& s, const BatchA
             errors.push_back(error);
     };
     if (!a.DataFile.empty())
-        keep(WriteFileSafely(a.DataFile, DataFileFor(s, a.DataFile)));
+        keep(SaveDataFile(s, a.DataFile));
     if (WantsPictures(a) && screen == nullptr) {
         errors.push_back("No screen to take the pictures from");
         return errors;

@@ -1,6 +1,6 @@
 #pragma once
-// The files of vartel-batch: the data file (the text table, or the spreadsheet file for a .csv name) and
-// the graph and pyramid pictures.
+// The files of vartel-batch: the data file (the text table, the spreadsheet file for a .csv name or the
+// workbook for an .xlsx name) and the graph and pyramid pictures.
 #include "model/SimulationState.h"
 #include "tools/BatchArguments.h"
 #include "tools/BatchScreen.h"

@@ -1,6 +1,7 @@
 #include "ui/NumEdit.h"
 
 #include "platform/Platform.h"
+#include "session/NumberKeyFilter.h"
 #include "ui/TypedCharacter.h"
 
 #include <QKeyEvent>
@@ -10,9 +11,9 @@ namespace vartel {
 
 namespace {
 
-QString DecimalSeparator()
+char DecimalSeparator()
 {
-    return QLocale().decimalPoint();
+    return QLocale().decimalPoint().front().toLatin1();
 }
 
 } // namespace
@@ -21,6 +22,7 @@ TFloatEdit::TFloatEdit(Platform& platform, QWidget* parent) : QLineEdit(parent),
 {
     setText(QStringLiteral("0.0"));
     resize(33, height());
+    connect(this, &QLineEdit::textEdited, this, &TFloatEdit::ReadCommasAsSeparator);
 }
 
 double TFloatEdit::Value()
@@ -56,28 +58,38 @@ void TFloatEdit::SetValue(double value)
     setText(shown);
 }
 
-bool TFloatEdit::Accepts(QChar typed) const
-{
-    if (typed.unicode() > 255)
-        return false;
-    if (typed == u'+' || typed == u'-' || (typed >= u'0' && typed <= u'9'))
-        return true;
-    return QString(typed) == DecimalSeparator();
-}
-
 void TFloatEdit::keyPressEvent(QKeyEvent* event)
 {
     if (const std::optional<QChar> typed = TypedCharacter(*event)) {
-        const QChar c = *typed;
-        // The separator is refused when the text holds one, even when typing would replace it.
-        const bool secondSeparator = QString(c) == DecimalSeparator() && text().contains(DecimalSeparator());
-        if (!Accepts(c) || secondSeparator) {
+        const std::optional<char32_t> put =
+            TypedIntoNumberField(NumberField::Decimal, typed->unicode(), text().toStdString(), DecimalSeparator());
+        if (!put) {
             platform_.Beep();
             event->accept();
             return;
         }
+        if (*put != typed->unicode()) {
+            // A decimal comma goes in as the separator, edited as the separator's own key would be.
+            const QChar separator(*put);
+            QKeyEvent asSeparator(event->type(), separator == u',' ? Qt::Key_Comma : Qt::Key_Period, event->modifiers(),
+                                  QString(separator), event->isAutoRepeat(), event->count());
+            QLineEdit::keyPressEvent(&asSeparator);
+            event->setAccepted(asSeparator.isAccepted());
+            return;
+        }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void TFloatEdit::ReadCommasAsSeparator(const QString& edited)
+{
+    const QString read = QString::fromStdString(WithDecimalSeparator(edited.toStdString(), DecimalSeparator()));
+    if (read == edited)
+        return;
+    const int cursor = cursorPosition();
+    setText(read);
+    setModified(true);
+    setCursorPosition(cursor);
 }
 
 } // namespace vartel

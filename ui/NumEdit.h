@@ -1,6 +1,7 @@
 #pragma once
 // TFloatEdit: a single-line field for decimal numbers that refuses keys which cannot belong to a number
-// and offers its text as a number through Value.
+// (the rules of NumberKeyFilter: a typed or pasted comma is the decimal point) and offers its text as a
+// number through Value.
 #include <QLineEdit>
 
 namespace vartel {
@@ -23,7 +24,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    bool Accepts(QChar typed) const;
+    void ReadCommasAsSeparator(const QString& edited);
 
     Platform& platform_;
 };

@@ -1,7 +1,6 @@
 // The save buttons: the data file (Button2) and the graph and pyramid pictures (Button1, Button3).
-#include "output/DataFile.h"
+#include "output/DataFileSaver.h"
 #include "output/PictureSaver.h"
-#include "output/SafeFileWriter.h"
 #include "output/ViewSources.h"
 #include "platform/Platform.h"
 #include "ui/ImageView.h"
@@ -61,7 +60,8 @@ void TForm1::Button2Click()
         StartButtonClick();
     FileDialogRequest request;
     request.Title = tr("Save Data");
-    request.Filters = DataFileFilters();
+    // A workbook can be saved but not compared, so it is not one of the data files' filters.
+    request.Filters = DataFileFilters() << tr("Workbook (*.xlsx)");
     request.DefaultExtension = QStringLiteral("txt");
     request.ExtensionFollowsFilter = true;
     request.ProposedName = dataFileName_;
@@ -70,7 +70,7 @@ void TForm1::Button2Click()
         dataFileName_ = WithDefaultExtension(chosen, request.DefaultExtension);
         // The name's extension chooses the file, as it chooses a picture's format.
         const std::string path = FileSystemPath(dataFileName_);
-        const std::string error = WriteFileSafely(path, DataFileFor(state(), path));
+        const std::string error = SaveDataFile(state(), path);
         if (!error.empty()) {
             platform_.ReportError(this, QString::fromStdString(error));
             return;

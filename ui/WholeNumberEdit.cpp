@@ -1,6 +1,7 @@
 #include "ui/WholeNumberEdit.h"
 
 #include "platform/Platform.h"
+#include "session/NumberKeyFilter.h"
 #include "ui/TypedCharacter.h"
 
 #include <QKeyEvent>
@@ -25,8 +26,7 @@ void WholeNumberEdit::CutToMaxDigits()
 void WholeNumberEdit::keyPressEvent(QKeyEvent* event)
 {
     if (const std::optional<QChar> typed = TypedCharacter(*event)) {
-        const QChar c = *typed;
-        if (!(c >= u'0' && c <= u'9')) {
+        if (!TypedIntoNumberField(NumberField::Whole, typed->unicode(), text().toStdString(), '.')) {
             platform_.Beep();
             event->accept();
             return;

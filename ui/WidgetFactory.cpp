@@ -129,6 +129,16 @@ QLineEdit* MakeResultField(QWidget* parent, const char* name, int left, int top,
 {
     auto* field = Place(new QLineEdit(parent), name, {left, top, 60, 16}, hint);
     field->setReadOnly(true);
+    // A value wider than the field shows its first digits, which tell its size, and the whole value in its
+    // hint; the field would otherwise scroll to the end of the new text and cut the first digits.
+    QObject::connect(field, &QLineEdit::textChanged, field, [field, hint](const QString& text) {
+        field->setCursorPosition(0);
+        // QLineEdit keeps two pixels on either side of its text margins.
+        const QMargins margins = field->textMargins();
+        const int room = field->contentsRect().width() - margins.left() - margins.right() - 2 * 2;
+        const bool fits = field->fontMetrics().horizontalAdvance(text) <= room;
+        field->setToolTip(fits ? hint : hint + QStringLiteral("\r\n") + text);
+    });
     GiveSoftLoweredBevel(field);
     field->setFocusPolicy(Qt::ClickFocus);
     QPalette palette = field->palette();

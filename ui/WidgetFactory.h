@@ -31,7 +31,7 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, Geometry g, const QSt
 QRadioButton* MakeRadioButton(QWidget* parent, const char* name, Geometry g, const QString& caption,
                               const QString& hint = {});
 // A read-only field without frame but with a soft lowered bevel, on the button highlight colour, not in
-// the tab order.
+// the tab order. A value wider than the field shows its start, and the hint ends with the whole value.
 QLineEdit* MakeResultField(QWidget* parent, const char* name, int left, int top, const QString& hint = {});
 // The fields' look: no frame, a one-pixel soft lowered bevel (shadow above and left, light below and right).
 void GiveSoftLoweredBevel(QLineEdit* field);

@@ -216,6 +216,18 @@ TEST_F(HelpWindowTest, CloseHidesAndShowingAgainKeepsThePlace)
     EXPECT_EQ(view->textCursor().position(), caret) << "the caret is where it was";
 }
 
+TEST_F(HelpWindowTest, EscapeAndCtrlWCloseIt)
+{
+    for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get())) << "the help window should become active";
+        view->setFocus();
+        QTest::keyClick(view, keys.key(), keys.keyboardModifiers());
+        EXPECT_FALSE(form->isVisible()) << QKeySequence(keys).toString().toStdString() << " closes the help window";
+    }
+}
+
 TEST(HelpGeometry, FollowsTheScreenWithinItsLimits)
 {
     EXPECT_EQ(HelpWindowGeometry(QSize(1920, 1080)), QRect(40, 10, 900, 980)) << "1920 x 1080: 900 x 980 at (40, 10)";

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 namespace vartel::test {
 namespace {
@@ -146,6 +147,8 @@ TEST(BatchArguments, TheUsageFitsEightyColumns)
         EXPECT_LE(end - begin, 80u) << "expected at most 80 columns: " << usage.substr(begin, end - begin);
     for (const char* told : {"--save-lesson FILE", "--lesson FILE", "--link URL", "--title TEXT"})
         EXPECT_NE(usage.find(told), std::string::npos) << "expected the usage to tell " << told;
+    for (const char* zoom : {" 1,", " 2,", " 500,", " 20000\n"})
+        EXPECT_NE(usage.find(zoom), std::string::npos) << "expected the zoom factor '" << zoom << "'";
 }
 
 TEST(BatchArguments, TheLessonOptionsLandInTheirFields)

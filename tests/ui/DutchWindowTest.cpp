@@ -352,6 +352,17 @@ struct Correction {
     const char* text;
 };
 
+TEST_F(DutchWindow, ADecimalCommaIsNeverAFactorOfTen)
+{
+    Enter(form->Controls().ADmeter, QStringLiteral("0,5"));
+    EXPECT_DOUBLE_EQ(S().AdultMortality, 0.005) << "0,5 % adult mortality";
+    EXPECT_EQ(form->Controls().ADmeter->text(), QStringLiteral("0.50")) << "the field shows a point";
+    Enter(form->Controls().BImeter, QStringLiteral("2,5"));
+    EXPECT_DOUBLE_EQ(S().BirthIndex, 2.5) << "2,5 children, not 25 and a correction";
+    EXPECT_TRUE(platform.messages.empty()) << "no correction, no message";
+    EXPECT_EQ(platform.beeps, 0) << "no refused key";
+}
+
 TEST_F(DutchWindow, CorrectionsAppearInDutch)
 {
     static constexpr Correction cases[] = {

@@ -401,6 +401,17 @@ TEST_F(Inventory, HintsOfSelectedControls)
     EXPECT_EQ(form->Controls().Map->toolTip(), QStringLiteral("Map of the island where the simulation takes place"));
 }
 
+TEST_F(Inventory, AResultWiderThanItsFieldShowsItsStartAndTheWholeValueInTheHint)
+{
+    QLineEdit* field = form->Controls().RBmeter;
+    const QString hint = field->toolTip();
+    field->setText(QStringLiteral("372896.7000")); // an epidemic's replacement birth index
+    EXPECT_EQ(field->cursorPosition(), 0) << "the field shows the first digits, which tell the size";
+    EXPECT_EQ(field->toolTip(), hint + QStringLiteral("\r\n372896.7000")) << "the hint ends with the whole value";
+    field->setText(QStringLiteral("2.2538"));
+    EXPECT_EQ(field->toolTip(), hint) << "a value that fits leaves the hint as it was";
+}
+
 TEST_F(Inventory, GraphPanelLiesInFrontOfTheGraphControlsItOverlaps)
 {
     // y = 570 is inside Panel2 (down to 579) and inside GroupBox6 (from 562).

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -43,9 +44,9 @@ TEST_F(FloatEdit, PointIsRefusedEvenWhenTheSelectionHoldsIt)
     EXPECT_EQ(platform.beeps, 1);
 }
 
-TEST_F(FloatEdit, LettersBlanksAndCommaAreRefused)
+TEST_F(FloatEdit, LettersAndBlanksAreRefused)
 {
-    QTest::keyClicks(&edit, QStringLiteral("a 1,x"));
+    QTest::keyClicks(&edit, QStringLiteral("a 1;x"));
     EXPECT_EQ(edit.text(), QStringLiteral("1"));
     EXPECT_EQ(platform.beeps, 4);
     QTest::keyClicks(&edit, QStringLiteral("+-5"));
@@ -56,6 +57,37 @@ TEST_F(FloatEdit, LettersBlanksAndCommaAreRefused)
     QApplication::sendEvent(&edit, &euro); // a character code above 255
     EXPECT_EQ(edit.text(), QStringLiteral("1+-"));
     EXPECT_EQ(platform.beeps, 5);
+}
+
+TEST_F(FloatEdit, ATypedCommaIsTheDecimalPoint)
+{
+    for (const QString typed : {QStringLiteral("0,5"), QStringLiteral("2,5")}) {
+        edit.clear();
+        QTest::keyClicks(&edit, typed);
+        EXPECT_EQ(edit.text(), QString(typed).replace(u',', u'.')) << "typed " << typed.toStdString();
+        EXPECT_DOUBLE_EQ(edit.Value(), QString(typed).replace(u',', u'.').toDouble());
+    }
+    EXPECT_EQ(platform.beeps, 0);
+    QTest::keyClicks(&edit, QStringLiteral(",.,"));
+    EXPECT_EQ(edit.text(), QStringLiteral("2.5")) << "no second separator, typed either way";
+    EXPECT_EQ(platform.beeps, 3);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(FloatEdit, APastedCommaIsTheDecimalPoint)
+{
+    QApplication::clipboard()->setText(QStringLiteral("-0,25"));
+    edit.setText(QStringLiteral("1"));
+    edit.setCursorPosition(1);
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), QStringLiteral("1-0.25")) << "pasted where the cursor is, the comma as a point";
+    EXPECT_EQ(edit.cursorPosition(), 6) << "the cursor stays after the pasted text";
+    EXPECT_TRUE(edit.isModified()) << "it stays the student's edit";
+    edit.selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("0,5"));
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(edit.Value(), 0.5);
+    EXPECT_EQ(platform.beeps, 0);
 }
 
 TEST_F(FloatEdit, ClipboardShortcutsWork)

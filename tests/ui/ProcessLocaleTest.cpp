@@ -43,7 +43,7 @@ TEST_F(ProcessLocale, PointIsTheSeparatorAfterStartUp)
     EXPECT_TRUE(platform.messages.empty());
     form->Controls().BImeter->clear();
     QTest::keyClicks(form->Controls().BImeter, QStringLiteral("1,5"));
-    EXPECT_EQ(form->Controls().BImeter->text(), QStringLiteral("15")) << "the comma is refused by the key filter";
+    EXPECT_EQ(form->Controls().BImeter->text(), QStringLiteral("1.5")) << "a typed comma is the decimal point";
 }
 
 } // namespace

@@ -234,8 +234,8 @@ TEST_F(Saving, DataFileAtYearZero)
     form->Controls().Button2->click(); // cancelled
     const FileDialogRequest& request = LastRequest();
     EXPECT_EQ(request.Title, QStringLiteral("Save Data"));
-    EXPECT_EQ(request.Filters,
-              (QStringList{QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)")}));
+    EXPECT_EQ(request.Filters, (QStringList{QStringLiteral("Text file (*.txt)"), QStringLiteral("Spreadsheet (*.csv)"),
+                                            QStringLiteral("Workbook (*.xlsx)")}));
     EXPECT_EQ(request.DefaultExtension, QStringLiteral("txt"));
     EXPECT_TRUE(request.ExtensionFollowsFilter) << "choosing Spreadsheet makes a typed name a .csv";
     EXPECT_TRUE(request.ProposedName.isEmpty());

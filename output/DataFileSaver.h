@@ -1,0 +1,14 @@
+#pragma once
+// "Save data" and the batch tool's --data: the file's name chooses what it holds, the workbook for ".xlsx",
+// the spreadsheet file for ".csv", otherwise the time table; each is saved without ever leaving a truncated
+// file behind.
+#include "model/SimulationState.h"
+
+#include <string>
+
+namespace vartel {
+
+// Returns "" or the error text naming the file and the reason.
+std::string SaveDataFile(const SimulationState& s, const std::string& fileName);
+
+} // namespace vartel
