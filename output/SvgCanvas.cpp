@@ -3,6 +3,7 @@
 #include "output/MetafileState.h"
 #include "views/QtColor.h"
 #include "views/QtFont.h"
+#include "views/TextMetrics.h"
 
 #include <QFontMetrics>
 #include <QLineF>
