@@ -6,7 +6,7 @@
 #include "output/SafeFileWriter.h"
 #include "output/SvgCanvas.h"
 #include "output/WmfCanvas.h"
-#include "views/QtRasterImage.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QBuffer>
 #include <QByteArray>

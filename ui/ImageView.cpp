@@ -1,7 +1,7 @@
 #include "ui/ImageView.h"
 
-#include "views/QtRasterImage.h"
 #include "views/RasterCanvas.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

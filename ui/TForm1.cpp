@@ -20,7 +20,7 @@
 #include "views/HistoryBrowsing.h"
 #include "views/HouseMap.h"
 #include "views/PyramidView.h"
-#include "views/QtRasterImage.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>

@@ -12,7 +12,7 @@
 #include "views/GraphView.h"
 #include "views/HouseMap.h"
 #include "views/PyramidView.h"
-#include "views/QtRasterImage.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

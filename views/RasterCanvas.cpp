@@ -1,10 +1,7 @@
 #include "views/RasterCanvas.h"
 
-#include "views/QtColor.h"
-#include "views/QtFont.h"
-#include "views/QtRasterImage.h"
-
-#include <QPainter>
+#include "views/GlyphAtlas.h"
+#include "views/TextMetrics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -329,53 +326,34 @@ void RasterCanvas::LineTo(int x, int y)
     position_ = {x, y};
 }
 
-const RasterCanvas::QtFonts& RasterCanvas::CurrentQtFonts()
-{
-    if (!qtFonts_ || qtFonts_->Face != font.Face || qtFonts_->Size != font.Size || qtFonts_->Bold != font.Bold) {
-        const QFont logical = ToQFont(font);
-        const QFont device = Magnified() ? ToQFont(font, ratio_) : logical;
-        qtFonts_.emplace(
-            QtFonts{font.Face, font.Size, font.Bold, QFontMetrics(logical), device, QFontMetrics(device).ascent()});
-    }
-    return *qtFonts_;
-}
-
 void RasterCanvas::TextOut(int x, int y, const std::string& text)
 {
-    const QtFonts& fonts = CurrentQtFonts();
-    const QFontMetrics& metrics = fonts.Metrics;
-    const QString qtext = QString::fromStdString(text);
-    const i64 height = metrics.height();
+    const GlyphFont& logical = MeasuringFont(font);
+    const i64 height = logical.Height;
     if (i64{y} + height <= 0 || x >= Width() || y >= Height())
         return;
-    // Shaping the text for its width costs as much as drawing it: only a cell to fill or a start left of
-    // the picture needs it.
+    const std::vector<int> glyphs = GlyphsOf(text);
     const bool filled = brush.Style == BrushStyle::Solid;
     if (filled || x < 0) {
-        const i64 width = metrics.horizontalAdvance(qtext);
+        const i64 width = logical.Width(glyphs);
         if (i64{x} + width <= 0)
             return;
         if (filled)
             FillBox(x, y, x + width - 1, y + height - 1, brush.Color);
     }
     // The cell keeps its logical size; the letters are drawn at the device's resolution.
-    QImage device = WrappedForDrawing(image_);
-    QPainter painter(&device);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(fonts.Device);
-    painter.setPen(ToQColor(font.Color));
-    painter.drawText(QPoint(static_cast<int>(Edge(x)), static_cast<int>(Edge(y)) + fonts.DeviceAscent), qtext);
+    const GlyphFont& device = DrawingFont(font, ratio_);
+    device.Draw(image_, Edge(x), Edge(y) + device.Ascent, glyphs, RasterImage::ValueOf(font.Color));
 }
 
 int RasterCanvas::TextWidth(const std::string& text)
 {
-    return CurrentQtFonts().Metrics.horizontalAdvance(QString::fromStdString(text));
+    return TextWidthOf(font, text);
 }
 
-int RasterCanvas::TextHeight(const std::string&)
+int RasterCanvas::TextHeight(const std::string& text)
 {
-    return CurrentQtFonts().Metrics.height();
+    return TextHeightOf(font, text);
 }
 
 Color RasterCanvas::Pixel(int x, int y) const

@@ -9,9 +9,6 @@
 #include "views/Canvas.h"
 #include "views/RasterImage.h"
 
-#include <QFont>
-#include <QFontMetrics>
-
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -60,18 +57,6 @@ private:
     void FillDeviceBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, Color color);
     void StampPen(std::int64_t x, std::int64_t y, const PenDisc& disc, std::uint32_t value);
 
-    // The Qt fonts of the current font, made again only when its face, size or boldness changes: a view
-    // writes most of its texts in one font.
-    struct QtFonts {
-        std::string Face;
-        int Size;
-        bool Bold;
-        QFontMetrics Metrics; // of the logical font
-        QFont Device;         // at the device's resolution
-        int DeviceAscent;
-    };
-    const QtFonts& CurrentQtFonts();
-
     // The last dot a wide pen left, and the image's revision just after it.
     struct LastStamp {
         std::int64_t X, Y;
@@ -85,7 +70,6 @@ private:
     double ratio_ = 1.0;
     std::unique_ptr<PenDisc> disc_; // the last wide pen's rows
     std::optional<LastStamp> lastStamp_;
-    std::optional<QtFonts> qtFonts_;
 };
 
 } // namespace vartel

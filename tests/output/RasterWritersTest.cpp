@@ -5,8 +5,8 @@
 #include "output/GifEncoder.h"
 #include "output/JpegEncoder.h"
 #include "output/PictureSaver.h"
-#include "views/QtRasterImage.h"
 #include "views/RasterCanvas.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QImage>
 #include <QTemporaryDir>

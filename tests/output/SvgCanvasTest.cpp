@@ -3,8 +3,8 @@
 #include "TestDrawing.h"
 
 #include "output/PictureSaver.h"
-#include "views/QtRasterImage.h"
 #include "views/RasterCanvas.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QImage>
 #include <QPainter>

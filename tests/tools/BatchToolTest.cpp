@@ -6,7 +6,7 @@
 #include "tests/tools/BadArguments.h"
 #include "tools/BatchRun.h"
 #include "tools/BatchSession.h"
-#include "views/QtRasterImage.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QFile>
 #include <QImage>

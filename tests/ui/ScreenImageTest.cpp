@@ -10,8 +10,8 @@
 #include "ui/ImageView.h"
 #include "ui/ViewCanvases.h"
 #include "views/GraphView.h"
-#include "views/QtRasterImage.h"
 #include "views/RasterCanvas.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QBackingStore>
 #include <QPushButton>

@@ -5,7 +5,7 @@
 #include "ui/HintZone.h"
 #include "ui/ImageView.h"
 #include "views/HouseMap.h"
-#include "views/QtRasterImage.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QCheckBox>
 #include <QHelpEvent>

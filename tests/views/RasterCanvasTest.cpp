@@ -3,10 +3,10 @@
 #include "States.h"
 #include "views/DeferredCanvas.h"
 #include "views/GraphView.h"
-#include "views/QtFont.h"
-#include "views/QtRasterImage.h"
 #include "views/RasterCanvas.h"
 #include "views/TextMetrics.h"
+#include "widgets/QtFont.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The one translation from the canvas font to a Qt font, for the raster canvas's text and its metrics.
+// The one translation from the canvas font to a Qt font, for the SVG writer and the glyph tables' maker.
 #include "views/Canvas.h"
 
 #include <QFont>
@@ -12,8 +12,7 @@ namespace vartel {
 // The installed, metric-compatible family for a face name ("times new roman" -> "Liberation Serif").
 QString QtFamilyFor(const std::string& face);
 
-// Pixel size round(points * 96 / 72), independent of the screen's resolution; bold; no antialiasing.
-// With a device pixel ratio the pixel size is that many times larger, for drawing at the device's resolution.
+// Pixel size PixelSizeOf(font, deviceRatio); bold; no antialiasing; full hinting.
 QFont ToQFont(const Font& font, double deviceRatio = 1.0);
 
 } // namespace vartel
