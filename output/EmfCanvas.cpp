@@ -3,7 +3,7 @@
 #include "model/Rounding.h"
 #include "output/MetafileState.h"
 #include "output/MetafileText.h"
-#include "views/QtFont.h"
+#include "views/TextMetrics.h"
 
 #include <QString>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "output/MetafileRecorder.h"
 
 #include "output/MetafileState.h"
-#include "views/QtFont.h"
+#include "views/TextMetrics.h"
 
 #include <algorithm>
 

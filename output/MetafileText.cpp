@@ -1,6 +1,6 @@
 #include "output/MetafileText.h"
 
-#include "views/QtFont.h"
+#include "widgets/QtFont.h"
 
 #include <QFontMetrics>
 #include <algorithm>

@@ -6,6 +6,7 @@
 #include "output/SafeFileWriter.h"
 #include "output/SvgCanvas.h"
 #include "output/WmfCanvas.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -81,8 +82,9 @@ std::string Encode(PictureFormat format, const ViewSource& view, std::string& ou
     const bool vector = format == PictureFormat::Emf || format == PictureFormat::Wmf || format == PictureFormat::Svg;
     if (vector && (!view.Draw || view.Width <= 0 || view.Height <= 0))
         return QCoreApplication::translate("FileError", "There is no picture to save").toStdString();
-    if (!vector && (view.Bitmap == nullptr || view.Bitmap->isNull()))
+    if (!vector && (view.Bitmap == nullptr || view.Bitmap->IsNull()))
         return QCoreApplication::translate("FileError", "There is no picture to save").toStdString();
+    const QImage bitmap = vector ? QImage() : WrappedForReading(*view.Bitmap);
     switch (format) {
     case PictureFormat::Emf:
         return DrawMetafile<EmfCanvas>(view, out);
@@ -91,13 +93,13 @@ std::string Encode(PictureFormat format, const ViewSource& view, std::string& ou
     case PictureFormat::Svg:
         return DrawSvg(view, out);
     case PictureFormat::Bmp:
-        return EncodeWithQt(*view.Bitmap, "BMP", out);
+        return EncodeWithQt(bitmap, "BMP", out);
     case PictureFormat::Png:
-        return EncodeWithQt(*view.Bitmap, "PNG", out);
+        return EncodeWithQt(bitmap, "PNG", out);
     case PictureFormat::Jpeg:
-        return EncodeJpeg(*view.Bitmap, 100, out);
+        return EncodeJpeg(bitmap, 100, out);
     case PictureFormat::Gif:
-        return EncodeGif(*view.Bitmap, out);
+        return EncodeGif(bitmap, out);
     case PictureFormat::Unknown:
         break;
     }

@@ -1,8 +1,9 @@
 #include "output/SvgCanvas.h"
 
 #include "output/MetafileState.h"
-#include "views/QtColor.h"
-#include "views/QtFont.h"
+#include "views/TextMetrics.h"
+#include "widgets/QtColor.h"
+#include "widgets/QtFont.h"
 
 #include <QFontMetrics>
 #include <QLineF>

@@ -5,21 +5,9 @@
 
 namespace vartel {
 
-namespace {
-
-// An image control's picture before anything is drawn on it.
-QImage BlankImage(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-} // namespace
-
 BatchScreen::BatchScreen(const SimulationState& s)
-    : s_(s), graph_(BlankImage(GraphWidth, GraphHeight)), graphCanvas_(graph_),
-      pyramid_(BlankImage(PyramidWidth, PyramidHeight)), pyramidCanvas_(pyramid_)
+    : s_(s), graph_(GraphWidth, GraphHeight), graphCanvas_(graph_), pyramid_(PyramidWidth, PyramidHeight),
+      pyramidCanvas_(pyramid_)
 {
     ClearGraphImage(graphCanvas_);
 }
@@ -48,7 +36,7 @@ void BatchScreen::ChooseScale(bool linear)
     RedrawGraph();
 }
 
-const QImage& BatchScreen::Pyramid()
+const RasterImage& BatchScreen::Pyramid()
 {
     if (!pyramidDrawn_) {
         DrawPyramid(pyramidCanvas_, s_, pyramidYear_, 1);

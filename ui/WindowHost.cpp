@@ -9,7 +9,7 @@
 #include "ui/WholeNumberEdit.h"
 #include "views/GraphView.h"
 #include "views/HouseMap.h"
-#include "views/QtColor.h"
+#include "widgets/QtColor.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 #pragma once
-// The canvas of an image control: draws into a QImage with the raster rules of the original toolkit
+// The canvas of an image control: draws into a RasterImage with the raster rules of the original toolkit
 // (right and bottom edges excluded, line end points left out, 3-on-3-off dots), pixel for pixel.
 //
 // On a screen with a device pixel ratio d above 1 the image holds the view at the screen's resolution while
@@ -7,11 +7,7 @@
 // so rectangles, thin lines and dots are the 1x pixels magnified on the device grid, and wide pens and
 // text are drawn at d times their size, as sharp as the screen allows.
 #include "views/Canvas.h"
-
-#include <QFont>
-#include <QFontMetrics>
-#include <QImage>
-#include <QSize>
+#include "views/RasterImage.h"
 
 #include <cstdint>
 #include <memory>
@@ -23,13 +19,13 @@ class PenDisc;
 
 class RasterCanvas final : public Canvas {
 public:
-    // Draws into `image`, which must outlive the canvas; converted to Format_RGB32 if needed. With a
-    // deviceRatio above 1 the image is DeviceSize(logical size, deviceRatio); ratios below 1 count as 1.
-    explicit RasterCanvas(QImage& image, double deviceRatio = 1.0);
+    // Draws into `image`, which must outlive the canvas. With a deviceRatio above 1 the image is
+    // DeviceSize(logical size, deviceRatio); ratios below 1 count as 1.
+    explicit RasterCanvas(RasterImage& image, double deviceRatio = 1.0);
     ~RasterCanvas() override;
 
     // The device pixels of a logical size: Edge(width) x Edge(height).
-    static QSize DeviceSize(QSize logical, double deviceRatio);
+    static PixelSize DeviceSize(PixelSize logical, double deviceRatio);
 
     // Logical size.
     int Width() const override;
@@ -61,32 +57,19 @@ private:
     void FillDeviceBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, Color color);
     void StampPen(std::int64_t x, std::int64_t y, const PenDisc& disc, std::uint32_t value);
 
-    // The Qt fonts of the current font, made again only when its face, size or boldness changes: a view
-    // writes most of its texts in one font.
-    struct QtFonts {
-        std::string Face;
-        int Size;
-        bool Bold;
-        QFontMetrics Metrics; // of the logical font
-        QFont Device;         // at the device's resolution
-        int DeviceAscent;
-    };
-    const QtFonts& CurrentQtFonts();
-
-    // The last dot a wide pen left, and the image's cache key just after it.
+    // The last dot a wide pen left, and the image's revision just after it.
     struct LastStamp {
         std::int64_t X, Y;
         int Width;
         std::uint32_t Value;
-        qint64 ImageKey;
+        std::uint64_t ImageRevision;
         bool operator==(const LastStamp&) const = default;
     };
 
-    QImage& image_;
+    RasterImage& image_;
     double ratio_ = 1.0;
     std::unique_ptr<PenDisc> disc_; // the last wide pen's rows
     std::optional<LastStamp> lastStamp_;
-    std::optional<QtFonts> qtFonts_;
 };
 
 } // namespace vartel

@@ -51,7 +51,7 @@ TEST(UnsupportedExtensionMessage, NamesEveryWorkingExtension)
 
 class PictureSaverFailures : public ::testing::Test {
 protected:
-    QImage bitmap_{test::TestDrawingWidth, test::TestDrawingHeight, QImage::Format_RGB32};
+    RasterImage bitmap_{test::TestDrawingWidth, test::TestDrawingHeight};
     ViewSource view_{&bitmap_, [](Canvas& c, int) { test::DrawTestPicture(c); }, 100, 50};
 };
 
@@ -59,7 +59,6 @@ TEST_F(PictureSaverFailures, FullDeviceGivesAnErrorForEveryFormat)
 {
     if (!QFile::exists(QStringLiteral("/dev/full")))
         GTEST_SKIP() << "this system has no /dev/full";
-    bitmap_.fill(Qt::white);
     for (PictureFormat format : {PictureFormat::Emf, PictureFormat::Wmf, PictureFormat::Bmp, PictureFormat::Jpeg,
                                  PictureFormat::Gif, PictureFormat::Png, PictureFormat::Svg}) {
         const std::string error = SavePicture(format, "/dev/full", view_);

@@ -6,6 +6,7 @@
 #include "output/JpegEncoder.h"
 #include "output/PictureSaver.h"
 #include "views/RasterCanvas.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -19,11 +20,10 @@ namespace {
 
 QImage TestBitmap()
 {
-    QImage image(test::TestDrawingWidth, test::TestDrawingHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    RasterImage image(test::TestDrawingWidth, test::TestDrawingHeight);
     RasterCanvas canvas(image);
     test::DrawTestPicture(canvas);
-    return image;
+    return ToQImage(image);
 }
 
 // Many more than 256 colours.
@@ -89,7 +89,8 @@ protected:
     std::string Save(PictureFormat format, const std::string& name, const QImage& image)
     {
         const std::string path = dir_.filePath(QString::fromStdString(name)).toStdString();
-        const ViewSource view{&image, {}, image.width(), image.height()};
+        const RasterImage bitmap = ToRasterImage(image);
+        const ViewSource view{&bitmap, {}, image.width(), image.height()};
         const std::string error = SavePicture(format, path, view);
         EXPECT_EQ(error, "") << "expected " << name << " to be saved";
         return path;

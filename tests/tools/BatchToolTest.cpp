@@ -8,6 +8,7 @@
 #include "tests/tools/BadArguments.h"
 #include "tools/BatchRun.h"
 #include "tools/BatchSession.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QFile>
 #include <QImage>
@@ -281,9 +282,9 @@ TEST_F(BatchTool, TheRasterPicturesAreTheScreenBitmaps)
     std::ostringstream corrections;
     BatchSession session(corrections, true);
     ASSERT_EQ(session.Run(ParseBatchArguments(view).Arguments), "");
-    EXPECT_TRUE(graph.convertToFormat(QImage::Format_RGB32) == session.Screen->Graph())
+    EXPECT_TRUE(graph.convertToFormat(QImage::Format_RGB32) == ToQImage(session.Screen->Graph()))
         << "expected the screen's graph bitmap";
-    EXPECT_TRUE(pyramid.convertToFormat(QImage::Format_RGB32) == session.Screen->Pyramid())
+    EXPECT_TRUE(pyramid.convertToFormat(QImage::Format_RGB32) == ToQImage(session.Screen->Pyramid()))
         << "expected the screen's pyramid of the last year";
     EXPECT_EQ(graph.pixel(846, 80), qRgb(0, 0, 0)) << "the outline of the window's first clearing stays";
 }

@@ -1,4 +1,4 @@
-// The canvas measures and draws text through Qt, which needs a GUI application object.
+// The tests draw with Qt too, to compare the canvas's letters with it; that needs a GUI application object.
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
