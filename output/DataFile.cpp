@@ -4,9 +4,6 @@
 #include "model/Rounding.h"
 #include "output/PictureSaver.h"
 
-#include <QDate>
-#include <QLocale>
-
 #include <array>
 
 namespace vartel {
@@ -164,12 +161,11 @@ std::string DataSpreadsheetText(const SimulationState& s)
     return out;
 }
 
-std::string DataFileFor(const SimulationState& s, const std::string& fileName)
+std::string DataFileFor(const SimulationState& s, const std::string& fileName, const std::string& today)
 {
     if (IsSpreadsheetName(fileName))
         return DataSpreadsheetText(s);
-    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    return DataFileText(s, today.toStdString());
+    return DataFileText(s, today);
 }
 
 } // namespace vartel

@@ -1,8 +1,8 @@
 #pragma once
 // Saving a view as a picture; the format is chosen by the file name's extension alone.
 #include "views/Canvas.h"
+#include "views/RasterImage.h"
 
-#include <QImage>
 #include <functional>
 #include <string>
 
@@ -21,9 +21,9 @@ std::string UnsupportedExtensionMessage();
 using ViewDrawing = std::function<void(Canvas& canvas, int s)>;
 
 struct ViewSource {
-    const QImage* Bitmap; // the view's screen bitmap, for BMP, JPEG, GIF and PNG
-    ViewDrawing Draw;     // for EMF, WMF and SVG, drawn at scale 4
-    int Width;            // the view's size at scale 1
+    const RasterImage* Bitmap; // the view's screen bitmap, for BMP, JPEG, GIF and PNG
+    ViewDrawing Draw;          // for EMF, WMF and SVG, drawn at scale 4
+    int Width;                 // the view's size at scale 1
     int Height;
 };
 

@@ -9,8 +9,9 @@ namespace vartel {
 
 // The graph in st.GraphMode and st.ZoomFactor on the linear or logarithmic scale, with the `kept` curves
 // (which must outlive it too); `bitmap` is 847 x 162.
-ViewSource GraphViewSource(const QImage* bitmap, const SimulationState& st, bool linearScale, const KeptCurves& kept);
+ViewSource GraphViewSource(const RasterImage* bitmap, const SimulationState& st, bool linearScale,
+                           const KeptCurves& kept);
 // The pyramid of `year`; `bitmap` is 231 x 278.
-ViewSource PyramidViewSource(const QImage* bitmap, const SimulationState& st, int year);
+ViewSource PyramidViewSource(const RasterImage* bitmap, const SimulationState& st, int year);
 
 } // namespace vartel

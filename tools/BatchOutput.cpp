@@ -4,6 +4,7 @@
 #include "output/PictureSaver.h"
 #include "output/SafeFileWriter.h"
 #include "output/ViewSources.h"
+#include "tools/ShortDate.h"
 
 namespace vartel {
 
@@ -37,7 +38,7 @@ std::vector<std::string> WriteBatchOutput(const SimulationState& s, const BatchA
             errors.push_back(error);
     };
     if (!a.DataFile.empty())
-        keep(WriteFileSafely(a.DataFile, DataFileFor(s, a.DataFile)));
+        keep(WriteFileSafely(a.DataFile, DataFileFor(s, a.DataFile, ShortDate(Today(), DateLocaleOfEnvironment()))));
     if (WantsPictures(a) && screen == nullptr) {
         errors.push_back("No screen to take the pictures from");
         return errors;

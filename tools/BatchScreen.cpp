@@ -7,19 +7,17 @@ namespace vartel {
 
 namespace {
 
-// An image control's picture before anything is drawn on it.
-QImage BlankImage(int width, int height)
+QImage PixelsOf(RasterImage& image)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
+    return QImage(reinterpret_cast<uchar*>(image.Bits()), image.Width(), image.Height(), image.Width() * 4,
+                  QImage::Format_RGB32);
 }
 
 } // namespace
 
 BatchScreen::BatchScreen(const SimulationState& s)
-    : s_(s), graph_(BlankImage(GraphWidth, GraphHeight)), graphCanvas_(graph_),
-      pyramid_(BlankImage(PyramidWidth, PyramidHeight)), pyramidCanvas_(pyramid_)
+    : s_(s), graph_(GraphWidth, GraphHeight), graphPixels_(PixelsOf(graph_)), graphCanvas_(graphPixels_),
+      pyramid_(PyramidWidth, PyramidHeight), pyramidPixels_(PixelsOf(pyramid_)), pyramidCanvas_(pyramidPixels_)
 {
     ClearGraphImage(graphCanvas_);
 }
@@ -48,7 +46,7 @@ void BatchScreen::ChooseScale(bool linear)
     RedrawGraph();
 }
 
-const QImage& BatchScreen::Pyramid()
+const RasterImage& BatchScreen::Pyramid()
 {
     if (!pyramidDrawn_) {
         DrawPyramid(pyramidCanvas_, s_, pyramidYear_, 1);

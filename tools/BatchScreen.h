@@ -6,6 +6,7 @@
 #include "model/SimulationState.h"
 #include "views/KeptCurves.h"
 #include "views/RasterCanvas.h"
+#include "views/RasterImage.h"
 
 #include <QImage>
 
@@ -29,16 +30,18 @@ public:
     void Keep(KeptCurve curve) { kept_.Keep(std::move(curve)); }
     const KeptCurves& Kept() const { return kept_; }
 
-    const QImage& Graph() const { return graph_; } // 847 x 162
-    const QImage& Pyramid();                       // 231 x 278, of the year last asked for
+    const RasterImage& Graph() const { return graph_; } // 847 x 162
+    const RasterImage& Pyramid();                       // 231 x 278, of the year last asked for
 
 private:
     const SimulationState& s_;
     bool linear_ = true; // the window starts on the linear scale
     KeptCurves kept_;
-    QImage graph_;
+    RasterImage graph_;
+    QImage graphPixels_; // graph_'s pixels, for the canvas
     RasterCanvas graphCanvas_;
-    QImage pyramid_;
+    RasterImage pyramid_;
+    QImage pyramidPixels_;
     RasterCanvas pyramidCanvas_;
     int pyramidYear_ = 0;
     bool pyramidDrawn_ = false;

@@ -52,8 +52,8 @@ int main(int argc, char* argv[])
     std::vector<KeptCurve> compared;
     for (const std::string& file : arguments.CompareFiles) {
         KeptCurve curve;
-        if (const QString error = ReadKeptCurve(file, curve); !error.isEmpty())
-            return Fail(1, error.toLocal8Bit().toStdString());
+        if (const std::string error = ReadKeptCurve(file, curve); !error.empty())
+            return Fail(1, error);
         compared.push_back(std::move(curve));
     }
 

@@ -7,13 +7,26 @@
 #include "ui/ImageView.h"
 #include "ui/TForm1.h"
 
+#include <QDate>
 #include <QFile>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace vartel {
 
 namespace {
+
+RasterImage CopyOf(const QImage& picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    RasterImage copy(rgb.width(), rgb.height());
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const std::uint32_t*>(rgb.constScanLine(y));
+        std::copy(line, line + rgb.width(), copy.Row(y));
+    }
+    return copy;
+}
 
 QStringList PictureFilters()
 {
@@ -70,7 +83,8 @@ void TForm1::Button2Click()
         dataFileName_ = WithDefaultExtension(chosen, request.DefaultExtension);
         // The name's extension chooses the file, as it chooses a picture's format.
         const std::string path = FileSystemPath(dataFileName_);
-        const std::string error = WriteFileSafely(path, DataFileFor(state(), path));
+        const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+        const std::string error = WriteFileSafely(path, DataFileFor(state(), path, today.toStdString()));
         if (!error.empty()) {
             platform_.ReportError(this, QString::fromStdString(error));
             return;
@@ -118,8 +132,9 @@ void TForm1::SaveViewPicture(bool pyramid)
     } else {
         const bool linear = ui_.Linscale->isChecked();
         const int pyramidYear = s.Frozen ? s.BrowseYear : s.Year;
-        const ViewSource view = pyramid ? PyramidViewSource(&ui_.Image1->Picture(), s, pyramidYear)
-                                        : GraphViewSource(&ui_.Image2->Picture(), s, linear, keptCurves_);
+        const RasterImage bitmap = CopyOf(pyramid ? ui_.Image1->Picture() : ui_.Image2->Picture());
+        const ViewSource view =
+            pyramid ? PyramidViewSource(&bitmap, s, pyramidYear) : GraphViewSource(&bitmap, s, linear, keptCurves_);
         const std::string error = SavePicture(format, FileSystemPath(pictureFileName_), view);
         if (!error.empty()) {
             platform_.ReportError(this, QString::fromStdString(error));

@@ -5,7 +5,6 @@
 #include "output/PictureSaver.h"
 
 #include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -51,7 +50,7 @@ TEST(UnsupportedExtensionMessage, NamesEveryWorkingExtension)
 
 class PictureSaverFailures : public ::testing::Test {
 protected:
-    QImage bitmap_{test::TestDrawingWidth, test::TestDrawingHeight, QImage::Format_RGB32};
+    RasterImage bitmap_{test::TestDrawingWidth, test::TestDrawingHeight};
     ViewSource view_{&bitmap_, [](Canvas& c, int) { test::DrawTestPicture(c); }, 100, 50};
 };
 
@@ -59,7 +58,6 @@ TEST_F(PictureSaverFailures, FullDeviceGivesAnErrorForEveryFormat)
 {
     if (!QFile::exists(QStringLiteral("/dev/full")))
         GTEST_SKIP() << "this system has no /dev/full";
-    bitmap_.fill(Qt::white);
     for (PictureFormat format : {PictureFormat::Emf, PictureFormat::Wmf, PictureFormat::Bmp, PictureFormat::Jpeg,
                                  PictureFormat::Gif, PictureFormat::Png, PictureFormat::Svg}) {
         const std::string error = SavePicture(format, "/dev/full", view_);
