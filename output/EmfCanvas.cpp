@@ -4,7 +4,7 @@
 #include "output/MetafileState.h"
 #include "output/MetafileText.h"
 #include "output/Utf16Text.h"
-#include "views/QtFont.h"
+#include "views/TextMetrics.h"
 
 #include <algorithm>
 

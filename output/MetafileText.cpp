@@ -1,7 +1,7 @@
 #include "output/MetafileText.h"
 
 #include "output/Utf16Text.h"
-#include "views/QtFont.h"
+#include "views/TextMetrics.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 
 #include "output/MetafileState.h"
 #include "output/ScreenFonts.h"
-#include "views/QtFont.h"
+#include "views/TextMetrics.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -5,19 +5,9 @@
 
 namespace vartel {
 
-namespace {
-
-QImage PixelsOf(RasterImage& image)
-{
-    return QImage(reinterpret_cast<uchar*>(image.Bits()), image.Width(), image.Height(), image.Width() * 4,
-                  QImage::Format_RGB32);
-}
-
-} // namespace
-
 BatchScreen::BatchScreen(const SimulationState& s)
-    : s_(s), graph_(GraphWidth, GraphHeight), graphPixels_(PixelsOf(graph_)), graphCanvas_(graphPixels_),
-      pyramid_(PyramidWidth, PyramidHeight), pyramidPixels_(PixelsOf(pyramid_)), pyramidCanvas_(pyramidPixels_)
+    : s_(s), graph_(GraphWidth, GraphHeight), graphCanvas_(graph_), pyramid_(PyramidWidth, PyramidHeight),
+      pyramidCanvas_(pyramid_)
 {
     ClearGraphImage(graphCanvas_);
 }

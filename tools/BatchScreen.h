@@ -8,8 +8,6 @@
 #include "views/RasterCanvas.h"
 #include "views/RasterImage.h"
 
-#include <QImage>
-
 #include <utility>
 
 namespace vartel {
@@ -37,11 +35,9 @@ private:
     const SimulationState& s_;
     bool linear_ = true; // the window starts on the linear scale
     KeptCurves kept_;
-    RasterImage graph_;
-    QImage graphPixels_; // graph_'s pixels, for the canvas
+    RasterImage graph_; // white, as an image control starts
     RasterCanvas graphCanvas_;
     RasterImage pyramid_;
-    QImage pyramidPixels_;
     RasterCanvas pyramidCanvas_;
     int pyramidYear_ = 0;
     bool pyramidDrawn_ = false;

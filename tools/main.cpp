@@ -39,8 +39,8 @@ int main(int argc, char* argv[])
     if (const std::string error = CheckPictureNames(arguments); !error.empty())
         return Fail(2, error);
 
-    // The raster canvas needs the fonts of a GUI application, which needs no display offscreen. A run
-    // without pictures goes without it.
+    // The raster canvas still draws its letters with the fonts of a Qt GUI application, which needs no
+    // display offscreen; the only use of Qt here. A run without pictures goes without it.
     std::optional<QGuiApplication> application;
     if (WantsPictures(arguments)) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))

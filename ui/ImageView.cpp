@@ -1,5 +1,6 @@
 #include "ui/ImageView.h"
 
+#include "views/QtRasterImage.h"
 #include "views/RasterCanvas.h"
 
 #include <QAccessibleWidget>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace vartel {
 
@@ -38,9 +40,9 @@ QAccessibleInterface* AccessibleImageViews(const QString& className, QObject* ob
 
 } // namespace
 
-ImageView::ImageView(QSize pictureSize, QWidget* parent) : QWidget(parent), picture_(pictureSize, QImage::Format_RGB32)
+ImageView::ImageView(QSize pictureSize, QWidget* parent)
+    : QWidget(parent), picture_(pictureSize.width(), pictureSize.height())
 {
-    picture_.fill(Qt::white);
     static const bool accessible = [] {
         QAccessible::installFactory(AccessibleImageViews);
         return true;
@@ -50,13 +52,13 @@ ImageView::ImageView(QSize pictureSize, QWidget* parent) : QWidget(parent), pict
     setMouseTracking(true);
 }
 
-QImage& ImageView::Picture()
+RasterImage& ImageView::Picture()
 {
     DrawDue();
     return picture_;
 }
 
-const QImage& ImageView::Picture() const
+const RasterImage& ImageView::Picture() const
 {
     DrawDue();
     return picture_;
@@ -71,12 +73,12 @@ void ImageView::DrawDue() const
     draw();
 }
 
-void ImageView::SetPicture(const QImage& picture)
+void ImageView::SetPicture(RasterImage picture)
 {
-    if (picture.isNull())
+    if (picture.IsNull())
         return; // a missing picture leaves the blank one
     due_ = nullptr;
-    picture_ = picture.convertToFormat(QImage::Format_RGB32);
+    picture_ = std::move(picture);
     update();
 }
 
@@ -91,9 +93,9 @@ double ImageView::DeviceRatio() const
     return std::max(1.0, devicePixelRatioF());
 }
 
-void ImageView::SetScreenPicture(const QImage& picture, double ratio)
+void ImageView::SetScreenPicture(RasterImage picture, double ratio)
 {
-    screenPicture_ = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    screenPicture_ = std::move(picture);
     screenRatio_ = std::max(1.0, ratio);
     update();
 }
@@ -101,9 +103,9 @@ void ImageView::SetScreenPicture(const QImage& picture, double ratio)
 void ImageView::UpdatePictureArea(const QRect& pictureArea)
 {
     // A stretched picture is shown again whole: its pixels do not map one to one onto the control's.
-    if (picture_.size() != size())
+    if (picture_.Size() != PixelSize{width(), height()})
         update();
-    else if (!screenPicture_.isNull())
+    else if (!screenPicture_.IsNull())
         update(pictureArea.adjusted(-1, -1, 1, 1)); // the area's edges may fall inside device pixels
     else
         update(pictureArea);
@@ -114,13 +116,14 @@ void ImageView::paintEvent(QPaintEvent* event)
     if (DeviceRatio() != screenRatio_)
         emit DeviceRatioChanged();
     QPainter painter(this);
-    const QImage& shown = ScreenPicture();
+    const RasterImage& picture = ScreenPicture();
+    const QImage shown = WrappedForReading(picture);
     // One rectangle of the area at a time: under a clip of many rectangles (the map where houses came and
     // went) the toolkit blends the image row by row and hands the rows to other threads; under one
     // rectangle it copies them.
     // One image pixel to one screen pixel: painted in device pixels, so nothing is resampled.
     const bool devicePixels =
-        !screenPicture_.isNull() && shown.size() == RasterCanvas::DeviceSize(size(), screenRatio_);
+        !screenPicture_.IsNull() && picture.Size() == RasterCanvas::DeviceSize({width(), height()}, screenRatio_);
     for (const QRect& area : event->region()) {
         painter.setClipRect(area);
         if (devicePixels) {
@@ -157,8 +160,8 @@ QPoint ImageView::ToPicture(QPointF widgetPoint) const
 {
     if (width() <= 0 || height() <= 0)
         return {};
-    const double x = std::floor(widgetPoint.x() * picture_.width() / width());
-    const double y = std::floor(widgetPoint.y() * picture_.height() / height());
+    const double x = std::floor(widgetPoint.x() * picture_.Width() / width());
+    const double y = std::floor(widgetPoint.y() * picture_.Height() / height());
     return {static_cast<int>(x), static_cast<int>(y)};
 }
 

@@ -11,8 +11,9 @@
 // On a screen with a device pixel ratio above 1 the control shows a screen picture of the same view at
 // the screen's resolution instead, which its owner draws or loads; the picture itself stays at 1x, for
 // what is saved and for what positions refer to.
+#include "views/RasterImage.h"
+
 #include <QAccessible>
-#include <QImage>
 #include <QWidget>
 
 #include <functional>
@@ -24,9 +25,9 @@ class ImageView : public QWidget {
 public:
     ImageView(QSize pictureSize, QWidget* parent = nullptr);
 
-    QImage& Picture();
-    const QImage& Picture() const;
-    void SetPicture(const QImage& picture); // converted to Format_RGB32; a null picture is ignored
+    RasterImage& Picture();
+    const RasterImage& Picture() const;
+    void SetPicture(RasterImage picture); // a null picture is ignored
     // `draw` brings the picture up to date the next time it is asked for; the screen shows the screen
     // picture meanwhile, so a view that is repainted every year is drawn at 1x only when it is read.
     void SetPictureDue(std::function<void()> draw) { due_ = std::move(draw); }
@@ -36,11 +37,11 @@ public:
     // The ratio the screen picture was made for.
     double ScreenRatio() const { return screenRatio_; }
     // What the screen shows: the screen picture, or the picture itself when there is none.
-    QImage& ScreenPicture() { return screenPicture_.isNull() ? Picture() : screenPicture_; }
-    const QImage& ScreenPicture() const { return screenPicture_.isNull() ? Picture() : screenPicture_; }
-    // The view made for `ratio`, converted to Format_RGB32: device-sized for the graph and the pyramid, or
-    // any size stretched to the control like the picture (the map); a null one shows the picture.
-    void SetScreenPicture(const QImage& picture, double ratio);
+    RasterImage& ScreenPicture() { return screenPicture_.IsNull() ? Picture() : screenPicture_; }
+    const RasterImage& ScreenPicture() const { return screenPicture_.IsNull() ? Picture() : screenPicture_; }
+    // The view made for `ratio`: device-sized for the graph and the pyramid, or any size stretched to the
+    // control like the picture (the map); a null one shows the picture.
+    void SetScreenPicture(RasterImage picture, double ratio);
 
     // What the control shows now, in words; with `role` (a chart, a picture).
     void SetDescription(std::function<QString()> describe, QAccessible::Role role);
@@ -71,8 +72,8 @@ private:
     mutable std::function<void()> due_;
     std::function<QString()> describe_;
     QAccessible::Role role_ = QAccessible::Graphic;
-    QImage picture_;
-    QImage screenPicture_;
+    RasterImage picture_;
+    RasterImage screenPicture_;
     double screenRatio_ = 1.0;
 };
 

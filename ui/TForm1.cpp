@@ -20,7 +20,7 @@
 #include "views/HistoryBrowsing.h"
 #include "views/HouseMap.h"
 #include "views/PyramidView.h"
-#include "views/QtColor.h"
+#include "views/QtRasterImage.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -231,11 +231,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::CreateHouses()
 {
-    const QImage& map = ui_.Map->Picture();
+    const RasterImage& map = ui_.Map->Picture();
     mapHasLand_ = false;
-    for (int y = 0; y < map.height() && !mapHasLand_; ++y)
-        for (int x = 0; x < map.width() && !mapHasLand_; ++x)
-            mapHasLand_ = map.pixel(x, y) == ToQRgb(LandColor);
+    for (int y = 0; y < map.Height() && !mapHasLand_; ++y)
+        for (int x = 0; x < map.Width() && !mapHasLand_; ++x)
+            mapHasLand_ = map.PixelColor(x, y) == LandColor;
 
     const LandTest isLand = [this](int x, int y) { return IsLand(x, y); };
     for (int i = 1; i <= HouseCountMax; ++i) {
@@ -259,7 +259,7 @@ void TForm1::CreateHouses()
 void TForm1::ShowMapAtDeviceRatio()
 {
     const double ratio = ui_.Map->DeviceRatio();
-    ui_.Map->SetScreenPicture(DensePicture(QStringLiteral(":/Map"), ratio), ratio);
+    ui_.Map->SetScreenPicture(ToRasterImage(DensePicture(QStringLiteral(":/Map"), ratio)), ratio);
     const QPixmap house = HouseAt(ratio, ui_.House0->pixmap());
     for (int i = 1; i <= HouseCountMax; ++i)
         ui_.Houses[static_cast<std::size_t>(i)]->setPixmap(house);
@@ -270,10 +270,10 @@ bool TForm1::IsLand(int x, int y) const
     // A map without land would keep the placement drawing for ever; then every point counts as land.
     if (!mapHasLand_)
         return true;
-    const QImage& map = ui_.Map->Picture();
-    if (x < 0 || y < 0 || x >= map.width() || y >= map.height())
+    const RasterImage& map = ui_.Map->Picture();
+    if (x < 0 || y < 0 || x >= map.Width() || y >= map.Height())
         return false;
-    return map.pixel(x, y) == ToQRgb(LandColor);
+    return map.PixelColor(x, y) == LandColor;
 }
 
 void TForm1::ShowHouseCount(int count)

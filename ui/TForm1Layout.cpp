@@ -12,6 +12,7 @@
 #include "views/GraphView.h"
 #include "views/HouseMap.h"
 #include "views/PyramidView.h"
+#include "views/QtRasterImage.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -245,7 +246,7 @@ void TForm1::BuildBulletinAndMap()
     ui_.Panel3 = MakeLoweredPanel(this, "Panel3", {455, 176, 402, 232});
     ui_.Map = Place(new ImageView(QSize(395, 223), ui_.Panel3), "Map", {1, 1, 400, 230},
                     tr("Map of the island where the simulation takes place"));
-    ui_.Map->SetPicture(QImage(QStringLiteral(":/Map")));
+    ui_.Map->SetPicture(ToRasterImage(QImage(QStringLiteral(":/Map"))));
     ui_.House0 = Place(new QLabel(ui_.Panel3), "House0", {184, 216, HouseWidth, HouseHeight});
     ui_.House0->setPixmap(QPixmap(QStringLiteral(":/House0")));
     ui_.House0->hide();

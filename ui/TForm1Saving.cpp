@@ -17,17 +17,6 @@ namespace vartel {
 
 namespace {
 
-RasterImage CopyOf(const QImage& picture)
-{
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    RasterImage copy(rgb.width(), rgb.height());
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const std::uint32_t*>(rgb.constScanLine(y));
-        std::copy(line, line + rgb.width(), copy.Row(y));
-    }
-    return copy;
-}
-
 QStringList PictureFilters()
 {
     return {TForm1::tr("Enhanced Metafile (*.emf)"),
@@ -132,9 +121,8 @@ void TForm1::SaveViewPicture(bool pyramid)
     } else {
         const bool linear = ui_.Linscale->isChecked();
         const int pyramidYear = s.Frozen ? s.BrowseYear : s.Year;
-        const RasterImage bitmap = CopyOf(pyramid ? ui_.Image1->Picture() : ui_.Image2->Picture());
-        const ViewSource view =
-            pyramid ? PyramidViewSource(&bitmap, s, pyramidYear) : GraphViewSource(&bitmap, s, linear, keptCurves_);
+        const ViewSource view = pyramid ? PyramidViewSource(&ui_.Image1->Picture(), s, pyramidYear)
+                                        : GraphViewSource(&ui_.Image2->Picture(), s, linear, keptCurves_);
         const std::string error = SavePicture(format, FileSystemPath(pictureFileName_), view);
         if (!error.empty()) {
             platform_.ReportError(this, QString::fromStdString(error));

@@ -78,9 +78,8 @@ void ViewCanvases::FollowDeviceRatio()
         view_.SetScreenPicture({}, ratio); // the 1x picture, brought up to date when shown
         return;
     }
-    QImage picture(RasterCanvas::DeviceSize(view_.Picture().size(), ratio), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    view_.SetScreenPicture(picture, ratio);
+    const PixelSize device = RasterCanvas::DeviceSize(view_.Picture().Size(), ratio);
+    view_.SetScreenPicture(RasterImage(device.Width, device.Height), ratio);
     screen_ = std::make_unique<RasterCanvas>(view_.ScreenPicture(), ratio);
     // The new screen picture takes over the 1x canvas's state, so the next Draw goes on from there.
     screen_->pen = picture_->pen;

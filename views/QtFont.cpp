@@ -1,6 +1,7 @@
 #include "views/QtFont.h"
 
 #include "model/Rounding.h"
+#include "views/TextMetrics.h"
 
 #include <QFontMetrics>
 

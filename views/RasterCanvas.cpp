@@ -2,6 +2,7 @@
 
 #include "views/QtColor.h"
 #include "views/QtFont.h"
+#include "views/QtRasterImage.h"
 
 #include <QPainter>
 
@@ -108,27 +109,23 @@ private:
 
 } // namespace
 
-RasterCanvas::RasterCanvas(QImage& image, double deviceRatio) : image_(image), ratio_(UsableRatio(deviceRatio))
-{
-    if (image_.format() != QImage::Format_RGB32)
-        image_ = image_.convertToFormat(QImage::Format_RGB32);
-}
+RasterCanvas::RasterCanvas(RasterImage& image, double deviceRatio) : image_(image), ratio_(UsableRatio(deviceRatio)) {}
 
-QSize RasterCanvas::DeviceSize(QSize logical, double deviceRatio)
+PixelSize RasterCanvas::DeviceSize(PixelSize logical, double deviceRatio)
 {
     const double ratio = UsableRatio(deviceRatio);
-    return {static_cast<int>(EdgeAt(logical.width(), ratio)), static_cast<int>(EdgeAt(logical.height(), ratio))};
+    return {static_cast<int>(EdgeAt(logical.Width, ratio)), static_cast<int>(EdgeAt(logical.Height, ratio))};
 }
 
 // Edge() is within half a device pixel of v d, so the logical size comes back exactly.
 int RasterCanvas::Width() const
 {
-    return Magnified() ? static_cast<int>(std::lround(image_.width() / ratio_)) : image_.width();
+    return Magnified() ? static_cast<int>(std::lround(image_.Width() / ratio_)) : image_.Width();
 }
 
 int RasterCanvas::Height() const
 {
-    return Magnified() ? static_cast<int>(std::lround(image_.height() / ratio_)) : image_.height();
+    return Magnified() ? static_cast<int>(std::lround(image_.Height() / ratio_)) : image_.Height();
 }
 
 i64 RasterCanvas::Edge(i64 v) const
@@ -145,16 +142,15 @@ void RasterCanvas::FillDeviceBox(i64 left, i64 top, i64 right, i64 bottom, Color
 {
     left = std::max<i64>(left, 0);
     top = std::max<i64>(top, 0);
-    right = std::min<i64>(right, image_.width() - 1);
-    bottom = std::min<i64>(bottom, image_.height() - 1);
+    right = std::min<i64>(right, image_.Width() - 1);
+    bottom = std::min<i64>(bottom, image_.Height() - 1);
     if (left > right || top > bottom)
         return;
-    const std::uint32_t value = ToQRgb(color);
-    // The image detached once per box: on a dense screen a thin line is many boxes of few rows.
-    uchar* bits = image_.bits();
-    const i64 stride = image_.bytesPerLine();
+    const std::uint32_t value = RasterImage::ValueOf(color);
+    std::uint32_t* bits = image_.Bits();
+    const i64 stride = image_.Width();
     for (i64 y = top; y <= bottom; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(bits + y * stride);
+        std::uint32_t* row = bits + y * stride;
         std::fill(row + left, row + right + 1, value);
     }
 }
@@ -195,24 +191,23 @@ RasterCanvas::~RasterCanvas() = default;
 
 void RasterCanvas::StampPen(i64 x, i64 y, const PenDisc& disc, std::uint32_t value)
 {
-    const i64 w = image_.width();
-    const i64 h = image_.height();
-    uchar* bits = image_.bits();
-    const i64 stride = image_.bytesPerLine();
+    const i64 w = image_.Width();
+    const i64 h = image_.Height();
+    std::uint32_t* bits = image_.Bits();
     for (int oy = -disc.Reach(); oy <= disc.Reach(); ++oy) {
         const i64 py = y + oy;
         const i64 first = std::max<i64>(x + disc.First(oy), 0);
         const i64 last = std::min<i64>(x + disc.Last(oy), w - 1);
         if (py < 0 || py >= h || first > last)
             continue;
-        auto* row = reinterpret_cast<std::uint32_t*>(bits + py * stride);
+        std::uint32_t* row = bits + py * w;
         std::fill(row + first, row + last + 1, value);
     }
 }
 
 void RasterCanvas::DrawSegment(Point from, Point to)
 {
-    if (pen.Style == PenStyle::Clear || image_.isNull())
+    if (pen.Style == PenStyle::Clear || image_.IsNull())
         return;
     const int width = std::clamp(pen.Width, 1, MaxPenWidth);
     const bool wide = width > 1;
@@ -242,19 +237,18 @@ void RasterCanvas::DrawSegment(Point from, Point to)
     if (last < 0)
         return;
     i64 first = 0, final = 0;
-    if (!line.StepsWithin(last, 0, image_.width() - 1, 0, image_.height() - 1, first, final))
+    if (!line.StepsWithin(last, 0, image_.Width() - 1, 0, image_.Height() - 1, first, final))
         return;
-    // Thin pens, nearly all of the drawing: the pixels are addressed directly, the image detached once.
-    const std::uint32_t value = ToQRgb(pen.Color);
-    uchar* bits = image_.bits();
-    const i64 stride = image_.bytesPerLine();
-    const i64 w = image_.width(), h = image_.height();
+    // Thin pens, nearly all of the drawing: the pixels are addressed directly.
+    const std::uint32_t value = RasterImage::ValueOf(pen.Color);
+    std::uint32_t* bits = image_.Bits();
+    const i64 w = image_.Width(), h = image_.Height();
     for (i64 i = first; i <= final; ++i) {
         if (dotted && i % DotPeriod >= DotOn)
             continue;
         const i64 x = line.X(i), y = line.Y(i);
         if (x >= 0 && y >= 0 && x < w && y < h)
-            reinterpret_cast<std::uint32_t*>(bits + y * stride)[x] = value;
+            bits[y * w + x] = value;
     }
 }
 
@@ -290,20 +284,20 @@ void RasterCanvas::StampLine(i64 ax, i64 ay, i64 bx, i64 by, int width, Color co
     const BresenhamLine line(ax, ay, bx, by);
     const i64 margin = width / 2 + 1;
     i64 first = 0, final = 0;
-    if (!line.StepsWithin(line.Steps(), -margin, image_.width() - 1 + margin, -margin, image_.height() - 1 + margin,
+    if (!line.StepsWithin(line.Steps(), -margin, image_.Width() - 1 + margin, -margin, image_.Height() - 1 + margin,
                           first, final))
         return;
-    const std::uint32_t value = ToQRgb(color);
+    const std::uint32_t value = RasterImage::ValueOf(color);
     if (!disc_ || disc_->Width() != width)
         disc_ = std::make_unique<PenDisc>(width);
     // A curve drawn year by year starts each segment on the dot that ended the last one: with nothing
-    // drawn on the image since (its cache key unchanged), that dot is there already.
-    const LastStamp start{line.X(first), line.Y(first), width, value, image_.cacheKey()};
+    // drawn on the image since (its revision unchanged), that dot is there already.
+    const LastStamp start{line.X(first), line.Y(first), width, value, image_.Revision()};
     if (lastStamp_ && *lastStamp_ == start)
         ++first;
     for (i64 i = first; i <= final; ++i)
         StampPen(line.X(i), line.Y(i), *disc_, value);
-    lastStamp_ = LastStamp{line.X(final), line.Y(final), width, value, image_.cacheKey()};
+    lastStamp_ = LastStamp{line.X(final), line.Y(final), width, value, image_.Revision()};
 }
 
 void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2)
@@ -365,7 +359,8 @@ void RasterCanvas::TextOut(int x, int y, const std::string& text)
             FillBox(x, y, x + width - 1, y + height - 1, brush.Color);
     }
     // The cell keeps its logical size; the letters are drawn at the device's resolution.
-    QPainter painter(&image_);
+    QImage device = WrappedForDrawing(image_);
+    QPainter painter(&device);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(fonts.Device);
@@ -387,10 +382,9 @@ Color RasterCanvas::Pixel(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return 0;
-    const i64 deviceX = std::min<i64>(Edge(x), image_.width() - 1);
-    const i64 deviceY = std::min<i64>(Edge(y), image_.height() - 1);
-    const QRgb value = reinterpret_cast<const QRgb*>(image_.constScanLine(static_cast<int>(deviceY)))[deviceX];
-    return Rgb(qRed(value), qGreen(value), qBlue(value));
+    const i64 deviceX = std::min<i64>(Edge(x), image_.Width() - 1);
+    const i64 deviceY = std::min<i64>(Edge(y), image_.Height() - 1);
+    return image_.PixelColor(static_cast<int>(deviceX), static_cast<int>(deviceY));
 }
 
 } // namespace vartel

@@ -1,5 +1,5 @@
 #pragma once
-// The canvas of an image control: draws into a QImage with the raster rules of the original toolkit
+// The canvas of an image control: draws into a RasterImage with the raster rules of the original toolkit
 // (right and bottom edges excluded, line end points left out, 3-on-3-off dots), pixel for pixel.
 //
 // On a screen with a device pixel ratio d above 1 the image holds the view at the screen's resolution while
@@ -7,11 +7,10 @@
 // so rectangles, thin lines and dots are the 1x pixels magnified on the device grid, and wide pens and
 // text are drawn at d times their size, as sharp as the screen allows.
 #include "views/Canvas.h"
+#include "views/RasterImage.h"
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QImage>
-#include <QSize>
 
 #include <cstdint>
 #include <memory>
@@ -23,13 +22,13 @@ class PenDisc;
 
 class RasterCanvas final : public Canvas {
 public:
-    // Draws into `image`, which must outlive the canvas; converted to Format_RGB32 if needed. With a
-    // deviceRatio above 1 the image is DeviceSize(logical size, deviceRatio); ratios below 1 count as 1.
-    explicit RasterCanvas(QImage& image, double deviceRatio = 1.0);
+    // Draws into `image`, which must outlive the canvas. With a deviceRatio above 1 the image is
+    // DeviceSize(logical size, deviceRatio); ratios below 1 count as 1.
+    explicit RasterCanvas(RasterImage& image, double deviceRatio = 1.0);
     ~RasterCanvas() override;
 
     // The device pixels of a logical size: Edge(width) x Edge(height).
-    static QSize DeviceSize(QSize logical, double deviceRatio);
+    static PixelSize DeviceSize(PixelSize logical, double deviceRatio);
 
     // Logical size.
     int Width() const override;
@@ -73,16 +72,16 @@ private:
     };
     const QtFonts& CurrentQtFonts();
 
-    // The last dot a wide pen left, and the image's cache key just after it.
+    // The last dot a wide pen left, and the image's revision just after it.
     struct LastStamp {
         std::int64_t X, Y;
         int Width;
         std::uint32_t Value;
-        qint64 ImageKey;
+        std::uint64_t ImageRevision;
         bool operator==(const LastStamp&) const = default;
     };
 
-    QImage& image_;
+    RasterImage& image_;
     double ratio_ = 1.0;
     std::unique_ptr<PenDisc> disc_; // the last wide pen's rows
     std::optional<LastStamp> lastStamp_;

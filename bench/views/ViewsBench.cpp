@@ -40,7 +40,8 @@ void BM_DrawPyramid(benchmark::State& state)
 {
     auto st = BusyState();
     const double ratio = state.range(0) / 100.0;
-    QImage image(RasterCanvas::DeviceSize({PyramidWidth, PyramidHeight}, ratio), QImage::Format_RGB32);
+    const PixelSize device = RasterCanvas::DeviceSize({PyramidWidth, PyramidHeight}, ratio);
+    RasterImage image(device.Width, device.Height);
     RasterCanvas canvas(image, ratio);
     int year = 0;
     for (auto _ : state) {
@@ -53,7 +54,7 @@ BENCHMARK(BM_DrawPyramid)->Arg(100)->Arg(150)->Arg(200)->ArgName("ratio%")->Unit
 void BM_ExtendCurve(benchmark::State& state)
 {
     auto st = BusyState();
-    QImage image(GraphWidth, GraphHeight, QImage::Format_RGB32);
+    RasterImage image(GraphWidth, GraphHeight);
     RasterCanvas canvas(image);
     DrawGraph(canvas, *st, state.range(0) != 0, 1);
     int year = 1;
@@ -74,7 +75,7 @@ void BM_DrawGraph(benchmark::State& state)
         st->MortalityByAge[i] = 0.01;
         st->SurvivalByAge[i] = 1.0 - i / 109.0;
     }
-    QImage image(GraphWidth, GraphHeight, QImage::Format_RGB32);
+    RasterImage image(GraphWidth, GraphHeight);
     RasterCanvas canvas(image);
     for (auto _ : state)
         DrawGraph(canvas, *st, true, 1);

@@ -4,7 +4,7 @@
 #include "TestDrawing.h"
 
 #include "output/EmfCanvas.h"
-#include "views/QtFont.h"
+#include "views/TextMetrics.h"
 
 #include <QRegularExpression>
 #include <QString>

@@ -7,6 +7,7 @@
 #include "output/JpegEncoder.h"
 #include "output/PictureSaver.h"
 #include "output/PngEncoder.h"
+#include "views/QtRasterImage.h"
 #include "views/RasterCanvas.h"
 
 #include <QImage>
@@ -19,22 +20,12 @@
 namespace vartel {
 namespace {
 
-RasterImage RasterOf(const QImage& picture)
-{
-    RasterImage image(picture.width(), picture.height());
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            image.Row(y)[x] = picture.pixel(x, y) | 0xFF000000U;
-    return image;
-}
-
 RasterImage TestBitmap()
 {
-    QImage image(test::TestDrawingWidth, test::TestDrawingHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    RasterImage image(test::TestDrawingWidth, test::TestDrawingHeight);
     RasterCanvas canvas(image);
     test::DrawTestPicture(canvas);
-    return RasterOf(image);
+    return image;
 }
 
 // Many more than 256 colours.
@@ -225,7 +216,7 @@ TEST(PngEncoder, QtDecodesEveryPixelAndTheResolution)
     ASSERT_EQ(EncodePng(bitmap, out), "");
     QImage decoded;
     ASSERT_TRUE(decoded.loadFromData(QByteArray::fromStdString(out), "PNG")) << "expected a PNG Qt reads";
-    EXPECT_EQ(RasterOf(decoded), bitmap) << "expected every pixel as drawn";
+    EXPECT_EQ(ToRasterImage(decoded), bitmap) << "expected every pixel as drawn";
     EXPECT_EQ(decoded.dotsPerMeterX(), 3780) << "expected the screen's 96 dpi";
     EXPECT_NE(EncodePng(RasterImage(), out), "") << "expected an error for an empty picture";
 }

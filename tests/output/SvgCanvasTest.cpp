@@ -4,6 +4,7 @@
 
 #include "output/PictureSaver.h"
 #include "output/SvgCanvas.h"
+#include "views/QtRasterImage.h"
 #include "views/RasterCanvas.h"
 
 #include <QImage>
@@ -61,10 +62,10 @@ TEST_F(SvgPicture, HasTheSizeTextsAndColours)
 TEST_F(SvgPicture, ShapesLieOnTheScreenCanvasPixels)
 {
     const QImage svg = Rendered();
-    QImage screen(test::TestDrawingWidth, test::TestDrawingHeight, QImage::Format_RGB32);
-    screen.fill(Qt::white);
-    RasterCanvas canvas(screen);
+    RasterImage raster(test::TestDrawingWidth, test::TestDrawingHeight);
+    RasterCanvas canvas(raster);
     test::DrawTestPicture(canvas);
+    const QImage screen = ToQImage(raster);
     // Points the screen canvas's edge rules decide: outlines, the right and bottom edges left out, the
     // clear-pen fill one pixel short, the filled marker. Qt SVG renders antialiased, so corners are not
     // probed.

@@ -6,6 +6,7 @@
 #include "tests/tools/BadArguments.h"
 #include "tools/BatchRun.h"
 #include "tools/BatchSession.h"
+#include "views/QtRasterImage.h"
 
 #include <QFile>
 #include <QImage>
@@ -265,13 +266,9 @@ TEST_F(BatchTool, TheRasterPicturesAreTheScreenBitmaps)
     std::ostringstream corrections;
     BatchSession session(corrections, true);
     ASSERT_EQ(session.Run(ParseBatchArguments(view).Arguments), "");
-    const auto viewed = [](const RasterImage& image) {
-        return QImage(reinterpret_cast<const uchar*>(image.Bits()), image.Width(), image.Height(), image.Width() * 4,
-                      QImage::Format_RGB32);
-    };
-    EXPECT_TRUE(graph.convertToFormat(QImage::Format_RGB32) == viewed(session.Screen->Graph()))
+    EXPECT_TRUE(graph.convertToFormat(QImage::Format_RGB32) == ToQImage(session.Screen->Graph()))
         << "expected the screen's graph bitmap";
-    EXPECT_TRUE(pyramid.convertToFormat(QImage::Format_RGB32) == viewed(session.Screen->Pyramid()))
+    EXPECT_TRUE(pyramid.convertToFormat(QImage::Format_RGB32) == ToQImage(session.Screen->Pyramid()))
         << "expected the screen's pyramid of the last year";
     EXPECT_EQ(graph.pixel(846, 80), qRgb(0, 0, 0)) << "the outline of the window's first clearing stays";
 }

@@ -110,10 +110,9 @@ protected:
         return shown;
     }
 
-    QImage PyramidOf(int year) const
+    RasterImage PyramidOf(int year) const
     {
-        QImage image(PyramidWidth, PyramidHeight, QImage::Format_RGB32);
-        image.fill(Qt::white);
+        RasterImage image(PyramidWidth, PyramidHeight);
         RasterCanvas canvas(image);
         DrawPyramid(canvas, form->state(), year, 1);
         return image;
@@ -165,7 +164,7 @@ TEST_F(Browsing, KeysBrowseTheGraphAClickFocusedAsTheMouseDoes)
     form->Controls().RadioButtons[6]->click();
     const std::map<int, Display> during = StepAndRecord(40);
     const Display present = Shown();
-    const QImage picture = form->Controls().Image2->Picture();
+    const RasterImage picture = form->Controls().Image2->Picture();
     const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(form->windowHandle(), k, modifiers); // to the widget with the focus
         Pump();

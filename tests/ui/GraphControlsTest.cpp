@@ -77,7 +77,7 @@ TEST_F(GraphControls, AgeGraphButtonsSwitchScalesZoomAndHints)
                  form->Controls().he->HintShown())
         << "zone hints off";
     EXPECT_EQ(form->Controls().Image2->toolTip(), AgeGraphHint);
-    EXPECT_EQ(form->Controls().Image2->Picture().pixel(2, 2), qRgb(221, 255, 221)) << "birth graph background";
+    EXPECT_EQ(form->Controls().Image2->Picture().PixelColor(2, 2), Rgb(221, 255, 221)) << "birth graph background";
 
     form->Controls().DeathButton->click();
     EXPECT_EQ(S().GraphMode, 3);

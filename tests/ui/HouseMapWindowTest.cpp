@@ -37,7 +37,7 @@ protected:
     {
         EXPECT_EQ(place.x() % 10, 0) << when << ": left on the 10-pixel grid";
         EXPECT_EQ(place.y() % 10, 0) << when << ": top on the 10-pixel grid";
-        EXPECT_EQ(form->Controls().Map->Picture().pixel(place + QPoint(14, 10)), qRgb(140, 255, 140))
+        EXPECT_EQ(form->Controls().Map->Picture().PixelColor(place.x() + 14, place.y() + 10), Rgb(140, 255, 140))
             << when << ": on land";
     }
 

@@ -18,6 +18,9 @@
 namespace vartel::test {
 namespace {
 
+// A pixel no view draws, to see whether a picture was drawn anew.
+constexpr Color Marked = Rgb(1, 2, 3);
+
 class ParameterInput : public WindowTest {
 protected:
     double Population() { return S().PopHistory[static_cast<std::size_t>(S().Year)]; }
@@ -89,24 +92,24 @@ TEST_F(ParameterInput, FiftyPeopleAreCorrectedTo120AndRescaledExactly)
 
 TEST_F(ParameterInput, ReenteringTheCurrentSizeRedrawsNothing)
 {
-    QImage& graph = form->Controls().Image2->Picture();
-    QImage& pyramid = form->Controls().Image1->Picture();
-    graph.setPixel(5, 5, qRgb(1, 2, 3));
-    pyramid.setPixel(5, 5, qRgb(1, 2, 3));
+    RasterImage& graph = form->Controls().Image2->Picture();
+    RasterImage& pyramid = form->Controls().Image1->Picture();
+    graph.Row(5)[5] = RasterImage::ValueOf(Marked);
+    pyramid.Row(5)[5] = RasterImage::ValueOf(Marked);
     Enter(form->Controls().Popmeter, QStringLiteral("4200"));
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(graph.pixel(5, 5), qRgb(1, 2, 3)) << "the graph is not redrawn";
-    EXPECT_EQ(pyramid.pixel(5, 5), qRgb(1, 2, 3)) << "the pyramid is not redrawn";
+    EXPECT_EQ(graph.PixelColor(5, 5), Marked) << "the graph is not redrawn";
+    EXPECT_EQ(pyramid.PixelColor(5, 5), Marked) << "the pyramid is not redrawn";
 }
 
 TEST_F(ParameterInput, NewSizeRescalesAndRedraws)
 {
-    QImage& pyramid = form->Controls().Image1->Picture();
-    pyramid.setPixel(5, 5, qRgb(1, 2, 3));
+    RasterImage& pyramid = form->Controls().Image1->Picture();
+    pyramid.Row(5)[5] = RasterImage::ValueOf(Marked);
     Enter(form->Controls().Popmeter, QStringLiteral("5000"));
     EXPECT_EQ(Population(), 5000);
     EXPECT_EQ(form->Controls().Popmeter->text(), QStringLiteral("5000"));
-    EXPECT_NE(pyramid.pixel(5, 5), qRgb(1, 2, 3)) << "the pyramid is redrawn";
+    EXPECT_NE(pyramid.PixelColor(5, 5), Marked) << "the pyramid is redrawn";
 }
 
 TEST_F(ParameterInput, EmptiedFieldsAreCorrectedToTheLowerLimits)
@@ -253,23 +256,23 @@ TEST_F(ParameterInput, EmptyDecimalFieldsOfAnEmptyIslandGiveTheirValuesSilentlyO
 
 TEST_F(ParameterInput, StableLevelRedrawsTheGraphAndMovesTheMarkerOnlyImmigrationRedrawsNoGraph)
 {
-    QImage& graph = form->Controls().Image2->Picture();
+    RasterImage& graph = form->Controls().Image2->Picture();
     form->Controls().Logscale->click();
     form->Controls().RBmeter->setText(QStringLiteral("mark"));
-    graph.setPixel(5, 5, qRgb(1, 2, 3));
+    graph.Row(5)[5] = RasterImage::ValueOf(Marked);
     Enter(form->Controls().SPmeter, QStringLiteral("2000"));
     EXPECT_EQ(form->Controls().he->y(), 145 - 66) << "logarithmic scale: 145 - round(20 log10 2000)";
-    EXPECT_NE(graph.pixel(5, 5), qRgb(1, 2, 3)) << "the graph is redrawn";
+    EXPECT_NE(graph.PixelColor(5, 5), Marked) << "the graph is redrawn";
     EXPECT_EQ(form->Controls().RBmeter->text(), QStringLiteral("mark")) << "nothing else is recomputed";
 
-    graph.setPixel(5, 5, qRgb(1, 2, 3));
+    graph.Row(5)[5] = RasterImage::ValueOf(Marked);
     Enter(form->Controls().IMmeter, QStringLiteral("1"));
     EXPECT_DOUBLE_EQ(S().Immigration, 0.01);
-    EXPECT_EQ(graph.pixel(5, 5), qRgb(1, 2, 3)) << "immigration does not redraw the graph";
+    EXPECT_EQ(graph.PixelColor(5, 5), Marked) << "immigration does not redraw the graph";
     EXPECT_NE(form->Controls().RBmeter->text(), QStringLiteral("mark")) << "but recomputes the results";
 
     Enter(form->Controls().BImeter, QStringLiteral("2.5"));
-    EXPECT_NE(graph.pixel(5, 5), qRgb(1, 2, 3)) << "the birth index redraws the graph";
+    EXPECT_NE(graph.PixelColor(5, 5), Marked) << "the birth index redraws the graph";
     EXPECT_TRUE(platform.messages.empty());
 }
 

@@ -7,7 +7,7 @@
 #include "output/PictureSaver.h"
 #include "tools/BatchSession.h"
 #include "views/PyramidView.h"
-#include "views/QtColor.h"
+#include "views/QtRasterImage.h"
 #include "views/RasterCanvas.h"
 
 #include <QContextMenuEvent>
@@ -144,14 +144,14 @@ TEST_F(Saving, RasterPicturesAreThe1xViewsWhateverTheScreen)
     platform.fileAnswers.push_back(In("graph.wmf"));
     form->Button1Click();
 
-    QImage oneX(PyramidWidth, PyramidHeight, QImage::Format_RGB32);
+    RasterImage oneX(PyramidWidth, PyramidHeight);
     RasterCanvas canvas(oneX);
     DrawPyramid(canvas, S(), 40, 1);
     const QImage pyramid = QImage(In("pyramid.png")).convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(pyramid, oneX) << "the frozen year's pyramid as shown, at 1x";
+    EXPECT_EQ(pyramid, ToQImage(oneX)) << "the frozen year's pyramid as shown, at 1x";
     const QImage graph = QImage(In("graph.bmp")).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(graph.size(), QSize(847, 162)) << "the graph's bitmap at 1x";
-    EXPECT_EQ(graph, form->Controls().Image2->Picture().convertToFormat(QImage::Format_RGB32)) << "pixel for pixel";
+    EXPECT_EQ(graph, ToQImage(form->Controls().Image2->Picture())) << "pixel for pixel";
     const QByteArray wmf = ReadAll(In("graph.wmf"));
     ASSERT_GT(wmf.size(), 22) << "a placeable metafile";
     std::int16_t right = 0, bottom = 0; // the bounding box in the placeable header, at scale 4
@@ -297,13 +297,12 @@ TEST_F(Saving, FullDeviceGivesTheErrorBox)
 }
 
 // Pixels of the graph's screen bitmap in `color`.
-int PixelsIn(const QImage& image, Color color)
+int PixelsIn(const RasterImage& image, Color color)
 {
-    const QRgb wanted = ToQColor(color).rgb();
     int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += (image.pixel(x, y) | 0xFF000000u) == wanted;
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            n += image.PixelColor(x, y) == color;
     return n;
 }
 
@@ -369,7 +368,7 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("Population of the island, by hand\r\n1200\t5000\r\n");
     bad.close();
-    const QImage before = form->Controls().Image2->Picture();
+    const RasterImage before = form->Controls().Image2->Picture();
     platform.fileAnswers.push_back(In("notes.txt"));
     form->CompareClick();
     ASSERT_EQ(platform.messages.size(), 1u) << "a file that is no data file is reported";

@@ -10,6 +10,7 @@
 #include "ui/ImageView.h"
 #include "ui/ViewCanvases.h"
 #include "views/GraphView.h"
+#include "views/QtRasterImage.h"
 #include "views/RasterCanvas.h"
 
 #include <QBackingStore>
@@ -48,7 +49,7 @@ int StalePixels(TForm1& form, ImageView& view)
         return -1;
     }
     const QImage shown = static_cast<QImage*>(device)->convertToFormat(QImage::Format_RGB32);
-    const QImage& picture = view.ScreenPicture();
+    const QImage picture = ToQImage(view.ScreenPicture());
     const QPointF origin = QPointF(view.mapTo(&form, QPoint(0, 0))) * shown.devicePixelRatio();
     const int cut = origin == origin.toPoint() ? 0 : 1;
     int fewest = picture.width() * picture.height();
@@ -114,9 +115,10 @@ TEST_F(ScreenImage, TheViewsAreDrawnAtTheScreensResolutionAndSavedAt1x)
     Pump();
     for (ImageView* view : {form->Controls().Image1, form->Controls().Image2}) {
         EXPECT_EQ(view->ScreenRatio(), d) << view->objectName().toStdString();
-        EXPECT_EQ(view->ScreenPicture().size(), RasterCanvas::DeviceSize(view->size(), d))
+        EXPECT_EQ(view->ScreenPicture().Size(), RasterCanvas::DeviceSize({view->width(), view->height()}, d))
             << view->objectName().toStdString() << " at the device's size";
-        EXPECT_EQ(view->Picture().size(), view->size()) << view->objectName().toStdString() << " stays 1x";
+        EXPECT_EQ(view->Picture().Size(), PixelSize(view->width(), view->height()))
+            << view->objectName().toStdString() << " stays 1x";
     }
     if (d == 1.0) {
         EXPECT_EQ(&form->Controls().Image2->ScreenPicture(), &form->Controls().Image2->Picture())
@@ -125,11 +127,11 @@ TEST_F(ScreenImage, TheViewsAreDrawnAtTheScreensResolutionAndSavedAt1x)
     }
     // The pyramid of the year shown, at both resolutions: enlarged, the 1x one equals the screen's away from
     // the texts, and the texts are finer.
-    const QImage& pyramid = form->Controls().Image1->ScreenPicture();
-    const QImage enlarged = test::Enlarged(form->Controls().Image1->Picture(), d);
+    const RasterImage& pyramid = form->Controls().Image1->ScreenPicture();
+    const RasterImage enlarged = test::Enlarged(form->Controls().Image1->Picture(), d);
     EXPECT_EQ(test::DifferentPixels(pyramid, enlarged, {62, 30, 169, 248}, d), 0) << "the layers";
     EXPECT_GT(test::MixedPixels(pyramid, {3, 35, 58, 15}, d), 40) << "the year label at the device's resolution";
-    const QImage& graph = form->Controls().Image2->ScreenPicture();
+    const RasterImage& graph = form->Controls().Image2->ScreenPicture();
     EXPECT_GT(test::MixedPixels(graph, {6, 16, 75, 32}, d), 60) << "the graph's labels at the device's resolution";
     EXPECT_EQ(test::DifferentPixels(graph, test::Enlarged(form->Controls().Image2->Picture(), d), {100, 7, 730, 17}, d),
               0)
@@ -144,8 +146,7 @@ TEST_F(ScreenImage, The1xGraphDrawnWhenReadIsTheGraphDrawnAtOnce)
     ImageView view(QSize(847, 162));
     ASSERT_EQ(view.DeviceRatio(), d);
     ViewCanvases canvases(view);
-    QImage image(847, 162, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    RasterImage image(847, 162);
     RasterCanvas direct(image);
     const auto record = std::make_unique<SimulationState>(); // too large for the stack
     SimulationState& st = *record;
@@ -189,10 +190,10 @@ TEST_F(ScreenImage, TheMapAndTheHousesComeAtTheScreensResolutionInTheirPlaces)
 {
     const double d = Ratio(*form);
     const int n = d > 1.0 ? static_cast<int>(std::ceil(d - 1e-9)) : 1;
-    EXPECT_EQ(form->Controls().Map->Picture().size(), QSize(395, 223)) << "the land test reads the 1x map";
-    EXPECT_EQ(form->Controls().Map->ScreenPicture().size(), QSize(395 * n, 223 * n))
+    EXPECT_EQ(form->Controls().Map->Picture().Size(), PixelSize(395, 223)) << "the land test reads the 1x map";
+    EXPECT_EQ(form->Controls().Map->ScreenPicture().Size(), PixelSize(395 * n, 223 * n))
         << "the @" << n << "x map on the screen";
-    EXPECT_EQ(form->Controls().Map->ScreenPicture().pixel(200 * n, 100 * n), qRgb(140, 255, 140))
+    EXPECT_EQ(form->Controls().Map->ScreenPicture().PixelColor(200 * n, 100 * n), Rgb(140, 255, 140))
         << "its middle is land";
     const QPixmap house = form->Controls().Houses[1]->pixmap();
     EXPECT_EQ(house.devicePixelRatio(), d) << "the house at the screen's ratio";
@@ -202,7 +203,8 @@ TEST_F(ScreenImage, TheMapAndTheHousesComeAtTheScreensResolutionInTheirPlaces)
     for (int i = 1; i <= HouseCountMax; ++i) {
         ASSERT_EQ(form->Controls().Houses[static_cast<std::size_t>(i)]->size(), QSize(28, 19)) << "house " << i;
         const QPoint place = form->Controls().Houses[static_cast<std::size_t>(i)]->pos();
-        ASSERT_EQ(form->Controls().Map->Picture().pixel(place + QPoint(14, 10)), qRgb(140, 255, 140)) << "house " << i;
+        ASSERT_EQ(form->Controls().Map->Picture().PixelColor(place.x() + 14, place.y() + 10), Rgb(140, 255, 140))
+            << "house " << i;
     }
 }
 
@@ -240,16 +242,16 @@ TEST_F(ScreenImage, FollowsTheWindowToAScreenOfAnotherResolution)
     form->Controls().StartButton->click();
     Pump();
     EXPECT_EQ(form->Controls().Image2->ScreenRatio(), d) << "the graph follows the screen";
-    EXPECT_EQ(form->Controls().Image1->ScreenPicture().size(), RasterCanvas::DeviceSize({231, 278}, d))
+    EXPECT_EQ(form->Controls().Image1->ScreenPicture().Size(), RasterCanvas::DeviceSize({231, 278}, d))
         << "the pyramid too";
-    EXPECT_EQ(form->Controls().Map->ScreenPicture().size(), QSize(790, 446)) << "and the map";
+    EXPECT_EQ(form->Controls().Map->ScreenPicture().Size(), PixelSize(790, 446)) << "and the map";
     EXPECT_EQ(form->Controls().Houses[1]->pixmap().devicePixelRatio(), d) << "and the houses";
     EXPECT_EQ(StalePixels(*form, *form->Controls().Image2), 0) << "the screen shows the rebuilt graph";
     EXPECT_EQ(test::DifferentPixels(form->Controls().Image2->ScreenPicture(),
                                     test::Enlarged(form->Controls().Image2->Picture(), d), {100, 7, 730, 17}, d),
               0)
         << "the rebuilt graph is the 1x one at the screen's resolution";
-    EXPECT_EQ(form->Controls().Image2->Picture().size(), QSize(847, 162)) << "the saved picture stays 1x";
+    EXPECT_EQ(form->Controls().Image2->Picture().Size(), PixelSize(847, 162)) << "the saved picture stays 1x";
 
     form->windowHandle()->setScreen(ordinary);
     Pump();

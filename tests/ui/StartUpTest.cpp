@@ -5,6 +5,7 @@
 #include "ui/HintZone.h"
 #include "ui/ImageView.h"
 #include "views/HouseMap.h"
+#include "views/QtRasterImage.h"
 
 #include <QCheckBox>
 #include <QHelpEvent>
@@ -58,7 +59,7 @@ TEST_F(StartUp, RealisticScenarioResetsToItsStartValues)
 
 TEST_F(StartUp, ThreeHundredHousesOnLandAndOnlyTheFirstShown)
 {
-    const QImage& map = form->Controls().Map->Picture();
+    const QImage map = ToQImage(form->Controls().Map->Picture());
     ASSERT_EQ(map.size(), QSize(395, 223)) << "the map picture is carried with the program";
     int visible = 0;
     for (int i = 1; i <= HouseCountMax; ++i) {
@@ -78,7 +79,7 @@ TEST_F(StartUp, ThreeHundredHousesOnLandAndOnlyTheFirstShown)
 
 TEST_F(StartUp, MapPictureIsMostlyLandInSea)
 {
-    const QImage& map = form->Controls().Map->Picture();
+    const QImage map = ToQImage(form->Controls().Map->Picture());
     int land = 0, sea = 0;
     for (int y = 0; y < map.height(); ++y)
         for (int x = 0; x < map.width(); ++x) {
@@ -107,9 +108,9 @@ TEST_F(StartUp, FirstIdleCallFocusesTheStartButton)
 TEST_F(StartUp, GraphIsDrawnAndThePyramidToo)
 {
     // The graph background of the linear population graph at zoom 1.
-    EXPECT_EQ(form->Controls().Image2->Picture().pixel(2, 2), qRgb(250, 250, 144)) << "graph background drawn";
-    EXPECT_EQ(form->Controls().Image2->Picture().size(), QSize(847, 162));
-    EXPECT_EQ(form->Controls().Image1->Picture().size(), QSize(231, 278));
+    EXPECT_EQ(form->Controls().Image2->Picture().PixelColor(2, 2), Rgb(250, 250, 144)) << "graph background drawn";
+    EXPECT_EQ(form->Controls().Image2->Picture().Size(), PixelSize(847, 162));
+    EXPECT_EQ(form->Controls().Image1->Picture().Size(), PixelSize(231, 278));
 }
 
 TEST_F(StartUp, HintsAreOffUntilSwitchedOn)

@@ -101,7 +101,7 @@ TEST(SurvivalGraph, LastPointOnTheAxisAtX824ThenClosesTo830)
     EXPECT_NE(c.Text("100%"), nullptr) << "labels in percent";
     EXPECT_NE(c.Text("Chance of survival"), nullptr) << "the survival graph's title";
 
-    QImage image(GraphWidth, GraphHeight, QImage::Format_RGB32);
+    RasterImage image(GraphWidth, GraphHeight);
     RasterCanvas rc(image);
     DrawGraph(rc, *st, true, 1);
     EXPECT_EQ(rc.Pixel(400, 30), Rgb(0, 68, 68)) << "the curve at 90% on the raster";
@@ -136,7 +136,7 @@ TEST(MortalityGraph, FollowsTheScaleChoice)
 
     st->MortalityByAge[10] = 0;
     st->MortalityByAge[11] = -1;
-    QImage image(GraphWidth, GraphHeight, QImage::Format_RGB32);
+    RasterImage image(GraphWidth, GraphHeight);
     RasterCanvas rc(image);
     DrawGraph(rc, *st, false, 1);
     RecordingCanvas zero;

@@ -1,10 +1,27 @@
 #pragma once
 // Views drawn at a device pixel ratio d, against their 1x drawing: the 1x picture enlarged on the device
 // grid, and whether ink is made of whole enlarged 1x pixels (what pixel doubling gives) or drawn finer.
-#include <QImage>
+#include "views/RasterImage.h"
+
 #include <QRect>
 
 #include <cmath>
+#include <ostream>
+
+namespace vartel {
+
+// A failed comparison names the sizes, not a dump of the pixels.
+inline void PrintTo(const RasterImage& image, std::ostream* out)
+{
+    *out << image.Width() << " x " << image.Height() << " picture";
+}
+
+inline void PrintTo(const PixelSize& size, std::ostream* out)
+{
+    *out << size.Width << " x " << size.Height;
+}
+
+} // namespace vartel
 
 namespace vartel::test {
 
@@ -15,40 +32,40 @@ inline int DeviceEdge(int v, double d)
 }
 
 // The 1x picture enlarged: each 1x pixel fills the device pixels between its edges.
-inline QImage Enlarged(const QImage& oneX, double d)
+inline RasterImage Enlarged(const RasterImage& oneX, double d)
 {
-    QImage result(DeviceEdge(oneX.width(), d), DeviceEdge(oneX.height(), d), QImage::Format_RGB32);
-    for (int y = 0; y < oneX.height(); ++y)
-        for (int x = 0; x < oneX.width(); ++x)
+    RasterImage result(DeviceEdge(oneX.Width(), d), DeviceEdge(oneX.Height(), d));
+    for (int y = 0; y < oneX.Height(); ++y)
+        for (int x = 0; x < oneX.Width(); ++x)
             for (int dy = DeviceEdge(y, d); dy < DeviceEdge(y + 1, d); ++dy)
                 for (int dx = DeviceEdge(x, d); dx < DeviceEdge(x + 1, d); ++dx)
-                    result.setPixel(dx, dy, oneX.pixel(x, y));
+                    result.Row(dy)[dx] = oneX.Row(y)[x];
     return result;
 }
 
 // The 1x pixels of `area` whose device pixels are not all of one colour: 0 for a pixel-doubled picture.
-inline int MixedPixels(const QImage& device, const QRect& area, double d)
+inline int MixedPixels(const RasterImage& device, const QRect& area, double d)
 {
     int mixed = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb first = device.pixel(DeviceEdge(x, d), DeviceEdge(y, d));
+            const Color first = device.PixelColor(DeviceEdge(x, d), DeviceEdge(y, d));
             bool uniform = true;
             for (int dy = DeviceEdge(y, d); dy < DeviceEdge(y + 1, d); ++dy)
                 for (int dx = DeviceEdge(x, d); dx < DeviceEdge(x + 1, d); ++dx)
-                    uniform = uniform && device.pixel(dx, dy) == first;
+                    uniform = uniform && device.PixelColor(dx, dy) == first;
             mixed += !uniform;
         }
     return mixed;
 }
 
 // Device pixels of `area` (logical) that differ between two device images.
-inline int DifferentPixels(const QImage& a, const QImage& b, const QRect& area, double d)
+inline int DifferentPixels(const RasterImage& a, const RasterImage& b, const QRect& area, double d)
 {
     int different = 0;
     for (int y = DeviceEdge(area.top(), d); y < DeviceEdge(area.bottom() + 1, d); ++y)
         for (int x = DeviceEdge(area.left(), d); x < DeviceEdge(area.right() + 1, d); ++x)
-            different += a.pixel(x, y) != b.pixel(x, y);
+            different += a.PixelColor(x, y) != b.PixelColor(x, y);
     return different;
 }
 

@@ -28,11 +28,9 @@ constexpr Color UnderStrip = Rgb(187, 170, 204);
 constexpr Color RedLine = Rgb(255, 51, 51);
 constexpr Color PurpleLine = Rgb(136, 51, 136);
 
-QImage GraphImage(int s = 1)
+RasterImage GraphImage(int s = 1)
 {
-    QImage image(GraphWidth * s, GraphHeight * s, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
+    return RasterImage(GraphWidth * s, GraphHeight * s);
 }
 
 // Horizontal lines drawn in `color`, as (y, x from, x to).
@@ -103,7 +101,7 @@ TEST(GraphScales, PlotFrameColumnsOfYearsAndBack)
 TEST(GraphCurve, YearZeroIsOnePointAndThePenIsLeftForTheNextSegment)
 {
     auto st = ConstantPopulation(0, 1000000);
-    QImage image = GraphImage();
+    RasterImage image = GraphImage();
     RasterCanvas c(image);
     DrawGraph(c, *st, true, 1);
     const int y = PopulationToY(*st, true, 0, 1);
@@ -173,7 +171,7 @@ TEST(GraphCurve, ExtinctionOnTheLogScaleDropsOnceBelowTheImage)
 TEST(GraphDangerZones, OverpopulationStripOnlyAtZoomOne)
 {
     auto st = ConstantPopulation(0, 100000);
-    QImage one = GraphImage();
+    RasterImage one = GraphImage();
     RasterCanvas c1(one);
     DrawGraph(c1, *st, true, 1);
     EXPECT_EQ(c1.Pixel(300, 7), OverStrip) << "the strip starts at y = 6 (row 6 is a grid line)";
@@ -184,7 +182,7 @@ TEST(GraphDangerZones, OverpopulationStripOnlyAtZoomOne)
     EXPECT_EQ(OverpopulationZoneHeight(true, 1), 20) << "h1 is 20 high at zoom 1";
 
     st->ZoomFactor = 2;
-    QImage two = GraphImage();
+    RasterImage two = GraphImage();
     RasterCanvas c2(two);
     DrawGraph(c2, *st, true, 1);
     int strip = 0, red = 0;
@@ -219,7 +217,7 @@ TEST(GraphDangerZones, UnderpopulationStripAndLabelsAtZoom20000)
     EXPECT_EQ(c.Text("(millions)"), nullptr) << "no unit text above zoom 500";
     EXPECT_EQ(c.Text("(x 1000)"), nullptr) << "no unit text above zoom 500";
 
-    QImage image = GraphImage();
+    RasterImage image = GraphImage();
     RasterCanvas rc(image);
     DrawGraph(rc, *st, true, 1);
     EXPECT_EQ(rc.Pixel(300, 110), UnderStrip) << "the strip fills the plot below y = 106";
@@ -412,17 +410,16 @@ TEST(GraphDeviceRatio, LinesCurveAndLabelsLandOnTheDeviceGrid)
     using test::DeviceEdge;
     auto st = ConstantPopulation(1500, 1000000);
     for (double d : {1.5, 2.0, 3.0}) {
-        QImage device(RasterCanvas::DeviceSize({GraphWidth, GraphHeight}, d), QImage::Format_RGB32);
+        const PixelSize deviceSize = RasterCanvas::DeviceSize({GraphWidth, GraphHeight}, d);
+        RasterImage device(deviceSize.Width, deviceSize.Height);
         RasterCanvas c(device, d);
         DrawGraph(c, *st, true, 1);
-        ASSERT_EQ(device.size(), QSize(DeviceEdge(847, d), DeviceEdge(162, d))) << "the device size, d = " << d;
-        auto colour = [&](int x, int y) {
-            return Rgb(qRed(device.pixel(x, y)), qGreen(device.pixel(x, y)), qBlue(device.pixel(x, y)));
-        };
+        ASSERT_EQ(device.Size(), PixelSize(DeviceEdge(847, d), DeviceEdge(162, d))) << "the device size, d = " << d;
+        auto colour = [&](int x, int y) { return device.PixelColor(x, y); };
 
         // The red line at y = 26, 3 pixels wide: 3 d device rows around the 1x line's centre 26.5 d.
         std::vector<int> red;
-        for (int y = 0; y < device.height(); ++y)
+        for (int y = 0; y < device.Height(); ++y)
             if (colour(DeviceEdge(500, d), y) == RedLine)
                 red.push_back(y);
         ASSERT_FALSE(red.empty()) << "the red line, d = " << d;
@@ -488,7 +485,7 @@ TEST(GraphRobustness, AbsurdValuesDrawWithoutOverflow)
     st->ExactPopHistory[5] = std::numeric_limits<double>::quiet_NaN();
     st->ExactPopHistory[6] = -std::numeric_limits<double>::infinity();
     st->Stages[2].Year = 2999;
-    QImage image = GraphImage();
+    RasterImage image = GraphImage();
     RasterCanvas c(image);
     DrawGraph(c, *st, true, 1);
     DrawGraph(c, *st, false, 1);
@@ -517,7 +514,7 @@ TEST(GraphKeptCurves, OneSWideInTheirColourOnBothScalesAndAtTwoZooms)
     kept.Keep(Kept("Realistic, low", 2001, 500000));
     for (const Case& k : cases) {
         st->ZoomFactor = k.zoom;
-        QImage image = GraphImage();
+        RasterImage image = GraphImage();
         RasterCanvas c(image);
         DrawGraph(c, *st, k.linear, 1, kept);
         for (int year : {0, 1000, 1636, 1996}) {

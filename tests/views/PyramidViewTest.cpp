@@ -19,11 +19,9 @@ constexpr Color Background = Rgb(255, 246, 241);
 constexpr Color Black = Rgb(0, 0, 0);
 constexpr Color Blue = Rgb(0, 0, 255);
 
-QImage PyramidImage(int s = 1)
+RasterImage PyramidImage(int s = 1)
 {
-    QImage image(PyramidWidth * s, PyramidHeight * s, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
+    return RasterImage(PyramidWidth * s, PyramidHeight * s);
 }
 
 std::unique_ptr<SimulationState> OneClass(int year, int k, double people)
@@ -36,7 +34,7 @@ std::unique_ptr<SimulationState> OneClass(int year, int k, double people)
 TEST(Pyramid, EmptyIslandShowsDottedLinesLabelsAndYearOnly)
 {
     auto st = test::ConstantPopulation(7, 0);
-    QImage image = PyramidImage();
+    RasterImage image = PyramidImage();
     RasterCanvas c(image);
     DrawPyramid(c, *st, 7, 1);
     for (int y : {268, 235, 125}) {
@@ -68,7 +66,7 @@ TEST(Pyramid, EmptyIslandShowsDottedLinesLabelsAndYearOnly)
 TEST(Pyramid, SingleClassSpansTheFullWidthAndOthersHaveNoWidth)
 {
     auto st = OneClass(3, 5, 1234);
-    QImage image = PyramidImage();
+    RasterImage image = PyramidImage();
     RasterCanvas c(image);
     DrawPyramid(c, *st, 3, 1);
     const int middle = 268 - 5 * 11 - 5; // inside layer 5 (rows 202..213)
@@ -120,7 +118,7 @@ TEST(Pyramid, ExportAtScaleFourUsesTheScaledGeometry)
     EXPECT_EQ(lines[0].x2, 522) << "to cx";
     EXPECT_EQ(rec.Text("Age")->font.Size, 40) << "text at 10 s points";
 
-    QImage image = PyramidImage(4);
+    RasterImage image = PyramidImage(4);
     RasterCanvas c(image);
     DrawPyramid(c, *st, 3, 4);
     const int middle = 1072 - 5 * 47 - 20;
@@ -134,22 +132,23 @@ TEST(Pyramid, AtADevicePixelRatioLayersAndLinesAreThe1xOnesEnlargedAndLettersFin
     using test::DeviceEdge;
     auto st = OneClass(1234, 5, 1234);
     for (double d : {1.5, 2.0, 3.0}) {
-        QImage one = PyramidImage();
+        RasterImage one = PyramidImage();
         RasterCanvas c1(one);
         DrawPyramid(c1, *st, 1234, 1);
-        QImage device(RasterCanvas::DeviceSize({PyramidWidth, PyramidHeight}, d), QImage::Format_RGB32);
+        const PixelSize deviceSize = RasterCanvas::DeviceSize({PyramidWidth, PyramidHeight}, d);
+        RasterImage device(deviceSize.Width, deviceSize.Height);
         RasterCanvas cd(device, d);
         DrawPyramid(cd, *st, 1234, 1);
-        ASSERT_EQ(device.size(), QSize(DeviceEdge(231, d), DeviceEdge(278, d))) << "the device size, d = " << d;
+        ASSERT_EQ(device.Size(), PixelSize(DeviceEdge(231, d), DeviceEdge(278, d))) << "the device size, d = " << d;
 
         const int middle = DeviceEdge(268 - 5 * 11 - 5, d);
-        EXPECT_EQ(device.pixel(DeviceEdge(40, d), middle), qRgb(0, 0, 0)) << "widest layer from 40 d, d = " << d;
-        EXPECT_EQ(device.pixel(DeviceEdge(40, d) - 1, middle), qRgb(255, 246, 241)) << "nothing left of it";
-        EXPECT_EQ(device.pixel(DeviceEdge(220, d) - 1, middle), qRgb(0, 0, 0)) << "to 220 d (excluded), d = " << d;
-        EXPECT_EQ(device.pixel(DeviceEdge(220, d), middle), qRgb(255, 246, 241)) << "nothing from 220 d on";
+        EXPECT_EQ(device.PixelColor(DeviceEdge(40, d), middle), Rgb(0, 0, 0)) << "widest layer from 40 d, d = " << d;
+        EXPECT_EQ(device.PixelColor(DeviceEdge(40, d) - 1, middle), Rgb(255, 246, 241)) << "nothing left of it";
+        EXPECT_EQ(device.PixelColor(DeviceEdge(220, d) - 1, middle), Rgb(0, 0, 0)) << "to 220 d (excluded), d = " << d;
+        EXPECT_EQ(device.PixelColor(DeviceEdge(220, d), middle), Rgb(255, 246, 241)) << "nothing from 220 d on";
 
         // Away from the texts every device pixel is the enlarged 1x one: layers, outlines, dotted lines.
-        const QImage enlarged = test::Enlarged(one, d);
+        const RasterImage enlarged = test::Enlarged(one, d);
         EXPECT_EQ(test::DifferentPixels(device, enlarged, {62, 0, 169, 278}, d), 0) << "layers, d = " << d;
         EXPECT_EQ(test::DifferentPixels(device, enlarged, {22, 102, 209, 176}, d), 0) << "dotted lines, d = " << d;
         // The texts are drawn at the device's resolution, not made of enlarged 1x pixels.
@@ -165,11 +164,11 @@ TEST(Pyramid, BrowsingAPastYearRepaintsExactlyWhatWasShown)
     for (int y = 0; y <= 20; ++y)
         for (int k = 0; k < ClassCount; ++k)
             st->PyramidHistory[y][k] = (k + 1) * (y + 3) % 17 * 100.0;
-    QImage shown = PyramidImage();
+    RasterImage shown = PyramidImage();
     RasterCanvas current(shown);
     DrawPyramid(current, *st, 12, 1);
 
-    QImage browsed = PyramidImage();
+    RasterImage browsed = PyramidImage();
     RasterCanvas browsing(browsed);
     DrawPyramid(browsing, *st, 20, 1);
     DrawPyramid(browsing, *st, 0, 1);
@@ -182,7 +181,7 @@ TEST(Pyramid, YearsOutsideTheHistoryAreSafe)
     auto st = test::ConstantPopulation(0, 0);
     st->PyramidHistory[0][0] = std::numeric_limits<double>::quiet_NaN();
     st->PyramidHistory[0][1] = -50;
-    QImage image = PyramidImage();
+    RasterImage image = PyramidImage();
     RasterCanvas c(image);
     DrawPyramid(c, *st, -1, 1);
     DrawPyramid(c, *st, 99999, 1);

@@ -4,7 +4,9 @@
 #include "views/DeferredCanvas.h"
 #include "views/GraphView.h"
 #include "views/QtFont.h"
+#include "views/QtRasterImage.h"
 #include "views/RasterCanvas.h"
+#include "views/TextMetrics.h"
 
 #include <QPainter>
 
@@ -27,13 +29,6 @@ constexpr Color Red = Rgb(255, 0, 0);
 constexpr Color Blue = Rgb(0, 0, 255);
 constexpr Color Black = Rgb(0, 0, 0);
 
-QImage WhiteImage(int w, int h)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
 std::set<std::pair<int, int>> PixelsOf(const RasterCanvas& c, Color color)
 {
     std::set<std::pair<int, int>> result;
@@ -46,7 +41,7 @@ std::set<std::pair<int, int>> PixelsOf(const RasterCanvas& c, Color color)
 
 TEST(RasterRectangle, OutlineExcludesRightAndBottomEdgesAndBrushFillsTheInside)
 {
-    QImage image = WhiteImage(20, 20);
+    RasterImage image(20, 20);
     RasterCanvas c(image);
     c.pen = {Red, 1, PenStyle::Solid};
     c.brush = {Blue, BrushStyle::Solid};
@@ -69,7 +64,7 @@ TEST(RasterRectangle, OutlineExcludesRightAndBottomEdgesAndBrushFillsTheInside)
 
 TEST(RasterRectangle, ClearPenFillsOnePixelNarrowerAndLower)
 {
-    QImage image = WhiteImage(20, 20);
+    RasterImage image(20, 20);
     RasterCanvas c(image);
     c.pen.Style = PenStyle::Clear;
     c.brush = {Blue, BrushStyle::Solid};
@@ -83,7 +78,7 @@ TEST(RasterRectangle, ClearPenFillsOnePixelNarrowerAndLower)
 
 TEST(RasterRectangle, SwappedCornersAreNormalisedAndEmptyOrClearShapesDrawNothing)
 {
-    QImage a = WhiteImage(20, 20), b = WhiteImage(20, 20);
+    RasterImage a(20, 20), b(20, 20);
     RasterCanvas ca(a), cb(b);
     for (RasterCanvas* c : {&ca, &cb}) {
         c->pen.Color = Red;
@@ -93,18 +88,18 @@ TEST(RasterRectangle, SwappedCornersAreNormalisedAndEmptyOrClearShapesDrawNothin
     cb.Rectangle(8, 7, 2, 3);
     EXPECT_EQ(a, b) << "corners given in either order draw the same rectangle";
 
-    QImage e = WhiteImage(20, 20);
+    RasterImage e(20, 20);
     RasterCanvas ce(e);
     ce.Rectangle(5, 2, 5, 9);
     ce.pen.Style = PenStyle::Clear;
     ce.brush.Style = BrushStyle::Clear;
     ce.Rectangle(1, 1, 10, 10);
-    EXPECT_EQ(e, WhiteImage(20, 20)) << "a zero-width rectangle and a clear pen with a clear brush draw nothing";
+    EXPECT_EQ(e, RasterImage(20, 20)) << "a zero-width rectangle and a clear pen with a clear brush draw nothing";
 }
 
 TEST(RasterLine, LeavesOutTheEndPointWhichBecomesThePosition)
 {
-    QImage image = WhiteImage(20, 20);
+    RasterImage image(20, 20);
     RasterCanvas c(image);
     c.MoveTo(2, 5);
     c.LineTo(9, 5);
@@ -117,23 +112,23 @@ TEST(RasterLine, LeavesOutTheEndPointWhichBecomesThePosition)
     EXPECT_EQ(c.Pixel(9, 12), White) << "only the polyline's very last point stays out";
     EXPECT_EQ(PixelsOf(c, Black).size(), 14u) << "7 + 7 pixels";
 
-    QImage dot = WhiteImage(5, 5);
+    RasterImage dot(5, 5);
     RasterCanvas cd(dot);
     cd.MoveTo(2, 2);
     cd.LineTo(2, 2);
-    EXPECT_EQ(dot, WhiteImage(5, 5)) << "a zero-length line of a 1-pixel pen draws nothing";
+    EXPECT_EQ(dot, RasterImage(5, 5)) << "a zero-length line of a 1-pixel pen draws nothing";
 }
 
 TEST(RasterLine, SlopedLinesFollowBresenham)
 {
-    QImage image = WhiteImage(10, 10);
+    RasterImage image(10, 10);
     RasterCanvas c(image);
     c.MoveTo(0, 0);
     c.LineTo(6, 2);
     const std::set<std::pair<int, int>> expected{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}, {5, 2}};
     EXPECT_EQ(PixelsOf(c, Black), expected) << "one pixel per column, y rounded to the nearest row";
 
-    QImage steep = WhiteImage(10, 10);
+    RasterImage steep(10, 10);
     RasterCanvas cs(steep);
     cs.MoveTo(1, 8);
     cs.LineTo(4, 0);
@@ -143,7 +138,7 @@ TEST(RasterLine, SlopedLinesFollowBresenham)
 
 TEST(RasterLine, DottedPenIsThreeOnThreeOffWithTransparentGaps)
 {
-    QImage image = WhiteImage(30, 3);
+    RasterImage image(30, 3);
     RasterCanvas c(image);
     c.pen = {Blue, 1, PenStyle::Dot};
     c.MoveTo(0, 1);
@@ -162,7 +157,7 @@ TEST(RasterLine, DottedPenIsThreeOnThreeOffWithTransparentGaps)
 
 TEST(RasterLine, WidePenIsCentredWithRoundCapsAtBothEnds)
 {
-    QImage image = WhiteImage(30, 20);
+    RasterImage image(30, 20);
     RasterCanvas c(image);
     c.pen = {Red, 3, PenStyle::Solid};
     c.MoveTo(10, 10);
@@ -175,7 +170,7 @@ TEST(RasterLine, WidePenIsCentredWithRoundCapsAtBothEnds)
     EXPECT_EQ(c.Pixel(15, 12), White) << "a 3-pixel pen covers rows 9..11 only";
     EXPECT_EQ(c.Pixel(22, 10), White) << "nothing beyond the cap";
 
-    QImage point = WhiteImage(10, 10);
+    RasterImage point(10, 10);
     RasterCanvas cp(point);
     cp.pen = {Red, 3, PenStyle::Solid};
     cp.MoveTo(5, 5);
@@ -188,20 +183,23 @@ TEST(RasterLine, WidePenIsCentredWithRoundCapsAtBothEnds)
 // dot in between, through the canvas or past it, must not make it go missing.
 TEST(RasterLine, AWidePenRedrawsTheSharedEndDotAfterAnythingCoveredIt)
 {
-    const std::vector<std::pair<const char*, std::function<void(RasterCanvas&, QImage&)>>> coverings = {
+    const std::vector<std::pair<const char*, std::function<void(RasterCanvas&, RasterImage&)>>> coverings = {
         {"a box of the canvas",
-         [](RasterCanvas& c, QImage&) {
+         [](RasterCanvas& c, RasterImage&) {
              c.pen.Style = PenStyle::Clear;
              c.brush = {Blue, BrushStyle::Solid};
              c.Rectangle(8, 8, 15, 15);
              c.pen = {Red, 3, PenStyle::Solid};
          }},
         {"a painter on the image",
-         [](RasterCanvas&, QImage& image) { QPainter(&image).fillRect(QRect(8, 8, 6, 6), Qt::blue); }},
-        {"the image refilled", [](RasterCanvas&, QImage& image) { image.fill(Qt::white); }},
+         [](RasterCanvas&, RasterImage& image) {
+             QImage wrapped = WrappedForDrawing(image);
+             QPainter(&wrapped).fillRect(QRect(8, 8, 6, 6), Qt::blue);
+         }},
+        {"the image refilled", [](RasterCanvas&, RasterImage& image) { image.Fill(White); }},
     };
     for (const auto& [what, cover] : coverings) {
-        QImage image = WhiteImage(30, 20);
+        RasterImage image(30, 20);
         RasterCanvas c(image);
         c.pen = {Red, 3, PenStyle::Solid};
         c.MoveTo(5, 10);
@@ -226,7 +224,7 @@ TEST(RasterLine, LinesFromFarOutsideAreClippedToTheSamePixels)
                  {{3, -80}, {17, 90}, {Black, 3, PenStyle::Solid}},
                  {{-90, 45}, {95, -41}, {Black, 2, PenStyle::Solid}}};
     for (const auto& line : lines) {
-        QImage big = WhiteImage(400, 400), small = WhiteImage(20, 15);
+        RasterImage big(400, 400), small(20, 15);
         RasterCanvas cb(big), cs(small);
         cb.pen = cs.pen = line.pen;
         cb.MoveTo(line.from.x + 200, line.from.y + 200);
@@ -242,7 +240,7 @@ TEST(RasterLine, LinesFromFarOutsideAreClippedToTheSamePixels)
 
 TEST(RasterLine, ExtremeCoordinatesAreSafe)
 {
-    QImage image = WhiteImage(847, 162);
+    RasterImage image(847, 162);
     RasterCanvas c(image);
     c.pen = {Red, 3, PenStyle::Solid};
     c.MoveTo(-1000000, 80);
@@ -267,7 +265,7 @@ TEST(RasterLine, ExtremeCoordinatesAreSafe)
 
 TEST(RasterText, OpaqueOnSolidBrushTransparentOnClearBrushWithoutAntialiasing)
 {
-    QImage image = WhiteImage(100, 40);
+    RasterImage image(100, 40);
     RasterCanvas c(image);
     c.font = {"times new roman", 10, false, Red};
     c.brush = {Blue, BrushStyle::Solid};
@@ -290,7 +288,7 @@ TEST(RasterText, OpaqueOnSolidBrushTransparentOnClearBrushWithoutAntialiasing)
         }
     EXPECT_GT(red, 20) << "the letters are drawn in the font colour";
 
-    QImage clear = WhiteImage(100, 40);
+    RasterImage clear(100, 40);
     RasterCanvas cc(clear);
     cc.font = c.font;
     cc.brush.Style = BrushStyle::Clear;
@@ -299,7 +297,7 @@ TEST(RasterText, OpaqueOnSolidBrushTransparentOnClearBrushWithoutAntialiasing)
     EXPECT_EQ(static_cast<int>(PixelsOf(cc, Red).size()), red) << "the same letters on a transparent background";
     EXPECT_EQ(PixelsOf(cc, White).size() + PixelsOf(cc, Red).size(), 4000u) << "only letters and untouched pixels";
 
-    QImage left = WhiteImage(100, 40);
+    RasterImage left(100, 40);
     RasterCanvas cl(left);
     cl.font = c.font;
     cl.brush.Style = BrushStyle::Clear;
@@ -329,7 +327,7 @@ TEST(RasterText, FontMappingAndSizeDoNotDependOnTheScreen)
         << "bold measures wider";
 
     // One canvas through a change of face, size and boldness measures each text in the font set at the time.
-    QImage image = WhiteImage(10, 10);
+    RasterImage image(10, 10);
     RasterCanvas c(image, 2.0);
     const Font fonts[] = {{"times new roman", 10, false, Black},
                           {"times new roman", 40, false, Black},
@@ -345,11 +343,10 @@ TEST(RasterText, FontMappingAndSizeDoNotDependOnTheScreen)
 
 // The same drawing on a 1x image and on a device image at ratio d.
 struct Pair {
-    QImage one, device;
+    RasterImage one, device;
     RasterCanvas c1, cd;
     Pair(int w, int h, double d)
-        : one(WhiteImage(w, h)), device(WhiteImage(test::DeviceEdge(w, d), test::DeviceEdge(h, d))), c1(one),
-          cd(device, d)
+        : one(w, h), device(test::DeviceEdge(w, d), test::DeviceEdge(h, d)), c1(one), cd(device, d)
     {
     }
     template <typename Drawing> void Draw(Drawing drawing)
@@ -363,16 +360,17 @@ constexpr double Ratios[] = {1.25, 1.5, 1.75, 2, 3};
 
 TEST(RasterDeviceRatio, ImagesHaveTheDeviceSizeAndTheCanvasKeepsTheLogicalOne)
 {
-    EXPECT_EQ(RasterCanvas::DeviceSize({847, 162}, 2), QSize(1694, 324)) << "twice as many pixels each way";
-    EXPECT_EQ(RasterCanvas::DeviceSize({847, 162}, 1.5), QSize(1271, 243)) << "847 x 1.5 = 1270.5, rounded up";
-    EXPECT_EQ(RasterCanvas::DeviceSize({231, 278}, 1.25), QSize(289, 348)) << "288.75 and 347.5 rounded";
-    EXPECT_EQ(RasterCanvas::DeviceSize({231, 278}, 0.5), QSize(231, 278)) << "a ratio below 1 counts as 1";
+    EXPECT_EQ(RasterCanvas::DeviceSize({847, 162}, 2), PixelSize(1694, 324)) << "twice as many pixels each way";
+    EXPECT_EQ(RasterCanvas::DeviceSize({847, 162}, 1.5), PixelSize(1271, 243)) << "847 x 1.5 = 1270.5, rounded up";
+    EXPECT_EQ(RasterCanvas::DeviceSize({231, 278}, 1.25), PixelSize(289, 348)) << "288.75 and 347.5 rounded";
+    EXPECT_EQ(RasterCanvas::DeviceSize({231, 278}, 0.5), PixelSize(231, 278)) << "a ratio below 1 counts as 1";
     for (double d : Ratios) {
-        for (QSize logical : {QSize(847, 162), QSize(231, 278), QSize(1, 1)}) {
-            QImage image(RasterCanvas::DeviceSize(logical, d), QImage::Format_RGB32);
+        for (PixelSize logical : {PixelSize(847, 162), PixelSize(231, 278), PixelSize(1, 1)}) {
+            const PixelSize device = RasterCanvas::DeviceSize(logical, d);
+            RasterImage image(device.Width, device.Height);
             const RasterCanvas c(image, d);
-            EXPECT_EQ(c.Width(), logical.width()) << "logical width at d = " << d;
-            EXPECT_EQ(c.Height(), logical.height()) << "logical height at d = " << d;
+            EXPECT_EQ(c.Width(), logical.Width) << "logical width at d = " << d;
+            EXPECT_EQ(c.Height(), logical.Height) << "logical height at d = " << d;
         }
     }
 }
@@ -424,11 +422,11 @@ TEST(RasterDeviceRatio, WidePensAreDTimesAsWideAndDrawnOnTheDeviceGrid)
         c.LineTo(30, 10);
     });
     for (int y = 0; y < 40; ++y)
-        EXPECT_EQ(p.device.pixel(40, y) == qRgb(255, 0, 0), y >= 18 && y <= 23)
+        EXPECT_EQ(p.device.PixelColor(40, y) == Red, y >= 18 && y <= 23)
             << "the 1x rows 9..11 are device rows 18..23, y = " << y;
-    EXPECT_EQ(p.device.pixel(18, 20), qRgb(255, 0, 0)) << "the cap reaches 1x column 9, device 18";
-    EXPECT_EQ(p.device.pixel(63, 20), qRgb(255, 0, 0)) << "and 1x column 31, device 63";
-    EXPECT_EQ(p.device.pixel(64, 20), qRgb(255, 255, 255)) << "nothing beyond the cap";
+    EXPECT_EQ(p.device.PixelColor(18, 20), Red) << "the cap reaches 1x column 9, device 18";
+    EXPECT_EQ(p.device.PixelColor(63, 20), Red) << "and 1x column 31, device 63";
+    EXPECT_EQ(p.device.PixelColor(64, 20), White) << "nothing beyond the cap";
 
     for (double d : {1.5, 2.0, 3.0}) {
         Pair sloped(40, 20, d);
@@ -459,20 +457,20 @@ TEST(RasterDeviceRatio, TextIsDrawnAtTheDevicesResolutionInTheEnlargedCell)
         const int w = p.c1.TextWidth("Year"), h = p.c1.TextHeight("Year");
         EXPECT_EQ(p.cd.TextWidth("Year"), w) << "text is measured in logical pixels, d = " << d;
         int red1 = 0, redD = 0;
-        for (int y = 0; y < p.one.height(); ++y)
-            for (int x = 0; x < p.one.width(); ++x)
+        for (int y = 0; y < p.one.Height(); ++y)
+            for (int x = 0; x < p.one.Width(); ++x)
                 red1 += p.c1.Pixel(x, y) == Red;
-        for (int y = 0; y < p.device.height(); ++y)
-            for (int x = 0; x < p.device.width(); ++x) {
-                const QRgb v = p.device.pixel(x, y);
+        for (int y = 0; y < p.device.Height(); ++y)
+            for (int x = 0; x < p.device.Width(); ++x) {
+                const Color v = p.device.PixelColor(x, y);
                 const bool inCell = x >= test::DeviceEdge(10, d) && x < test::DeviceEdge(10 + w, d) + 2 &&
                                     y >= test::DeviceEdge(5, d) && y < test::DeviceEdge(5 + h, d);
                 if (!inCell) {
-                    ASSERT_EQ(v, qRgb(255, 255, 255)) << "nothing outside the enlarged cell at " << x << "," << y;
+                    ASSERT_EQ(v, White) << "nothing outside the enlarged cell at " << x << "," << y;
                 }
-                redD += v == qRgb(255, 0, 0);
+                redD += v == Red;
             }
-        EXPECT_EQ(p.device.pixel(test::DeviceEdge(10, d), test::DeviceEdge(5, d)), qRgb(0, 0, 255))
+        EXPECT_EQ(p.device.PixelColor(test::DeviceEdge(10, d), test::DeviceEdge(5, d)), Blue)
             << "the cell on the brush colour, d = " << d;
         EXPECT_GT(redD, red1 * d * d * 0.6) << "letters d times as large, d = " << d;
         EXPECT_LT(redD, red1 * d * d * 1.6) << "letters d times as large, d = " << d;
@@ -484,7 +482,8 @@ TEST(RasterDeviceRatio, TextIsDrawnAtTheDevicesResolutionInTheEnlargedCell)
 TEST(RasterDeviceRatio, ExtremeCoordinatesAreSafe)
 {
     for (double d : Ratios) {
-        QImage image(RasterCanvas::DeviceSize({847, 162}, d), QImage::Format_RGB32);
+        const PixelSize device = RasterCanvas::DeviceSize({847, 162}, d);
+        RasterImage image(device.Width, device.Height);
         RasterCanvas big(image, d);
         big.pen = {Red, 3, PenStyle::Solid};
         big.MoveTo(INT_MIN, INT_MIN);
@@ -527,11 +526,11 @@ TEST(RasterDeferred, PlayingTheKeptCallsGivesThePictureAndTheStateOfDrawingDirec
     auto st = test::ConstantPopulation(0, 0);
     for (int y = 0; y <= MaxYear; ++y)
         st->ExactPopHistory[y] = st->PopHistory[y] = 80000 + 60000 * std::sin(y / 130.0);
-    QImage directImage = WhiteImage(847, 162);
+    RasterImage directImage(847, 162);
     RasterCanvas direct(directImage);
-    QImage laterImage = WhiteImage(847, 162);
+    RasterImage laterImage(847, 162);
     RasterCanvas later(laterImage);
-    const QImage blank = laterImage.copy();
+    const RasterImage blank = laterImage;
 
     // Played in three parts, the last one after the target's own state was read.
     const std::vector<std::pair<int, int>> parts = {{0, 700}, {701, 702}, {703, 1600}};
@@ -564,9 +563,9 @@ TEST(RasterDeferred, AGraphDrawnAnewForgetsTheCallsItPaintsOver)
     auto st = test::ConstantPopulation(2500, 0);
     for (int y = 0; y <= st->Year; ++y)
         st->ExactPopHistory[y] = st->PopHistory[y] = 50000 + 40000 * std::cos(y / 90.0);
-    QImage directImage = WhiteImage(847, 162);
+    RasterImage directImage(847, 162);
     RasterCanvas direct(directImage);
-    QImage laterImage = WhiteImage(847, 162);
+    RasterImage laterImage(847, 162);
     RasterCanvas later(laterImage);
     DeferredCanvas deferred(later);
     std::vector<std::size_t> waiting;
