@@ -2,6 +2,7 @@
 
 #include "model/AgeTables.h"
 #include "model/Rounding.h"
+#include "output/PictureSaver.h"
 
 #include <array>
 
@@ -173,6 +174,18 @@ std::string DataSpreadsheetText(const SimulationState& s)
         out += Eol;
     }
     return out;
+}
+
+bool IsSpreadsheetName(const std::string& fileName)
+{
+    return UpperExtension(fileName) == ".CSV";
+}
+
+std::string DataFileFor(const SimulationState& s, const std::string& fileName, const std::string& today)
+{
+    if (IsSpreadsheetName(fileName))
+        return DataSpreadsheetText(s);
+    return DataFileText(s, today);
 }
 
 } // namespace vartel

@@ -36,8 +36,9 @@ std::string DataSpreadsheetText(const SimulationState& s);
 // The data file is a spreadsheet file when its name ends in ".csv", in any case.
 bool IsSpreadsheetName(const std::string& fileName);
 // What a data file of that name holds: the spreadsheet for a ".csv" name, otherwise the time table dated
-// today in the user's short date format. The window and the batch tool save through here alike.
-std::string DataFileFor(const SimulationState& s, const std::string& fileName);
+// `today` (in the user's short date format, which the front end knows). The window and the batch tool save
+// through here alike.
+std::string DataFileFor(const SimulationState& s, const std::string& fileName, const std::string& today);
 
 // The time table's header line, "Y\tP\tPk\t...\tLE", and the spreadsheet file's header row, without
 // their line ends.

@@ -64,11 +64,11 @@ std::string SaveWorkbook(const SimulationState& s, const std::string& fileName)
 
 } // namespace
 
-std::string SaveDataFile(const SimulationState& s, const std::string& fileName)
+std::string SaveDataFile(const SimulationState& s, const std::string& fileName, const std::string& today)
 {
     if (IsWorkbookName(fileName))
         return SaveWorkbook(s, fileName);
-    return WriteFileSafely(fileName, DataFileFor(s, fileName));
+    return WriteFileSafely(fileName, DataFileFor(s, fileName, today));
 }
 
 } // namespace vartel

@@ -8,7 +8,8 @@
 
 namespace vartel {
 
-// Returns "" or the error text naming the file and the reason.
-std::string SaveDataFile(const SimulationState& s, const std::string& fileName);
+// `today` is the date the time table carries (in the user's short date format). Returns "" or the error text
+// naming the file and the reason.
+std::string SaveDataFile(const SimulationState& s, const std::string& fileName, const std::string& today);
 
 } // namespace vartel

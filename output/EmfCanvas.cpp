@@ -3,9 +3,9 @@
 #include "model/Rounding.h"
 #include "output/MetafileState.h"
 #include "output/MetafileText.h"
+#include "output/Utf16Text.h"
 #include "views/TextMetrics.h"
 
-#include <QString>
 #include <algorithm>
 
 namespace vartel {
@@ -153,9 +153,9 @@ std::uint32_t EmfCanvas::CreateFont(const Font& wanted)
     LittleEndianBuffer p;
     p.U32(handle);
     AppendLogFontHead(p, wanted, [&p](int v) { p.I32(v); });
-    const QString face = QString::fromStdString(MetafileFaceName(wanted.Face)).left(31);
-    for (int i = 0; i < 32; ++i)
-        p.U16(i < face.size() ? face.at(i).unicode() : 0);
+    const std::u16string face = Utf16Of(MetafileFaceName(wanted.Face)).substr(0, 31);
+    for (std::size_t i = 0; i < 32; ++i)
+        p.U16(i < face.size() ? face[i] : 0);
     Emit(EMR_EXTCREATEFONTINDIRECTW, p);
     return handle;
 }
@@ -180,7 +180,7 @@ void EmfCanvas::WriteLineTo(Point to)
     EmitPoint(EMR_LINETO, to);
 }
 
-void EmfCanvas::WriteText(int x, int y, const std::string& text, const QString& units)
+void EmfCanvas::WriteText(int x, int y, const std::string& text, const std::u16string& units)
 {
     const std::vector<int> advances = CharacterAdvances(font, units);
     const auto chars = static_cast<std::uint32_t>(units.size());
@@ -204,8 +204,8 @@ void EmfCanvas::WriteText(int x, int y, const std::string& text, const QString& 
     p.I32(-1);
     p.I32(-1);
     p.U32(offString + stringBytes); // offDx
-    for (QChar c : units)
-        p.U16(c.unicode());
+    for (const char16_t unit : units)
+        p.U16(unit);
     p.PadTo(4);
     for (int advance : advances)
         p.I32(advance);

@@ -2,9 +2,10 @@
 
 #include <gif_lib.h>
 
-#include <QCoreApplication>
-#include <QHash>
+#include "output/WriterMessages.h"
+
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 namespace vartel {
@@ -20,49 +21,55 @@ struct IndexedImage {
 };
 
 // The exact palette in order of first appearance, or false when there are more than 256 colours.
-bool IndexExactly(const QImage& rgb, IndexedImage& result)
+GifColorType Entry(std::uint32_t pixel)
 {
-    QHash<QRgb, int> indexOf;
-    result.Indices.reserve(static_cast<std::size_t>(rgb.width()) * rgb.height());
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) {
-            const QRgb colour = line[x] | 0xFF000000U;
-            auto found = indexOf.constFind(colour);
-            if (found == indexOf.constEnd()) {
+    return GifColorType{static_cast<GifByteType>(pixel >> 16), static_cast<GifByteType>(pixel >> 8),
+                        static_cast<GifByteType>(pixel)};
+}
+
+bool IndexExactly(const RasterImage& image, IndexedImage& result)
+{
+    std::unordered_map<std::uint32_t, int> indexOf;
+    result.Indices.reserve(static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height()));
+    for (int y = 0; y < image.Height(); ++y) {
+        const std::uint32_t* line = image.Row(y);
+        for (int x = 0; x < image.Width(); ++x) {
+            const std::uint32_t colour = line[x] | 0xFF000000U;
+            auto found = indexOf.find(colour);
+            if (found == indexOf.end()) {
                 if (indexOf.size() == MaxColours)
                     return false;
-                found = indexOf.insert(colour, static_cast<int>(result.Palette.size()));
-                result.Palette.push_back(GifColorType{static_cast<GifByteType>(qRed(colour)),
-                                                      static_cast<GifByteType>(qGreen(colour)),
-                                                      static_cast<GifByteType>(qBlue(colour))});
+                found = indexOf.emplace(colour, static_cast<int>(result.Palette.size())).first;
+                result.Palette.push_back(Entry(colour));
             }
-            result.Indices.push_back(static_cast<GifByteType>(found.value()));
+            result.Indices.push_back(static_cast<GifByteType>(found->second));
         }
     }
     return true;
 }
 
-std::string Quantise(const QImage& rgb, IndexedImage& result)
+std::string Quantise(const RasterImage& image, IndexedImage& result)
 {
-    const std::size_t count = static_cast<std::size_t>(rgb.width()) * rgb.height();
+    const std::size_t count = static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height());
     std::vector<GifByteType> red(count), green(count), blue(count);
     std::size_t i = 0;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x, ++i) {
-            red[i] = static_cast<GifByteType>(qRed(line[x]));
-            green[i] = static_cast<GifByteType>(qGreen(line[x]));
-            blue[i] = static_cast<GifByteType>(qBlue(line[x]));
+    for (int y = 0; y < image.Height(); ++y) {
+        const std::uint32_t* line = image.Row(y);
+        for (int x = 0; x < image.Width(); ++x, ++i) {
+            const GifColorType entry = Entry(line[x]);
+            red[i] = entry.Red;
+            green[i] = entry.Green;
+            blue[i] = entry.Blue;
         }
     }
     int colours = MaxColours;
     result.Palette.assign(MaxColours, GifColorType{0, 0, 0});
     result.Indices.assign(count, 0);
-    if (GifQuantizeBuffer(static_cast<unsigned>(rgb.width()), static_cast<unsigned>(rgb.height()), &colours, red.data(),
-                          green.data(), blue.data(), result.Indices.data(), result.Palette.data()) != GIF_OK)
-        return QCoreApplication::translate("FileError", "GIF error: the colours could not be reduced to 256")
-            .toStdString();
+    if (GifQuantizeBuffer(static_cast<unsigned>(image.Width()), static_cast<unsigned>(image.Height()), &colours,
+                          red.data(), green.data(), blue.data(), result.Indices.data(),
+                          result.Palette.data()) != GIF_OK)
+        return WriterMessage("FileError",
+                             VARTEL_TRANSLATE_NOOP("FileError", "GIF error: the colours could not be reduced to 256"));
     result.Palette.resize(static_cast<std::size_t>(std::clamp(colours, 1, MaxColours)));
     return {};
 }
@@ -77,23 +84,22 @@ int AppendToString(GifFileType* gif, const GifByteType* data, int length)
 std::string GifError(int code)
 {
     const char* text = GifErrorString(code);
-    return QCoreApplication::translate("FileError", "GIF error: %1")
-        .arg(QString::fromLatin1(text != nullptr ? text : "unknown"))
-        .toStdString();
+    return WriterMessage("FileError", VARTEL_TRANSLATE_NOOP("FileError", "GIF error: %1"),
+                         {text != nullptr ? text : "unknown"});
 }
 
 } // namespace
 
-std::string EncodeGif(const QImage& image, std::string& out)
+std::string EncodeGif(const RasterImage& image, std::string& out)
 {
-    if (image.isNull())
-        return QCoreApplication::translate("FileError", "There is no picture to save").toStdString();
-    if (image.width() > MaxDimension || image.height() > MaxDimension)
-        return QCoreApplication::translate("FileError", "The picture is too large for a GIF file").toStdString();
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    if (image.IsNull())
+        return WriterMessage("FileError", VARTEL_TRANSLATE_NOOP("FileError", "There is no picture to save"));
+    if (image.Width() > MaxDimension || image.Height() > MaxDimension)
+        return WriterMessage("FileError",
+                             VARTEL_TRANSLATE_NOOP("FileError", "The picture is too large for a GIF file"));
     IndexedImage indexed;
-    if (!IndexExactly(rgb, indexed)) {
-        const std::string error = Quantise(rgb, indexed);
+    if (!IndexExactly(image, indexed)) {
+        const std::string error = Quantise(image, indexed);
         if (!error.empty())
             return error;
     }
@@ -104,7 +110,7 @@ std::string EncodeGif(const QImage& image, std::string& out)
     indexed.Palette.resize(static_cast<std::size_t>(entries), GifColorType{0, 0, 0});
     ColorMapObject* map = GifMakeMapObject(entries, indexed.Palette.data());
     if (map == nullptr)
-        return QCoreApplication::translate("FileError", "Not enough memory for the GIF palette").toStdString();
+        return WriterMessage("FileError", VARTEL_TRANSLATE_NOOP("FileError", "Not enough memory for the GIF palette"));
 
     std::string bytes;
     int error = 0;
@@ -113,11 +119,12 @@ std::string EncodeGif(const QImage& image, std::string& out)
         GifFreeMapObject(map);
         return GifError(error);
     }
-    bool ok = EGifPutScreenDesc(gif, rgb.width(), rgb.height(), 8, 0, map) == GIF_OK &&
-              EGifPutImageDesc(gif, 0, 0, rgb.width(), rgb.height(), false, nullptr) == GIF_OK;
-    for (int y = 0; ok && y < rgb.height(); ++y)
-        ok =
-            EGifPutLine(gif, indexed.Indices.data() + static_cast<std::size_t>(y) * rgb.width(), rgb.width()) == GIF_OK;
+    const int width = image.Width();
+    bool ok = EGifPutScreenDesc(gif, width, image.Height(), 8, 0, map) == GIF_OK &&
+              EGifPutImageDesc(gif, 0, 0, width, image.Height(), false, nullptr) == GIF_OK;
+    for (int y = 0; ok && y < image.Height(); ++y)
+        ok = EGifPutLine(gif, indexed.Indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
+                         width) == GIF_OK;
     if (!ok)
         error = gif->Error;
     int closeError = 0;

@@ -8,7 +8,9 @@
 
 #include <jpeglib.h>
 
-#include <QCoreApplication>
+#include "output/PackedRgb.h"
+#include "output/ScreenResolution.h"
+#include "output/WriterMessages.h"
 
 namespace vartel {
 
@@ -53,8 +55,8 @@ bool Compress(const unsigned char* rgb, int width, int height, int quality, unsi
         info.comp_info[i].v_samp_factor = 1;
     }
     info.density_unit = 1; // dots per inch, the screen's 96
-    info.X_density = 96;
-    info.Y_density = 96;
+    info.X_density = ScreenDotsPerInch;
+    info.Y_density = ScreenDotsPerInch;
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         JSAMPROW row = const_cast<unsigned char*>(rgb + static_cast<std::size_t>(info.next_scanline) * width * 3);
@@ -67,26 +69,21 @@ bool Compress(const unsigned char* rgb, int width, int height, int quality, unsi
 
 } // namespace
 
-std::string EncodeJpeg(const QImage& image, int quality, std::string& out)
+std::string EncodeJpeg(const RasterImage& image, int quality, std::string& out)
 {
-    if (image.isNull())
-        return QCoreApplication::translate("FileError", "There is no picture to save").toStdString();
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(rgb.width()) * rgb.height() * 3);
-    for (int y = 0; y < rgb.height(); ++y) {
-        const uchar* line = rgb.constScanLine(y);
-        std::copy(line, line + rgb.width() * 3, pixels.begin() + static_cast<std::ptrdiff_t>(y) * rgb.width() * 3);
-    }
+    if (image.IsNull())
+        return WriterMessage("FileError", VARTEL_TRANSLATE_NOOP("FileError", "There is no picture to save"));
+    const std::vector<unsigned char> pixels = PackedRgb(image);
     // Our own buffer, larger than any quality-100 result, so jpeg_mem_dest never needs to replace it:
     // a replaced buffer is not handed back when compression fails.
     const unsigned long capacity = static_cast<unsigned long>(pixels.size()) * 2 + 65536;
     auto* const original = static_cast<unsigned char*>(std::malloc(capacity));
     if (original == nullptr)
-        return QCoreApplication::translate("FileError", "Not enough memory for the JPEG picture").toStdString();
+        return WriterMessage("FileError", VARTEL_TRANSLATE_NOOP("FileError", "Not enough memory for the JPEG picture"));
     unsigned char* buffer = original;
     unsigned long size = capacity;
     JumpingErrorManager errors{};
-    const bool ok = Compress(pixels.data(), rgb.width(), rgb.height(), quality, &buffer, &size, errors);
+    const bool ok = Compress(pixels.data(), image.Width(), image.Height(), quality, &buffer, &size, errors);
     if (ok)
         out.assign(reinterpret_cast<const char*>(buffer), size);
     if (buffer != original)

@@ -1,6 +1,7 @@
 #include "output/MetafileRecorder.h"
 
 #include "output/MetafileState.h"
+#include "output/Utf16Text.h"
 #include "views/TextMetrics.h"
 
 #include <algorithm>
@@ -150,8 +151,8 @@ void MetafileRecorder::DrawSegment(Point from, Point to)
 
 void MetafileRecorder::TextOut(int x, int y, const std::string& text)
 {
-    const QString units = QString::fromStdString(text);
-    if (units.isEmpty())
+    const std::u16string units = Utf16Of(text);
+    if (units.empty())
         return;
     SelectFont();
     SetBackgroundForText();

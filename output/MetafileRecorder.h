@@ -6,7 +6,6 @@
 #include "output/LittleEndianBuffer.h"
 #include "views/Canvas.h"
 
-#include <QString>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -59,7 +58,7 @@ private:
     virtual void WriteMoveTo(Point to) = 0;
     virtual void WriteLineTo(Point to) = 0;
     // `units` is `text` in UTF-16, never empty; the font and background are selected.
-    virtual void WriteText(int x, int y, const std::string& text, const QString& units) = 0;
+    virtual void WriteText(int x, int y, const std::string& text, const std::u16string& units) = 0;
     // The part of a segment the format can hold, or nothing.
     virtual std::optional<std::pair<Point, Point>> VisiblePart(Point from, Point to) const
     {

@@ -1,10 +1,11 @@
 #include "output/MetafileText.h"
 
-#include "widgets/QtFont.h"
+#include "output/Utf16Text.h"
+#include "views/TextMetrics.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace vartel {
 
@@ -12,29 +13,30 @@ std::string MetafileFaceName(const std::string& face)
 {
     static const std::array<const char*, 5> known{"Times New Roman", "MS Sans Serif", "Courier New", "Courier",
                                                   "Arial"};
-    const QString wanted = QString::fromStdString(face);
+    const auto sameLetters = [&face](const char* name) {
+        return std::equal(
+            face.begin(), face.end(), name, name + std::char_traits<char>::length(name), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+            });
+    };
     for (const char* name : known)
-        if (wanted.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+        if (sameLetters(name))
             return name;
     return face;
 }
 
-int FontPixelHeight(const Font& font)
+std::vector<int> CharacterAdvances(const Font& font, const std::u16string& text)
 {
-    return std::max(1, ToQFont(font).pixelSize());
-}
-
-std::vector<int> CharacterAdvances(const Font& font, const QString& text)
-{
-    const QFontMetrics metrics(ToQFont(font));
-    std::vector<int> advances(static_cast<std::size_t>(text.size()), 0);
+    const auto isHigh = [](char16_t u) { return u >= 0xD800 && u <= 0xDBFF; };
+    const auto isLow = [](char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; };
+    std::vector<int> advances(text.size(), 0);
     int before = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size())
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isHigh(text[i]) && i + 1 < text.size())
             continue; // the pair is measured at its second unit and credited to the first
-        const int after = metrics.horizontalAdvance(text.left(i + 1));
-        const qsizetype owner = (i > 0 && text.at(i).isLowSurrogate()) ? i - 1 : i;
-        advances[static_cast<std::size_t>(owner)] = after - before;
+        const int after = TextWidthOf(font, Utf8Of(std::u16string_view(text).substr(0, i + 1)));
+        const std::size_t owner = (i > 0 && isLow(text[i])) ? i - 1 : i;
+        advances[owner] = after - before;
         before = after;
     }
     return advances;

@@ -5,7 +5,8 @@
 #include "output/LittleEndianBuffer.h"
 #include "views/Canvas.h"
 
-#include <QString>
+#include "output/ScreenFonts.h"
+
 #include <string>
 #include <vector>
 
@@ -13,9 +14,6 @@ namespace vartel {
 
 // "times new roman" -> "Times New Roman"; faces the program does not use are kept as written.
 std::string MetafileFaceName(const std::string& face);
-// The character (em) height in pixels of a font of `points` points at 96 dpi, at least 1.
-int FontPixelHeight(const Font& font);
-
 // The LogFont fields of `font` before its face name, the same in both formats but for the width of the
 // first five, which `integer` writes (32 bits in EMF, 16 in WMF).
 template <typename WriteInteger> void AppendLogFontHead(LittleEndianBuffer& out, const Font& font, WriteInteger integer)
@@ -31,6 +29,6 @@ template <typename WriteInteger> void AppendLogFontHead(LittleEndianBuffer& out,
 }
 
 // One advance per UTF-16 unit of `text`, summing to its width; the second unit of a pair gets 0.
-std::vector<int> CharacterAdvances(const Font& font, const QString& text);
+std::vector<int> CharacterAdvances(const Font& font, const std::u16string& text);
 
 } // namespace vartel

@@ -1,18 +1,15 @@
 #include "output/PictureSaver.h"
 
+#include "output/BmpEncoder.h"
 #include "output/EmfCanvas.h"
 #include "output/GifEncoder.h"
 #include "output/JpegEncoder.h"
+#include "output/PngEncoder.h"
 #include "output/SafeFileWriter.h"
 #include "output/SvgCanvas.h"
 #include "output/WmfCanvas.h"
-#include "widgets/QtRasterImage.h"
+#include "output/WriterMessages.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QCoreApplication>
-#include <QRegularExpression>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
 
@@ -23,55 +20,15 @@ namespace {
 // Vector pictures are drawn anew at four times the screen size.
 constexpr int VectorScale = 4;
 
-std::string EncodeWithQt(const QImage& image, const char* format, std::string& out)
+std::string NoPicture()
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, format))
-        return QCoreApplication::translate("FileError", "The picture could not be encoded as %1")
-            .arg(QLatin1String(format))
-            .toStdString();
-    out = bytes.toStdString();
-    return {};
+    return WriterMessage("FileError", VARTEL_TRANSLATE_NOOP("FileError", "There is no picture to save"));
 }
 
-std::string DrawSvg(const ViewSource& view, std::string& out)
+// The metafiles and the SVG picture alike.
+template <typename VectorCanvas> std::string DrawVector(const ViewSource& view, std::string& out)
 {
-    const int width = view.Width * VectorScale;
-    const int height = view.Height * VectorScale;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(width, height));
-    generator.setViewBox(QRect(0, 0, width, height));
-    generator.setResolution(96);
-    generator.setTitle(QStringLiteral("Vartel"));
-    QPainter painter;
-    if (!painter.begin(&generator))
-        return QCoreApplication::translate("FileError", "The SVG picture could not be started").toStdString();
-    {
-        SvgCanvas canvas(painter, width, height);
-        view.Draw(canvas, VectorScale);
-    }
-    painter.end();
-    // QSvgGenerator gives the size in millimetres, which readers turn back into pixels at their own
-    // resolution; the picture is meant in pixels, one per unit of its view box.
-    QString text = QString::fromUtf8(bytes);
-    static const QRegularExpression sizeInMillimetres(QStringLiteral("width=\"[0-9.e+]+mm\" height=\"[0-9.e+]+mm\""));
-    const QRegularExpressionMatch size = sizeInMillimetres.match(text);
-    if (size.hasMatch())
-        text.replace(size.capturedStart(), size.capturedLength(),
-                     QStringLiteral("width=\"%1\" height=\"%2\"").arg(width).arg(height));
-    out = text.toStdString();
-    return {};
-}
-
-template <typename MetafileCanvas> std::string DrawMetafile(const ViewSource& view, std::string& out)
-{
-    MetafileCanvas canvas(view.Width * VectorScale, view.Height * VectorScale);
+    VectorCanvas canvas(view.Width * VectorScale, view.Height * VectorScale);
     view.Draw(canvas, VectorScale);
     out = canvas.FileBytes();
     return {};
@@ -81,25 +38,24 @@ std::string Encode(PictureFormat format, const ViewSource& view, std::string& ou
 {
     const bool vector = format == PictureFormat::Emf || format == PictureFormat::Wmf || format == PictureFormat::Svg;
     if (vector && (!view.Draw || view.Width <= 0 || view.Height <= 0))
-        return QCoreApplication::translate("FileError", "There is no picture to save").toStdString();
+        return NoPicture();
     if (!vector && (view.Bitmap == nullptr || view.Bitmap->IsNull()))
-        return QCoreApplication::translate("FileError", "There is no picture to save").toStdString();
-    const QImage bitmap = vector ? QImage() : WrappedForReading(*view.Bitmap);
+        return NoPicture();
     switch (format) {
     case PictureFormat::Emf:
-        return DrawMetafile<EmfCanvas>(view, out);
+        return DrawVector<EmfCanvas>(view, out);
     case PictureFormat::Wmf:
-        return DrawMetafile<WmfCanvas>(view, out);
+        return DrawVector<WmfCanvas>(view, out);
     case PictureFormat::Svg:
-        return DrawSvg(view, out);
+        return DrawVector<SvgCanvas>(view, out);
     case PictureFormat::Bmp:
-        return EncodeWithQt(bitmap, "BMP", out);
+        return EncodeBmp(*view.Bitmap, out);
     case PictureFormat::Png:
-        return EncodeWithQt(bitmap, "PNG", out);
+        return EncodePng(*view.Bitmap, out);
     case PictureFormat::Jpeg:
-        return EncodeJpeg(bitmap, 100, out);
+        return EncodeJpeg(*view.Bitmap, 100, out);
     case PictureFormat::Gif:
-        return EncodeGif(bitmap, out);
+        return EncodeGif(*view.Bitmap, out);
     case PictureFormat::Unknown:
         break;
     }
@@ -144,9 +100,9 @@ std::string UpperExtension(const std::string& fileName)
 
 std::string UnsupportedExtensionMessage()
 {
-    return QCoreApplication::translate("FileError", "Pictures can be saved only with the extension .emf, .wmf, "
-                                                    ".bmp, .jpg, .gif, .png or .svg")
-        .toStdString();
+    return WriterMessage("FileError",
+                         VARTEL_TRANSLATE_NOOP("FileError", "Pictures can be saved only with the extension "
+                                                            ".emf, .wmf, .bmp, .jpg, .gif, .png or .svg"));
 }
 
 std::string SavePicture(PictureFormat format, const std::string& path, const ViewSource& view)
@@ -154,9 +110,7 @@ std::string SavePicture(PictureFormat format, const std::string& path, const Vie
     std::string bytes;
     const std::string error = Encode(format, view, bytes);
     if (!error.empty())
-        return QCoreApplication::translate("FileError", "Cannot save \"%1\". %2")
-            .arg(QString::fromStdString(path), QString::fromStdString(error))
-            .toStdString();
+        return WriterMessage("FileError", VARTEL_TRANSLATE_NOOP("FileError", "Cannot save \"%1\". %2"), {path, error});
     return WriteFileSafely(path, bytes);
 }
 

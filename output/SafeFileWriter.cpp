@@ -1,6 +1,6 @@
 #include "output/SafeFileWriter.h"
 
-#include <QCoreApplication>
+#include "output/WriterMessages.h"
 
 #include <cerrno>
 #include <climits>
@@ -16,9 +16,8 @@ namespace {
 
 std::string Failure(const std::string& path, int error)
 {
-    return QCoreApplication::translate("FileError", "Cannot write file \"%1\": %2")
-        .arg(QString::fromStdString(path), QString::fromLocal8Bit(std::strerror(error)))
-        .toStdString();
+    return WriterMessage("FileError", VARTEL_TRANSLATE_NOOP("FileError", "Cannot write file \"%1\": %2"),
+                         {path, std::strerror(error)});
 }
 
 // Writes everything or returns the errno of the first failure.

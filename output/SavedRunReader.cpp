@@ -2,8 +2,7 @@
 
 #include "model/SimulationState.h"
 #include "output/DataFile.h"
-
-#include <QCoreApplication>
+#include "output/WriterMessages.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -234,66 +233,66 @@ SavedRunReading ReadSavedRun(std::string_view bytes)
 
 namespace {
 
-QString ProblemText(const SavedRunReading& r)
+std::string Message(const char* english, std::initializer_list<std::string> values = {})
+{
+    return WriterMessage("SavedRun", english, values);
+}
+
+std::string ProblemText(const SavedRunReading& r)
 {
     switch (r.Problem) {
     case SavedRunProblem::None:
         break;
     case SavedRunProblem::Binary:
-        return QCoreApplication::translate("SavedRun", "it holds binary data");
+        return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "it holds binary data"));
     case SavedRunProblem::NoTimeTable:
-        return QCoreApplication::translate("SavedRun", "it has no time table");
+        return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "it has no time table"));
     case SavedRunProblem::Truncated:
         if (r.Year < 0)
-            return QCoreApplication::translate("SavedRun", "it ends before the first row of its time table");
-        return QCoreApplication::translate("SavedRun", "it ends in the middle of its time table, after year %1")
-            .arg(r.Year);
+            return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "it ends before the first row of its time table"));
+        return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "it ends in the middle of its time table, after year %1"),
+                       {std::to_string(r.Year)});
     case SavedRunProblem::BadRow:
-        return QCoreApplication::translate("SavedRun", "line %1 is not the row of year %2").arg(r.Line).arg(r.Year);
+        return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "line %1 is not the row of year %2"),
+                       {std::to_string(r.Line), std::to_string(r.Year)});
     case SavedRunProblem::YearOutOfRange:
-        return QCoreApplication::translate("SavedRun", "its time table goes on after year 3000 (line %1)").arg(r.Line);
+        return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "its time table goes on after year 3000 (line %1)"),
+                       {std::to_string(r.Line)});
     case SavedRunProblem::PopulationOutOfRange:
-        return QCoreApplication::translate("SavedRun", "the population of year %1 is out of range (line %2)")
-            .arg(r.Year)
-            .arg(r.Line);
+        return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "the population of year %1 is out of range (line %2)"),
+                       {std::to_string(r.Year), std::to_string(r.Line)});
     case SavedRunProblem::TooShort:
-        return QCoreApplication::translate("SavedRun", "it holds fewer than two years, too few for a curve");
+        return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "it holds fewer than two years, too few for a curve"));
     }
     return {};
 }
 
-QString Named(const std::string& path)
+std::string CannotRead(const std::string& path)
 {
-    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+    return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "\"%1\" cannot be read: %2"), {path, std::strerror(errno)});
 }
 
-QString CannotRead(const std::string& path)
+std::string TooLargeFile(const std::string& path)
 {
-    return QCoreApplication::translate("SavedRun", "\"%1\" cannot be read: %2")
-        .arg(Named(path), QString::fromLocal8Bit(std::strerror(errno)));
-}
-
-QString TooLargeFile(const std::string& path)
-{
-    return QCoreApplication::translate("SavedRun", "\"%1\" is too large for a data file of Vartel").arg(Named(path));
+    return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "\"%1\" is too large for a data file of Vartel"), {path});
 }
 
 // The whole file, or the message why not.
-QString ReadWhole(const std::string& path, std::string& bytes)
+std::string ReadWhole(const std::string& path, std::string& bytes)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return CannotRead(path);
     struct stat info {};
-    QString problem;
+    std::string problem;
     if (::fstat(fd, &info) != 0)
         problem = CannotRead(path);
     else if (!S_ISREG(info.st_mode))
-        problem = QCoreApplication::translate("SavedRun", "\"%1\" is not a file").arg(Named(path));
+        problem = Message(VARTEL_TRANSLATE_NOOP("SavedRun", "\"%1\" is not a file"), {path});
     else if (static_cast<std::size_t>(info.st_size) > MaxSavedRunBytes)
         problem = TooLargeFile(path);
     char buffer[65536];
-    while (problem.isEmpty()) {
+    while (problem.empty()) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n == 0)
             break;
@@ -312,15 +311,15 @@ QString ReadWhole(const std::string& path, std::string& bytes)
 
 } // namespace
 
-QString ReadKeptCurve(const std::string& path, KeptCurve& curve)
+std::string ReadKeptCurve(const std::string& path, KeptCurve& curve)
 {
     std::string bytes;
-    if (const QString problem = ReadWhole(path, bytes); !problem.isEmpty())
+    if (std::string problem = ReadWhole(path, bytes); !problem.empty())
         return problem;
     SavedRunReading reading = ReadSavedRun(bytes);
     if (reading.Problem != SavedRunProblem::None)
-        return QCoreApplication::translate("SavedRun", "\"%1\" is not a data file of Vartel: %2")
-            .arg(Named(path), ProblemText(reading));
+        return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "\"%1\" is not a data file of Vartel: %2"),
+                       {path, ProblemText(reading)});
     curve = SavedRunCurve(reading.Run.ScenarioName, std::move(reading.Run.Population),
                           std::filesystem::path(path).stem().string());
     return {};

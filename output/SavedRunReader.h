@@ -4,8 +4,6 @@
 // a reason; nothing read is trusted beyond what it checks.
 #include "views/KeptCurves.h"
 
-#include <QString>
-
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -41,10 +39,10 @@ SavedRunReading ReadSavedRun(std::string_view bytes);
 // More than a data file can hold (a full run's table is well under a megabyte).
 constexpr std::size_t MaxSavedRunBytes = 16 * 1024 * 1024;
 
-// Reads the data file at `path` (in the file system's encoding) into `curve`: its SavedRunCurve, named by
+// Reads the data file at `path` (in the file system's encoding, UTF-8 here) into `curve`: its SavedRunCurve, named by
 // the file's name without extension where the file names no scenario. Returns an empty text, or the message
 // that names the file and says what is wrong with it; `curve` is then unchanged. Never blocks on a pipe or
 // a device.
-QString ReadKeptCurve(const std::string& path, KeptCurve& curve);
+std::string ReadKeptCurve(const std::string& path, KeptCurve& curve);
 
 } // namespace vartel

@@ -1,17 +1,16 @@
 #pragma once
-// The canvas on a QPainter, for the SVG picture: aliased shapes on the same pixel grid as the screen
-// canvas, and text placed top-left with the screen's font metrics.
+// The canvas as SVG text, written directly: aliased shapes on the same pixel grid as the screen canvas, and
+// text placed top-left with the screen's font metrics. Each change of pen, brush or font opens a new group
+// holding its attributes, so the shapes themselves carry only their geometry.
 #include "views/Canvas.h"
 
-#include <QPainter>
 #include <string>
 
 namespace vartel {
 
 class SvgCanvas : public Canvas {
 public:
-    // `painter` must be active on the target and outlive the canvas.
-    SvgCanvas(QPainter& painter, int width, int height);
+    SvgCanvas(int width, int height);
 
     int Width() const override { return width_; }
     int Height() const override { return height_; }
@@ -22,12 +21,18 @@ public:
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
 
-private:
-    QPen CurrentPen() const;
+    // The whole document: one SVG unit per pixel, the size in pixels.
+    std::string FileBytes() const;
 
-    QPainter& painter_;
+private:
+    std::string StrokeAttributes() const;
+    // Appends `element` inside a group with `attributes`, opening a new group only when they change.
+    void Draw(const std::string& attributes, const std::string& element);
+
     int width_;
     int height_;
+    std::string body_;
+    std::string groupAttributes_;
 };
 
 } // namespace vartel

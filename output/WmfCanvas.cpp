@@ -3,9 +3,8 @@
 #include "output/MetafileState.h"
 #include "output/MetafileText.h"
 #include "output/SegmentClip.h"
+#include "output/Utf16Text.h"
 
-#include <QByteArray>
-#include <QString>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -137,8 +136,7 @@ std::uint32_t WmfCanvas::CreateFont(const Font& wanted)
     const std::uint32_t object = NewObject();
     LittleEndianBuffer p;
     AppendLogFontHead(p, wanted, [&p](int v) { p.I16(Clamped(v)); });
-    QByteArray face = QString::fromStdString(MetafileFaceName(wanted.Face)).toLatin1().left(31);
-    p.Append(face.toStdString());
+    p.Append(Latin1Of(Utf16Of(MetafileFaceName(wanted.Face))).substr(0, 31));
     p.U8(0);
     p.PadTo(2);
     Emit(META_CREATEFONTINDIRECT, p);
@@ -199,16 +197,16 @@ void WmfCanvas::DrawWideDots(Point from, Point to)
     }
 }
 
-void WmfCanvas::WriteText(int x, int y, const std::string& /*text*/, const QString& units)
+void WmfCanvas::WriteText(int x, int y, const std::string& /*text*/, const std::u16string& units)
 {
-    const QByteArray bytes = units.toLatin1(); // one byte per UTF-16 unit; others become '?'
+    const std::string bytes = Latin1Of(units);
     const std::vector<int> advances = CharacterAdvances(font, units);
     LittleEndianBuffer p;
     p.I16(Clamped(y));
     p.I16(Clamped(x));
     p.I16(static_cast<std::int16_t>(bytes.size()));
     p.U16(0); // no options: the background comes from the bk mode
-    p.Append(bytes.toStdString());
+    p.Append(bytes);
     p.PadTo(2);
     for (int advance : advances)
         p.I16(Clamped(advance));

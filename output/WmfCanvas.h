@@ -20,7 +20,7 @@ private:
     void WriteRectangle(int left, int top, int right, int bottom) override;
     void WriteMoveTo(Point to) override;
     void WriteLineTo(Point to) override;
-    void WriteText(int x, int y, const std::string& text, const QString& units) override;
+    void WriteText(int x, int y, const std::string& text, const std::u16string& units) override;
     std::optional<std::pair<Point, Point>> VisiblePart(Point from, Point to) const override;
     LittleEndianBuffer FileHeader() const override;
     void AppendEndOfFile(LittleEndianBuffer& file) const override;

@@ -200,10 +200,6 @@ Evenwicht tussen mens, milieu en welvaart is binnen bereik.</translation>
         <translation>De afbeelding kon niet als %1 worden gecodeerd</translation>
     </message>
     <message>
-        <source>The SVG picture could not be started</source>
-        <translation>De SVG-afbeelding kon niet worden begonnen</translation>
-    </message>
-    <message>
         <source>Pictures can be saved only with the extension .emf, .wmf, .bmp, .jpg, .gif, .png or .svg</source>
         <translation>Afbeeldingen kunnen alleen worden opgeslagen met de extensie .emf, .wmf, .bmp, .jpg, .gif, .png of .svg</translation>
     </message>

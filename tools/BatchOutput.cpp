@@ -3,6 +3,7 @@
 #include "output/DataFileSaver.h"
 #include "output/PictureSaver.h"
 #include "output/ViewSources.h"
+#include "tools/ShortDate.h"
 
 namespace vartel {
 
@@ -36,7 +37,7 @@ std::vector<std::string> WriteBatchOutput(const SimulationState& s, const BatchA
             errors.push_back(error);
     };
     if (!a.DataFile.empty())
-        keep(SaveDataFile(s, a.DataFile));
+        keep(SaveDataFile(s, a.DataFile, ShortDate(Today(), DateLocaleOfEnvironment())));
     if (WantsPictures(a) && screen == nullptr) {
         errors.push_back("No screen to take the pictures from");
         return errors;

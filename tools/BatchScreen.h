@@ -2,7 +2,6 @@
 // The window's two screen images without the window: the graph image is drawn on as the main window draws
 // on Image2 while it runs (cleared once, the whole graph when the model asks, the curve's segment each
 // year, pen and position kept between calls), so that its bitmap equals the window's after the same run.
-// Needs a QGuiApplication for the fonts.
 #include "model/SimulationState.h"
 #include "views/KeptCurves.h"
 #include "views/RasterCanvas.h"

@@ -1,6 +1,6 @@
 #pragma once
 // One run of vartel-batch in this process: its window without a window, the fixed seed, the model and,
-// when pictures are wanted, the screen images the run is drawn on (these need a QGuiApplication).
+// when pictures are wanted, the screen images the run is drawn on.
 #include "tools/BatchHost.h"
 #include "tools/BatchOutput.h"
 #include "tools/BatchRun.h"

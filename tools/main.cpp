@@ -10,11 +10,8 @@
 #include "tools/BatchOutput.h"
 #include "tools/BatchSession.h"
 
-#include <QGuiApplication>
-
 #include <filesystem>
 #include <iostream>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -95,20 +92,11 @@ int main(int argc, char* argv[])
         compared = LessonKeptCurves(lesson.Read);
     }
 
-    // The raster canvas needs the fonts of a GUI application, which needs no display offscreen. A run
-    // without pictures goes without it.
-    std::optional<QGuiApplication> application;
-    if (WantsPictures(arguments)) {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        application.emplace(argc, argv);
-    }
-
     // The compared files are read before the run, so a bad one costs no run.
     for (const std::string& file : arguments.CompareFiles) {
         KeptCurve curve;
-        if (const QString error = ReadKeptCurve(file, curve); !error.isEmpty())
-            return Fail(1, error.toLocal8Bit().toStdString());
+        if (const std::string error = ReadKeptCurve(file, curve); !error.empty())
+            return Fail(1, error);
         compared.push_back(std::move(curve));
     }
 

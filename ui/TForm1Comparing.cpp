@@ -64,8 +64,8 @@ void TForm1::CompareClick()
         return;
     comparedFileName_ = chosen;
     KeptCurve curve;
-    if (const QString error = ReadKeptCurve(QFile::encodeName(chosen).toStdString(), curve); !error.isEmpty()) {
-        platform_.ReportError(this, error);
+    if (const std::string error = ReadKeptCurve(QFile::encodeName(chosen).toStdString(), curve); !error.empty()) {
+        platform_.ReportError(this, QString::fromStdString(error));
         return;
     }
     keptCurves_.Keep(std::move(curve));

@@ -6,7 +6,9 @@
 #include "ui/ImageView.h"
 #include "ui/TForm1.h"
 
+#include <QDate>
 #include <QFile>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -70,7 +72,8 @@ void TForm1::Button2Click()
         dataFileName_ = WithDefaultExtension(chosen, request.DefaultExtension);
         // The name's extension chooses the file, as it chooses a picture's format.
         const std::string path = FileSystemPath(dataFileName_);
-        const std::string error = SaveDataFile(state(), path);
+        const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+        const std::string error = SaveDataFile(state(), path, today.toStdString());
         if (!error.empty()) {
             platform_.ReportError(this, QString::fromStdString(error));
             return;

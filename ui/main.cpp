@@ -7,6 +7,7 @@
 // VARTEL_STARTUP_PROBE=1 makes the program print the milliseconds from the start of main to the first
 // shown main window and quit at once; the start-up benchmark uses it.
 #include "help/TForm2.h"
+#include "output/WriterMessages.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/Language.h"
 #include "ui/HintSwitch.h"
@@ -71,6 +72,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Vartel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vartel"));
     vartel::UseLanguage(language.Language.value_or(vartel::DesktopLanguage()));
+    vartel::SetMessageTranslator([](const char* context, const char* english) {
+        return QCoreApplication::translate(context, english).toStdString();
+    });
 
     vartel::DesktopPlatform platform;
     vartel::HintSwitch hints;

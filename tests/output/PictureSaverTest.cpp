@@ -5,7 +5,6 @@
 #include "output/PictureSaver.h"
 
 #include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

@@ -2,9 +2,12 @@
 #include "ExternalTool.h"
 #include "TestDrawing.h"
 
+#include "output/BmpEncoder.h"
 #include "output/GifEncoder.h"
 #include "output/JpegEncoder.h"
 #include "output/PictureSaver.h"
+#include "output/PngEncoder.h"
+#include "widgets/QtRasterImage.h"
 #include "views/RasterCanvas.h"
 #include "widgets/QtRasterImage.h"
 
@@ -18,21 +21,21 @@
 namespace vartel {
 namespace {
 
-QImage TestBitmap()
+RasterImage TestBitmap()
 {
     RasterImage image(test::TestDrawingWidth, test::TestDrawingHeight);
     RasterCanvas canvas(image);
     test::DrawTestPicture(canvas);
-    return ToQImage(image);
+    return image;
 }
 
 // Many more than 256 colours.
-QImage GradientBitmap()
+RasterImage GradientBitmap()
 {
-    QImage image(320, 200, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 255 / 319, y, (x + 2 * y) % 256));
+    RasterImage image(320, 200);
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            image.Row(y)[x] = RasterImage::ValueOf(Rgb(x * 255 / 319, y, (x + 2 * y) % 256));
     return image;
 }
 
@@ -44,15 +47,15 @@ std::string DecodedRgb(const std::string& path)
     return run.out;
 }
 
-std::string PackedRgb(const QImage& image)
+std::string PackedRgb(const RasterImage& image)
 {
     std::string rgb;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            rgb += static_cast<char>(qRed(p));
-            rgb += static_cast<char>(qGreen(p));
-            rgb += static_cast<char>(qBlue(p));
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x) {
+            const Color c = image.PixelColor(x, y);
+            rgb += static_cast<char>(RedOf(c));
+            rgb += static_cast<char>(GreenOf(c));
+            rgb += static_cast<char>(BlueOf(c));
         }
     return rgb;
 }
@@ -86,11 +89,10 @@ std::string Identify(const std::string& path, const std::string& format)
 
 class RasterWriters : public ::testing::Test {
 protected:
-    std::string Save(PictureFormat format, const std::string& name, const QImage& image)
+    std::string Save(PictureFormat format, const std::string& name, const RasterImage& image)
     {
         const std::string path = dir_.filePath(QString::fromStdString(name)).toStdString();
-        const RasterImage bitmap = ToRasterImage(image);
-        const ViewSource view{&bitmap, {}, image.width(), image.height()};
+        const ViewSource view{&image, {}, image.Width(), image.Height()};
         const std::string error = SavePicture(format, path, view);
         EXPECT_EQ(error, "") << "expected " << name << " to be saved";
         return path;
@@ -101,7 +103,7 @@ protected:
 TEST_F(RasterWriters, BmpAndPngHoldTheBitmapExactly)
 {
     REQUIRE_TOOL("convert");
-    const QImage bitmap = TestBitmap();
+    const RasterImage bitmap = TestBitmap();
     for (auto [format, name, magick] :
          {std::tuple{PictureFormat::Bmp, "graph.bmp", "BMP3"}, std::tuple{PictureFormat::Png, "graph.png", "PNG"}}) {
         const std::string path = Save(format, name, bitmap);
@@ -114,7 +116,7 @@ TEST_F(RasterWriters, GifWithFewColoursIsExact)
 {
     REQUIRE_TOOL("convert");
     REQUIRE_TOOL("giftext");
-    const QImage bitmap = TestBitmap();
+    const RasterImage bitmap = TestBitmap();
     const std::string path = Save(PictureFormat::Gif, "pyramid.gif", bitmap);
     EXPECT_EQ(Identify(path, "%m %w %h "), "GIF 400 200 ") << "expected one 400 x 200 GIF image";
     EXPECT_EQ(DecodedRgb(path), PackedRgb(bitmap)) << "expected the exact palette to keep every pixel";
@@ -131,7 +133,7 @@ TEST_F(RasterWriters, GifWithFewColoursIsExact)
 TEST_F(RasterWriters, GifWithManyColoursIsQuantised)
 {
     REQUIRE_TOOL("convert");
-    const QImage bitmap = GradientBitmap();
+    const RasterImage bitmap = GradientBitmap();
     const std::string path = Save(PictureFormat::Gif, "gradient.gif", bitmap);
     EXPECT_EQ(Identify(path, "%m %w %h "), "GIF 320 200 ") << "expected one 320 x 200 GIF image";
     EXPECT_LE(std::stoi(Identify(path, "%k")), 256) << "expected at most 256 colours";
@@ -144,9 +146,9 @@ TEST_F(RasterWriters, GifWithManyColoursIsQuantised)
 TEST_F(RasterWriters, GifOfExactly256ColoursKeepsThemAll)
 {
     REQUIRE_TOOL("convert");
-    QImage bitmap(16, 16, QImage::Format_RGB32);
+    RasterImage bitmap(16, 16);
     for (int i = 0; i < 256; ++i)
-        bitmap.setPixel(i % 16, i / 16, qRgb(i, 255 - i, (i * 7) % 256));
+        bitmap.Row(i / 16)[i % 16] = RasterImage::ValueOf(Rgb(i, 255 - i, (i * 7) % 256));
     const std::string path = Save(PictureFormat::Gif, "all.gif", bitmap);
     EXPECT_EQ(DecodedRgb(path), PackedRgb(bitmap)) << "expected 256 colours to fit the palette exactly";
 }
@@ -155,7 +157,7 @@ TEST_F(RasterWriters, JpegIsBaselineQuality100AndCloseToTheBitmap)
 {
     REQUIRE_TOOL("convert");
     REQUIRE_TOOL("djpeg");
-    const QImage bitmap = TestBitmap();
+    const RasterImage bitmap = TestBitmap();
     const std::string path = Save(PictureFormat::Jpeg, "graph.jpg", bitmap);
     EXPECT_EQ(Identify(path, "%m %w %h %Q %[interlace] %[colorspace]"), "JPEG 400 200 100 None sRGB")
         << "expected a 400 x 200 colour baseline JPEG at quality 100";
@@ -174,9 +176,9 @@ TEST_F(RasterWriters, JpegIsBaselineQuality100AndCloseToTheBitmap)
 TEST(JpegEncoder, FailsCleanlyInsteadOfEndingTheProcess)
 {
     std::string out;
-    EXPECT_NE(EncodeJpeg(QImage(), 100, out), "") << "expected an error for an empty picture";
+    EXPECT_NE(EncodeJpeg(RasterImage(), 100, out), "") << "expected an error for an empty picture";
     // libjpeg's own error path: it refuses an image wider than 65500 pixels.
-    const QImage tooWide(70000, 1, QImage::Format_RGB32);
+    const RasterImage tooWide(70000, 1);
     EXPECT_NE(EncodeJpeg(tooWide, 100, out), "") << "expected an error text for a 70000 px wide picture";
     EXPECT_EQ(out, "") << "expected nothing encoded after failures";
 }
@@ -184,8 +186,40 @@ TEST(JpegEncoder, FailsCleanlyInsteadOfEndingTheProcess)
 TEST(GifEncoder, RefusesAnEmptyPicture)
 {
     std::string out;
-    EXPECT_NE(EncodeGif(QImage(), out), "") << "expected an error for an empty picture";
+    EXPECT_NE(EncodeGif(RasterImage(), out), "") << "expected an error for an empty picture";
     EXPECT_EQ(out, "") << "expected nothing encoded";
+}
+
+// Three by two pixels, two of them coloured: the bytes Qt's BMP writer gave for the same picture at 96 dpi.
+TEST(BmpEncoder, HeaderFieldsAndBottomUpPaddedRows)
+{
+    RasterImage image(3, 2);
+    image.Row(0)[0] = RasterImage::ValueOf(Rgb(1, 2, 3));
+    image.Row(1)[2] = RasterImage::ValueOf(Rgb(250, 128, 9));
+    std::string out;
+    ASSERT_EQ(EncodeBmp(image, out), "");
+    const unsigned char expected[] = {
+        'B',  'M',  78,   0,    0,    0,    0,    0,    0,    0, 54,   0,    0, 0, // file header
+        40,   0,    0,    0,    3,    0,    0,    0,    2,    0, 0,    0,    1, 0, // size, 3 x 2, 1 plane
+        24,   0,    0,    0,    0,    0,    24,   0,    0,    0, 0xc4, 0x0e, 0, 0, // 24 bits, BI_RGB, 24 bytes
+        0xc4, 0x0e, 0,    0,    0,    0,    0,    0,    0,    0, 0,    0,          // 3780 per metre, no palette
+        0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 9,    128,  250,  0, 0,    0,          // the bottom row first, B G R
+        3,    2,    1,    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0, 0,    0,          // padded to 12 bytes
+    };
+    EXPECT_EQ(out, std::string(reinterpret_cast<const char*>(expected), sizeof expected));
+    EXPECT_NE(EncodeBmp(RasterImage(), out), "") << "expected an error for an empty picture";
+}
+
+TEST(PngEncoder, QtDecodesEveryPixelAndTheResolution)
+{
+    const RasterImage bitmap = TestBitmap();
+    std::string out;
+    ASSERT_EQ(EncodePng(bitmap, out), "");
+    QImage decoded;
+    ASSERT_TRUE(decoded.loadFromData(QByteArray::fromStdString(out), "PNG")) << "expected a PNG Qt reads";
+    EXPECT_EQ(ToRasterImage(decoded), bitmap) << "expected every pixel as drawn";
+    EXPECT_EQ(decoded.dotsPerMeterX(), 3780) << "expected the screen's 96 dpi";
+    EXPECT_NE(EncodePng(RasterImage(), out), "") << "expected an error for an empty picture";
 }
 
 } // namespace

@@ -88,7 +88,7 @@ TEST_F(Workbook, HoldsTheSpreadsheetRowsAsTypedNumbers)
     CaptureStartValues(t.S);
     t.RunTo(60);
     t.S.BulletinTextHistory[2] = "Say \"A\":\r\nnext & <line>";
-    ASSERT_EQ(SaveDataFile(t.S, In("run.xlsx")), "");
+    ASSERT_EQ(SaveDataFile(t.S, In("run.xlsx"), "10-12-2026"), "");
     const std::vector<Row> rows = SheetRows(Unzipped(In("run.xlsx"), "xl/worksheets/sheet1.xml"));
     const std::vector<std::string> strings = SharedStrings(Unzipped(In("run.xlsx"), "xl/sharedStrings.xml"));
     ASSERT_EQ(rows.size(), 1u + 61) << "a header row and one row per year 0..60";
@@ -127,7 +127,7 @@ TEST_F(Workbook, SecondSheetHoldsScenarioStartValuesAndAbbreviations)
     CommitParameter(*t.M, ParameterField::Immigration, "-1.5");
     CaptureStartValues(t.S);
     t.RunTo(3);
-    ASSERT_EQ(SaveDataFile(t.S, In("Run.XLSX")), "") << "the extension in any case";
+    ASSERT_EQ(SaveDataFile(t.S, In("Run.XLSX"), "10-12-2026"), "") << "the extension in any case";
     const std::vector<Row> rows = SheetRows(Unzipped(In("Run.XLSX"), "xl/worksheets/sheet2.xml"));
     const std::vector<std::string> strings = SharedStrings(Unzipped(In("Run.XLSX"), "xl/sharedStrings.xml"));
     const auto text = [&](const Row& row, const char* column) {
@@ -156,7 +156,7 @@ TEST_F(Workbook, AWorkbookThatCannotBeSavedIsToldAndLeavesNoFile)
 {
     TestModel t;
     const std::string path = In("missing/run.xlsx");
-    const std::string error = SaveDataFile(t.S, path);
+    const std::string error = SaveDataFile(t.S, path, "10-12-2026");
     EXPECT_NE(error.find(path), std::string::npos) << "the error names the file: " << error;
     EXPECT_TRUE(ReadBytes(path).empty());
     EXPECT_TRUE(IsWorkbookName("dir.x/run.Xlsx") && !IsWorkbookName("run.xlsx.txt") && !IsWorkbookName("xlsx"));
@@ -166,9 +166,9 @@ TEST_F(Workbook, TheTextFilesStayAsTheyAre)
 {
     TestModel t;
     t.RunTo(5);
-    ASSERT_EQ(SaveDataFile(t.S, In("run.csv")), "");
+    ASSERT_EQ(SaveDataFile(t.S, In("run.csv"), "10-12-2026"), "");
     EXPECT_EQ(ReadBytes(In("run.csv")), DataSpreadsheetText(t.S));
-    ASSERT_EQ(SaveDataFile(t.S, In("run.txt")), "");
+    ASSERT_EQ(SaveDataFile(t.S, In("run.txt"), "10-12-2026"), "");
     EXPECT_EQ(ReadBytes(In("run.txt")), DataFileFor(t.S, "run.txt"));
 }
 
