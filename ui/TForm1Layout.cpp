@@ -101,7 +101,6 @@ void TForm1::BuildControlGroup()
     ui_.TrackBar1->setPageStep(1);
     ui_.TrackBar1->setTickPosition(QSlider::TicksBelow);
     ui_.TrackBar1->setTickInterval(1);
-    ui_.TrackBar1->setFocusPolicy(Qt::ClickFocus);
     SetThumbLength(ui_.TrackBar1, 15);
     MakeLabel(ui_.GroupBox5, "Label1", {80, 44, 31, 13}, tr("Speed"), tr(SpeedHint));
     ui_.CheckBox1 = MakeCheckBox(ui_.GroupBox5, "CheckBox1", {138, 44, 91, 17}, tr("Step by step"), false,
@@ -345,15 +344,6 @@ void TForm1::SetAccessibleNames()
     ui_.Paper->setAccessibleDescription(ui_.Paper->toPlainText());
     ui_.Memo1->setAccessibleName(tr("Instruction"));
     ui_.RichEdit1->setAccessibleName(tr("Program information"));
-}
-
-void TForm1::SetTabOrder()
-{
-    QWidget::setTabOrder(ui_.Popmeter, ui_.SPmeter);
-    QWidget::setTabOrder(ui_.SPmeter, ui_.BImeter);
-    QWidget::setTabOrder(ui_.BImeter, ui_.BDmeter);
-    QWidget::setTabOrder(ui_.BDmeter, ui_.ADmeter);
-    QWidget::setTabOrder(ui_.ADmeter, ui_.IMmeter);
 }
 
 } // namespace vartel
