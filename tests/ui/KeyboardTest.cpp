@@ -18,6 +18,7 @@ protected:
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("-");
     }
     // Presses `key` on the focused control `count` times; the names of the controls focused after each.
+    static std::string Names(const QStringList& names) { return names.join(u' ').toStdString(); }
     static QStringList Press(Qt::Key key, int count, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QStringList visited;
@@ -43,16 +44,16 @@ const QStringList TabOrder{"StartButton", "HelpButton", "TrackBar1",    "CheckBo
                            "CheckBox3",   "Button3",    "RadioButton1", "Popmeter",    "SPmeter",    "BImeter",
                            "BDmeter",     "ADmeter",    "IMmeter",      "EpiButton",   "OneButton",  "ImmButton",
                            "Image2",      "PopButton",  "BirthButton",  "DeathButton", "lifebutton", "Linscale",
-                           "Inbutton",    "Outbutton",  "Button1",      "Button2",     "Newbutton"};
+                           "Inbutton",    "Button1",    "Button2",      "Newbutton"};
 
 TEST_F(Keyboard, TabPassesEveryControlGroupInReadingOrderAndShiftTabBack)
 {
     form->Controls().Newbutton->setFocus(Qt::TabFocusReason);
     Pump();
-    EXPECT_EQ(Press(Qt::Key_Tab, static_cast<int>(TabOrder.size())), TabOrder);
+    EXPECT_EQ(Names(Press(Qt::Key_Tab, static_cast<int>(TabOrder.size()))), Names(TabOrder));
     QStringList back(TabOrder.rbegin() + 1, TabOrder.rend());
     back << TabOrder.back();
-    EXPECT_EQ(Press(Qt::Key_Backtab, static_cast<int>(back.size()), Qt::ShiftModifier), back);
+    EXPECT_EQ(Names(Press(Qt::Key_Backtab, static_cast<int>(back.size()), Qt::ShiftModifier)), Names(back));
     EXPECT_TRUE(platform.messages.empty()) << "passing unchanged fields gives no message";
 }
 
@@ -62,17 +63,17 @@ TEST_F(Keyboard, TabEntersAGroupOfRadioButtonsAtTheChosenOne)
     form->Controls().Logscale->setChecked(true); // chosen without a click: the stop follows the choice too
     form->Controls().Button3->setFocus(Qt::TabFocusReason);
     Pump();
-    EXPECT_EQ(Press(Qt::Key_Tab, 2), (QStringList{"RadioButton3", "Popmeter"}));
+    EXPECT_EQ(Names(Press(Qt::Key_Tab, 2)), "RadioButton3 Popmeter");
     form->Controls().lifebutton->setFocus(Qt::TabFocusReason);
     Pump();
-    EXPECT_EQ(Press(Qt::Key_Tab, 2), (QStringList{"Logscale", "Inbutton"}));
+    EXPECT_EQ(Names(Press(Qt::Key_Tab, 2)), "Logscale Button1") << "the zoom, for the linear scale, is disabled";
 }
 
 TEST_F(Keyboard, ArrowsChooseTheScenarioAndTheSpeed)
 {
     form->Controls().RadioButtons[1]->setFocus(Qt::TabFocusReason);
     Pump();
-    EXPECT_EQ(Press(Qt::Key_Down, 2), (QStringList{"RadioButton2", "RadioButton3"}));
+    EXPECT_EQ(Names(Press(Qt::Key_Down, 2)), "RadioButton2 RadioButton3");
     EXPECT_TRUE(form->Controls().RadioButtons[3]->isChecked());
     EXPECT_EQ(S().Scenario, 3) << "the arrow chooses the scenario as a click does";
     Press(Qt::Key_Up, 1);
