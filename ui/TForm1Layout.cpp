@@ -333,6 +333,15 @@ void TForm1::SetAccessibleNames()
         label->setBuddy(field);
         field->setAccessibleName(label->text());
     }
+    // The groups with a heading are named by it, the speed slider by its label.
+    const std::pair<QWidget*, const char*> headed[] = {{ui_.GroupBox1, "Label14"},
+                                                       {ui_.GroupBox2, "Label8"},
+                                                       {ui_.GroupBox3, "Label15"},
+                                                       {ui_.GroupBox4, "Label11"},
+                                                       {ui_.TrackBar1, "Label1"}};
+    for (const auto& [control, labelName] : headed)
+        control->setAccessibleName(findChild<QLabel*>(QLatin1String(labelName))->text());
+    findChild<QLabel*>(QStringLiteral("Label1"))->setBuddy(ui_.TrackBar1);
     auto* years = findChild<QLabel*>(QStringLiteral("Label16"));
     years->setBuddy(ui_.Aftelklok);
     ui_.Aftelklok->setAccessibleName(years->text() + u' ' + findChild<QLabel*>(QStringLiteral("Label17"))->text());

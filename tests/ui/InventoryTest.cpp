@@ -513,6 +513,17 @@ TEST_F(Accessibility, FieldsYearAndCountdownAreNamedByTheLabelBesideThem)
         << "the value is the field's text";
 }
 
+TEST_F(Accessibility, GroupsAreNamedByTheirHeadingsAndTheSliderByItsLabel)
+{
+    const std::pair<QWidget*, const char*> named[] = {
+        {form->Controls().GroupBox1, "Results"},    {form->Controls().GroupBox2, "Scenarios"},
+        {form->Controls().GroupBox3, "Parameters"}, {form->Controls().GroupBox4, "Incidents"},
+        {form->Controls().TrackBar1, "Speed"},
+    };
+    for (const auto& [control, name] : named)
+        EXPECT_EQ(Read(control, QAccessible::Name), QString::fromUtf8(name)) << control->objectName().toStdString();
+}
+
 TEST_F(Accessibility, TheViewsSayWhatTheyShowNow)
 {
     EXPECT_EQ(Read(form->Controls().Image1, QAccessible::Name), QStringLiteral("Population pyramid"));
