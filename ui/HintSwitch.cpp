@@ -1,5 +1,7 @@
 #include "ui/HintSwitch.h"
 
+#include "ui/TForm1Shortcuts.h"
+
 #include <QApplication>
 #include <QHelpEvent>
 #include <QProxyStyle>
@@ -42,7 +44,10 @@ bool HintSwitch::eventFilter(QObject* watched, QEvent* event)
     if (widget == nullptr || widget->toolTip().isEmpty())
         return QObject::eventFilter(watched, event); // the parent's hint, if any
     const auto* help = static_cast<QHelpEvent*>(event);
-    QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), DisplayTimeMs);
+    QString hint = widget->toolTip();
+    if (const QString keys = widget->property(ShortcutProperty).toString(); !keys.isEmpty())
+        hint += QStringLiteral("\r\n(%1)").arg(keys);
+    QToolTip::showText(help->globalPos(), hint, widget, QRect(), DisplayTimeMs);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The application's helping hints: shown at once and kept up 20 seconds, and only while switched on
-// ("Show helping hints"). main makes one for the life of both windows (it needs the QApplication) and the
-// main window switches it.
+// ("Show helping hints"); a control's shortcut is shown after its hint. main makes one for the life of both windows (it
+// needs the QApplication) and the main window switches it.
 #include <QObject>
 
 namespace vartel {

@@ -12,6 +12,7 @@
 #include "ui/InfoLine.h"
 #include "ui/NumEdit.h"
 #include "ui/ProcessLocale.h"
+#include "ui/TForm1Shortcuts.h"
 #include "ui/ViewCanvases.h"
 #include "ui/ViewDescriptions.h"
 #include "ui/WholeNumberEdit.h"
@@ -103,7 +104,6 @@ TForm1::TForm1(Platform& platform, HintSwitch& hints, QWidget* parent)
     BuildBottomLines();
     ui_.RichEdit1 = CreateInfoLine(this, platform_);
     WidenLabelsToTheirCaptions(this);
-    SetTabOrder();
     SetAccessibleNames();
 
     ui_.MemoTimer = new QTimer(this);
@@ -111,6 +111,7 @@ TForm1::TForm1(Platform& platform, HintSwitch& hints, QWidget* parent)
     ui_.MemoTimer->setInterval(500);
 
     ConnectControls();
+    GiveKeyboardAccess(*this, ui_);
     FormCreate();
     ui_.MemoTimer->start();
 

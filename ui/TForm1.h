@@ -131,7 +131,6 @@ private:
     void BuildGraphControls();
     void BuildGraphPanel();
     void BuildBottomLines();
-    void SetTabOrder();
     void SetAccessibleNames();
     void ConnectControls();
 

@@ -102,7 +102,6 @@ void TForm1::BuildControlGroup()
     ui_.TrackBar1->setPageStep(1);
     ui_.TrackBar1->setTickPosition(QSlider::TicksBelow);
     ui_.TrackBar1->setTickInterval(1);
-    ui_.TrackBar1->setFocusPolicy(Qt::ClickFocus);
     SetThumbLength(ui_.TrackBar1, 15);
     MakeLabel(ui_.GroupBox5, "Label1", {80, 44, 31, 13}, tr("Speed"), tr(SpeedHint));
     ui_.CheckBox1 = MakeCheckBox(ui_.GroupBox5, "CheckBox1", {138, 44, 91, 17}, tr("Step by step"), false,
@@ -335,6 +334,15 @@ void TForm1::SetAccessibleNames()
         label->setBuddy(field);
         field->setAccessibleName(label->text());
     }
+    // The groups with a heading are named by it, the speed slider by its label.
+    const std::pair<QWidget*, const char*> headed[] = {{ui_.GroupBox1, "Label14"},
+                                                       {ui_.GroupBox2, "Label8"},
+                                                       {ui_.GroupBox3, "Label15"},
+                                                       {ui_.GroupBox4, "Label11"},
+                                                       {ui_.TrackBar1, "Label1"}};
+    for (const auto& [control, labelName] : headed)
+        control->setAccessibleName(findChild<QLabel*>(QLatin1String(labelName))->text());
+    findChild<QLabel*>(QStringLiteral("Label1"))->setBuddy(ui_.TrackBar1);
     auto* years = findChild<QLabel*>(QStringLiteral("Label16"));
     years->setBuddy(ui_.Aftelklok);
     ui_.Aftelklok->setAccessibleName(years->text() + u' ' + findChild<QLabel*>(QStringLiteral("Label17"))->text());
@@ -346,15 +354,6 @@ void TForm1::SetAccessibleNames()
     ui_.Paper->setAccessibleDescription(ui_.Paper->toPlainText());
     ui_.Memo1->setAccessibleName(tr("Instruction"));
     ui_.RichEdit1->setAccessibleName(tr("Program information"));
-}
-
-void TForm1::SetTabOrder()
-{
-    QWidget::setTabOrder(ui_.Popmeter, ui_.SPmeter);
-    QWidget::setTabOrder(ui_.SPmeter, ui_.BImeter);
-    QWidget::setTabOrder(ui_.BImeter, ui_.BDmeter);
-    QWidget::setTabOrder(ui_.BDmeter, ui_.ADmeter);
-    QWidget::setTabOrder(ui_.ADmeter, ui_.IMmeter);
 }
 
 } // namespace vartel

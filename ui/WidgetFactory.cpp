@@ -17,20 +17,6 @@ namespace vartel {
 
 namespace {
 
-// Qt gives a radio button of an exclusive group Tab focus when it takes the focus; these stay out of the
-// tab order, which goes through the parameter fields only.
-class ClickFocusRadioButton final : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    void focusInEvent(QFocusEvent* event) override
-    {
-        QRadioButton::focusInEvent(event);
-        setFocusPolicy(Qt::ClickFocus);
-    }
-};
-
 // Paints the bevel over the field's own painting.
 class SoftBevel final : public QObject {
 public:
@@ -103,7 +89,6 @@ void WidenLabelsToTheirCaptions(QWidget* window)
 QPushButton* MakeButton(QWidget* parent, const char* name, Geometry g, const QString& caption, const QString& hint)
 {
     auto* button = Place(new QPushButton(caption, parent), name, g, hint);
-    button->setFocusPolicy(Qt::ClickFocus);
     button->setAutoDefault(false);
     return button;
 }
@@ -113,16 +98,13 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, Geometry g, const QSt
 {
     auto* box = Place(new QCheckBox(caption, parent), name, g, hint);
     box->setChecked(checked);
-    box->setFocusPolicy(Qt::ClickFocus);
     return box;
 }
 
 QRadioButton* MakeRadioButton(QWidget* parent, const char* name, Geometry g, const QString& caption,
                               const QString& hint)
 {
-    auto* button = Place(new ClickFocusRadioButton(caption, parent), name, g, hint);
-    button->setFocusPolicy(Qt::ClickFocus);
-    return button;
+    return Place(new QRadioButton(caption, parent), name, g, hint);
 }
 
 QLineEdit* MakeResultField(QWidget* parent, const char* name, int left, int top, const QString& hint)

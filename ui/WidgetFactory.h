@@ -23,7 +23,7 @@ QLabel* MakeHeading(QWidget* parent, const char* name, Geometry g, const QString
 // Widens every label of `window` whose caption is longer than its place, to the right, as a label that sizes
 // itself to its caption does; the places were measured for the English captions.
 void WidenLabelsToTheirCaptions(QWidget* window);
-// Buttons, check boxes and radio buttons take the focus when clicked but are skipped by Tab.
+// Buttons, check boxes and radio buttons take the focus by a click and by Tab.
 QPushButton* MakeButton(QWidget* parent, const char* name, Geometry g, const QString& caption,
                         const QString& hint = {});
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, Geometry g, const QString& caption, bool checked,

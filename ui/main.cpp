@@ -4,6 +4,9 @@
 // --help and --version print and end before any window or display is touched. The windows speak the
 // desktop's language (Dutch or English) unless --lang chooses one.
 //
+// On a screen too small for the window at the desktop's scale the program starts itself again at once with
+// the QT_SCALE_FACTOR that makes the window fit (see WindowFit.h); VARTEL_FITTED marks that second start.
+//
 // VARTEL_STARTUP_PROBE=1 makes the program print the milliseconds from the start of main to the first
 // shown main window and quit at once; the start-up benchmark uses it.
 #include "help/TForm2.h"
@@ -12,13 +15,20 @@
 #include "platform/Language.h"
 #include "ui/HintSwitch.h"
 #include "ui/TForm1.h"
+#include "ui/WindowFit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <QWindow>
+
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -54,6 +64,47 @@ bool AnsweredOption(int argc, char* argv[])
     return false;
 }
 
+constexpr const char* FittedVariable = "VARTEL_FITTED";
+
+// Once the window is on the screen with its frame: kept inside the available area, and where it does not
+// fit there, the program started again at a scale that fits.
+class FitOnFirstShow final : public QObject {
+public:
+    FitOnFirstShow(QWidget& window, std::vector<char*> arguments)
+        : QObject(&window), window_(window), arguments_(std::move(arguments))
+    {
+        window.windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && window_.windowHandle()->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, &FitOnFirstShow::Fit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Fit()
+    {
+        const std::optional<double> scale =
+            qEnvironmentVariableIsSet(FittedVariable) ? std::nullopt : vartel::ScaleFactorToFit(window_);
+        if (scale) {
+            qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale, 'f', 4));
+            qputenv(FittedVariable, "1");
+            arguments_.push_back(nullptr);
+            execv("/proc/self/exe", arguments_.data());
+            std::perror("vartel: starting again at a scale that fits the screen");
+        }
+        vartel::KeepFrameOnScreen(window_);
+    }
+
+    QWidget& window_;
+    std::vector<char*> arguments_;
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -68,6 +119,8 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    // The command line as given, for a start at another scale; QApplication takes its own options out.
+    const std::vector<char*> arguments(argv, argv + argc);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vartel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vartel"));
@@ -81,6 +134,8 @@ int main(int argc, char* argv[])
     vartel::TForm1 form(platform, hints);
     vartel::TForm2 help(platform);
     form.SetHelpWindow(&help);
+    form.winId();
+    new FitOnFirstShow(form, arguments);
     form.show();
 
     if (qEnvironmentVariableIsSet("VARTEL_STARTUP_PROBE")) {

@@ -98,6 +98,22 @@ TEST_F(HelpWindowTest, DocumentBeginsWithTitleEmptyLineAndTenSingleLineContentsE
     }
 }
 
+TEST_F(HelpWindowTest, DocumentTellsTheKeysTheMenuOfTheGraphAndTheWorkbook)
+{
+    const bool dutch = CurrentLanguage() == Language::Dutch;
+    const QString text = view->toPlainText();
+    for (const QString& told :
+         {QStringLiteral("Shift+Tab"), QStringLiteral("F1"),
+          dutch ? QStringLiteral("Ctrl+Spatie") : QStringLiteral("Ctrl+Space"), QStringLiteral("Ctrl+N"),
+          QStringLiteral("Ctrl+Shift+S"), QStringLiteral("Shift+F10"), QStringLiteral("Escape"),
+          dutch ? QStringLiteral("Deze curve bewaren om te vergelijken")
+                : QStringLiteral("Keep this curve for comparison"),
+          dutch ? QStringLiteral("Vergelijken met een opgeslagen simulatie")
+                : QStringLiteral("Compare with a saved run"),
+          QStringLiteral(".xlsx")})
+        EXPECT_TRUE(text.contains(told)) << "expected the document to tell " << told.toStdString();
+}
+
 TEST_F(HelpWindowTest, ProgramInformationNamesTheVersionOfTheBuild)
 {
     const QString text = view->toPlainText();

@@ -244,10 +244,12 @@ TEST_F(Browsing, KeysBrowseTheGraphAClickFocusedAsTheMouseDoes)
     form->Controls().PopButton->click();
 
     form->Controls().Newbutton->setFocus();
+    int visits = 0;
     for (int i = 0; i < 80; ++i) {
         QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
-        EXPECT_NE(QApplication::focusWidget(), form->Controls().Image2) << "Tab passes the graph by, press " << i;
+        visits += QApplication::focusWidget() == form->Controls().Image2 ? 1 : 0;
     }
+    EXPECT_GT(visits, 0) << "Tab reaches the graph too, where these keys browse without a click";
 }
 
 TEST_F(Browsing, NoAlarmWhileBrowsingOrRestoring)

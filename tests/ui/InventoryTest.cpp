@@ -442,35 +442,6 @@ TEST_F(Inventory, WindowOpensInTheCentreOfTheDesktop)
     EXPECT_LE(std::abs(centre.y() - desktop.center().y()), 1) << "centred vertically";
 }
 
-TEST_F(Inventory, TabMovesThroughTheSixParameterFieldsOnly)
-{
-    const QStringList expected{QStringLiteral("SPmeter"), QStringLiteral("BImeter"), QStringLiteral("BDmeter"),
-                               QStringLiteral("ADmeter"), QStringLiteral("IMmeter"), QStringLiteral("Popmeter")};
-    auto tabs = [] {
-        QStringList visited;
-        for (int i = 0; i < 6; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            Pump();
-            visited << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("-"));
-        }
-        return visited;
-    };
-    form->Controls().Popmeter->setFocus();
-    Pump();
-    EXPECT_EQ(tabs(), expected) << "Tab skips buttons, boxes and the slider";
-    EXPECT_TRUE(platform.messages.empty()) << "tabbing through unchanged fields gives no message";
-
-    // A clicked radio button takes the focus, but Tab does not stop on it afterwards.
-    for (QRadioButton* radio : {form->Controls().RadioButtons[2], form->Controls().Logscale}) {
-        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(5, radio->height() / 2));
-        Pump();
-        ASSERT_TRUE(radio->isChecked());
-        form->Controls().Popmeter->setFocus();
-        Pump();
-        EXPECT_EQ(tabs(), expected) << "after a click on " << radio->objectName().toStdString();
-    }
-}
-
 TEST_F(Inventory, FieldsHaveASoftLoweredBevelAndTheSpeedThumbIs15Long)
 {
     for (QLineEdit* field :
@@ -501,14 +472,6 @@ TEST_F(Inventory, FieldsHaveASoftLoweredBevelAndTheSpeedThumbIs15Long)
         }
     EXPECT_EQ(bottom - top + 1, 15) << "the thumb is 15 pixels long";
     form->Controls().TrackBar1->setValue(3);
-}
-
-TEST_F(Inventory, ButtonsTakeNoFocusByTab)
-{
-    for (QWidget* w : std::initializer_list<QWidget*>{form->Controls().StartButton, form->Controls().Newbutton,
-                                                      form->Controls().CheckBox1, form->Controls().TrackBar1,
-                                                      form->Controls().Inbutton, form->Controls().Button3})
-        EXPECT_EQ(w->focusPolicy(), Qt::ClickFocus) << w->objectName().toStdString() << " not in the tab order";
 }
 
 using Accessibility = WindowTest;
@@ -548,6 +511,17 @@ TEST_F(Accessibility, FieldsYearAndCountdownAreNamedByTheLabelBesideThem)
     }
     EXPECT_EQ(Read(form->Controls().Popmeter, QAccessible::Value), QStringLiteral("4200"))
         << "the value is the field's text";
+}
+
+TEST_F(Accessibility, GroupsAreNamedByTheirHeadingsAndTheSliderByItsLabel)
+{
+    const std::pair<QWidget*, const char*> named[] = {
+        {form->Controls().GroupBox1, "Results"},    {form->Controls().GroupBox2, "Scenarios"},
+        {form->Controls().GroupBox3, "Parameters"}, {form->Controls().GroupBox4, "Incidents"},
+        {form->Controls().TrackBar1, "Speed"},
+    };
+    for (const auto& [control, name] : named)
+        EXPECT_EQ(Read(control, QAccessible::Name), QString::fromUtf8(name)) << control->objectName().toStdString();
 }
 
 TEST_F(Accessibility, TheViewsSayWhatTheyShowNow)

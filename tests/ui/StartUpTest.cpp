@@ -126,7 +126,7 @@ TEST_F(StartUp, HintsAreOffUntilSwitchedOn)
     QHelpEvent onEvent(QEvent::ToolTip, inside, target->mapToGlobal(inside));
     QApplication::sendEvent(target, &onEvent);
     EXPECT_TRUE(QToolTip::isVisible()) << "the hint shows at once";
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("Return to the start"));
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Return to the start\r\n(Ctrl+N)")) << "the hint tells the shortcut";
     QToolTip::hideText();
 
     form->Controls().CheckBox3->click();
