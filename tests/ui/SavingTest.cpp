@@ -388,7 +388,8 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     EXPECT_TRUE(svg.contains("#7755bb")) << "in their colours";
     platform.fileAnswers.push_back(In("compare.bmp"));
     form->Controls().Button1->click();
-    EXPECT_GT(PixelsIn(QImage(In("compare.bmp")), KeptCurveColors[1]), 50) << "and so does a raster picture";
+    EXPECT_GT(PixelsIn(ToRasterImage(QImage(In("compare.bmp"))), KeptCurveColors[1]), 50)
+        << "and so does a raster picture";
 
     form->KeepCurveClick();
     ASSERT_EQ(form->Kept().Count(), 3u) << "three at most";
