@@ -1,9 +1,7 @@
 #include "tools/BatchRun.h"
 
-#include "model/Incidents.h"
 #include "model/ParameterCommit.h"
-#include "model/RunControl.h"
-#include "model/Scenarios.h"
+#include "session/Session.h"
 #include "tools/BatchScreen.h"
 
 namespace vartel {
@@ -11,67 +9,60 @@ namespace vartel {
 namespace {
 
 // Returns "" or the commit's error text.
-std::string Fire(Model& m, const BatchEvent& event)
+std::string Fire(Session& session, const BatchEvent& event)
 {
     switch (event.Kind) {
     case EventKind::Incident:
-        // The window disables the incident buttons once the run has reached its last year.
-        if (m.S.Year < MaxYear)
-            StartIncident(m, event.Number);
+        session.StartIncident(event.Number);
         return {};
     case EventKind::Scenario:
-        ChooseScenario(m, event.Number);
+        session.ChooseScenario(event.Number);
         return {};
     case EventKind::Parameter: {
-        const CommitResult result = CommitParameter(m, event.Parameter, event.Text);
+        const CommitResult result = CommitParameter(session.model(), event.Parameter, event.Text);
         return result.Ok ? std::string() : result.Error;
     }
     }
     return {};
 }
 
-// As Start pressed at year 0 and the driver's next year.
-void Advance(Model& m)
+void AdvanceTo(Session& session, int year)
 {
-    if (m.S.Year == 0)
-        CaptureStartValues(m.S);
-    AdvanceYear(m);
+    while (session.state().Year < year && session.Advance()) {
+    }
 }
 
 // After the run, the view's buttons as a user would press them: the zoom, the scale, then the graph. Each
 // draws the whole graph anew, as the window's buttons do.
-void ChooseView(Model& m, const BatchArguments& a, BatchScreen* screen)
+void ChooseView(SimulationState& s, const BatchArguments& a, BatchScreen* screen)
 {
-    SimulationState& s = m.S;
     if (a.Zoom != s.ZoomFactor) {
         s.ZoomFactor = a.Zoom;
-        m.Host.RedrawGraph();
+        if (screen != nullptr)
+            screen->RedrawGraph();
     }
     if (screen != nullptr && a.LinearScale != screen->LinearScale())
         screen->ChooseScale(a.LinearScale);
     if (a.GraphMode != s.GraphMode) {
         s.GraphMode = a.GraphMode;
-        m.Host.RedrawGraph();
+        if (screen != nullptr)
+            screen->RedrawGraph();
     }
 }
 
 } // namespace
 
-std::string RunBatch(Model& m, const BatchArguments& a, BatchScreen* screen)
+std::string RunBatch(Session& session, const BatchArguments& a, BatchScreen* screen)
 {
-    SimulationState& s = m.S;
-    StartUpModel(m);
-    m.Host.RedrawGraph(); // as the window's start-up does after the model's
-    ChooseScenario(m, a.Scenario);
+    session.StartUp();
+    session.ChooseScenario(a.Scenario);
     for (const BatchEvent& event : a.Events) {
-        while (s.Year < event.Year)
-            Advance(m);
-        if (const std::string error = Fire(m, event); !error.empty())
+        AdvanceTo(session, event.Year);
+        if (const std::string error = Fire(session, event); !error.empty())
             return "--event " + event.Argument + ": " + error;
     }
-    while (s.Year < a.Years)
-        Advance(m);
-    ChooseView(m, a, screen);
+    AdvanceTo(session, a.Years);
+    ChooseView(session.model().S, a, screen);
     return {};
 }
 

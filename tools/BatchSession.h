@@ -1,11 +1,12 @@
 #pragma once
-// One run of vartel-batch in this process: its window without a window, the fixed seed, the model and,
+// One run of vartel-batch in this process: its window without a window, the fixed seed, the session and,
 // when pictures are wanted, the screen images the run is drawn on (these need a QGuiApplication).
+#include "session/Session.h"
+#include "session/SteadyClock.h"
 #include "tools/BatchHost.h"
 #include "tools/BatchOutput.h"
 #include "tools/BatchRun.h"
 
-#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -16,20 +17,23 @@ struct BatchSession {
     BatchSession(std::ostream& messages, bool withScreen) : Host(messages)
     {
         if (withScreen) {
-            Screen.emplace(M->S);
+            Screen.emplace(Simulation.state());
             Host.ShowOn(&*Screen);
         }
     }
     BatchSession(const BatchSession&) = delete;
     BatchSession& operator=(const BatchSession&) = delete;
 
-    std::string Run(const BatchArguments& a) { return RunBatch(*M, a, ScreenOrNull()); }
-    std::vector<std::string> WriteFiles(const BatchArguments& a) { return WriteBatchOutput(M->S, a, ScreenOrNull()); }
+    std::string Run(const BatchArguments& a) { return RunBatch(Simulation, a, ScreenOrNull()); }
+    std::vector<std::string> WriteFiles(const BatchArguments& a)
+    {
+        return WriteBatchOutput(Simulation.state(), a, ScreenOrNull());
+    }
     BatchScreen* ScreenOrNull() { return Screen ? &*Screen : nullptr; }
 
     BatchHost Host;
     SeededRandom Random{BatchSeed};
-    std::unique_ptr<Model> M = std::make_unique<Model>(Host, Random); // the record is large
+    Session Simulation{Host, Random, SteadyNanoseconds};
     std::optional<BatchScreen> Screen;
 };
 

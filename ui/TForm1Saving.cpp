@@ -91,7 +91,7 @@ void TForm1::Button3Click()
 
 void TForm1::SaveViewPicture(bool pyramid)
 {
-    SimulationState& s = model_->S;
+    SimulationState& s = model().S;
     if (s.Running)
         StartButtonClick();
     FileDialogRequest request;
