@@ -2,9 +2,12 @@
 
 #include "model/Codes.h"
 #include "model/Incidents.h"
+#include "model/Results.h"
+#include "model/Rounding.h"
 #include "model/RunControl.h"
 #include "model/Scenarios.h"
 #include "session/SpeedDelays.h"
+#include "session/TrimmedText.h"
 
 #include <algorithm>
 
@@ -14,6 +17,25 @@ namespace {
 
 constexpr const char* AlarmSound = "Letop";
 constexpr std::int64_t NanosecondsPerMillisecond = 1'000'000;
+
+constexpr Field ShownIn(ParameterField field)
+{
+    switch (field) {
+    case ParameterField::Population:
+        return Field::Popmeter;
+    case ParameterField::StableLevel:
+        return Field::SPmeter;
+    case ParameterField::BirthIndex:
+        return Field::BImeter;
+    case ParameterField::BabyMortality:
+        return Field::BDmeter;
+    case ParameterField::AdultMortality:
+        return Field::ADmeter;
+    case ParameterField::Immigration:
+        break;
+    }
+    return Field::IMmeter;
+}
 
 } // namespace
 
@@ -190,6 +212,43 @@ void Session::FinishRun()
     listener_.InstructionChanged(Instruction::Investigate);
 }
 
+CommitOutcome Session::Commit(ParameterField field, const std::string& text)
+{
+    if (committing_)
+        return {};
+    const std::string trimmed = TrimmedText(text);
+    std::string& shown = shown_[static_cast<std::size_t>(ShownIn(field))];
+    if (trimmed == shown) {
+        if (text != trimmed)
+            listener_.FieldChanged(ShownIn(field), trimmed);
+        return {.Unchanged = true};
+    }
+    const std::string before = shown;
+    shown = text; // what the field shows now, until the commit writes it
+    committing_ = true;
+    const CommitResult result = CommitParameter(*model_, field, trimmed);
+    committing_ = false;
+    if (!result.Ok) {
+        shown = before; // the same text again is the same error again
+        return {.Error = result.Error};
+    }
+    if (shown == text && text != trimmed) {
+        // The commit changed nothing and left the blanks.
+        shown = trimmed;
+        listener_.FieldChanged(ShownIn(field), trimmed);
+    }
+    return {};
+}
+
+void Session::ShowPresentFigures()
+{
+    const SimulationState& s = model_->S;
+    SetField(Field::Popmeter, std::to_string(RoundEvenToInt(s.PopHistory[static_cast<std::size_t>(s.Year)])));
+    SetField(Field::Clock, std::to_string(s.Year));
+    ShowCurrentFigures(*model_);
+    listener_.BulletinChanged(s.Board);
+}
+
 bool Session::Advance()
 {
     SimulationState& s = model_->S;
@@ -209,6 +268,7 @@ void Session::ShowRunState(RunState state)
 
 void Session::SetField(Field field, const std::string& text)
 {
+    shown_[static_cast<std::size_t>(field)] = text;
     listener_.FieldChanged(field, text);
 }
 

@@ -5,16 +5,25 @@
 // The front end forwards what the user does and shows what the listener is told.
 #include "model/Model.h"
 #include "model/ModelHost.h"
+#include "model/ParameterCommit.h"
 #include "model/RandomSource.h"
 #include "session/PassPlan.h"
 #include "session/RunState.h"
 #include "session/SessionListener.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace vartel {
+
+// What a commit of a parameter field did.
+struct CommitOutcome {
+    bool Unchanged = false; // the text is the one the field was given: nothing was committed
+    std::string Error;      // a text that is not a number: the message; nothing was committed
+};
 
 class Session final : private ModelHost {
 public:
@@ -60,6 +69,15 @@ public:
     bool Sound() const { return sound_; }
     bool PauseAtAlarms() const { return pauseAtAlarms_; }
 
+    // The text the user gave a parameter field (typed or pasted, Return or leaving the field). Blanks around
+    // it are no part of it. A text the session itself last showed in the field is not committed: a past
+    // year's value on display, or a value rounded to its decimals, read back would change the present.
+    CommitOutcome Commit(ParameterField field, const std::string& text);
+    // The text last shown in a field.
+    const std::string& ShownText(Field field) const { return shown_[static_cast<std::size_t>(field)]; }
+    // The present's figures and board on display again, with the commits made since its year was recorded.
+    void ShowPresentFigures();
+
     // One pass of the run, when the front end's clock says it is due. While `held` (a box or dialog about
     // the year on the screen is open) no year is computed and the session asks to be called again soon.
     NextPass RunPass(bool held = false);
@@ -102,6 +120,8 @@ private:
     bool pauseAtAlarms_ = false;
     bool yearWaiting_ = false; // the last pass's year waits for the rest of its minimum time
     int fastestPassYears_ = 1; // the most years of the next pass at the fastest speed
+    std::array<std::string, static_cast<std::size_t>(Field::CHmeter) + 1> shown_;
+    bool committing_ = false; // a box shown during a commit must not start a second commit
 };
 
 } // namespace vartel
