@@ -1,14 +1,11 @@
 #include "model/Bulletin.h"
 
 #include "model/Codes.h"
-#include "model/StartButtonStates.h"
 #include "model/TranslatableText.h"
 
 namespace vartel {
 
 namespace {
-
-constexpr const char* AlarmSound = "Letop";
 
 // The messages of the rules, in their order; the window shows them translated.
 constexpr const char* Overpopulated = VARTEL_TRANSLATE_NOOP("Bulletin", " Overpopulation - disaster inevitable");
@@ -74,11 +71,7 @@ void PostBulletin(Model& m, Color background, Color fontColor, int fontSize, con
     m.Host.ShowBulletin(s.Board);
     if (!alarm || s.Browsing)
         return;
-    m.Host.PlaySound(AlarmSound);
-    if (m.Host.PauseAtImportantMoments()) {
-        m.Host.SetStartCaption(TextsOf(StartState::Continue).Caption); // the hint stays as it was
-        s.Running = false;
-    }
+    m.Host.Alarm();
 }
 
 void ChooseBulletin(Model& m)

@@ -5,7 +5,7 @@
 
 namespace vartel {
 
-// The record together with the window it reports to and the random generator of SetPopulationSize.
+// The record together with what it reports to and the random generator of SetPopulationSize.
 // Create it once (it is large) and keep it for the life of the program.
 struct Model {
     Model(ModelHost& host, RandomSource& random) : Host(host), Random(random) {}

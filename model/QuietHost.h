@@ -1,6 +1,5 @@
 #pragma once
-// A host without a window: every effect is dropped, queries answer as a fresh window would
-// (sound on, no pause at important moments, fastest speed). For headless runs.
+// A host that drops every report of the simulation: for runs that only want the record.
 #include "model/ModelHost.h"
 
 namespace vartel {
@@ -12,9 +11,7 @@ public:
     void RepaintBulletinAndElderly() override {}
     void SetCountdown(const std::string&, Color) override {}
     void SetIncidentButtonsEnabled(bool) override {}
-    void SetStartCaption(const std::string&) override {}
-    void SetStartHint(const std::string&) override {}
-    void SetMemo(const std::string&) override {}
+    void ClearInstruction() override {}
     void RedrawGraph() override {}
     void RedrawPyramid(int) override {}
     void ResetHouses() override {}
@@ -23,9 +20,7 @@ public:
     void ResetGraphControls() override {}
     void MoveEquilibriumMarker() override {}
     void RestorePresent() override {}
-    void PlaySound(const std::string&) override {}
-    bool PauseAtImportantMoments() const override { return false; }
-    int SpeedPosition() const override { return 4; }
+    void Alarm() override {}
     void ShowCorrection(const std::string&) override {}
 };
 

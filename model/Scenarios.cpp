@@ -5,8 +5,6 @@
 #include "model/History.h"
 #include "model/Results.h"
 #include "model/Rounding.h"
-#include "model/SpeedDelays.h"
-#include "model/StartButtonStates.h"
 #include "model/TranslatableText.h"
 
 #include <algorithm>
@@ -159,13 +157,10 @@ void ResetSimulation(Model& m)
     s.Catastrophe = false;
     s.Frozen = false;
     host.RestorePresent();
-    host.SetMemo("");
+    host.ClearInstruction();
     s.Year = 0;
     host.SetField(Field::Clock, "0");
     s.Running = false;
-    host.SetStartCaption(TextsOf(StartState::Start).Caption);
-    host.SetStartHint(TextsOf(StartState::Start).Hint);
-    s.StepDelay = SpeedDelayFor(host.SpeedPosition());
     s.PopByAge.fill(0.0);
     host.ResetHouses();
     const double start = IsRealisticScenario(s.Scenario) ? 3000.0 : 4200.0;
@@ -194,7 +189,7 @@ void ResetSimulation(Model& m)
     }
     host.SetIncidentButtonsEnabled(true);
     RecordYear(s, 0);
-    host.SetMemo("");
+    host.ClearInstruction();
 }
 
 void ChooseScenario(Model& m, int scenario)

@@ -2,7 +2,7 @@
 
 #include "model/AgeTables.h"
 #include "model/Rounding.h"
-#include "output/PictureSaver.h"
+#include "output/FileExtension.h"
 
 #include <array>
 

@@ -1,5 +1,7 @@
 #include "output/PictureSaver.h"
 
+#include "output/FileExtension.h"
+
 #include "output/BmpEncoder.h"
 #include "output/EmfCanvas.h"
 #include "output/GifEncoder.h"
@@ -84,18 +86,6 @@ PictureFormat FormatForExtension(const std::string& extension)
     if (upper == ".SVG")
         return PictureFormat::Svg;
     return PictureFormat::Unknown;
-}
-
-std::string UpperExtension(const std::string& fileName)
-{
-    const std::size_t nameStart = fileName.find_last_of('/');
-    const std::size_t dot = fileName.find_last_of('.');
-    if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart))
-        return {};
-    std::string extension = fileName.substr(dot);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return extension;
 }
 
 std::string UnsupportedExtensionMessage()

@@ -12,8 +12,6 @@ enum class PictureFormat { Emf, Wmf, Bmp, Jpeg, Gif, Png, Svg, Unknown };
 
 // `extension` with its dot, any case (".Emf"); only ".JPG" selects JPEG.
 PictureFormat FormatForExtension(const std::string& extension);
-// The upper-case extension of a file name, dot included; "" when it has none.
-std::string UpperExtension(const std::string& fileName);
 // The message for any other extension, naming the ones that work.
 std::string UnsupportedExtensionMessage();
 

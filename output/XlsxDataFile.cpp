@@ -1,6 +1,7 @@
 #include "output/XlsxDataFile.h"
 
 #include "output/DataFile.h"
+#include "output/FileExtension.h"
 #include "output/PictureSaver.h"
 
 #include <xlsxwriter.h>

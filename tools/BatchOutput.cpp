@@ -1,6 +1,7 @@
 #include "tools/BatchOutput.h"
 
 #include "output/DataFileSaver.h"
+#include "output/FileExtension.h"
 #include "output/PictureSaver.h"
 #include "output/ViewSources.h"
 #include "tools/ShortDate.h"

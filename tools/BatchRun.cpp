@@ -1,58 +1,48 @@
 #include "tools/BatchRun.h"
 
-#include "model/Incidents.h"
 #include "model/ParameterCommit.h"
-#include "model/RunControl.h"
-#include "model/Scenarios.h"
+#include "session/Session.h"
 
 namespace vartel {
 
 namespace {
 
 // Returns "" or the commit's error text.
-std::string Fire(Model& m, const BatchEvent& event)
+std::string Fire(Session& session, const BatchEvent& event)
 {
     switch (event.Kind) {
     case EventKind::Incident:
-        // The window disables the incident buttons once the run has reached its last year.
-        if (m.S.Year < MaxYear)
-            StartIncident(m, event.Number);
+        session.StartIncident(event.Number);
         return {};
     case EventKind::Scenario:
-        ChooseScenario(m, event.Number);
+        session.ChooseScenario(event.Number);
         return {};
     case EventKind::Parameter: {
-        const CommitResult result = CommitParameter(m, event.Parameter, event.Text);
+        const CommitResult result = CommitParameter(session.model(), event.Parameter, event.Text);
         return result.Ok ? std::string() : result.Error;
     }
     }
     return {};
 }
 
-// As Start pressed at year 0 and the driver's next year.
-void Advance(Model& m)
+void AdvanceTo(Session& session, int year)
 {
-    if (m.S.Year == 0)
-        CaptureStartValues(m.S);
-    AdvanceYear(m);
+    while (session.state().Year < year && session.Advance()) {
+    }
 }
 
 } // namespace
 
-std::string RunBatchYears(Model& m, const BatchArguments& a)
+std::string RunBatchYears(Session& session, const BatchArguments& a)
 {
-    SimulationState& s = m.S;
-    StartUpModel(m);
-    m.Host.RedrawGraph(); // as the window's start-up does after the model's
-    ChooseScenario(m, a.Scenario);
+    session.StartUp();
+    session.ChooseScenario(a.Scenario);
     for (const BatchEvent& event : a.Events) {
-        while (s.Year < event.Year)
-            Advance(m);
-        if (const std::string error = Fire(m, event); !error.empty())
+        AdvanceTo(session, event.Year);
+        if (const std::string error = Fire(session, event); !error.empty())
             return "--event " + event.Argument + ": " + error;
     }
-    while (s.Year < a.Years)
-        Advance(m);
+    AdvanceTo(session, a.Years);
     return {};
 }
 

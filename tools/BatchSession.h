@@ -1,12 +1,13 @@
 #pragma once
-// One run of vartel-batch in this process: its window without a window, the fixed seed, the model and,
-// when pictures are wanted, the screen images the run is drawn on.
+// One run of vartel-batch in this process: its window without a window, the seed, the session and, when
+// pictures are wanted, the screen images the run is drawn on.
+#include "session/Session.h"
+#include "session/SteadyClock.h"
 #include "tools/BatchHost.h"
 #include "tools/BatchOutput.h"
 #include "tools/BatchRun.h"
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -17,7 +18,7 @@ struct BatchSession {
     BatchSession(std::ostream& messages, bool withScreen) : Host(messages)
     {
         if (withScreen) {
-            Screen.emplace(M->S);
+            Screen.emplace(Simulation.state());
             Host.ShowOn(&*Screen);
         }
     }
@@ -27,14 +28,17 @@ struct BatchSession {
     std::string Run(const BatchArguments& a)
     {
         Random.Reseed(static_cast<std::uint64_t>(a.Seed));
-        return RunBatch(*M, a, ScreenOrNull());
+        return RunBatch(Simulation, a, ScreenOrNull());
     }
-    std::vector<std::string> WriteFiles(const BatchArguments& a) { return WriteBatchOutput(M->S, a, ScreenOrNull()); }
+    std::vector<std::string> WriteFiles(const BatchArguments& a)
+    {
+        return WriteBatchOutput(Simulation.state(), a, ScreenOrNull());
+    }
     BatchScreen* ScreenOrNull() { return Screen ? &*Screen : nullptr; }
 
     BatchHost Host;
     SeededRandom Random{BatchSeed};
-    std::unique_ptr<Model> M = std::make_unique<Model>(Host, Random); // the record is large
+    Session Simulation{Host, Random, SteadyNanoseconds};
     std::optional<BatchScreen> Screen;
 };
 

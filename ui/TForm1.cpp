@@ -126,18 +126,20 @@ TForm1::~TForm1() = default;
 void TForm1::FormCreate()
 {
     sinceStart_.start();
-    idleTimer_.setSingleShot(true);
-    idleTimer_.setInterval(0);
-    connect(&idleTimer_, &QTimer::timeout, this, &TForm1::IdleHandler);
-    yearPace_.setSingleShot(true);
-    yearPace_.setTimerType(Qt::PreciseTimer);
-    connect(&yearPace_, &QTimer::timeout, this, &TForm1::FinishIdlePass);
-    RequestIdle();
+    passTimer_.setSingleShot(true);
+    passTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&passTimer_, &QTimer::timeout, this, &TForm1::RunPass);
+    Schedule({NextPass::When::Soon});
 
     UseDecimalPointEverywhere();
     random_ = std::make_unique<SeededRandom>(platform_.ClockSeed());
     host_ = std::make_unique<WindowHost>(*this, platform_);
-    model_ = std::make_unique<Model>(*host_, *random_);
+    session_ = std::make_unique<Session>(*host_, *random_, [this] { return sinceStart_.nsecsElapsed(); });
+    // The run's options as the session starts them.
+    ui_.TrackBar1->setValue(session_->Speed());
+    ui_.CheckBox1->setChecked(session_->StepMode());
+    ui_.CheckBox2->setChecked(session_->PauseAtAlarms());
+    ui_.CheckBox4->setChecked(session_->Sound());
     CreateBrowsing();
 
     CreateHouses();
@@ -157,11 +159,8 @@ void TForm1::FormCreate()
             ExtendCurve(c, state(), ui_.Linscale->isChecked());
     });
 
-    StartUpModel(*model_);
-    DrawGraphOnScreen();
-    model_->S.FirstIdleDone = false;
+    session_->StartUp();
     hints_.SetHintsShown(ui_.CheckBox3->isChecked());
-    model_->S.Frozen = false;
 }
 
 void TForm1::ConnectControls()
@@ -171,6 +170,8 @@ void TForm1::ConnectControls()
     connect(ui_.HelpButton, &QPushButton::clicked, this, &TForm1::HelpButtonClick);
     connect(ui_.TrackBar1, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
     connect(ui_.CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+    connect(ui_.CheckBox2, &QCheckBox::toggled, this, &TForm1::CheckBox2Click);
+    connect(ui_.CheckBox4, &QCheckBox::toggled, this, &TForm1::CheckBox4Click);
     connect(ui_.CheckBox3, &QCheckBox::clicked, this, &TForm1::CheckBox3Click);
     connect(ui_.MemoTimer, &QTimer::timeout, this, &TForm1::MemoTimerTimer);
 
@@ -279,7 +280,7 @@ bool TForm1::IsLand(int x, int y) const
 
 void TForm1::ShowHouseCount(int count)
 {
-    int& shown = model_->S.HousesShown;
+    int& shown = model().S.HousesShown;
     for (int i = shown + 1; i <= count; ++i)
         ui_.Houses[static_cast<std::size_t>(i)]->show();
     for (int i = count + 1; i <= shown; ++i)

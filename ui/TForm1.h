@@ -1,10 +1,12 @@
 #pragma once
-// The main window: the control inventory, start-up, the driver that runs the years, the parameter fields,
-// the scenario, incident and graph buttons. It owns the simulation record for the life of the program.
+// The main window: the control inventory, start-up, the timer that runs the session's passes, the parameter
+// fields, the scenario, incident and graph buttons. It owns the session, and through it the simulation
+// record, for the life of the program.
 #include "model/Model.h"
 #include "model/ParameterCommit.h"
 #include "model/RandomSource.h"
-#include "model/StartButtonStates.h"
+#include "session/PassPlan.h"
+#include "session/Session.h"
 #include "ui/TForm1Ui.h"
 #include "ui/WindowHost.h"
 #include "views/KeptCurves.h"
@@ -15,7 +17,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QLineEdit;
 
@@ -32,18 +33,14 @@ class TForm1 : public QWidget {
 public:
     static constexpr int ClientWidth = 865;
     static constexpr int ClientHeight = 643;
-    // How long a pass of the fastest speed goes on computing years, by the driver's clock: half a frame at
-    // 60 pictures a second, which leaves the other half for painting and input. And at most so many years:
-    // the curve grows by at most 64 pixels a picture, so even the fastest run is seen to draw it.
-    static constexpr qint64 FastestPassNanoseconds = 8'000'000;
-    static constexpr int FastestPassYearsMax = 256;
 
     // The platform and the hint switch must outlive the window.
     TForm1(Platform& platform, HintSwitch& hints, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    Model& model() { return *model_; }
-    const SimulationState& state() const { return model_->S; }
+    Session& session() { return *session_; }
+    Model& model() { return session_->model(); }
+    const SimulationState& state() const { return session_->state(); }
     const TForm1Ui& Controls() const { return ui_; }
     void SetHelpWindow(QWidget* help) { help_ = help; }
 
@@ -55,12 +52,12 @@ public:
     void DrawPyramidOnScreen(int year);
     void ResetGraphControls(); // both scales usable, zoom buttons and hint zones for the zoom factor
 
-    // Driver (one year per pass of the event loop while running; at the fastest speed the years of about
-    // a frame's share of time).
-    void IdleHandler();
+    // The run: the session's passes on the window's timer, and the controls of the run.
     void StartButtonClick();
     void TrackBar1Change();
     void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox4Click();
     void MemoTimerTimer();
 
     // Buttons and boxes.
@@ -107,12 +104,12 @@ public:
     void Button2Click();
     void Button3Click();
 
-    // The driver's clock, in nanoseconds from any fixed point; tests make passes of known lengths with theirs.
-    void SetDriverClock(std::function<qint64()> nanoseconds) { driverClock_ = std::move(nanoseconds); }
+    // The session's clock, in nanoseconds from any fixed point; tests make passes of known lengths with theirs.
+    void SetDriverClock(std::function<qint64()> nanoseconds) { session_->SetClock(std::move(nanoseconds)); }
 
 signals:
     // A pass of the event loop has computed `years` years and shown the newest, in `nanoseconds` by the
-    // driver's clock. For figures and tests.
+    // session's clock. For figures and tests.
     void PassDone(int years, qint64 nanoseconds);
 
 protected:
@@ -147,13 +144,9 @@ private:
     void Commit(ParameterField field, QLineEdit* edit);
     void LeaveField(QLineEdit* field);
     void SelectFocusedFieldText();
-    void RequestIdle();
-    void FinishIdlePass();
-    void FinishRun(); // year 3000 reached
-    // The Start button's caption is the run's state: shows a state's caption and hint, reads the state shown.
-    void ShowStartState(StartState state);
-    std::optional<StartState> StartStateShown() const;
-    void ShowInvestigateInstruction();
+    // The next pass as the session plans it, on the pass timer.
+    void Schedule(NextPass next);
+    void RunPass();
 
     void CreateBrowsing();
     void ConnectBrowsing();
@@ -168,18 +161,15 @@ private:
     HintSwitch& hints_;
     std::unique_ptr<SeededRandom> random_;
     std::unique_ptr<WindowHost> host_;
-    std::unique_ptr<Model> model_;
+    std::unique_ptr<Session> session_;
     std::unique_ptr<ViewCanvases> graphCanvas_;   // on Image2; keeps pen and position between years
     std::unique_ptr<ViewCanvases> pyramidCanvas_; // on Image1
     bool curveExtendedSinceDraw_ = false;         // the graph shows the current year's segment too
     int pyramidYear_ = 0;                         // the year the pyramid shows
     QWidget* help_ = nullptr;
 
-    QTimer idleTimer_; // zero-interval: the next pass of the event loop
-    QTimer yearPace_;  // the rest of a year's minimum time, waited without blocking
+    QTimer passTimer_; // the session's next pass: at the next turn of the event loop or after a wait
     QElapsedTimer sinceStart_;
-    int fastestPassYears_ = 1; // the most years of the next pass at the fastest speed
-    std::function<qint64()> driverClock_ = [this] { return sinceStart_.nsecsElapsed(); };
     bool committing_ = false;
 
     std::unique_ptr<BrowsingEffects> browsingEffects_;

@@ -25,7 +25,7 @@ namespace {
 // What browsing the past changes in the window: the pyramid, the fields, the board and the graph buttons.
 class WindowBrowsingEffects final : public BrowsingEffects {
 public:
-    WindowBrowsingEffects(TForm1& window, ModelHost& host) : window_(window), host_(host) {}
+    WindowBrowsingEffects(TForm1& window, WindowHost& host) : window_(window), host_(host) {}
 
     void ShowPastYear(int year) override
     {
@@ -39,10 +39,11 @@ public:
     {
         const SimulationState& s = window_.state();
         window_.DrawPyramidOnScreen(s.Year);
-        host_.SetField(Field::Popmeter, std::to_string(RoundEvenToInt(s.PopHistory[static_cast<std::size_t>(s.Year)])));
-        host_.SetField(Field::Clock, std::to_string(s.Year));
+        host_.FieldChanged(Field::Popmeter,
+                           std::to_string(RoundEvenToInt(s.PopHistory[static_cast<std::size_t>(s.Year)])));
+        host_.FieldChanged(Field::Clock, std::to_string(s.Year));
         ShowCurrentFigures(window_.model());
-        host_.ShowBulletin(s.Board);
+        host_.BulletinChanged(s.Board);
     }
 
     void SetAgeGraphButtonsEnabled(bool enabled) override
@@ -59,7 +60,7 @@ public:
 
 private:
     TForm1& window_;
-    ModelHost& host_;
+    WindowHost& host_;
 };
 
 // A mouse move on the window itself or on one of the restoring controls shows the present. Only a move
@@ -136,7 +137,7 @@ std::optional<BrowseKey> BrowseKeyOf(int key, Qt::KeyboardModifiers modifiers)
 void TForm1::CreateBrowsing()
 {
     browsingEffects_ = std::make_unique<WindowBrowsingEffects>(*this, *host_);
-    browsing_ = std::make_unique<HistoryBrowsing>(model_->S, *browsingEffects_);
+    browsing_ = std::make_unique<HistoryBrowsing>(model().S, *browsingEffects_);
     host_->SetRestorePresent([this] { RestorePresent(); });
 }
 

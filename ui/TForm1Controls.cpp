@@ -1,7 +1,5 @@
 // New, the scenario and incident buttons, the graph buttons, the scales and the zoom.
 #include "model/Codes.h"
-#include "model/Incidents.h"
-#include "model/Scenarios.h"
 #include "ui/HintZone.h"
 #include "ui/ImageView.h"
 #include "ui/TForm1.h"
@@ -23,20 +21,19 @@ constexpr const char* AgeGraphHint = QT_TRANSLATE_NOOP("vartel::TForm1", "Choose
 
 void TForm1::NewbuttonClick()
 {
-    ResetSimulation(*model_);
+    const NextPass next = session_->New();
     ui_.StartButton->setFocus();
-    RequestIdle();
+    Schedule(next);
 }
 
 void TForm1::ScenarioClick(int scenario)
 {
-    ChooseScenario(*model_, scenario);
-    RequestIdle();
+    Schedule(session_->ChooseScenario(scenario));
 }
 
 void TForm1::IncidentClick(int incident)
 {
-    StartIncident(*model_, incident);
+    session_->StartIncident(incident);
 }
 
 void TForm1::PlaceHintZones(int h0Top, int h0Height, int heTop)
@@ -74,7 +71,7 @@ void TForm1::SetGraphHints(bool populationGraph, const QString& imageHint)
 
 void TForm1::ChooseGraph(int mode)
 {
-    model_->S.GraphMode = mode;
+    model().S.GraphMode = mode;
     DrawGraphOnScreen();
     const bool scalesUsable = mode == GraphModeCode::Population || mode == GraphModeCode::Mortality;
     ui_.Linscale->setEnabled(scalesUsable);
@@ -131,7 +128,7 @@ void TForm1::LogscaleClick()
 
 void TForm1::InbuttonClick()
 {
-    SimulationState& s = model_->S;
+    SimulationState& s = model().S;
     s.ZoomFactor = ZoomIn(s.ZoomFactor);
     DrawGraphOnScreen();
     const HintZoneGeometry zones = ZonesAfterZoomOrReset(s.ZoomFactor, s.StableLevel);
@@ -144,7 +141,7 @@ void TForm1::InbuttonClick()
 
 void TForm1::OutbuttonClick()
 {
-    SimulationState& s = model_->S;
+    SimulationState& s = model().S;
     s.ZoomFactor = ZoomOut(s.ZoomFactor);
     DrawGraphOnScreen();
     const HintZoneGeometry zones = ZonesAfterZoomOrReset(s.ZoomFactor, s.StableLevel);

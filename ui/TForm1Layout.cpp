@@ -92,7 +92,7 @@ void TForm1::BuildControlGroup()
                                     "pause or restart the simulation, etc.,\r\nand you decide whether the "
                                     "hints or shown."));
     ui_.Newbutton = MakeButton(ui_.GroupBox5, "Newbutton", {8, 12, 57, 25}, tr("New"), tr("Return to the start"));
-    ui_.StartButton = MakeButton(ui_.GroupBox5, "StartButton", {74, 12, 57, 25}, StartCaption(StartState::Start),
+    ui_.StartButton = MakeButton(ui_.GroupBox5, "StartButton", {74, 12, 57, 25}, StartCaption(RunState::Ready),
                                  tr("Start the simulation"));
     ui_.HelpButton = MakeButton(ui_.GroupBox5, "HelpButton", {166, 12, 57, 25}, tr("Help"),
                                 tr("Press this button for an explanation of the programme"));

@@ -20,7 +20,7 @@ void TForm1::Commit(ParameterField field, QLineEdit* edit)
     committing_ = true;
     // Blanks around a pasted number are no part of it; blanks inside it stay an error.
     const QString text = edit->text().trimmed();
-    const CommitResult result = CommitParameter(*model_, field, text.toStdString());
+    const CommitResult result = CommitParameter(model(), field, text.toStdString());
     committing_ = false;
     if (!result.Ok) {
         platform_.ReportError(this, Translated("Correction", result.Error));

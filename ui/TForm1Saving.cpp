@@ -1,5 +1,6 @@
 // The save buttons: the data file (Button2) and the graph and pyramid pictures (Button1, Button3).
 #include "output/DataFileSaver.h"
+#include "output/FileExtension.h"
 #include "output/PictureSaver.h"
 #include "output/ViewSources.h"
 #include "platform/Platform.h"
@@ -94,7 +95,7 @@ void TForm1::Button3Click()
 
 void TForm1::SaveViewPicture(bool pyramid)
 {
-    SimulationState& s = model_->S;
+    SimulationState& s = model().S;
     if (s.Running)
         StartButtonClick();
     FileDialogRequest request;

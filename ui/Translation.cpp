@@ -55,9 +55,9 @@ QString Translated(const char* context, const std::string& english)
     return text;
 }
 
-QString StartCaption(StartState state)
+QString StartCaption(RunState state)
 {
-    return QCoreApplication::translate(StartButtonContext, TextsOf(state).Caption);
+    return QCoreApplication::translate(StartButtonContext, StartButtonTextsOf(state).Caption);
 }
 
 } // namespace vartel

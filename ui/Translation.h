@@ -1,7 +1,7 @@
 #pragma once
 // The window's text for an English text of the model or the views, which mark their texts with
 // VARTEL_TRANSLATE_NOOP and keep them English.
-#include "model/StartButtonStates.h"
+#include "session/RunState.h"
 
 #include <QString>
 
@@ -15,6 +15,6 @@ namespace vartel {
 QString Translated(const char* context, const std::string& english);
 
 // The Start button's caption for a state of the run, in the user's language.
-QString StartCaption(StartState state);
+QString StartCaption(RunState state);
 
 } // namespace vartel

@@ -8,6 +8,7 @@
 #include "ui/Translation.h"
 #include "ui/WholeNumberEdit.h"
 #include "views/GraphView.h"
+#include "views/HistoryBrowsing.h"
 #include "views/HouseMap.h"
 #include "widgets/QtColor.h"
 
@@ -69,12 +70,12 @@ QLineEdit* WindowHost::FieldEdit(Field field) const
     return nullptr;
 }
 
-void WindowHost::HoldNewestYear()
+void WindowHost::FastestPassBegins()
 {
     holding_ = true;
 }
 
-void WindowHost::ShowNewestYear()
+void WindowHost::FastestPassEnds()
 {
     holding_ = false;
     for (std::size_t i = 0; i < heldFields_.size(); ++i) {
@@ -87,20 +88,20 @@ void WindowHost::ShowNewestYear()
         }
     }
     if (heldCountdown_) {
-        SetCountdown(heldCountdown_->first, heldCountdown_->second);
+        CountdownChanged(heldCountdown_->first, heldCountdown_->second);
         heldCountdown_.reset();
     }
     if (heldPyramidYear_) {
-        RedrawPyramid(*heldPyramidYear_);
+        PyramidNeedsRedraw(*heldPyramidYear_);
         heldPyramidYear_.reset();
     }
     if (graphHeld_) {
-        RedrawGraph();
+        GraphNeedsRedraw();
         graphHeld_ = false;
     }
 }
 
-void WindowHost::SetField(Field field, const std::string& text)
+void WindowHost::FieldChanged(Field field, const std::string& text)
 {
     QLineEdit* edit = FieldEdit(field);
     if (edit == nullptr)
@@ -116,7 +117,7 @@ void WindowHost::SetField(Field field, const std::string& text)
         edit->setText(shown);
 }
 
-void WindowHost::ShowBulletin(const BulletinState& board)
+void WindowHost::BulletinChanged(const BulletinState& board)
 {
     QPlainTextEdit* paper = Controls().Paper;
     QString text = Translated("Bulletin", board.Text);
@@ -137,7 +138,7 @@ void WindowHost::ShowBulletin(const BulletinState& board)
     }
 }
 
-void WindowHost::RepaintBulletinAndElderly()
+void WindowHost::BulletinAndElderlyDueNow()
 {
     if (holding_)
         return; // the end of the pass paints them, with the newest year's elderly share
@@ -145,7 +146,7 @@ void WindowHost::RepaintBulletinAndElderly()
     Controls().GRmeter->repaint();
 }
 
-void WindowHost::SetCountdown(const std::string& text, Color fontColor)
+void WindowHost::CountdownChanged(const std::string& text, Color fontColor)
 {
     if (holding_) {
         heldCountdown_.emplace(text, fontColor);
@@ -157,29 +158,42 @@ void WindowHost::SetCountdown(const std::string& text, Color fontColor)
     Controls().Aftelklok->setPalette(palette);
 }
 
-void WindowHost::SetIncidentButtonsEnabled(bool enabled)
+void WindowHost::IncidentsAvailableChanged(bool available)
 {
-    Controls().EpiButton->setEnabled(enabled);
-    Controls().OneButton->setEnabled(enabled);
-    Controls().ImmButton->setEnabled(enabled);
+    Controls().EpiButton->setEnabled(available);
+    Controls().OneButton->setEnabled(available);
+    Controls().ImmButton->setEnabled(available);
 }
 
-void WindowHost::SetStartCaption(const std::string& caption)
+void WindowHost::RunStateChanged(RunState state)
 {
-    Controls().StartButton->setText(Translated(StartButtonContext, caption));
+    const StartButtonTexts texts = StartButtonTextsOf(state);
+    Controls().StartButton->setText(Translated(StartButtonContext, texts.Caption));
+    Controls().StartButton->setToolTip(Translated(StartButtonContext, texts.Hint));
 }
 
-void WindowHost::SetStartHint(const std::string& hint)
+void WindowHost::InstructionChanged(Instruction instruction)
 {
-    Controls().StartButton->setToolTip(Translated(StartButtonContext, hint));
+    Controls().Memo1->setText(instruction == Instruction::Investigate ? Translated("Instruction", InvestigateMessage)
+                                                                      : QString());
 }
 
-void WindowHost::SetMemo(const std::string& text)
+void WindowHost::RunFinished()
 {
-    Controls().Memo1->setText(Translated("Instruction", text));
+    Controls().Newbutton->setFocus();
 }
 
-void WindowHost::RedrawGraph()
+void WindowHost::FirstPassDone()
+{
+    Controls().StartButton->setFocus();
+}
+
+void WindowHost::PassDone(int years, std::int64_t nanoseconds)
+{
+    emit window_.PassDone(years, nanoseconds);
+}
+
+void WindowHost::GraphNeedsRedraw()
 {
     // The age-profile graphs show the newest year's tables only; the population curve grows from the
     // graph drawn, so its redraw cannot wait.
@@ -190,7 +204,7 @@ void WindowHost::RedrawGraph()
     window_.DrawGraphOnScreen();
 }
 
-void WindowHost::RedrawPyramid(int year)
+void WindowHost::PyramidNeedsRedraw(int year)
 {
     if (holding_) {
         heldPyramidYear_ = year;
@@ -199,66 +213,54 @@ void WindowHost::RedrawPyramid(int year)
     window_.DrawPyramidOnScreen(year);
 }
 
-void WindowHost::ResetHouses()
+void WindowHost::HousesReset()
 {
-    RelocateFirstHouse();
+    FirstHouseMoved();
     Controls().Houses[1]->show();
     for (int i = 2; i <= HouseCountMax; ++i)
         Controls().Houses[static_cast<std::size_t>(i)]->hide();
     window_.model().S.HousesShown = 1;
 }
 
-void WindowHost::UpdateHousesAndCurve()
+void WindowHost::HousesAndCurveGrew()
 {
     SimulationState& s = window_.model().S;
     window_.ShowHouseCount(HouseCount(s.PopHistory[static_cast<std::size_t>(s.Year)]));
     window_.ExtendCurveOnScreen();
 }
 
-void WindowHost::RelocateFirstHouse()
+void WindowHost::FirstHouseMoved()
 {
     const Point place =
         vartel::RelocatedFirstHouse([this](int x, int y) { return window_.IsLand(x, y); }, window_.model().Random);
     Controls().Houses[1]->move(place.x, place.y);
 }
 
-void WindowHost::ResetGraphControls()
+void WindowHost::GraphControlsReset()
 {
     window_.ResetGraphControls();
 }
 
-void WindowHost::MoveEquilibriumMarker()
+void WindowHost::EquilibriumLevelChanged()
 {
     const SimulationState& s = window_.state();
     Controls().he->move(Controls().he->x(),
                         EquilibriumZoneTop(Controls().Linscale->isChecked(), s.ZoomFactor, s.StableLevel));
 }
 
-void WindowHost::RestorePresent()
+void WindowHost::BrowsingEnded()
 {
     if (restorePresent_)
         restorePresent_();
 }
 
-void WindowHost::PlaySound(const std::string& name)
+void WindowHost::SoundPlayed(const std::string& name)
 {
-    if (!Controls().CheckBox4->isChecked())
-        return;
     // Resources are named in capitals, the calls name them as written ("Letop").
     platform_.PlayWave(QStringLiteral(":/") + ToQ(name).toUpper());
 }
 
-bool WindowHost::PauseAtImportantMoments() const
-{
-    return Controls().CheckBox2->isChecked();
-}
-
-int WindowHost::SpeedPosition() const
-{
-    return Controls().TrackBar1->value();
-}
-
-void WindowHost::ShowCorrection(const std::string& message)
+void WindowHost::CorrectionMade(const std::string& message)
 {
     platform_.ShowMessage(&window_, QCoreApplication::translate("Correction", "Invalid data"),
                           Translated("Correction", message), MessageIcon::None);

@@ -1,6 +1,6 @@
 #pragma once
-// The model's view of the main window: every ModelHost call forwarded to the window's controls.
-#include "model/ModelHost.h"
+// The session's view of the main window: every change it reports shown on the window's controls.
+#include "session/SessionListener.h"
 
 #include <array>
 #include <functional>
@@ -15,42 +15,40 @@ class Platform;
 class TForm1;
 struct TForm1Ui;
 
-class WindowHost final : public ModelHost {
+class WindowHost final : public SessionListener {
 public:
     WindowHost(TForm1& window, Platform& platform) : window_(window), platform_(platform) {}
 
     // Ends any browsing of the past; set by the window's history browsing.
     void SetRestorePresent(std::function<void()> restore) { restorePresent_ = std::move(restore); }
 
+    void FieldChanged(Field field, const std::string& text) override;
+    void BulletinChanged(const BulletinState& board) override;
+    void BulletinAndElderlyDueNow() override;
+    void CountdownChanged(const std::string& text, Color fontColor) override;
+    void IncidentsAvailableChanged(bool available) override;
+    void CorrectionMade(const std::string& message) override;
+
+    void GraphNeedsRedraw() override;
+    void PyramidNeedsRedraw(int year) override;
+    void HousesReset() override;
+    void HousesAndCurveGrew() override;
+    void FirstHouseMoved() override;
+    void GraphControlsReset() override;
+    void EquilibriumLevelChanged() override;
+    void BrowsingEnded() override;
+
+    void RunStateChanged(RunState state) override;
+    void InstructionChanged(Instruction instruction) override;
+    void RunFinished() override;
+    void SoundPlayed(const std::string& name) override;
+    void FirstPassDone() override;
     // Between these two calls, what shows only the newest year (the fields, the countdown, the pyramid, an
     // age-profile graph) is held back and then shown once, as the last of the held calls would have left
-    // it; everything else still acts at once. The driver's fastest speed computes many years in one pass
-    // this way.
-    void HoldNewestYear();
-    void ShowNewestYear();
-
-    void SetField(Field field, const std::string& text) override;
-    void ShowBulletin(const BulletinState& board) override;
-    void RepaintBulletinAndElderly() override;
-    void SetCountdown(const std::string& text, Color fontColor) override;
-    void SetIncidentButtonsEnabled(bool enabled) override;
-    void SetStartCaption(const std::string& caption) override;
-    void SetStartHint(const std::string& hint) override;
-    void SetMemo(const std::string& text) override;
-
-    void RedrawGraph() override;
-    void RedrawPyramid(int year) override;
-    void ResetHouses() override;
-    void UpdateHousesAndCurve() override;
-    void RelocateFirstHouse() override;
-    void ResetGraphControls() override;
-    void MoveEquilibriumMarker() override;
-    void RestorePresent() override;
-
-    void PlaySound(const std::string& name) override;
-    bool PauseAtImportantMoments() const override;
-    int SpeedPosition() const override;
-    void ShowCorrection(const std::string& message) override;
+    // it; everything else still acts at once.
+    void FastestPassBegins() override;
+    void FastestPassEnds() override;
+    void PassDone(int years, std::int64_t nanoseconds) override;
 
 private:
     const TForm1Ui& Controls() const;

@@ -1,21 +1,24 @@
 #include "web/ScriptedRun.h"
 
-#include "model/QuietHost.h"
 #include "output/DataFile.h"
+#include "session/QuietListener.h"
+#include "session/Session.h"
+#include "session/SteadyClock.h"
 #include "tools/BatchRun.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace vartel {
 
 std::string ScriptedRunDataFile(const BatchArguments& a, const std::string& date)
 {
-    QuietHost host;
-    SeededRandom random{BatchSeed};
-    const auto m = std::make_unique<Model>(host, random); // the record is large
-    if (const std::string error = RunBatchYears(*m, a); !error.empty())
+    QuietListener listener;
+    SeededRandom random{static_cast<std::uint64_t>(a.Seed)};
+    const auto session = std::make_unique<Session>(listener, random, SteadyNanoseconds); // the record is large
+    if (const std::string error = RunBatchYears(*session, a); !error.empty())
         return "Error: " + error;
-    return DataFileText(m->S, date);
+    return DataFileText(session->state(), date);
 }
 
 } // namespace vartel

@@ -1,6 +1,5 @@
 #include "model/Bulletin.h"
 #include "model/Results.h"
-#include "model/StartButtonStates.h"
 #include "tests/model/ModelFixture.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +34,7 @@ TEST(Bulletin, RulesInOrderOfPrecedence)
     BoardModel t;
     EXPECT_EQ(t.Choose(), " no announcements ...") << "a quiet theoretical year";
     EXPECT_EQ(t.S.Board.FontSize, 8) << "the quiet message is small";
-    EXPECT_EQ(t.Host.Count("PlaySound Letop"), 0) << "the quiet message has no alarm";
+    EXPECT_EQ(t.Host.Count("Alarm"), 0) << "the quiet message has no alarm";
 
     t.S.StageReached[0] = true;
     EXPECT_EQ(t.Choose(), t.S.Stages[1].Text) << "stage A announced";
@@ -89,7 +88,7 @@ TEST(Bulletin, LargePopulationAlarmsOnceAndMovesTheHouseEveryYear)
     t.S.Year = 6;
     t.SetYear(6, 2700000);
     t.Choose();
-    EXPECT_EQ(t.Host.Count("PlaySound Letop"), 1) << "one alarm for the first year above 2.5 million";
+    EXPECT_EQ(t.Host.Count("Alarm"), 1) << "one alarm for the first year above 2.5 million";
     EXPECT_EQ(t.Host.Count("RelocateFirstHouse"), 2) << "the first house moves every year it grows";
     t.S.Year = 7;
     t.SetYear(7, 2650000);
@@ -110,41 +109,30 @@ TEST(Bulletin, ElderlyBoundaryIsStrictAndRepaintsFirst)
     EXPECT_EQ(t.Host.Calls[1], "ShowBulletin  Increase of ageing population") << "then the message is posted";
 }
 
-TEST(Bulletin, AlarmAndPauseOnlyOnAChangeAndNotWhileBrowsing)
+TEST(Bulletin, AlarmOnlyOnAChangeAndNotWhileBrowsing)
 {
     BoardModel t;
-    t.Host.PauseChecked = true;
-    t.S.Running = true;
     t.S.Incident = 1;
     t.Choose();
-    EXPECT_EQ(t.Host.Count("PlaySound Letop"), 1) << "a new message alarms";
-    EXPECT_FALSE(t.S.Running) << "a new message pauses with the pause box checked";
-    EXPECT_EQ(t.Host.StartCaption, "Continue") << "the Start button reads Continue";
-    t.S.Running = true;
+    EXPECT_EQ(t.Host.Count("Alarm"), 1) << "a new message alarms";
     t.Host.Clear();
     t.Choose();
     EXPECT_TRUE(t.Host.Calls.empty()) << "the same message again does nothing at all";
-    EXPECT_TRUE(t.S.Running) << "the same message does not pause";
 
     t.S.Browsing = true;
     t.S.Incident = 2;
     t.Choose();
     EXPECT_EQ(t.Host.Board.Text, "Heavy penalty for families with more than 1 child!")
         << "browsing still sets the board";
-    EXPECT_EQ(t.Host.Count("PlaySound Letop"), 0) << "no alarm while browsing";
-    EXPECT_TRUE(t.S.Running) << "no pause while browsing";
+    EXPECT_EQ(t.Host.Count("Alarm"), 0) << "no alarm while browsing";
 }
 
-TEST(Bulletin, PauseDoesNotDependOnTheSound)
+TEST(Bulletin, OnlyAMessageWithAlarmAlarms)
 {
-    // The sound box is the window's: the model asks for the sound and pauses on its own account.
     BoardModel t;
-    t.Host.PauseChecked = true;
-    t.S.Running = true;
     PostBulletin(*t.M, Rgb(1, 1, 1), Rgb(2, 2, 2), 16, " something", true);
-    EXPECT_FALSE(t.S.Running) << "the pause happens whatever the sound does";
     PostBulletin(*t.M, Rgb(1, 1, 1), Rgb(2, 2, 2), 16, " something else", false);
-    EXPECT_EQ(t.Host.Count("PlaySound Letop"), 1) << "a message without alarm plays nothing";
+    EXPECT_EQ(t.Host.Count("Alarm"), 1) << "a message without alarm plays nothing";
 }
 
 TEST(Bulletin, BrowsingShowsPastBoardsAndTheNextPostComparesWithThePresent)
@@ -161,15 +149,15 @@ TEST(Bulletin, BrowsingShowsPastBoardsAndTheNextPostComparesWithThePresent)
     EXPECT_EQ(t.Host.FieldText(Field::Clock), "1") << "browsing shows the year";
     EXPECT_EQ(t.Host.FieldText(Field::Popmeter), "4344") << "browsing shows the population of the year";
     EXPECT_EQ(t.Host.FieldText(Field::PGmeter), "3.43%") << "browsing shows the growth of the year";
-    EXPECT_EQ(t.Host.Count("PlaySound Letop"), 0) << "browsing never alarms";
+    EXPECT_EQ(t.Host.Count("Alarm"), 0) << "browsing never alarms";
 
     t.S.StageReached[0] = true;
     t.Step(); // year 3 reaches stage A again while year 1's board may still be on display
-    EXPECT_EQ(t.Host.Count("PlaySound Letop"), 1) << "a message new to the present is announced";
+    EXPECT_EQ(t.Host.Count("Alarm"), 1) << "a message new to the present is announced";
     t.Host.Clear();
     ShowYearFromHistory(*t.M, 3);
     t.Step(); // the same stage: nothing new for the present, whatever browsing showed
-    EXPECT_EQ(t.Host.Count("PlaySound Letop"), 0) << "no announcement is posted twice";
+    EXPECT_EQ(t.Host.Count("Alarm"), 0) << "no announcement is posted twice";
 }
 
 TEST(Bulletin, CurrentFiguresChooseNoMessage)
@@ -182,20 +170,6 @@ TEST(Bulletin, CurrentFiguresChooseNoMessage)
     EXPECT_EQ(t.S.Board.Text, before) << "the board is left to the next post";
     EXPECT_EQ(t.Choose(), " An epidemic roams through the island") << "which announces the epidemic";
     EXPECT_FALSE(t.Host.FieldText(Field::BImeter).empty()) << "but the parameter fields are written";
-}
-
-// The window reads the run's state back from the caption, so every state needs its own caption.
-TEST(StartButtonStates, EachStateHasItsOwnCaptionAndHint)
-{
-    const StartState states[] = {StartState::Start, StartState::Continue, StartState::Pause, StartState::Step};
-    const std::string captions[] = {"Start", "Continue", "Pause", "Step"};
-    const std::string hints[] = {"Start simulation", "Stop the pause, continue the simulation", "Pause simulation",
-                                 "One step"};
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(TextsOf(states[i]).State, states[i]) << "the table is in the order of the states";
-        EXPECT_EQ(TextsOf(states[i]).Caption, captions[i]);
-        EXPECT_EQ(TextsOf(states[i]).Hint, hints[i]);
-    }
 }
 
 } // namespace

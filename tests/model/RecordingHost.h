@@ -1,6 +1,6 @@
 #pragma once
-// A ModelHost that records every call as one line of text ("SetField PGmeter 3.43%") and answers the
-// queries from settable members. Used by the model tests and the batch tool's tests.
+// A ModelHost that records every call as one line of text ("SetField PGmeter 3.43%"). Used by the model
+// tests.
 #include "model/ModelHost.h"
 
 #include <algorithm>
@@ -10,12 +10,42 @@
 
 namespace vartel {
 
+// The window's name of the field a call writes ("PGmeter"; the year field is "clock").
+constexpr const char* FieldName(Field field)
+{
+    switch (field) {
+    case Field::Clock:
+        return "clock";
+    case Field::Popmeter:
+        return "Popmeter";
+    case Field::SPmeter:
+        return "SPmeter";
+    case Field::BImeter:
+        return "BImeter";
+    case Field::BDmeter:
+        return "BDmeter";
+    case Field::ADmeter:
+        return "ADmeter";
+    case Field::IMmeter:
+        return "IMmeter";
+    case Field::PGmeter:
+        return "PGmeter";
+    case Field::RBmeter:
+        return "RBmeter";
+    case Field::LEmeter:
+        return "LEmeter";
+    case Field::MAmeter:
+        return "MAmeter";
+    case Field::GRmeter:
+        return "GRmeter";
+    case Field::CHmeter:
+        return "CHmeter";
+    }
+    return "";
+}
+
 class RecordingHost : public ModelHost {
 public:
-    // Answers of the queries.
-    bool PauseChecked = false; // CheckBox2 "Pause at important moments"
-    int Speed = 3;             // TrackBar1 position
-
     // Everything that was done, in order.
     std::vector<std::string> Calls;
     // The latest state of what the window would show.
@@ -24,9 +54,6 @@ public:
     std::string Countdown;
     Color CountdownColor = 0;
     bool IncidentButtonsEnabled = true;
-    std::string StartCaption;
-    std::string StartHint;
-    std::string Memo;
 
     void SetField(Field field, const std::string& text) override
     {
@@ -50,21 +77,7 @@ public:
         IncidentButtonsEnabled = enabled;
         Record(std::string("SetIncidentButtonsEnabled ") + (enabled ? "true" : "false"));
     }
-    void SetStartCaption(const std::string& caption) override
-    {
-        StartCaption = caption;
-        Record("SetStartCaption " + caption);
-    }
-    void SetStartHint(const std::string& hint) override
-    {
-        StartHint = hint;
-        Record("SetStartHint " + hint);
-    }
-    void SetMemo(const std::string& text) override
-    {
-        Memo = text;
-        Record("SetMemo " + text);
-    }
+    void ClearInstruction() override { Record("ClearInstruction"); }
     void RedrawGraph() override { Record("RedrawGraph"); }
     void RedrawPyramid(int year) override { Record("RedrawPyramid " + std::to_string(year)); }
     void ResetHouses() override { Record("ResetHouses"); }
@@ -73,9 +86,7 @@ public:
     void ResetGraphControls() override { Record("ResetGraphControls"); }
     void MoveEquilibriumMarker() override { Record("MoveEquilibriumMarker"); }
     void RestorePresent() override { Record("RestorePresent"); }
-    void PlaySound(const std::string& name) override { Record("PlaySound " + name); }
-    bool PauseAtImportantMoments() const override { return PauseChecked; }
-    int SpeedPosition() const override { return Speed; }
+    void Alarm() override { Record("Alarm"); }
     void ShowCorrection(const std::string& message) override { Record("ShowCorrection " + message); }
 
     void Clear() { Calls.clear(); }

@@ -1,7 +1,6 @@
 #include "model/AgeTables.h"
 #include "model/History.h"
 #include "model/Incidents.h"
-#include "model/SpeedDelays.h"
 #include "tests/model/ModelFixture.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +30,7 @@ TEST(StartUp, FillsNamesStagesAndViewState)
         << "the M text keeps CR LF and the two blanks";
     EXPECT_EQ(t.S.Stages[6].Text.substr(0, 10), "Point B:\r\n") << "the B text starts with its title line";
     EXPECT_EQ(t.S.Board.Text, " no announcements ...") << "the reset at start-up (scenario 0 like 1) announces nothing";
-    EXPECT_EQ(t.Host.Count("PlaySound Letop"), 0) << "start-up gives no alarm";
+    EXPECT_EQ(t.Host.Count("Alarm"), 0) << "start-up gives no alarm";
 }
 
 TEST(Reset, TheoreticalStartValues)
@@ -82,16 +81,13 @@ TEST(Reset, RealisticStartValues)
 TEST(Reset, EffectsComeInOrder)
 {
     TestModel t;
-    t.Host.Speed = 1;
     t.Host.Clear();
     ResetSimulation(*t.M);
     const std::vector<std::string> expected = {
         "SetCountdown 00 " + Grey,
         "RestorePresent",
-        "SetMemo ",
+        "ClearInstruction",
         "SetField clock 0",
-        "SetStartCaption Start",
-        "SetStartHint Start simulation",
         "ResetHouses",
         "SetField Popmeter 4200",
         "SetField SPmeter 200000",
@@ -111,20 +107,10 @@ TEST(Reset, EffectsComeInOrder)
         "RedrawGraph",
         "ResetGraphControls",
         "SetIncidentButtonsEnabled true",
-        "SetMemo ",
+        "ClearInstruction",
     };
     EXPECT_EQ(t.Host.Calls, expected) << "the reset should drive the window in this order";
-    EXPECT_EQ(t.S.StepDelay, 100) << "speed position 1 gives 100 ms per year";
     EXPECT_EQ(t.S.HousesShown, 1) << "one house after a reset";
-}
-
-TEST(Reset, SpeedDelaysTable)
-{
-    const int expected[] = {1000, 100, 30, 1, 0};
-    for (int position = 0; position < 5; ++position) {
-        EXPECT_EQ(SpeedDelayFor(position), expected[position]) << "delay of slider position " << position;
-    }
-    EXPECT_EQ(SpeedDelayFor(9), 0) << "a position past the right end counts as the fastest";
 }
 
 TEST(Reset, EndsIncidentCatastropheAndStagesWithoutRestoringSavedValues)

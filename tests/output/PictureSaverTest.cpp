@@ -1,6 +1,7 @@
 // Choosing the format by the extension, and what a failed save reports.
 #include "ExternalTool.h"
 #include "TestDrawing.h"
+#include "output/FileExtension.h"
 
 #include "output/PictureSaver.h"
 

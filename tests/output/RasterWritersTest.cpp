@@ -7,7 +7,6 @@
 #include "output/JpegEncoder.h"
 #include "output/PictureSaver.h"
 #include "output/PngEncoder.h"
-#include "widgets/QtRasterImage.h"
 #include "views/RasterCanvas.h"
 #include "widgets/QtRasterImage.h"
 

@@ -4,7 +4,6 @@
 
 #include "output/PictureSaver.h"
 #include "output/SvgCanvas.h"
-#include "widgets/QtRasterImage.h"
 #include "views/RasterCanvas.h"
 #include "widgets/QtRasterImage.h"
 

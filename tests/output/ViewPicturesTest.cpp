@@ -1,6 +1,7 @@
 // The real graph and pyramid saved as vector pictures at scale 4, read back by the decoders.
 #include "ExternalTool.h"
 #include "MetafileWalk.h"
+#include "output/FileExtension.h"
 
 #include "model/SimulationState.h"
 #include "output/PictureSaver.h"

@@ -1,6 +1,7 @@
 // The run on the model: events at their years, start values, resets, and the window's rules it keeps.
 #include "tools/BatchRun.h"
 #include "model/Scenarios.h"
+#include "session/Session.h"
 #include "tools/BatchHost.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +17,15 @@ struct BatchModel {
     std::ostringstream Corrections;
     BatchHost Host{Corrections};
     SeededRandom Random{BatchSeed};
-    std::unique_ptr<Model> M = std::make_unique<Model>(Host, Random);
-    SimulationState& S = M->S;
+    Session Simulation{Host, Random, [] { return std::int64_t{0}; }};
+    SimulationState& S = Simulation.model().S;
 
     // Runs the command line; fails the test when it is not a sound one.
     std::string Run(const std::vector<std::string>& args)
     {
         const ParsedArguments parsed = ParseBatchArguments(args);
         EXPECT_EQ(parsed.Error, "") << "expected a sound command line";
-        return RunBatch(*M, parsed.Arguments);
+        return RunBatch(Simulation, parsed.Arguments);
     }
 };
 

@@ -135,14 +135,14 @@ TEST_F(BatchTool, ADefaultRunWritesEveryYearToTheLast)
 TEST_F(BatchTool, ARunOfNoYearsIsTheDataFileOfTheFreshProgram)
 {
     const std::string file = DataOf({"--years", "0"});
-    QuietHost host;
+    QuietListener quiet;
     SeededRandom random(BatchSeed);
-    const auto fresh = std::make_unique<Model>(host, random);
-    StartUpModel(*fresh);
-    ChooseScenario(*fresh, 1);
+    Session fresh(quiet, random, [] { return std::int64_t{0}; });
+    fresh.StartUp();
+    fresh.ChooseScenario(1);
     const std::string date = DateLine(file).substr(6);
     ASSERT_FALSE(date.empty()) << "expected a date line";
-    EXPECT_EQ(file, DataFileText(fresh->S, date)) << "expected the save of a window that was just opened";
+    EXPECT_EQ(file, DataFileText(fresh.state(), date)) << "expected the save of a window that was just opened";
 }
 
 // Read by Python's csv module: one row per year and the text file's numbers, for a full run whose stage

@@ -3,7 +3,7 @@
 #include "WindowFixture.h"
 
 #include "model/RunControl.h"
-#include "model/SpeedDelays.h"
+#include "session/SpeedDelays.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -129,7 +129,7 @@ TEST_F(Driver, SlowestSpeedWaitsWithoutBlockingTheWindow)
 TEST_F(Driver, OnlyTheFastestSpeedComputesYearsBackToBackInAPass)
 {
     constexpr qint64 Tick = 100'000;
-    ASSERT_EQ(TForm1::FastestPassNanoseconds, 80 * Tick);
+    ASSERT_EQ(Session::FastestPassNanoseconds, 80 * Tick);
     struct Case {
         int position;
         bool stepMode;
@@ -209,8 +209,8 @@ TEST_F(Driver, EndAtYear3000)
     RunToEndAtFullSpeed();
     EXPECT_EQ(S().Year, 3000);
     EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Start"));
-    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("Pause simulation"))
-        << "the hint is left as it was";
+    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("Start simulation"))
+        << "the hint goes with the caption";
     EXPECT_FALSE(form->Controls().EpiButton->isEnabled() || form->Controls().OneButton->isEnabled() ||
                  form->Controls().ImmButton->isEnabled())
         << "incident buttons disabled at the end";
@@ -241,8 +241,8 @@ TEST_F(Driver, RealisticMediumPausesAtStageAWithSoundOff)
     EXPECT_TRUE(S().StageReached[0]) << "stage A reached";
     EXPECT_EQ(S().Stages[1].Year, S().Year - 1) << "the pause follows the step that reached A";
     EXPECT_EQ(form->Controls().StartButton->text(), QStringLiteral("Continue"));
-    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("Pause simulation"))
-        << "automatic pause keeps the hint";
+    EXPECT_EQ(form->Controls().StartButton->toolTip(), QStringLiteral("Stop the pause, continue the simulation"))
+        << "the hint goes with the caption";
     EXPECT_TRUE(form->Controls().Paper->toPlainText().startsWith(QStringLiteral("Point A:")))
         << "the board announces A";
     EXPECT_TRUE(platform.waves.empty()) << "no sound with the sound box unchecked";

@@ -313,7 +313,7 @@ TEST_F(WindowTest, EveryBoardMessageFitsTheBoardInBothLanguages)
     for (const Language language : {Language::English, Language::Dutch}) {
         UseLanguage(language);
         for (const BoardMessage& message : messages) {
-            host.ShowBulletin({message.english, 0, 0, message.fontSize});
+            host.BulletinChanged({message.english, 0, 0, message.fontSize});
             Pump();
             const std::string shown =
                 form->Controls().Paper->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdString();

@@ -362,7 +362,7 @@ TEST_P(FastestPasses, EachPassEndsWithTheYearByYearScreenOfItsYear)
     qint64 now = 0;
     form->SetDriverClock([&] {
         const qint64 years = PassYears[pass % PassYears.size()];
-        return now += (TForm1::FastestPassNanoseconds + years - 1) / years;
+        return now += (Session::FastestPassNanoseconds + years - 1) / years;
     });
     int longest = 0;
     QObject::connect(form.get(), &TForm1::PassDone, form.get(), [&](int years, qint64) {
