@@ -3,8 +3,6 @@
 #include "output/MetafileState.h"
 #include "output/ScreenFonts.h"
 #include "views/TextMetrics.h"
-#include "widgets/QtColor.h"
-#include "widgets/QtFont.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -221,7 +221,7 @@ CommitOutcome Session::Commit(ParameterField field, const std::string& text)
     if (trimmed == shown) {
         if (text != trimmed)
             listener_.FieldChanged(ShownIn(field), trimmed);
-        return {.Unchanged = true};
+        return {.Unchanged = true, .Error = {}};
     }
     const std::string before = shown;
     shown = text; // what the field shows now, until the commit writes it
