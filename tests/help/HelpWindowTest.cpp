@@ -4,6 +4,7 @@
 #include "help/HelpGeometry.h"
 #include "tests/help/HelpWindowFixture.h"
 #include "tests/views/DeviceImages.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -68,7 +69,7 @@ TEST_F(HelpWindowTest, ButtonsAndDocumentAreNamedAndTheDocumentIsAsSharpAsTheScr
     EXPECT_EQ(shown.devicePixelRatio(), d) << "the document is drawn at the screen's ratio";
     EXPECT_EQ(shown.size(), view->viewport()->size() * d) << "with the screen's pixels";
     if (d > 1.0) {
-        const QImage image = shown.toImage().convertToFormat(QImage::Format_RGB32);
+        const RasterImage image = ToRasterImage(shown.toImage());
         EXPECT_GT(test::MixedPixels(image, {0, 0, view->viewport()->width() - 1, 120}, d), 200)
             << "the letters are drawn at the device's resolution, not enlarged";
     }
