@@ -4,7 +4,7 @@
 #include "help/HelpGeometry.h"
 #include "tests/help/HelpWindowFixture.h"
 #include "tests/views/DeviceImages.h"
-#include "views/QtRasterImage.h"
+#include "widgets/QtRasterImage.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
