@@ -89,9 +89,11 @@ private:
 
     void Known(const Json& object, const Pointer& where, std::initializer_list<const char*> keys)
     {
-        for (const auto& [key, value] : object.items())
+        for (const auto& item : object.items()) {
+            const std::string& key = item.key();
             if (std::none_of(keys.begin(), keys.end(), [&](const char* k) { return key == k; }))
                 unknown_.push_back((where / key).to_string());
+        }
     }
 
     std::string UnknownNotice() const
