@@ -8,6 +8,10 @@ dev/install-packages.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
+# ccache, where installed, keeps compiled objects between runs and between clones of the repository.
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+
 status=0
 summary=()
 results=$(mktemp)
@@ -23,7 +27,7 @@ suite() { # name, ctest arguments...
 if dev/check-format.sh; then summary+=("format: passed"); else summary+=("format: FAILED"); status=1; fi
 
 # Warnings are errors here: there are none, and a new one should not slip in.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "${launcher[@]}" >/dev/null
 cmake --build build -j"$jobs"
 suite "normal build" --test-dir build --output-on-failure -j"$jobs" -LE package
 
@@ -31,7 +35,7 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS=suppressions=$PWD/dev/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVARTEL_SANITIZE=ON -DVARTEL_BUILD_BENCH=OFF \
-  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "${launcher[@]}" >/dev/null
 cmake --build build-asan -j"$jobs"
 suite "sanitizers" --test-dir build-asan --output-on-failure -j"$jobs" -LE 'e2e|package|web'
 

@@ -105,7 +105,7 @@ int main(int argc, char* argv[])
         if (const int status = MakeLesson(arguments, lessonText); status != 0)
             return status;
 
-    BatchSession session(std::cerr, application.has_value());
+    BatchSession session(std::cerr, WantsPictures(arguments));
     if (session.Screen)
         for (KeptCurve& curve : compared)
             session.Screen->Keep(std::move(curve));

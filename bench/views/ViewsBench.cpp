@@ -4,8 +4,6 @@
 #include "views/PyramidView.h"
 #include "views/RasterCanvas.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -86,9 +84,6 @@ BENCHMARK(BM_DrawGraph)->DenseRange(1, 4)->ArgName("mode")->Unit(benchmark::kMic
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -169,7 +169,7 @@ TEST_F(Workbook, TheTextFilesStayAsTheyAre)
     ASSERT_EQ(SaveDataFile(t.S, In("run.csv"), "10-12-2026"), "");
     EXPECT_EQ(ReadBytes(In("run.csv")), DataSpreadsheetText(t.S));
     ASSERT_EQ(SaveDataFile(t.S, In("run.txt"), "10-12-2026"), "");
-    EXPECT_EQ(ReadBytes(In("run.txt")), DataFileFor(t.S, "run.txt"));
+    EXPECT_EQ(ReadBytes(In("run.txt")), DataFileFor(t.S, "run.txt", "10-12-2026"));
 }
 
 } // namespace

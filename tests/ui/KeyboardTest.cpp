@@ -2,6 +2,7 @@
 // scenarios and the speed, Space and Return on the focused button, the shortcuts and their hints, and a run
 // made with keys only.
 #include "WindowFixture.h"
+#include "views/RasterImage.h"
 
 #include "help/TForm2.h"
 
@@ -189,9 +190,9 @@ TEST_F(Keyboard, ARunFromTheKeyboardOnly)
 
     while (FocusName() != "BirthButton")
         Press(Qt::Key_Tab, 1);
-    const QImage population = form->Controls().Image2->Picture();
+    const RasterImage population = form->Controls().Image2->Picture();
     Press(Qt::Key_Space, 1);
-    const QImage birth = form->Controls().Image2->Picture();
+    const RasterImage birth = form->Controls().Image2->Picture();
     EXPECT_NE(birth, population) << "Space pressed Birth: another graph";
     Press(Qt::Key_Left, 1);
     EXPECT_EQ(FocusName(), "PopButton") << "the arrows move between the buttons of a row";

@@ -61,7 +61,7 @@ TEST_F(FloatEdit, LettersAndBlanksAreRefused)
 
 TEST_F(FloatEdit, ATypedCommaIsTheDecimalPoint)
 {
-    for (const QString typed : {QStringLiteral("0,5"), QStringLiteral("2,5")}) {
+    for (const QString& typed : {QStringLiteral("0,5"), QStringLiteral("2,5")}) {
         edit.clear();
         QTest::keyClicks(&edit, typed);
         EXPECT_EQ(edit.text(), QString(typed).replace(u',', u'.')) << "typed " << typed.toStdString();
