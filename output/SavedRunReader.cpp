@@ -1,5 +1,6 @@
 #include "output/SavedRunReader.h"
 
+#include "model/CharConversion.h"
 #include "model/SimulationState.h"
 #include "output/DataFile.h"
 #include "output/WriterMessages.h"
@@ -58,7 +59,12 @@ bool IsBinary(std::string_view bytes)
 template <typename T> std::optional<T> Number(std::string_view text)
 {
     T value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    std::from_chars_result read{};
+    if constexpr (std::is_same_v<T, double>)
+        read = DoubleFromChars(text.data(), text.data() + text.size(), value);
+    else
+        read = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = read;
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
@@ -68,7 +74,7 @@ template <typename T> std::optional<T> Number(std::string_view text)
 bool TooLarge(std::string_view text)
 {
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = DoubleFromChars(text.data(), text.data() + text.size(), value);
     return error == std::errc::result_out_of_range && end == text.data() + text.size();
 }
 

@@ -6,6 +6,7 @@
 #include <compare>
 
 #include <string>
+#include <tuple>
 
 namespace vartel {
 
@@ -32,7 +33,12 @@ struct Font {
     int Size = 8; // points at 96 dpi
     bool Bold = false;
     vartel::Color Color = Rgb(0, 0, 0);
-    auto operator<=>(const Font&) const = default;
+    bool operator==(const Font&) const = default;
+    // Written out: the browser's C++ library cannot default a three-way comparison of strings.
+    bool operator<(const Font& other) const
+    {
+        return std::tie(Face, Size, Bold, Color) < std::tie(other.Face, other.Size, other.Bold, other.Color);
+    }
 };
 
 struct Point {
