@@ -285,6 +285,8 @@ Json Parse(std::string_view text)
         return Json::parse(text.begin(), text.end(), bounded);
     } catch (const nlohmann::json::parse_error& e) {
         throw Malformed{Position(text, e.byte == 0 ? 0 : e.byte - 1) + ": " + Reason(e)};
+    } catch (const nlohmann::json::out_of_range&) {
+        throw Malformed{"a number too large to read"};
     } catch (const TooDeep&) {
         throw Malformed{"nested more than " + std::to_string(MaxLessonNesting) + " levels deep"};
     }

@@ -124,6 +124,8 @@ TEST(LessonReader, EachBadFileGivesItsMessageAndNoLesson)
         {R"({"version": 1, "seed": 2147483648})", "/seed: 2147483648 is outside 0..2147483647"},
         {R"({"version": 1, "seed": 18446744073709551616})", "/seed: expected a whole number 0..2147483647"},
         {R"({"version": 1, "seed": -1})", "/seed: -1 is outside 0..2147483647"},
+        {R"({"version": 1, "seed": 6E666666})", "a number too large to read"},
+        {"66666666666666666666E66666666666666", "a number too large to read"},
         // starting parameters
         {R"({"version": 1, "parameters": ["stable"]})", "/parameters: expected an object, { ... }"},
         {R"({"version": 1, "parameters": {"birth-index": 2.5}})",
