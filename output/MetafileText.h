@@ -5,7 +5,7 @@
 #include "output/LittleEndianBuffer.h"
 #include "views/Canvas.h"
 
-#include "output/ScreenFonts.h"
+#include "views/FontFaces.h"
 
 #include <string>
 #include <vector>
@@ -18,10 +18,10 @@ std::string MetafileFaceName(const std::string& face);
 // first five, which `integer` writes (32 bits in EMF, 16 in WMF).
 template <typename WriteInteger> void AppendLogFontHead(LittleEndianBuffer& out, const Font& font, WriteInteger integer)
 {
-    integer(-FontPixelHeight(font)); // negative: the em height, as the screen font is sized
-    integer(0);                      // width: the face's own
-    integer(0);                      // escapement
-    integer(0);                      // orientation
+    integer(-PixelSizeOf(font)); // negative: the em height, as the screen font is sized
+    integer(0);                  // width: the face's own
+    integer(0);                  // escapement
+    integer(0);                  // orientation
     integer(font.Bold ? 700 : 400);
     // Not italic, underlined or struck out; ANSI charset; default precisions, quality, pitch and family.
     for (int i = 0; i < 8; ++i)

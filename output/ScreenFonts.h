@@ -1,6 +1,6 @@
 #pragma once
-// The fonts the screen draws the canvas's faces with, as the SVG picture names and places its text: the
-// installed, metric-compatible family and the ascent its hinted metrics round to.
+// How the SVG picture names and places its text: the installed, metric-compatible family (views/FontFaces)
+// and the ascent its hinted metrics round to.
 #include "views/Canvas.h"
 
 #include <string>
@@ -9,8 +9,6 @@ namespace vartel {
 
 // "times new roman" -> "Liberation Serif"; faces the program does not use are kept as written.
 std::string ScreenFamilyFor(const std::string& face);
-// The character (em) height in pixels of a font of `points` points at 96 dpi, at least 1.
-int FontPixelHeight(const Font& font);
 // The distance in pixels from the top of a text line to its baseline.
 int FontAscent(const Font& font);
 

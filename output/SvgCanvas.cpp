@@ -2,6 +2,7 @@
 
 #include "output/MetafileState.h"
 #include "output/ScreenFonts.h"
+#include "views/FontFaces.h"
 #include "views/TextMetrics.h"
 
 #include <algorithm>
@@ -58,7 +59,7 @@ std::string FillAttributes(const Brush& brush)
 std::string FontAttributes(const Font& font)
 {
     return "font-family=\"" + Escaped(ScreenFamilyFor(font.Face)) + "\" font-size=\"" +
-           std::to_string(FontPixelHeight(font)) + "\" font-weight=\"" + (font.Bold ? "700" : "400") +
+           std::to_string(PixelSizeOf(font)) + "\" font-weight=\"" + (font.Bold ? "700" : "400") +
            "\" font-style=\"normal\"";
 }
 
