@@ -17,11 +17,14 @@ std::string ReadTextFile(const std::string& path, std::size_t maxBytes, std::str
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open())
         return named + " cannot be opened";
-    bytes.assign(maxBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    // In pieces, so that a small file does not take the whole allowance; one byte more than allowed tells
+    // a file that is too large, or grew, without reading all of it.
+    bytes.clear();
+    char piece[65536];
+    while (bytes.size() <= maxBytes && in.read(piece, sizeof piece).gcount() > 0)
+        bytes.append(piece, static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         return named + " cannot be read";
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (bytes.size() > maxBytes)
         return named + " is larger than " + std::to_string(maxBytes) + " bytes";
     return {};
