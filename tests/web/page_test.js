@@ -102,10 +102,15 @@ async function main() {
     });
 
     await check('a smaller browser window shows the whole window scaled down', async () => {
+      // The page refits on the resize event, which the browser delivers after the new size.
+      const startButtonWidthBecomes = (width) => page.waitForFunction(
+        (w) => Math.abs(document.getElementById('StartButton').getBoundingClientRect().width - w) < 0.01, width);
       await page.setViewportSize({ width: 346, height: 643 }); // 0.4 of the window's width
+      await startButtonWidthBecomes(22.8);
       const scaled = (await box(page, 'StartButton')).map((v) => Math.round(v * 100) / 100);
       assert.deepEqual(scaled, [32.8, 4.8, 22.8, 10]);
       await page.setViewportSize({ width: 1000, height: 800 });
+      await startButtonWidthBecomes(57);
       assert.deepEqual(await box(page, 'StartButton'), [82, 12, 57, 25]);
     });
 
