@@ -27,6 +27,8 @@ public:
         if (boxOpenMs < 0)
             return;
         QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+        if (whenBoxOpens)
+            whenBoxOpens();
         QTimer::singleShot(boxOpenMs, &box, [this, &box] {
             if (whenBoxCloses)
                 whenBoxCloses();
@@ -64,6 +66,7 @@ public:
     // From 0 on, every message is also a real modal box, open that many milliseconds with the event loop
     // running, as while a student reads it: it takes the focus and holds the run as a real box does.
     int boxOpenMs = -1;
+    std::function<void()> whenBoxOpens;  // runs as the box opens, before the event loop runs in it
     std::function<void()> whenBoxCloses; // runs while the box is still open, just before it closes
     std::vector<QString> waves;
     std::vector<QString> links;
