@@ -3,18 +3,15 @@
 #include "model/CharConversion.h"
 #include "model/SimulationState.h"
 #include "output/DataFile.h"
+#include "output/WholeFile.h"
 #include "output/WriterMessages.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vartel {
 
@@ -273,46 +270,22 @@ std::string ProblemText(const SavedRunReading& r)
     return {};
 }
 
-std::string CannotRead(const std::string& path)
-{
-    return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "\"%1\" cannot be read: %2"), {path, std::strerror(errno)});
-}
-
-std::string TooLargeFile(const std::string& path)
-{
-    return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "\"%1\" is too large for a data file of Vartel"), {path});
-}
-
 // The whole file, or the message why not.
 std::string ReadWhole(const std::string& path, std::string& bytes)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return CannotRead(path);
-    struct stat info {};
-    std::string problem;
-    if (::fstat(fd, &info) != 0)
-        problem = CannotRead(path);
-    else if (!S_ISREG(info.st_mode))
-        problem = Message(VARTEL_TRANSLATE_NOOP("SavedRun", "\"%1\" is not a file"), {path});
-    else if (static_cast<std::size_t>(info.st_size) > MaxSavedRunBytes)
-        problem = TooLargeFile(path);
-    char buffer[65536];
-    while (problem.empty()) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            break;
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            problem = CannotRead(path);
-        else if (bytes.size() + static_cast<std::size_t>(n) > MaxSavedRunBytes) // it grew while being read
-            problem = TooLargeFile(path);
-        else
-            bytes.append(buffer, static_cast<std::size_t>(n));
+    const WholeFileReading reading = ReadWholeFile(path, MaxSavedRunBytes, bytes);
+    switch (reading.Problem) {
+    case WholeFileProblem::None:
+        break;
+    case WholeFileProblem::CannotRead:
+        return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "\"%1\" cannot be read: %2"),
+                       {path, std::strerror(reading.Error)});
+    case WholeFileProblem::NotAFile:
+        return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "\"%1\" is not a file"), {path});
+    case WholeFileProblem::TooLarge:
+        return Message(VARTEL_TRANSLATE_NOOP("SavedRun", "\"%1\" is too large for a data file of Vartel"), {path});
     }
-    ::close(fd);
-    return problem;
+    return {};
 }
 
 } // namespace

@@ -20,22 +20,14 @@ work=$(mktemp -d)
 cleanup() { [ -n "${app:-}" ] && kill "$app" 2>/dev/null; [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+# shellcheck source=xvfb.sh
+source "$(dirname "$0")/xvfb.sh"
 
 for tool in Xvfb xdotool import convert identify giftext emf2svg-conv; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-# A free display number.
-display=""
-for n in $(seq 90 140); do
-  if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "SKIP: no free display number"; exit 77; }
-Xvfb "$display" -screen 0 "$screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "SKIP: Xvfb did not start"; cat "$work/xvfb.log"; exit 77; }
+start_xvfb "$screen" 90 140
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
 if [ "$scale" != 1 ]; then export QT_SCALE_FACTOR=$scale; fi

@@ -7,6 +7,8 @@
 set -uo pipefail
 vartel=$1
 fail() { echo "FAIL: $*"; exit 1; }
+# shellcheck source=xvfb.sh
+source "$(dirname "$0")/xvfb.sh"
 for tool in Xvfb openbox xdotool xwininfo; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -33,16 +35,8 @@ frame_of() {
 }
 
 check() { # WIDTH HEIGHT SCALE
-  local width=$1 height=$2 scale=$3 display="" n
-  for n in $(seq 150 199); do
-    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=":$n"; break; fi
-  done
-  [ -n "$display" ] || { echo "SKIP: no free display number"; exit 77; }
-  Xvfb "$display" -screen 0 "${width}x${height}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  xvfb=$!
-  export DISPLAY=$display
-  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-  xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "SKIP: Xvfb did not start"; exit 77; }
+  local width=$1 height=$2 scale=$3
+  start_xvfb "${width}x${height}x24" 150 199
   openbox >"$work/openbox.log" 2>&1 &
   wm=$!
   sleep 1
