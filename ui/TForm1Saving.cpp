@@ -8,6 +8,7 @@
 #include "output/PictureSaver.h"
 #include "output/SafeFileWriter.h"
 #include "output/ViewSources.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 #include "ui/ImageView.h"
 #include "ui/LessonEditor.h"
@@ -172,6 +173,7 @@ void TForm1::SaveAsLessonClick()
         StartButtonClick();
     Lesson setUp = LessonOfRecording(recorder_);
     setUp.Speed = session_->Speed();
+    setUp.Language = CurrentLanguage() == Language::Dutch ? "nl" : "en";
     // Every student's run then draws the same numbers as this one.
     if (seed_ <= MaxLessonSeed)
         setUp.Seed = seed_;

@@ -60,4 +60,13 @@ GifFrames ReadGifFrames(const std::string& path)
     return result;
 }
 
+RasterImage PartOf(const RasterImage& frame, int left, int top, PixelSize size)
+{
+    RasterImage part(size.Width, size.Height);
+    for (int y = 0; y < size.Height; ++y)
+        for (int x = 0; x < size.Width; ++x)
+            part.Row(y)[x] = frame.Row(top + y)[left + x];
+    return part;
+}
+
 } // namespace vartel::test

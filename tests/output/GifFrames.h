@@ -17,4 +17,7 @@ struct GifFrames {
 
 GifFrames ReadGifFrames(const std::string& path);
 
+// The part of `frame` of `size` whose top left corner is at (left, top).
+RasterImage PartOf(const RasterImage& frame, int left, int top, PixelSize size);
+
 } // namespace vartel::test

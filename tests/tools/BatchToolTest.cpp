@@ -293,16 +293,6 @@ TEST_F(BatchTool, TheRasterPicturesAreTheScreenBitmaps)
     EXPECT_EQ(graph.pixel(846, 80), qRgb(0, 0, 0)) << "the outline of the window's first clearing stays";
 }
 
-// The part of `frame` at (left, top) of the size of `part`.
-RasterImage Cut(const RasterImage& frame, int left, int top, PixelSize size)
-{
-    RasterImage part(size.Width, size.Height);
-    for (int y = 0; y < size.Height; ++y)
-        for (int x = 0; x < size.Width; ++x)
-            part.Row(y)[x] = frame.Row(top + y)[left + x];
-    return part;
-}
-
 TEST_F(BatchTool, TheAnimationShowsTheRunFromYearZeroToTheScreensOfTheLastYear)
 {
     const std::vector<std::string> view{"--years", "300", "--scenario", "6", "--event", "120:epidemic"};
@@ -322,20 +312,21 @@ TEST_F(BatchTool, TheAnimationShowsTheRunFromYearZeroToTheScreensOfTheLastYear)
     ASSERT_EQ(session.Run(ParseBatchArguments(view).Arguments), "");
     const SimulationState& st = session.Simulation.state();
     const int pyramidLeft = GraphWidth + 8, graphTop = (PyramidHeight - GraphHeight) / 2;
-    EXPECT_TRUE(Cut(gif.Frames.back(), pyramidLeft, 0, {PyramidWidth, PyramidHeight}) == session.Screen->Pyramid())
+    EXPECT_TRUE(test::PartOf(gif.Frames.back(), pyramidLeft, 0, {PyramidWidth, PyramidHeight}) ==
+                session.Screen->Pyramid())
         << "the last frame's pyramid is the screen's";
     RasterImage graph(GraphWidth, GraphHeight);
     RasterCanvas canvas(graph);
     ClearGraphImage(canvas);
     DrawGraph(canvas, st, true, 1);
-    EXPECT_TRUE(Cut(gif.Frames.back(), 0, graphTop, {GraphWidth, GraphHeight}) == graph)
+    EXPECT_TRUE(test::PartOf(gif.Frames.back(), 0, graphTop, {GraphWidth, GraphHeight}) == graph)
         << "the last frame's graph is the whole graph of the run";
     RasterImage first(PyramidWidth, PyramidHeight);
     RasterCanvas firstCanvas(first);
     DrawPyramid(firstCanvas, st, 0, 1);
-    EXPECT_TRUE(Cut(gif.Frames.front(), pyramidLeft, 0, {PyramidWidth, PyramidHeight}) == first)
+    EXPECT_TRUE(test::PartOf(gif.Frames.front(), pyramidLeft, 0, {PyramidWidth, PyramidHeight}) == first)
         << "the first frame's pyramid is that of year 0";
-    EXPECT_FALSE(Cut(gif.Frames.front(), 0, graphTop, {GraphWidth, GraphHeight}) == graph)
+    EXPECT_FALSE(test::PartOf(gif.Frames.front(), 0, graphTop, {GraphWidth, GraphHeight}) == graph)
         << "the first frame's graph has no curve yet";
 }
 
