@@ -86,6 +86,13 @@ std::optional<int> NumberIn(const std::string& text, int low, int high, const st
     return value;
 }
 
+std::string IncidentName(int number)
+{
+    const auto found =
+        std::find_if(Incidents.begin(), Incidents.end(), [&](const NamedIncident& i) { return number == i.Number; });
+    return found == Incidents.end() ? std::string() : found->Name;
+}
+
 std::optional<ParameterField> ParameterNamed(const std::string& name)
 {
     const auto found =

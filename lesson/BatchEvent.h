@@ -27,6 +27,9 @@ struct BatchEvent {
 // 0..3000"; the caller says where the text came from.
 std::string ParseBatchEvent(const std::string& text, BatchEvent& event);
 
+// The action of incident 1..3 ("epidemic").
+std::string IncidentName(int number);
+
 // The name of a parameter in an action ("birth-index" in "birth-index=2.5") and back.
 std::optional<ParameterField> ParameterNamed(const std::string& name);
 std::string ParameterName(ParameterField field);

@@ -88,29 +88,64 @@ std::string GifError(int code)
                          {text != nullptr ? text : "unknown"});
 }
 
-} // namespace
-
-std::string EncodeGif(const RasterImage& image, std::string& out)
+// The image's indices and its palette, padded to the power of two of at least 2 entries that giflib wants
+// (the unused entries are black).
+std::string IndexImage(const RasterImage& image, IndexedImage& indexed)
 {
     if (image.IsNull())
         return WriterMessage("FileError", VARTEL_TRANSLATE_NOOP("FileError", "There is no picture to save"));
     if (image.Width() > MaxDimension || image.Height() > MaxDimension)
         return WriterMessage("FileError",
                              VARTEL_TRANSLATE_NOOP("FileError", "The picture is too large for a GIF file"));
-    IndexedImage indexed;
     if (!IndexExactly(image, indexed)) {
         const std::string error = Quantise(image, indexed);
         if (!error.empty())
             return error;
     }
-    // giflib wants a power of two of at least 2 entries; the unused ones are black.
     int entries = 2;
     while (entries < static_cast<int>(indexed.Palette.size()))
         entries *= 2;
     indexed.Palette.resize(static_cast<std::size_t>(entries), GifColorType{0, 0, 0});
-    ColorMapObject* map = GifMakeMapObject(entries, indexed.Palette.data());
+    return {};
+}
+
+std::string PaletteMemoryError()
+{
+    return WriterMessage("FileError", VARTEL_TRANSLATE_NOOP("FileError", "Not enough memory for the GIF palette"));
+}
+
+// The image descriptor and the rows of `indexed`, of width x height, at the top left.
+bool PutImage(GifFileType* gif, IndexedImage& indexed, int width, int height, ColorMapObject* localMap)
+{
+    bool ok = EGifPutImageDesc(gif, 0, 0, width, height, false, localMap) == GIF_OK;
+    for (int y = 0; ok && y < height; ++y)
+        ok = EGifPutLine(gif, indexed.Indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
+                         width) == GIF_OK;
+    return ok;
+}
+
+// Closes `gif` (which frees it) and returns the error of the first failure, or "".
+std::string Close(GifFileType* gif, bool ok)
+{
+    int error = ok ? 0 : gif->Error;
+    int closeError = 0;
+    if (EGifCloseFile(gif, &closeError) != GIF_OK && ok) {
+        ok = false;
+        error = closeError;
+    }
+    return ok ? std::string() : GifError(error);
+}
+
+} // namespace
+
+std::string EncodeGif(const RasterImage& image, std::string& out)
+{
+    IndexedImage indexed;
+    if (const std::string error = IndexImage(image, indexed); !error.empty())
+        return error;
+    ColorMapObject* map = GifMakeMapObject(static_cast<int>(indexed.Palette.size()), indexed.Palette.data());
     if (map == nullptr)
-        return WriterMessage("FileError", VARTEL_TRANSLATE_NOOP("FileError", "Not enough memory for the GIF palette"));
+        return PaletteMemoryError();
 
     std::string bytes;
     int error = 0;
@@ -119,22 +154,54 @@ std::string EncodeGif(const RasterImage& image, std::string& out)
         GifFreeMapObject(map);
         return GifError(error);
     }
-    const int width = image.Width();
-    bool ok = EGifPutScreenDesc(gif, width, image.Height(), 8, 0, map) == GIF_OK &&
-              EGifPutImageDesc(gif, 0, 0, width, image.Height(), false, nullptr) == GIF_OK;
-    for (int y = 0; ok && y < image.Height(); ++y)
-        ok = EGifPutLine(gif, indexed.Indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
-                         width) == GIF_OK;
-    if (!ok)
-        error = gif->Error;
-    int closeError = 0;
-    if (EGifCloseFile(gif, &closeError) != GIF_OK && ok) { // frees gif in every case
-        ok = false;
-        error = closeError;
-    }
+    const bool ok = EGifPutScreenDesc(gif, image.Width(), image.Height(), 8, 0, map) == GIF_OK &&
+                    PutImage(gif, indexed, image.Width(), image.Height(), nullptr);
+    const std::string closed = Close(gif, ok);
     GifFreeMapObject(map);
-    if (!ok)
+    if (!closed.empty())
+        return closed;
+    out = std::move(bytes);
+    return {};
+}
+
+std::string EncodeAnimatedGif(PixelSize size, int frameCount, const FrameDrawing& drawFrame, std::string& out)
+{
+    std::string bytes;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&bytes, AppendToString, &error);
+    if (gif == nullptr)
         return GifError(error);
+    // Frame delays and the loop need the 89a version.
+    EGifSetGifVersion(gif, true);
+    static const GifByteType Netscape[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
+    static const GifByteType LoopForEver[] = {1, 0, 0};
+    bool ok = EGifPutScreenDesc(gif, size.Width, size.Height, 8, 0, nullptr) == GIF_OK &&
+              EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
+              EGifPutExtensionBlock(gif, sizeof Netscape, Netscape) == GIF_OK &&
+              EGifPutExtensionBlock(gif, sizeof LoopForEver, LoopForEver) == GIF_OK &&
+              EGifPutExtensionTrailer(gif) == GIF_OK;
+    RasterImage frame(size.Width, size.Height);
+    for (int index = 0; ok && index < frameCount; ++index) {
+        GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, std::clamp(drawFrame(index, frame), 0, 65535),
+                                     NO_TRANSPARENT_COLOR};
+        IndexedImage indexed;
+        if (const std::string indexError = IndexImage(frame, indexed); !indexError.empty()) {
+            EGifCloseFile(gif, nullptr);
+            return indexError;
+        }
+        ColorMapObject* map = GifMakeMapObject(static_cast<int>(indexed.Palette.size()), indexed.Palette.data());
+        if (map == nullptr) {
+            EGifCloseFile(gif, nullptr);
+            return PaletteMemoryError();
+        }
+        GifByteType extension[4];
+        const int length = static_cast<int>(EGifGCBToExtension(&control, extension));
+        ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, length, extension) == GIF_OK &&
+             PutImage(gif, indexed, size.Width, size.Height, map);
+        GifFreeMapObject(map);
+    }
+    if (const std::string closed = Close(gif, ok); !closed.empty())
+        return closed;
     out = std::move(bytes);
     return {};
 }

@@ -407,6 +407,61 @@ Evenwicht tussen mens, milieu en welvaart is binnen bereik.</translation>
     </message>
 </context>
 <context>
+    <name>vartel::LessonEditor</name>
+    <message>
+        <source>Save as lesson</source>
+        <translation>Opslaan als les</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Instructions for the class:</source>
+        <translation>Instructies voor de klas:</translation>
+    </message>
+    <message>
+        <source>The class cannot change</source>
+        <translation>De klas kan niet veranderen</translation>
+    </message>
+    <message>
+        <source>the scenario</source>
+        <translation>het scenario</translation>
+    </message>
+    <message>
+        <source>the parameters</source>
+        <translation>de parameters</translation>
+    </message>
+    <message>
+        <source>the incidents</source>
+        <translation>de gebeurtenissen</translation>
+    </message>
+    <message>
+        <source>the speed</source>
+        <translation>de snelheid</translation>
+    </message>
+    <message>
+        <source>Pause points: the run pauses at the year and asks the question</source>
+        <translation>Pauzepunten: de simulatie pauzeert in het jaar en stelt de vraag</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Vraag</translation>
+    </message>
+    <message>
+        <source>Add a pause point</source>
+        <translation>Pauzepunt toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+</context>
+<context>
     <name>vartel::SaveFileDialog</name>
     <message>
         <source>(None)</source>
@@ -992,6 +1047,26 @@ De bevolking kan uitsterven.</translation>
     <message>
         <source>Compare with a saved run</source>
         <translation>Vergelijken met een opgeslagen simulatie</translation>
+    </message>
+    <message>
+        <source>Save animation…</source>
+        <translation>Animatie opslaan…</translation>
+    </message>
+    <message>
+        <source>Save as lesson…</source>
+        <translation>Opslaan als les…</translation>
+    </message>
+    <message>
+        <source>Save animation</source>
+        <translation>Animatie opslaan</translation>
+    </message>
+    <message>
+        <source>Save as lesson</source>
+        <translation>Opslaan als les</translation>
+    </message>
+    <message>
+        <source>Lesson (*.vartel)</source>
+        <translation>Les (*.vartel)</translation>
     </message>
 </context>
 <context>

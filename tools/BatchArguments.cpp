@@ -2,6 +2,7 @@
 
 #include "lesson/LessonRun.h"
 #include "model/NumberParsing.h"
+#include "output/FileExtension.h"
 #include "views/GraphView.h"
 
 #include <algorithm>
@@ -36,9 +37,10 @@ template <typename Table> auto Find(const Table& table, const std::string& name)
     return found == table.end() ? nullptr : &*found;
 }
 
-constexpr std::array<std::string_view, 16> ValueOptions{
-    "--scenario", "--years", "--event", "--data",   "--graph", "--pyramid", "--compare",      "--graph-mode",
-    "--scale",    "--zoom",  "--seed",  "--lesson", "--link",  "--title",   "--instructions", "--save-lesson"};
+constexpr std::array<std::string_view, 18> ValueOptions{
+    "--scenario", "--years",      "--event",        "--data",        "--graph",     "--pyramid",
+    "--compare",  "--graph-mode", "--scale",        "--zoom",        "--seed",      "--lesson",
+    "--link",     "--title",      "--instructions", "--save-lesson", "--animation", "--animation-years"};
 
 std::string ZoomList()
 {
@@ -140,7 +142,10 @@ private:
                 return std::string(text) + " needs --save-lesson";
         if (Given("--link") && !Given("--lesson"))
             return "--link needs --lesson";
-        if (const std::string file = FirstGiven({"--data", "--graph", "--pyramid"}); Given("--link") && !file.empty())
+        if (Given("--animation-years") && !Given("--animation"))
+            return "--animation-years needs --animation";
+        if (const std::string file = FirstGiven({"--data", "--graph", "--pyramid", "--animation"});
+            Given("--link") && !file.empty())
             return file + " cannot be given with --link, which only prints the link";
         return {};
     }
@@ -175,6 +180,14 @@ private:
             a.GraphFile = value;
         } else if (option == "--pyramid") {
             a.PyramidFile = value;
+        } else if (option == "--animation") {
+            if (UpperExtension(value) == ".GIF")
+                a.AnimationFile = value;
+            else
+                error = option + " " + Quoted(value) + ": the animation is a GIF picture, its name ends in .gif";
+        } else if (option == "--animation-years") {
+            if (const auto n = NumberIn(value, 1, MaxYear, option, error))
+                a.AnimationYears = *n;
         } else if (option == "--compare") {
             if (a.CompareFiles.size() == MaxCompareFiles)
                 error = option + " " + Quoted(value) + ": the graph keeps " + std::to_string(MaxCompareFiles) +
@@ -254,9 +267,11 @@ std::string BatchUsage()
            "                    [--data FILE] [--graph FILE] [--pyramid FILE]\n"
            "                    [--compare FILE]... [--graph-mode MODE] [--scale S]\n"
            "                    [--zoom Z] [--seed N] [--save-lesson FILE [--title TEXT]\n"
-           "                    [--instructions TEXT]]\n"
+           "                    [--instructions TEXT]] [--animation FILE\n"
+           "                    [--animation-years N]]\n"
            "       vartel-batch --lesson FILE [--years N] [--data FILE] [--graph FILE]\n"
            "                    [--pyramid FILE] [--graph-mode MODE] [--scale S] [--zoom Z]\n"
+           "                    [--animation FILE [--animation-years N]]\n"
            "       vartel-batch --lesson FILE --link URL\n"
            "       vartel-batch --help | --version\n"
            "\n"
@@ -289,6 +304,11 @@ std::string BatchUsage()
            "                   the abbreviations on a second sheet\n"
            "  --graph FILE     the graph as a picture: .emf .wmf .bmp .jpg .gif .png .svg\n"
            "  --pyramid FILE   the population pyramid of the last year, same formats\n"
+           "  --animation FILE\n"
+           "                   the population graph and the pyramid through the run as an\n"
+           "                   animated GIF for a slide (1086 x 278), a frame every\n"
+           "                   --animation-years N years (1..3000, default 25) and the\n"
+           "                   last year, which is held three seconds\n"
            "  --compare FILE   a data file written by Vartel or by --data (up to three\n"
            "                   times): its curve is kept in the population graph before\n"
            "                   the run, as \"Compare with a saved run\" keeps it in the\n"

@@ -3,6 +3,7 @@
 #include "lesson/BatchEvent.h"
 #include "lesson/Lesson.h"
 #include "model/SimulationState.h"
+#include "output/AnimationWriter.h"
 
 #include <string>
 #include <vector>
@@ -22,8 +23,10 @@ struct BatchArguments {
     std::string DataFile;           // empty: not written
     std::string GraphFile;
     std::string PyramidFile;
-    std::vector<std::string> CompareFiles; // data files whose curves the graph keeps, at most MaxCompareFiles
-    int GraphMode = 1;                     // 1 population, 2 birth, 3 mortality, 4 survival chance
+    std::string AnimationFile;                  // --animation: the graph and the pyramid through the run as a GIF
+    int AnimationYears = DefaultAnimationYears; // --animation-years: the years between its frames, 1..3000
+    std::vector<std::string> CompareFiles;      // data files whose curves the graph keeps, at most MaxCompareFiles
+    int GraphMode = 1;                          // 1 population, 2 birth, 3 mortality, 4 survival chance
     bool LinearScale = true;
     int Zoom = 1;               // one of ZoomFactors
     int Seed = BatchSeed;       // --seed, or the lesson's

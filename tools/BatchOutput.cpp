@@ -1,5 +1,6 @@
 #include "tools/BatchOutput.h"
 
+#include "output/AnimationWriter.h"
 #include "output/DataFileSaver.h"
 #include "output/FileExtension.h"
 #include "output/PictureSaver.h"
@@ -27,7 +28,7 @@ std::string CheckPictureNames(const BatchArguments& a)
 
 bool WantsPictures(const BatchArguments& a)
 {
-    return !a.GraphFile.empty() || !a.PyramidFile.empty();
+    return !a.GraphFile.empty() || !a.PyramidFile.empty() || !a.AnimationFile.empty();
 }
 
 std::vector<std::string> WriteBatchOutput(const SimulationState& s, const BatchArguments& a, BatchScreen* screen)
@@ -49,6 +50,8 @@ std::vector<std::string> WriteBatchOutput(const SimulationState& s, const BatchA
     }
     if (!a.PyramidFile.empty())
         keep(SavePicture(FormatOf(a.PyramidFile), a.PyramidFile, PyramidViewSource(&screen->Pyramid(), s, s.Year)));
+    if (!a.AnimationFile.empty())
+        keep(SaveAnimation(a.AnimationFile, s, screen->LinearScale(), screen->Kept(), a.AnimationYears));
     return errors;
 }
 

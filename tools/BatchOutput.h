@@ -1,6 +1,6 @@
 #pragma once
 // The files of vartel-batch: the data file (the text table, the spreadsheet file for a .csv name or the
-// workbook for an .xlsx name) and the graph and pyramid pictures.
+// workbook for an .xlsx name), the graph and pyramid pictures and the animation of the run.
 #include "model/SimulationState.h"
 #include "tools/BatchArguments.h"
 #include "tools/BatchScreen.h"

@@ -132,7 +132,8 @@ void TForm1::FormCreate()
     Schedule({NextPass::When::Soon});
 
     UseDecimalPointEverywhere();
-    random_ = std::make_unique<SeededRandom>(platform_.ClockSeed());
+    seed_ = platform_.ClockSeed();
+    random_ = std::make_unique<SeededRandom>(seed_);
     host_ = std::make_unique<WindowHost>(*this, platform_);
     session_ = std::make_unique<Session>(*host_, *random_, [this] { return sinceStart_.nsecsElapsed(); });
     // The run's options as the session starts them.
@@ -215,8 +216,8 @@ void TForm1::ConnectControls()
     for (QPushButton* button : findChildren<QPushButton*>())
         PressOnEnter(button);
     ConnectBrowsing();
-    ConnectSaving();
     ConnectComparing();
+    ConnectSaving(); // adds to the graph's menu
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

@@ -6,6 +6,7 @@
 #include "model/ParameterCommit.h"
 #include "model/RandomSource.h"
 #include "session/PassPlan.h"
+#include "session/RunRecorder.h"
 #include "session/Session.h"
 #include "ui/TForm1Ui.h"
 #include "ui/WindowHost.h"
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -103,6 +105,11 @@ public:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    // The graph's menu: the population graph and the pyramid through the run as an animated GIF.
+    void SaveAnimationClick();
+    // The graph's menu: the set-up of the run so far, with what the lesson editor adds, as a lesson file.
+    void SaveAsLessonClick();
+    const RunRecorder& Recorder() const { return recorder_; }
 
     // The session's clock, in nanoseconds from any fixed point; tests make passes of known lengths with theirs.
     void SetDriverClock(std::function<qint64()> nanoseconds) { session_->SetClock(std::move(nanoseconds)); }
@@ -159,6 +166,7 @@ private:
     TForm1Ui ui_; // filled in by the Build... steps of the layout
     Platform& platform_;
     HintSwitch& hints_;
+    std::uint64_t seed_ = 0; // the random draws' seed at start-up
     std::unique_ptr<SeededRandom> random_;
     std::unique_ptr<WindowHost> host_;
     std::unique_ptr<Session> session_;
@@ -180,6 +188,9 @@ private:
     KeptCurves keptCurves_;                                   // they outlive New, scenarios and resets
     QString pictureFileName_;                                 // Dialog1's proposal
     QString pictureDefaultExtension_ = QStringLiteral("emf"); // Dialog1's, follows LastImageExtension
+    QString animationFileName_;                               // the last animation's name
+    QString lessonFileName_;                                  // the last lesson saved
+    RunRecorder recorder_;                                    // the run's set-up for "Save as lesson"
     bool mapHasLand_ = false;
 };
 

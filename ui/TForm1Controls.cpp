@@ -22,17 +22,22 @@ constexpr const char* AgeGraphHint = QT_TRANSLATE_NOOP("vartel::TForm1", "Choose
 void TForm1::NewbuttonClick()
 {
     const NextPass next = session_->New();
+    recorder_.NewRun(state().Scenario);
     ui_.StartButton->setFocus();
     Schedule(next);
 }
 
 void TForm1::ScenarioClick(int scenario)
 {
-    Schedule(session_->ChooseScenario(scenario));
+    const int yearBefore = state().Year;
+    const NextPass next = session_->ChooseScenario(scenario);
+    recorder_.Scenario(yearBefore, scenario, state().Year);
+    Schedule(next);
 }
 
 void TForm1::IncidentClick(int incident)
 {
+    recorder_.Incident(state().Year, incident);
     session_->StartIncident(incident);
 }
 

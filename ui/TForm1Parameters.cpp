@@ -26,6 +26,7 @@ void TForm1::Commit(ParameterField field, QLineEdit* edit)
         platform_.ReportError(this, Translated("Correction", result.Error));
         return;
     }
+    recorder_.Commit(state().Year, field, text.toStdString());
     if (edit->text() != text && edit->text().trimmed() == text)
         edit->setText(text); // the commit changed nothing and left the blanks
     // The text is the committed value now, no longer an edit of the student's.

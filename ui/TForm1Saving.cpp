@@ -1,15 +1,23 @@
-// The save buttons: the data file (Button2) and the graph and pyramid pictures (Button1, Button3).
+// The save buttons: the data file (Button2) and the graph and pyramid pictures (Button1, Button3); the
+// graph's menu saves the run as an animation and its set-up as a lesson.
+#include "lesson/LessonWriter.h"
+#include "lesson/RecordedLesson.h"
+#include "output/AnimationWriter.h"
 #include "output/DataFileSaver.h"
 #include "output/FileExtension.h"
 #include "output/PictureSaver.h"
+#include "output/SafeFileWriter.h"
 #include "output/ViewSources.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 #include "ui/ImageView.h"
+#include "ui/LessonEditor.h"
 #include "ui/TForm1.h"
 
 #include <QDate>
 #include <QFile>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -50,6 +58,11 @@ void TForm1::ConnectSaving()
     connect(ui_.Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui_.Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(ui_.Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    ui_.GraphMenu->addSeparator();
+    ui_.SaveAnimationItem = ui_.GraphMenu->addAction(tr("Save animation…"), this, &TForm1::SaveAnimationClick);
+    ui_.SaveAnimationItem->setObjectName(QStringLiteral("SaveAnimationItem"));
+    ui_.SaveLessonItem = ui_.GraphMenu->addAction(tr("Save as lesson…"), this, &TForm1::SaveAsLessonClick);
+    ui_.SaveLessonItem->setObjectName(QStringLiteral("SaveLessonItem"));
 }
 
 QStringList TForm1::DataFileFilters()
@@ -132,6 +145,53 @@ void TForm1::SaveViewPicture(bool pyramid)
     }
     pictureFileName_ = QString::fromStdString(name.substr(0, name.size() - s.LastImageExtension.size()));
     ui_.StartButton->setFocus();
+}
+
+void TForm1::SaveAnimationClick()
+{
+    if (state().Running)
+        StartButtonClick();
+    FileDialogRequest request;
+    request.Title = tr("Save animation");
+    request.Filters = {tr("CompuServe GIF Image (*.gif)")};
+    request.DefaultExtension = QStringLiteral("gif");
+    request.ProposedName = animationFileName_;
+    const QString chosen = platform_.AskSaveFileName(this, request);
+    if (!chosen.isEmpty()) {
+        animationFileName_ = WithDefaultExtension(chosen, request.DefaultExtension);
+        const std::string error =
+            SaveAnimation(FileSystemPath(animationFileName_), state(), ui_.Linscale->isChecked(), keptCurves_);
+        if (!error.empty())
+            platform_.ReportError(this, QString::fromStdString(error));
+    }
+    ui_.StartButton->setFocus();
+}
+
+void TForm1::SaveAsLessonClick()
+{
+    if (state().Running)
+        StartButtonClick();
+    Lesson setUp = LessonOfRecording(recorder_);
+    setUp.Speed = session_->Speed();
+    setUp.Language = CurrentLanguage() == Language::Dutch ? "nl" : "en";
+    // Every student's run then draws the same numbers as this one.
+    if (seed_ <= MaxLessonSeed)
+        setUp.Seed = seed_;
+    LessonEditor editor(setUp, this);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    FileDialogRequest request;
+    request.Title = tr("Save as lesson");
+    request.Filters = {tr("Lesson (*.vartel)")};
+    request.DefaultExtension = QStringLiteral("vartel");
+    request.ProposedName = lessonFileName_;
+    const QString chosen = platform_.AskSaveFileName(this, request);
+    if (chosen.isEmpty())
+        return;
+    lessonFileName_ = WithDefaultExtension(chosen, request.DefaultExtension);
+    const std::string error = WriteFileSafely(FileSystemPath(lessonFileName_), WriteLesson(editor.Edited()));
+    if (!error.empty())
+        platform_.ReportError(this, QString::fromStdString(error));
 }
 
 } // namespace vartel

@@ -90,6 +90,8 @@ struct TForm1Ui {
     QAction* KeepCurveItem = nullptr;
     QAction* CompareItem = nullptr;
     QAction* ForgetCurvesItem = nullptr;
+    QAction* SaveAnimationItem = nullptr;
+    QAction* SaveLessonItem = nullptr;
 };
 
 } // namespace vartel

@@ -70,6 +70,14 @@ inline const std::vector<BadArguments>& BadArgumentTable()
         {{"--instructions", "I", "--scenario", "2"}, "--instructions needs --save-lesson"},
         {{"--link", "https://school.example/"}, "--link needs --lesson"},
         {{"--lesson", "l.vartel", "--link", "u", "--graph", "g.png"}, "cannot be given with --link, which only prints"},
+        {{"--lesson", "l.vartel", "--link", "u", "--animation", "a.gif"}, "cannot be given with --link"},
+        {{"--animation"}, "--animation needs a value"},
+        {{"--animation", "run.mp4"}, "--animation 'run.mp4': the animation is a GIF picture, its name ends in .gif"},
+        {{"--animation", "gif"}, "--animation 'gif': the animation is a GIF picture"},
+        {{"--animation", "a.gif", "--animation-years", "0"}, "--animation-years 0 is outside 1..3000"},
+        {{"--animation", "a.gif", "--animation-years", "3001"}, "--animation-years 3001 is outside 1..3000"},
+        {{"--animation", "a.gif", "--animation-years", "ten"}, "--animation-years 'ten' is not a whole number"},
+        {{"--animation-years", "10"}, "--animation-years needs --animation"},
     };
     return table;
 }

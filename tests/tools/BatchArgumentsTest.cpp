@@ -145,10 +145,24 @@ TEST(BatchArguments, TheUsageFitsEightyColumns)
     std::size_t begin = 0;
     for (std::size_t end; (end = usage.find('\n', begin)) != std::string::npos; begin = end + 1)
         EXPECT_LE(end - begin, 80u) << "expected at most 80 columns: " << usage.substr(begin, end - begin);
-    for (const char* told : {"--save-lesson FILE", "--lesson FILE", "--link URL", "--title TEXT"})
+    for (const char* told :
+         {"--save-lesson FILE", "--lesson FILE", "--link URL", "--title TEXT", "--animation FILE", "default 25"})
         EXPECT_NE(usage.find(told), std::string::npos) << "expected the usage to tell " << told;
     for (const char* zoom : {" 1,", " 2,", " 500,", " 20000\n"})
         EXPECT_NE(usage.find(zoom), std::string::npos) << "expected the zoom factor '" << zoom << "'";
+}
+
+TEST(BatchArguments, TheAnimationTakesAGifNameAndTheYearsBetweenFrames)
+{
+    const BatchArguments plain = Parse({"--animation", "run.gif"}).Arguments;
+    EXPECT_EQ(plain.AnimationFile, "run.gif");
+    EXPECT_EQ(plain.AnimationYears, 25) << "the default";
+    const ParsedArguments chosen = Parse({"--animation-years", "3000", "--animation", "dir.x/Run.GIF"});
+    EXPECT_EQ(chosen.Error, "");
+    EXPECT_EQ(chosen.Arguments.AnimationFile, "dir.x/Run.GIF") << "the extension in any case";
+    EXPECT_EQ(chosen.Arguments.AnimationYears, 3000);
+    EXPECT_EQ(Parse({"--lesson", "l.vartel", "--animation", "a.gif", "--animation-years", "1"}).Error, "")
+        << "a lesson's run is animated too";
 }
 
 TEST(BatchArguments, TheLessonOptionsLandInTheirFields)

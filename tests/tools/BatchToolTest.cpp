@@ -5,9 +5,13 @@
 #include "output/DataFile.h"
 #include "output/PictureSaver.h"
 #include "tests/output/ExternalTool.h"
+#include "tests/output/GifFrames.h"
 #include "tests/tools/BadArguments.h"
 #include "tools/BatchRun.h"
 #include "tools/BatchSession.h"
+#include "views/GraphView.h"
+#include "views/PyramidView.h"
+#include "views/RasterCanvas.h"
 #include "widgets/QtRasterImage.h"
 
 #include <QFile>
@@ -287,6 +291,63 @@ TEST_F(BatchTool, TheRasterPicturesAreTheScreenBitmaps)
     EXPECT_TRUE(pyramid.convertToFormat(QImage::Format_RGB32) == ToQImage(session.Screen->Pyramid()))
         << "expected the screen's pyramid of the last year";
     EXPECT_EQ(graph.pixel(846, 80), qRgb(0, 0, 0)) << "the outline of the window's first clearing stays";
+}
+
+TEST_F(BatchTool, TheAnimationShowsTheRunFromYearZeroToTheScreensOfTheLastYear)
+{
+    const std::vector<std::string> view{"--years", "300", "--scenario", "6", "--event", "120:epidemic"};
+    std::vector<std::string> args = view;
+    args.insert(args.end(), {"--animation", Path("run.gif"), "--animation-years", "50"});
+    const ToolResult run = Run(args);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const test::GifFrames gif = test::ReadGifFrames(Path("run.gif"));
+    ASSERT_EQ(gif.Error, "");
+    ASSERT_EQ(gif.Frames.size(), 7u) << "years 0, 50, ..., 300";
+    EXPECT_EQ(gif.Size, (PixelSize{1086, 278}));
+    EXPECT_TRUE(gif.LoopsForEver);
+    EXPECT_EQ(gif.Delays, (std::vector<int>{10, 10, 10, 10, 10, 10, 300}));
+
+    std::ostringstream corrections;
+    BatchSession session(corrections, true);
+    ASSERT_EQ(session.Run(ParseBatchArguments(view).Arguments), "");
+    const SimulationState& st = session.Simulation.state();
+    const int pyramidLeft = GraphWidth + 8, graphTop = (PyramidHeight - GraphHeight) / 2;
+    EXPECT_TRUE(test::PartOf(gif.Frames.back(), pyramidLeft, 0, {PyramidWidth, PyramidHeight}) ==
+                session.Screen->Pyramid())
+        << "the last frame's pyramid is the screen's";
+    RasterImage graph(GraphWidth, GraphHeight);
+    RasterCanvas canvas(graph);
+    ClearGraphImage(canvas);
+    DrawGraph(canvas, st, true, 1);
+    EXPECT_TRUE(test::PartOf(gif.Frames.back(), 0, graphTop, {GraphWidth, GraphHeight}) == graph)
+        << "the last frame's graph is the whole graph of the run";
+    RasterImage first(PyramidWidth, PyramidHeight);
+    RasterCanvas firstCanvas(first);
+    DrawPyramid(firstCanvas, st, 0, 1);
+    EXPECT_TRUE(test::PartOf(gif.Frames.front(), pyramidLeft, 0, {PyramidWidth, PyramidHeight}) == first)
+        << "the first frame's pyramid is that of year 0";
+    EXPECT_FALSE(test::PartOf(gif.Frames.front(), 0, graphTop, {GraphWidth, GraphHeight}) == graph)
+        << "the first frame's graph has no curve yet";
+}
+
+TEST_F(BatchTool, AnAnimationThatCannotBeWrittenGivesTheReasonAndNoFile)
+{
+    const ToolResult missing =
+        Run({"--years", "30", "--animation", Path("no/such/folder/a.gif"), "--data", Path("d.txt")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("no/such/folder/a.gif"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
+    EXPECT_TRUE(Exists("d.txt")) << "the other files are still written";
+
+    ASSERT_TRUE(QFile::link("/dev/full", QString::fromStdString(Path("full.gif"))));
+    const ToolResult full = Run({"--years", "30", "--animation", Path("full.gif")});
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_NE(full.err.find("No space left on device"), std::string::npos) << full.err;
+
+    const ToolResult badYears = Run({"--years", "30", "--animation", Path("a.gif"), "--animation-years", "0"});
+    EXPECT_EQ(badYears.exitCode, 2);
+    EXPECT_NE(badYears.err.find("--animation-years 0 is outside 1..3000"), std::string::npos) << badYears.err;
+    EXPECT_FALSE(Exists("a.gif")) << "nothing is run after a bad argument";
 }
 
 TEST_F(BatchTool, TheVectorPicturesAreDrawnAtFourTimesTheSize)

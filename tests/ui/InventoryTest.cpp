@@ -332,6 +332,8 @@ TEST_F(Inventory, EachControlOfTheControlSetIsTheControlOfItsName)
         {ui.KeepCurveItem, "KeepCurveItem"},
         {ui.CompareItem, "CompareItem"},
         {ui.ForgetCurvesItem, "ForgetCurvesItem"},
+        {ui.SaveAnimationItem, "SaveAnimationItem"},
+        {ui.SaveLessonItem, "SaveLessonItem"},
     };
     for (const auto& [control, name] : controls) {
         ASSERT_NE(control, nullptr) << name << " is made";

@@ -1,21 +1,29 @@
 // The save buttons through the recording platform: what the dialogs are asked, what is written where,
 // what the window remembers, and what the user is told when something goes wrong.
 #include "WindowFixture.h"
+#include "tests/output/GifFrames.h"
 
+#include "lesson/LessonReader.h"
+#include "output/AnimationWriter.h"
 #include "output/DataFile.h"
 #include "output/EmfCanvas.h"
 #include "output/PictureSaver.h"
 #include "tools/BatchSession.h"
+#include "ui/LessonEditor.h"
 #include "views/PyramidView.h"
 #include "views/RasterCanvas.h"
 #include "widgets/QtRasterImage.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QFile>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -296,6 +304,108 @@ TEST_F(Saving, FullDeviceGivesTheErrorBox)
     EXPECT_FALSE(S().Running);
 }
 
+TEST_F(Saving, TheAnimationOfTheRunIsSavedFromTheGraphsMenu)
+{
+    StepYears(60);
+    form->Controls().StartButton->click(); // running again: the save pauses
+    platform.fileAnswers.push_back(In("run"));
+    form->Controls().SaveAnimationItem->trigger();
+    EXPECT_FALSE(S().Running);
+    ASSERT_EQ(platform.fileRequests.size(), 1u);
+    EXPECT_EQ(LastRequest().Title, QStringLiteral("Save animation"));
+    EXPECT_EQ(LastRequest().Filters, QStringList{QStringLiteral("CompuServe GIF Image (*.gif)")});
+    ASSERT_TRUE(platform.messages.empty()) << platform.messages[0].text.toStdString();
+
+    const test::GifFrames gif = test::ReadGifFrames(In("run.gif").toStdString());
+    ASSERT_EQ(gif.Error, "") << "the name gets the .gif it was typed without";
+    ASSERT_EQ(gif.Frames.size(), AnimationYears(S().Year, DefaultAnimationYears).size());
+    EXPECT_EQ(gif.Delays.back(), AnimationLastFrameHold);
+    RasterImage pyramid(PyramidWidth, PyramidHeight);
+    RasterCanvas canvas(pyramid);
+    DrawPyramid(canvas, S(), S().Year, 1);
+    EXPECT_TRUE(test::PartOf(gif.Frames.back(), gif.Size.Width - PyramidWidth, 0, pyramid.Size()) == pyramid)
+        << "the last frame shows the pyramid of the present";
+    EXPECT_TRUE(form->Controls().StartButton->hasFocus());
+
+    platform.fileAnswers.push_back(In("missing-folder/run.gif"));
+    form->Controls().SaveAnimationItem->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u) << "the failure is reported";
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("run.gif"))) << "naming the file";
+    EXPECT_FALSE(QFile::exists(In("missing-folder/run.gif")));
+
+    form->Controls().SaveAnimationItem->trigger(); // cancelled: nothing more asked or told
+    EXPECT_EQ(platform.fileRequests.size(), 3u);
+    EXPECT_EQ(platform.fileRequests.back().ProposedName, In("missing-folder/run.gif")) << "the last name is proposed";
+    EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+// Fills in the lesson editor once it is open and presses OK (or Cancel).
+void AnswerLessonEditor(bool ok)
+{
+    QTimer::singleShot(0, [ok] {
+        auto* editor = qobject_cast<LessonEditor*>(QApplication::activeModalWidget());
+        ASSERT_NE(editor, nullptr) << "the lesson editor is open";
+        editor->findChild<QLineEdit*>(QStringLiteral("LessonTitle"))->setText(QStringLiteral("Een epidemie"));
+        editor->findChild<QPlainTextEdit*>(QStringLiteral("LessonInstructions"))->setPlainText(QStringLiteral("Kijk."));
+        editor->findChild<QCheckBox*>(QStringLiteral("LockIncidents"))->setChecked(true);
+        editor->AddPausePoint(500, QStringLiteral("Why?"));
+        editor->AddPausePoint(200, QStringLiteral("How many?"));
+        if (ok)
+            editor->accept();
+        else
+            editor->reject();
+    });
+}
+
+TEST_F(Saving, ALessonSavedFromTheRunGivesTheBatchToolTheSameRun)
+{
+    form->ScenarioClick(6);
+    StepYears(30);
+    form->IncidentClick(1);
+    const int epidemicYear = S().Year;
+    StepYears(epidemicYear + 40);
+    form->Controls().BImeter->setText(QStringLiteral("2.5"));
+    form->BImeterExit();
+    const int commitYear = S().Year;
+    StepYears(commitYear + 30);
+
+    AnswerLessonEditor(false);
+    form->Controls().SaveLessonItem->trigger();
+    EXPECT_TRUE(platform.fileRequests.empty()) << "a cancelled editor saves nothing";
+
+    AnswerLessonEditor(true);
+    platform.fileAnswers.push_back(In("epidemic"));
+    form->Controls().SaveLessonItem->trigger();
+    ASSERT_EQ(platform.fileRequests.size(), 1u);
+    EXPECT_EQ(LastRequest().Filters, QStringList{QStringLiteral("Lesson (*.vartel)")});
+    ASSERT_TRUE(platform.messages.empty());
+    const LessonReading lesson = ReadLesson(ReadAll(In("epidemic.vartel")).toStdString());
+    ASSERT_EQ(lesson.Error, "");
+    const Lesson& read = lesson.Read;
+    EXPECT_EQ(read.Title, "Een epidemie");
+    EXPECT_EQ(read.Instructions, "Kijk.");
+    EXPECT_TRUE(read.Locks.Incidents && !read.Locks.Scenario && !read.Locks.Parameters && !read.Locks.Speed);
+    ASSERT_EQ(read.PausePoints.size(), 2u);
+    EXPECT_EQ(read.PausePoints[0].Year, 200) << "in order of year";
+    EXPECT_EQ(read.PausePoints[1].Question, "Why?");
+    EXPECT_EQ(read.Scenario, 6);
+    ASSERT_EQ(read.Events.size(), 2u);
+    EXPECT_EQ(read.Events[0].Argument, std::to_string(epidemicYear) + ":epidemic");
+    EXPECT_EQ(read.Events[1].Argument, std::to_string(commitYear) + ":birth-index=2.5");
+    EXPECT_EQ(read.Speed, 4);
+    EXPECT_EQ(read.Seed, std::optional<std::uint64_t>(platform.ClockSeed()));
+
+    BatchArguments a;
+    a.Years = S().Year;
+    ASSERT_EQ(UseLesson(read, a), "");
+    std::ostringstream corrections;
+    BatchSession batch(corrections, false);
+    ASSERT_EQ(batch.Run(a), "");
+    EXPECT_EQ(DataFileText(batch.Simulation.state(), "today"), DataFileText(S(), "today"))
+        << "the lesson's run is the window's";
+}
+
 // Pixels of the graph's screen bitmap in `color`.
 int PixelsIn(const RasterImage& image, Color color)
 {
@@ -314,10 +424,15 @@ TEST_F(Saving, GraphMenuKeepsComparesAndForgetsCurves)
     Pump();
     ASSERT_TRUE(form->Controls().GraphMenu->isVisible()) << "a right click opens the graph's menu";
     const QList<QAction*> items = form->Controls().GraphMenu->actions();
-    ASSERT_EQ(items.size(), 3);
+    ASSERT_EQ(items.size(), 6) << "three entries for the curves, a separator, the animation and the lesson";
     EXPECT_EQ(items[0]->text(), QStringLiteral("Keep this curve for comparison"));
     EXPECT_EQ(items[1]->text(), QStringLiteral("Compare with a saved run…"));
     EXPECT_EQ(items[2]->text(), QStringLiteral("Forget the kept curves"));
+    EXPECT_TRUE(items[3]->isSeparator());
+    EXPECT_EQ(items[4], form->Controls().SaveAnimationItem);
+    EXPECT_EQ(items[4]->text(), QStringLiteral("Save animation…"));
+    EXPECT_EQ(items[5], form->Controls().SaveLessonItem);
+    EXPECT_EQ(items[5]->text(), QStringLiteral("Save as lesson…"));
     EXPECT_FALSE(items[0]->isEnabled()) << "nothing to keep at year 0";
     EXPECT_TRUE(items[1]->isEnabled());
     EXPECT_FALSE(items[2]->isEnabled()) << "nothing kept yet";
