@@ -73,7 +73,10 @@ class LiveWindow {
       field.addEventListener('beforeinput', (event) => this.filterKey(field, event));
       field.addEventListener('input', () => this.edited.add(id));
       field.addEventListener('keydown', (event) => {
-        if (event.key === 'Enter') this.commit(field);
+        if (event.key !== 'Enter') return;
+        // Taken here, so that the key does not go on to press the button of a box the commit opens.
+        event.preventDefault();
+        this.commit(field);
       });
       // Leaving commits an edit only: a text the program wrote, read back, must not change the run.
       field.addEventListener('blur', () => {
