@@ -180,6 +180,16 @@ async function main() {
       assert.ok(inked > 1000, `${inked} dark pixels`);
     });
 
+    await check('at a device pixel ratio of 2 the views have twice the pixels in the same place', async () => {
+      const sharp = await browser.newContext({ locale: 'en-US', viewport: { width: 1000, height: 800 },
+        deviceScaleFactor: 2 });
+      const magnified = await openPage(sharp, `${base}/index.html`);
+      await magnified.waitForFunction(() => document.getElementById('Image2').width === 2 * 847);
+      assert.deepEqual(await magnified.$eval('#Image1', (c) => [c.width, c.height]), [2 * 231, 2 * 278]);
+      assert.deepEqual(await box(magnified, 'Image2'), [9, 416, 847, 162]);
+      await sharp.close();
+    });
+
     await check('a scripted run with incidents and parameter commits gives the batch tool data file', async () => {
       const args = ['--scenario', '5', '--event', '100:epidemic', '--event', '400:birth-index=2.4', '--event',
         '800:one-child', '--event', '1200:immigration=0.5', '--event', '1500:adult-mortality=0.8', '--event',
@@ -217,6 +227,16 @@ async function main() {
       assert.equal(await dutch.getAttribute('html', 'lang'), 'nl');
       assert.equal(await dutch.textContent('#Button2'), 'Sla data op');
       assert.equal(await dutch.getAttribute('#Popmeter', 'aria-label'), 'Bevolking');
+      // What the run shows on its way, in Dutch too.
+      await dutch.check('#CheckBox1');
+      await dutch.click('#StartButton');
+      await dutch.waitForFunction(() => document.getElementById('StartButton').textContent === 'Stap');
+      assert.equal(await dutch.getAttribute('#StartButton', 'title'), 'Eén stap');
+      await enter(dutch, 'BImeter', '25');
+      await dutch.waitForSelector('#MessageBox[open]');
+      assert.equal(await dutch.textContent('#MessageTitle'), 'Ongeldige invoer');
+      assert.notEqual(await dutch.textContent('#MessageText'),
+        'A birth index of more than 20 is not allowed. The value is adjusted.');
       await dutch.close();
     });
 

@@ -17,6 +17,7 @@ class LiveWindow {
     form: HTMLElement,
     private readonly messages: MessageBox,
     private readonly alarm: AlarmSound,
+    private readonly texts: RunTexts,
   ) {
     this.clock = new PassClock(
       () => this.session.runPass(this.messages.open),
@@ -101,7 +102,7 @@ class LiveWindow {
   private commit(field: HTMLInputElement): void {
     this.edited.delete(field.id);
     const error = this.session.commit(field.id, field.value);
-    if (error) this.messages.show('Error', error);
+    if (error) this.messages.show('Vartel', this.texts.translated('Correction', error));
     this.show();
   }
 
@@ -149,12 +150,14 @@ class LiveWindow {
     }
     if (changes.run) {
       const start = byId('StartButton');
-      start.textContent = changes.run.caption;
-      start.closest('.control')?.setAttribute('title', changes.run.hint);
+      start.textContent = this.texts.translated('StartButton', changes.run.caption);
+      start.closest('.control')?.setAttribute('title', this.texts.translated('StartButton', changes.run.hint));
       this.runState = changes.run.state;
     }
-    if (changes.instruction !== undefined) byId('Memo1').textContent = changes.instruction;
-    for (const correction of changes.corrections) this.messages.show('Invalid data', correction);
+    if (changes.instruction !== undefined)
+      byId('Memo1').textContent = this.texts.translated('Instruction', changes.instruction);
+    for (const correction of changes.corrections)
+      this.messages.show(this.texts.translated('Correction', 'Invalid data'), this.texts.translated('Correction', correction));
     if (changes.sounds.length > 0) this.alarm.play();
     if (changes.graphChanged) paint(byId<HTMLCanvasElement>('Image2'), this.session.graphPixels());
     if (changes.pyramidChanged) paint(byId<HTMLCanvasElement>('Image1'), this.session.pyramidPixels());
@@ -163,7 +166,7 @@ class LiveWindow {
 
   private showBulletin(bulletin: Bulletin): void {
     const paper = byId<HTMLTextAreaElement>('Paper');
-    const text = bulletin.text.replace(/\r\n/g, '\n');
+    const text = this.texts.translated('Bulletin', bulletin.text).replace(/\r\n/g, '\n');
     if (paper.value !== text) paper.value = text;
     paper.style.background = bulletin.background;
     paper.style.color = bulletin.color;

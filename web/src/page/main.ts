@@ -55,7 +55,8 @@ async function start(): Promise<void> {
     ready: true,
     runScripted: (args: string[]): string => runDataFile(wasm, args, today()),
   };
-  new LiveWindow(new wasm.PageSession(window.devicePixelRatio), form, new MessageBox(form), new AlarmSound());
+  const session = new wasm.PageSession(window.devicePixelRatio);
+  new LiveWindow(session, form, new MessageBox(form), new AlarmSound(), new RunTexts(layout.texts));
   form.dataset.ready = 'true';
 
   if (window.location.protocol.startsWith('http') && 'serviceWorker' in navigator)
