@@ -5,9 +5,19 @@
 
 namespace vartel {
 
-BatchScreen::BatchScreen(const SimulationState& s)
-    : s_(s), graph_(GraphWidth, GraphHeight), graphCanvas_(graph_), pyramid_(PyramidWidth, PyramidHeight),
-      pyramidCanvas_(pyramid_)
+namespace {
+
+RasterImage DeviceImage(int width, int height, double deviceRatio)
+{
+    const PixelSize size = RasterCanvas::DeviceSize({width, height}, deviceRatio);
+    return RasterImage(size.Width, size.Height);
+}
+
+} // namespace
+
+BatchScreen::BatchScreen(const SimulationState& s, double deviceRatio)
+    : s_(s), graph_(DeviceImage(GraphWidth, GraphHeight, deviceRatio)), graphCanvas_(graph_, deviceRatio),
+      pyramid_(DeviceImage(PyramidWidth, PyramidHeight, deviceRatio)), pyramidCanvas_(pyramid_, deviceRatio)
 {
     ClearGraphImage(graphCanvas_);
 }

@@ -13,7 +13,9 @@ namespace vartel {
 
 class BatchScreen {
 public:
-    explicit BatchScreen(const SimulationState& s);
+    // At a deviceRatio above 1 the images hold the views at that screen's resolution, as the window's
+    // screen pictures do; the saved pictures are the ones at 1.
+    explicit BatchScreen(const SimulationState& s, double deviceRatio = 1.0);
     BatchScreen(const BatchScreen&) = delete;
     BatchScreen& operator=(const BatchScreen&) = delete;
 
@@ -27,8 +29,8 @@ public:
     void Keep(KeptCurve curve) { kept_.Keep(std::move(curve)); }
     const KeptCurves& Kept() const { return kept_; }
 
-    const RasterImage& Graph() const { return graph_; } // 847 x 162
-    const RasterImage& Pyramid();                       // 231 x 278, of the year last asked for
+    const RasterImage& Graph() const { return graph_; } // 847 x 162 at ratio 1
+    const RasterImage& Pyramid();                       // 231 x 278 at ratio 1, of the year last asked for
 
 private:
     const SimulationState& s_;

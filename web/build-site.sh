@@ -34,6 +34,8 @@ cp "$root/desktop/icons/256x256/org.example.Vartel.png" "$site/vartel-256.png"
   QT_QPA_PLATFORM=offscreen "$layout_tool" nl
   echo "};"
 } >"$site/layout.js"
+# The alarm inside a script rather than fetched, so that it plays from file:// too.
+printf 'const VARTEL_ALARM_WAV = "%s";\n' "$(base64 -w0 "$root/resources/letop.wav")" >"$site/sound.js"
 
 # What the service worker keeps: every file of the site, under a version that changes with their contents.
 files=$(cd "$site" && ls | grep -v -x -e sw.js | sort)

@@ -8,6 +8,7 @@
 #include "ui/HintSwitch.h"
 #include "ui/ImageView.h"
 #include "ui/TForm1.h"
+#include "web/layout/RunTexts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -123,7 +124,8 @@ int main(int argc, char* argv[])
     const QJsonObject layout{{QStringLiteral("title"), window.windowTitle()},
                              {QStringLiteral("width"), window.width()},
                              {QStringLiteral("height"), window.height()},
-                             {QStringLiteral("controls"), controls}};
+                             {QStringLiteral("controls"), controls},
+                             {QStringLiteral("texts"), vartel::TranslatedRunTexts(VARTEL_TRANSLATION_SOURCE)}};
     const QByteArray json = QJsonDocument(layout).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
     return 0;

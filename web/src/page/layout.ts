@@ -28,6 +28,8 @@ interface WindowLayout {
   width: number;
   height: number;
   controls: Control[];
+  // The texts a run shows on its way, by context, English to the window's language (none for English).
+  texts: Record<string, Record<string, string>>;
 }
 
 type Language = 'en' | 'nl';

@@ -1,4 +1,4 @@
-// The browser edition's page: the window in the reader's language, its runs through the WebAssembly
+// The browser edition's page: the window in the reader's language, its live run through the WebAssembly
 // module, and offline use once served over HTTP.
 
 // The language of ?lang=, else the first of the browser's languages that the program speaks; English.
@@ -18,9 +18,9 @@ function today(): string {
   return new Intl.DateTimeFormat(undefined, { dateStyle: 'short' }).format(new Date());
 }
 
-function download(fileName: string, text: string): void {
+function download(fileName: string, contents: Blob): void {
   const link = document.createElement('a');
-  link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
+  link.href = URL.createObjectURL(contents);
   link.download = fileName;
   link.click();
   setTimeout(() => URL.revokeObjectURL(link.href), 0);
@@ -34,7 +34,7 @@ function byId<T extends HTMLElement>(id: string): T {
 
 interface VartelPage {
   ready: boolean;
-  // A run as vartel-batch's arguments describe it; its data file is what "Save data" saves.
+  // The data file of a whole run as vartel-batch's arguments describe it, beside the live run.
   runScripted(args: string[]): string;
 }
 
@@ -51,27 +51,12 @@ async function start(): Promise<void> {
   window.addEventListener('resize', () => fitWindow(form, layout));
 
   const wasm = await VartelModule();
-  let dataFile = '';
-  const page: VartelPage = {
+  window.vartel = {
     ready: true,
-    runScripted(args: string[]): string {
-      const text = runDataFile(wasm, args, today());
-      if (!text.startsWith('Error: ')) dataFile = text;
-      return text;
-    },
+    runScripted: (args: string[]): string => runDataFile(wasm, args, today()),
   };
-  window.vartel = page;
-
-  // Until the page drives a session, Start runs the chosen scenario to its last year at once.
-  const scenarios = layout.controls.filter((c) => c.kind === 'radio' && c.parent === 'GroupBox2');
-  byId('StartButton').addEventListener('click', () => {
-    const chosen = scenarios.findIndex((c) => byId<HTMLInputElement>(c.id).checked);
-    page.runScripted(['--scenario', String(chosen + 1)]);
-    byId<HTMLInputElement>('clock').value = '3000';
-  });
-  byId('Button2').addEventListener('click', () => {
-    if (dataFile) download('Vartel.txt', dataFile);
-  });
+  const session = new wasm.PageSession(window.devicePixelRatio);
+  new LiveWindow(session, form, new MessageBox(form), new AlarmSound(), new RunTexts(layout.texts));
   form.dataset.ready = 'true';
 
   if (window.location.protocol.startsWith('http') && 'serviceWorker' in navigator)

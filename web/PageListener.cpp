@@ -1,0 +1,68 @@
+#include "web/PageListener.h"
+
+namespace vartel {
+
+void PageListener::ShowOn(const SimulationState& s, double deviceRatio)
+{
+    s_ = &s;
+    saved_ = std::make_unique<BatchScreen>(s);
+    SetDeviceRatio(deviceRatio);
+}
+
+void PageListener::SetDeviceRatio(double deviceRatio)
+{
+    if (!saved_)
+        return;
+    if (deviceRatio <= 1.0) {
+        shown_.reset();
+    } else {
+        shown_ = std::make_unique<BatchScreen>(*s_, deviceRatio);
+        shown_->RedrawGraph();
+        shown_->RedrawPyramid(pyramidYear_);
+    }
+    changes_.GraphChanged = true;
+    changes_.PyramidChanged = true;
+}
+
+void PageListener::FieldChanged(Field field, const std::string& text)
+{
+    changes_.Fields[static_cast<std::size_t>(field)] = text;
+}
+
+void PageListener::CountdownChanged(const std::string& text, Color fontColor)
+{
+    changes_.Countdown.emplace(text, fontColor);
+}
+
+void PageListener::GraphNeedsRedraw()
+{
+    if (!saved_)
+        return;
+    saved_->RedrawGraph();
+    if (shown_)
+        shown_->RedrawGraph();
+    changes_.GraphChanged = true;
+}
+
+void PageListener::PyramidNeedsRedraw(int year)
+{
+    pyramidYear_ = year;
+    if (!saved_)
+        return;
+    saved_->RedrawPyramid(year);
+    if (shown_)
+        shown_->RedrawPyramid(year);
+    changes_.PyramidChanged = true;
+}
+
+void PageListener::HousesAndCurveGrew()
+{
+    if (!saved_)
+        return;
+    saved_->ExtendCurve();
+    if (shown_)
+        shown_->ExtendCurve();
+    changes_.GraphChanged = true;
+}
+
+} // namespace vartel
