@@ -90,6 +90,9 @@ struct TForm1Ui {
     QAction* KeepCurveItem = nullptr;
     QAction* CompareItem = nullptr;
     QAction* ForgetCurvesItem = nullptr;
+    QWidget* LessonQuestion = nullptr; // over the map while a lesson's question waits for its answer
+    QLabel* QuestionText = nullptr;
+    QLineEdit* AnswerEdit = nullptr;
 };
 
 } // namespace vartel

@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTimer>
 #include <QWindow>
 
@@ -33,7 +34,7 @@
 namespace {
 
 constexpr const char* Usage =
-    "Usage: vartel [--lang nl|en]\n"
+    "Usage: vartel [--lang nl|en] [LESSON.vartel]\n"
     "       vartel --help | --version\n"
     "\n"
     "Vartel simulates the population of an island over 3000 years, one year at a time, in a window:\n"
@@ -43,6 +44,8 @@ constexpr const char* Usage =
     "  --lang nl   the windows in Dutch, --lang en in English; without it they follow the desktop's\n"
     "              language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): Dutch for nl, English otherwise.\n"
     "              The saved data file and pictures are in English either way.\n"
+    "  LESSON.vartel  a lesson to open: its scenario, parameters, events, locked controls and\n"
+    "              questions, as a teacher prepared them.\n"
     "  --help      this text\n"
     "  --version   the version of the program\n"
     "\n"
@@ -62,6 +65,18 @@ bool AnsweredOption(int argc, char* argv[])
         }
     }
     return false;
+}
+
+// The lesson file among the arguments QApplication left: the first that is no option or --lang's value.
+QString LessonArgument(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--lang") == 0)
+            ++i;
+        else if (argv[i][0] != '-')
+            return QFile::decodeName(argv[i]);
+    }
+    return {};
 }
 
 constexpr const char* FittedVariable = "VARTEL_FITTED";
@@ -137,6 +152,8 @@ int main(int argc, char* argv[])
     form.winId();
     new FitOnFirstShow(form, arguments);
     form.show();
+    if (const QString lesson = LessonArgument(argc, argv); !lesson.isEmpty())
+        QTimer::singleShot(0, &form, [&form, lesson] { form.OpenLesson(lesson); });
 
     if (qEnvironmentVariableIsSet("VARTEL_STARTUP_PROBE")) {
         QTimer::singleShot(0, &application, [&] {
