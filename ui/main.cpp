@@ -14,6 +14,7 @@
 #include "platform/DesktopPlatform.h"
 #include "platform/Language.h"
 #include "ui/HintSwitch.h"
+#include "ui/LessonArgument.h"
 #include "ui/TForm1.h"
 #include "ui/WindowFit.h"
 
@@ -65,18 +66,6 @@ bool AnsweredOption(int argc, char* argv[])
         }
     }
     return false;
-}
-
-// The lesson file among the arguments QApplication left: the first that is no option or --lang's value.
-QString LessonArgument(int argc, char* argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--lang") == 0)
-            ++i;
-        else if (argv[i][0] != '-')
-            return QFile::decodeName(argv[i]);
-    }
-    return {};
 }
 
 constexpr const char* FittedVariable = "VARTEL_FITTED";
@@ -152,7 +141,10 @@ int main(int argc, char* argv[])
     form.winId();
     new FitOnFirstShow(form, arguments);
     form.show();
-    if (const QString lesson = LessonArgument(argc, argv); !lesson.isEmpty())
+    QStringList left;
+    for (int i = 1; i < argc; ++i)
+        left << QFile::decodeName(argv[i]);
+    if (const QString lesson = vartel::LessonArgument(left); !lesson.isEmpty())
         QTimer::singleShot(0, &form, [&form, lesson] { form.OpenLesson(lesson); });
 
     if (qEnvironmentVariableIsSet("VARTEL_STARTUP_PROBE")) {

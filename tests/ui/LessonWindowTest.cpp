@@ -6,6 +6,7 @@
 #include "output/DataFile.h"
 #include "tests/lesson/LessonTexts.h"
 #include "tools/BatchSession.h"
+#include "ui/LessonArgument.h"
 
 #include <nlohmann/json.hpp>
 
@@ -36,6 +37,16 @@ protected:
     }
     QTemporaryDir dir;
 };
+
+TEST(LessonArgument, TheFirstArgumentThatIsNoOptionNorTheLanguage)
+{
+    const auto first = [](QStringList arguments) { return LessonArgument(arguments).toStdString(); };
+    EXPECT_EQ(first({"les.vartel"}), "les.vartel");
+    EXPECT_EQ(first({"--lang", "nl", "les.vartel", "other.vartel"}), "les.vartel");
+    EXPECT_EQ(first({"--lang=nl", "les.vartel"}), "les.vartel");
+    EXPECT_EQ(first({"--lang", "nl"}), "");
+    EXPECT_EQ(first({}), "");
+}
 
 TEST_F(LessonWindow, OpeningSetsUpTheRunShowsTheInstructionsAndLocksTheControls)
 {
