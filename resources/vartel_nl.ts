@@ -1065,8 +1065,32 @@ De bevolking kan uitsterven.</translation>
         <translation>Opslaan als les</translation>
     </message>
     <message>
+        <source>Your answer</source>
+        <translation>Jouw antwoord</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Een les openen</translation>
+    </message>
+    <message>
         <source>Lesson (*.vartel)</source>
         <translation>Les (*.vartel)</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Les</translation>
+    </message>
+    <message>
+        <source>%1 is no lesson: %2</source>
+        <translation>%1 is geen les: %2</translation>
+    </message>
+    <message>
+        <source>The lesson fixes this</source>
+        <translation>De les legt dit vast</translation>
+    </message>
+    <message>
+        <source>Year %1: %2</source>
+        <translation>Jaar %1: %2</translation>
     </message>
 </context>
 <context>

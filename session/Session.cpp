@@ -164,6 +164,7 @@ NextPass Session::RunPass(bool held)
         do {
             AdvanceYear(*model_);
             ++years;
+            ReachYear();
             if (!s.Running)
                 listener_.InstructionChanged(Instruction::Investigate); // paused at an important moment
         } while (fastest && s.Running && s.Year < MaxYear && years < fastestPassYears_ &&
@@ -257,7 +258,17 @@ bool Session::Advance()
     if (s.Year == 0)
         CaptureStartValues(s);
     AdvanceYear(*model_);
+    ReachYear();
     return true;
+}
+
+void Session::ReachYear()
+{
+    SimulationState& s = model_->S;
+    if (yearReached_ && yearReached_(s.Year) && s.Running) {
+        ShowRunState(RunState::Paused);
+        s.Running = false;
+    }
 }
 
 void Session::ShowRunState(RunState state)

@@ -86,7 +86,13 @@ public:
     // itself at its own pace. Whether a year was computed: none follows the last year.
     bool Advance();
 
+    // Told each time the run reaches a year by computing it (the run's own passes and Advance): a lesson's
+    // events happen there. True pauses the run at that year as a pause at an alarm does.
+    using YearReached = std::function<bool(int year)>;
+    void SetYearReached(YearReached reached) { yearReached_ = std::move(reached); }
+
 private:
+    void ReachYear();
     NextPass FinishPass();
     void FinishRun();
     void ShowRunState(RunState state);
@@ -122,6 +128,7 @@ private:
     int fastestPassYears_ = 1; // the most years of the next pass at the fastest speed
     std::array<std::string, static_cast<std::size_t>(Field::CHmeter) + 1> shown_;
     bool committing_ = false; // a box shown during a commit must not start a second commit
+    YearReached yearReached_;
 };
 
 } // namespace vartel

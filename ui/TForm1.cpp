@@ -1,6 +1,7 @@
 // Construction and start-up of the main window, its event bindings and the houses of the map.
 #include "ui/TForm1.h"
 
+#include "lesson/LessonPlan.h"
 #include "model/Codes.h"
 #include "model/Scenarios.h"
 #include "platform/Platform.h"
@@ -110,6 +111,7 @@ TForm1::TForm1(Platform& platform, HintSwitch& hints, QWidget* parent)
     ui_.MemoTimer->setObjectName(QStringLiteral("MemoTimer"));
     ui_.MemoTimer->setInterval(500);
 
+    BuildLessonControls();
     ConnectControls();
     GiveKeyboardAccess(*this, ui_);
     FormCreate();
@@ -134,6 +136,7 @@ void TForm1::FormCreate()
     UseDecimalPointEverywhere();
     seed_ = platform_.ClockSeed();
     random_ = std::make_unique<SeededRandom>(seed_);
+    houseRandom_ = std::make_unique<SeededRandom>(seed_);
     host_ = std::make_unique<WindowHost>(*this, platform_);
     session_ = std::make_unique<Session>(*host_, *random_, [this] { return sinceStart_.nsecsElapsed(); });
     // The run's options as the session starts them.
@@ -251,7 +254,7 @@ void TForm1::CreateHouses()
         image->setAttribute(Qt::WA_TransparentForMouseEvents);
         if (i > 1)
             image->hide();
-        const Point place = PlaceHouse(isLand, *random_);
+        const Point place = PlaceHouse(isLand, *houseRandom_);
         image->move(place.x, place.y);
         ui_.Houses[static_cast<std::size_t>(i)] = image;
     }

@@ -2,6 +2,7 @@
 // The main window: the control inventory, start-up, the timer that runs the session's passes, the parameter
 // fields, the scenario, incident and graph buttons. It owns the session, and through it the simulation
 // record, for the life of the program.
+#include "lesson/Lesson.h"
 #include "model/Model.h"
 #include "model/ParameterCommit.h"
 #include "model/RandomSource.h"
@@ -13,6 +14,7 @@
 #include "views/KeptCurves.h"
 
 #include <QElapsedTimer>
+#include <QMap>
 #include <QTimer>
 #include <QWidget>
 
@@ -20,11 +22,14 @@
 #include <functional>
 #include <memory>
 
+class QDragEnterEvent;
+class QDropEvent;
 class QLineEdit;
 
 namespace vartel {
 
 class BrowsingEffects;
+class LessonPlan;
 class HintSwitch;
 class HistoryBrowsing;
 class Platform;
@@ -48,6 +53,7 @@ public:
 
     // What the model's host and the history browsing show on the map and the screen images.
     bool IsLand(int x, int y) const;
+    RandomSource& HouseRandom() { return *houseRandom_; }
     void ShowHouseCount(int count);
     void DrawGraphOnScreen();
     void ExtendCurveOnScreen();
@@ -111,6 +117,13 @@ public:
     void SaveAsLessonClick();
     const RunRecorder& Recorder() const { return recorder_; }
 
+    // Lessons: a file given on the command line, dropped on the window or chosen after Ctrl+O. A file that
+    // is no lesson gets its message in a box and changes nothing. Whether the lesson was opened.
+    bool OpenLesson(const QString& path);
+    void OpenLessonClick();
+    const LessonPlan* Plan() const { return lesson_.get(); }
+    bool IncidentsLocked() const { return locks_.Incidents; }
+
     // The session's clock, in nanoseconds from any fixed point; tests make passes of known lengths with theirs.
     void SetDriverClock(std::function<qint64()> nanoseconds) { session_->SetClock(std::move(nanoseconds)); }
 
@@ -121,6 +134,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Start-up (FormCreate) and the layout of the controls.
@@ -163,11 +178,17 @@ private:
     void DrawGraphWithKeptCurves();       // the graph anew, its current year's segment kept
     void SaveViewPicture(bool pyramid);
 
+    void BuildLessonControls();
+    void ApplyLesson(const Lesson& lesson);
+    void LockControls(const LessonLocks& locks);
+    void AskQuestion(const PausePoint& point);
+
     TForm1Ui ui_; // filled in by the Build... steps of the layout
     Platform& platform_;
     HintSwitch& hints_;
-    std::uint64_t seed_ = 0; // the random draws' seed at start-up
-    std::unique_ptr<SeededRandom> random_;
+    std::uint64_t seed_ = 0;                    // the random draws' seed at start-up, or the lesson's
+    std::unique_ptr<SeededRandom> random_;      // the model's: a seeded run gives the batch tool's numbers
+    std::unique_ptr<SeededRandom> houseRandom_; // the map's houses, which the batch tool has not
     std::unique_ptr<WindowHost> host_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<ViewCanvases> graphCanvas_;   // on Image2; keeps pen and position between years
@@ -192,6 +213,11 @@ private:
     QString lessonFileName_;                                  // the last lesson saved
     RunRecorder recorder_;                                    // the run's set-up for "Save as lesson"
     bool mapHasLand_ = false;
+
+    std::unique_ptr<LessonPlan> lesson_;
+    LessonLocks locks_;
+    QMap<QWidget*, QString> unlockedHints_; // the hints of the locked controls, back when they unlock
+    int questionYear_ = 0;                  // the year of the question on display
 };
 
 } // namespace vartel

@@ -47,6 +47,8 @@ void TForm1::RunPass()
 void TForm1::StartButtonClick()
 {
     Schedule(session_->PressStart());
+    if (state().Running)
+        ui_.LessonQuestion->hide(); // the answer typed so far is kept
 }
 
 void TForm1::TrackBar1Change()

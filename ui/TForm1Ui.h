@@ -92,6 +92,9 @@ struct TForm1Ui {
     QAction* ForgetCurvesItem = nullptr;
     QAction* SaveAnimationItem = nullptr;
     QAction* SaveLessonItem = nullptr;
+    QWidget* LessonQuestion = nullptr; // over the map while a lesson's question waits for its answer
+    QLabel* QuestionText = nullptr;
+    QLineEdit* AnswerEdit = nullptr;
 };
 
 } // namespace vartel

@@ -160,9 +160,10 @@ void WindowHost::CountdownChanged(const std::string& text, Color fontColor)
 
 void WindowHost::IncidentsAvailableChanged(bool available)
 {
-    Controls().EpiButton->setEnabled(available);
-    Controls().OneButton->setEnabled(available);
-    Controls().ImmButton->setEnabled(available);
+    const bool usable = available && !window_.IncidentsLocked();
+    Controls().EpiButton->setEnabled(usable);
+    Controls().OneButton->setEnabled(usable);
+    Controls().ImmButton->setEnabled(usable);
 }
 
 void WindowHost::RunStateChanged(RunState state)
@@ -232,7 +233,7 @@ void WindowHost::HousesAndCurveGrew()
 void WindowHost::FirstHouseMoved()
 {
     const Point place =
-        vartel::RelocatedFirstHouse([this](int x, int y) { return window_.IsLand(x, y); }, window_.model().Random);
+        vartel::RelocatedFirstHouse([this](int x, int y) { return window_.IsLand(x, y); }, window_.HouseRandom());
     Controls().Houses[1]->move(place.x, place.y);
 }
 

@@ -14,11 +14,13 @@
 #include "platform/DesktopPlatform.h"
 #include "platform/Language.h"
 #include "ui/HintSwitch.h"
+#include "ui/LessonArgument.h"
 #include "ui/TForm1.h"
 #include "ui/WindowFit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTimer>
 #include <QWindow>
 
@@ -33,7 +35,7 @@
 namespace {
 
 constexpr const char* Usage =
-    "Usage: vartel [--lang nl|en]\n"
+    "Usage: vartel [--lang nl|en] [LESSON.vartel]\n"
     "       vartel --help | --version\n"
     "\n"
     "Vartel simulates the population of an island over 3000 years, one year at a time, in a window:\n"
@@ -43,6 +45,8 @@ constexpr const char* Usage =
     "  --lang nl   the windows in Dutch, --lang en in English; without it they follow the desktop's\n"
     "              language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): Dutch for nl, English otherwise.\n"
     "              The saved data file and pictures are in English either way.\n"
+    "  LESSON.vartel  a lesson to open: its scenario, parameters, events, locked controls and\n"
+    "              questions, as a teacher prepared them.\n"
     "  --help      this text\n"
     "  --version   the version of the program\n"
     "\n"
@@ -137,6 +141,11 @@ int main(int argc, char* argv[])
     form.winId();
     new FitOnFirstShow(form, arguments);
     form.show();
+    QStringList left;
+    for (int i = 1; i < argc; ++i)
+        left << QFile::decodeName(argv[i]);
+    if (const QString lesson = vartel::LessonArgument(left); !lesson.isEmpty())
+        QTimer::singleShot(0, &form, [&form, lesson] { form.OpenLesson(lesson); });
 
     if (qEnvironmentVariableIsSet("VARTEL_STARTUP_PROBE")) {
         QTimer::singleShot(0, &application, [&] {

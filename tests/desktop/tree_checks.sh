@@ -5,6 +5,7 @@ app_id=org.example.Vartel
 icon_sizes=(16 32 48 64 128 256)
 desktop_file=share/applications/$app_id.desktop
 metainfo_file=share/metainfo/$app_id.metainfo.xml
+mime_file=share/mime/packages/$app_id-lesson.xml
 manual_pages=(share/man/man1/vartel.1.gz)
 if [ "$with_batch" = 1 ]; then manual_pages+=(share/man/man1/vartel-batch.1.gz); fi
 doc_dir=share/doc/vartel
@@ -25,6 +26,7 @@ check_layout() {
   fi
   need_file "$desktop_file"
   need_file "$metainfo_file"
+  need_file "$mime_file"
   local size
   for size in "${icon_sizes[@]}"; do
     local icon=share/icons/hicolor/${size}x${size}/apps/$app_id.png
@@ -43,10 +45,17 @@ check_layout() {
   # The pieces must name one another: the entry starts the installed program and shows the installed
   # icon, the metainfo launches the installed entry.
   if [ -f "$prefix/$desktop_file" ]; then
-    grep -qx 'Exec=vartel' "$prefix/$desktop_file" || fail "the desktop entry should start 'vartel'"
+    grep -qx 'Exec=vartel %f' "$prefix/$desktop_file" || fail "the desktop entry should start 'vartel' with a file"
+    grep -qx 'MimeType=application/x-vartel-lesson;' "$prefix/$desktop_file" ||
+      fail "the desktop entry should open lesson files"
     grep -qx "Icon=$app_id" "$prefix/$desktop_file" || fail "the desktop entry should show the icon $app_id"
     grep -qx 'StartupWMClass=Vartel' "$prefix/$desktop_file" ||
       fail "the desktop entry should match the window class 'Vartel' that the program's name gives"
+  fi
+  if [ -f "$prefix/$mime_file" ]; then
+    grep -q '<mime-type type="application/x-vartel-lesson">' "$prefix/$mime_file" &&
+      grep -q '<glob pattern="\*.vartel"/>' "$prefix/$mime_file" ||
+      fail "the lesson type should be application/x-vartel-lesson for *.vartel"
   fi
   if [ -f "$prefix/$metainfo_file" ]; then
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$prefix/$metainfo_file" ||
