@@ -20,6 +20,8 @@ public:
     void GraphControlsReset() override {}
     void EquilibriumLevelChanged() override {}
     void BrowsingEnded() override {}
+    void PastYearShown(int) override {}
+    void AgeGraphsAvailableChanged(bool) override {}
     void RunStateChanged(RunState) override {}
     void InstructionChanged(Instruction) override {}
     void RunFinished() override {}

@@ -41,7 +41,7 @@ constexpr Field ShownIn(ParameterField field)
 
 Session::Session(SessionListener& listener, RandomSource& random, Clock clock)
     : listener_(listener), clock_(std::move(clock)),
-      model_(std::make_unique<Model>(static_cast<ModelHost&>(*this), random))
+      model_(std::make_unique<Model>(static_cast<ModelHost&>(*this), random)), browsing_(*this, listener)
 {
 }
 
@@ -88,7 +88,7 @@ NextPass Session::PressStart()
     if (s.Running)
         fastestPassYears_ = 1;
     s.Frozen = false;
-    listener_.BrowsingEnded();
+    browsing_.ShowPresent();
     listener_.InstructionChanged(s.Running ? Instruction::None : Instruction::Investigate);
     return {NextPass::When::Soon};
 }
@@ -213,13 +213,13 @@ void Session::FinishRun()
     listener_.InstructionChanged(Instruction::Investigate);
 }
 
-CommitOutcome Session::Commit(ParameterField field, const std::string& text)
+CommitOutcome Session::Commit(ParameterField field, const std::string& text, CommitBy by)
 {
     if (committing_)
-        return {};
+        return {.Unchanged = true, .Error = {}};
     const std::string trimmed = TrimmedText(text);
     std::string& shown = shown_[static_cast<std::size_t>(ShownIn(field))];
-    if (trimmed == shown) {
+    if (trimmed == shown && (by == CommitBy::Leaving || browsing_.ShownPastYear())) {
         if (text != trimmed)
             listener_.FieldChanged(ShownIn(field), trimmed);
         return {.Unchanged = true, .Error = {}};
@@ -345,7 +345,7 @@ void Session::MoveEquilibriumMarker()
 
 void Session::RestorePresent()
 {
-    listener_.BrowsingEnded();
+    browsing_.ShowPresent();
 }
 
 void Session::Alarm()

@@ -7,6 +7,7 @@
 #include "model/ModelHost.h"
 #include "model/ParameterCommit.h"
 #include "model/RandomSource.h"
+#include "session/Browsing.h"
 #include "session/PassPlan.h"
 #include "session/RunState.h"
 #include "session/SessionListener.h"
@@ -18,6 +19,9 @@
 #include <string>
 
 namespace vartel {
+
+// How the student gave a field's text: by leaving the field, or by Return in it.
+enum class CommitBy { Leaving, Return };
 
 // What a commit of a parameter field did.
 struct CommitOutcome {
@@ -50,6 +54,10 @@ public:
     RunState CurrentRunState() const { return runState_; }
     void SetClock(Clock clock) { clock_ = std::move(clock); }
 
+    // Browsing the past over the graph; Start and New show the present again.
+    Browsing& browsing() { return browsing_; }
+    const Browsing& browsing() const { return browsing_; }
+
     // The program's start: the model in scenario 1 at year 0, and the graph drawn.
     void StartUp();
 
@@ -70,9 +78,10 @@ public:
     bool PauseAtAlarms() const { return pauseAtAlarms_; }
 
     // The text the user gave a parameter field (typed or pasted, Return or leaving the field). Blanks around
-    // it are no part of it. A text the session itself last showed in the field is not committed: a past
-    // year's value on display, or a value rounded to its decimals, read back would change the present.
-    CommitOutcome Commit(ParameterField field, const std::string& text);
+    // it are no part of it. Leaving does not commit a text the session itself last showed in the field: a
+    // value rounded to its decimals read back would change the present. Return commits the present's text
+    // as it stands, but never a past year's value on display, which would put the past over the present.
+    CommitOutcome Commit(ParameterField field, const std::string& text, CommitBy by = CommitBy::Leaving);
     // The text last shown in a field.
     const std::string& ShownText(Field field) const { return shown_[static_cast<std::size_t>(field)]; }
     // The present's figures and board on display again, with the commits made since its year was recorded.
@@ -119,6 +128,7 @@ private:
     SessionListener& listener_;
     Clock clock_;
     std::unique_ptr<Model> model_; // the record is large
+    Browsing browsing_;
     RunState runState_ = RunState::Ready;
     bool stepMode_ = false;
     int speed_ = StartSpeed;

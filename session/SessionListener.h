@@ -14,6 +14,7 @@ namespace vartel {
 enum class Instruction {
     None,
     Investigate, // the past can be browsed: after a pause, a step or the end of the run
+    Frozen,      // a past moment is frozen on display
 };
 
 class SessionListener {
@@ -37,6 +38,9 @@ public:
     virtual void GraphControlsReset() = 0;
     virtual void EquilibriumLevelChanged() = 0;
     virtual void BrowsingEnded() = 0; // the present is on display again
+    // A past year is on display: its pyramid, figures and board come as their own calls.
+    virtual void PastYearShown(int year) = 0;
+    virtual void AgeGraphsAvailableChanged(bool available) = 0; // not while the past is browsed
 
     // The run.
     virtual void RunStateChanged(RunState state) = 0;

@@ -100,6 +100,12 @@ void ImageView::SetScreenPicture(RasterImage picture, double ratio)
     update();
 }
 
+void ImageView::SetOverlay(std::function<void(Canvas&)> draw)
+{
+    overlay_ = std::move(draw);
+    update();
+}
+
 void ImageView::UpdatePictureArea(const QRect& pictureArea)
 {
     // A stretched picture is shown again whole: its pixels do not map one to one onto the control's.
@@ -116,14 +122,21 @@ void ImageView::paintEvent(QPaintEvent* event)
     if (DeviceRatio() != screenRatio_)
         emit DeviceRatioChanged();
     QPainter painter(this);
-    const RasterImage& picture = ScreenPicture();
-    const QImage shown = WrappedForReading(picture);
+    const RasterImage* picture = &ScreenPicture();
+    // One image pixel to one screen pixel: painted in device pixels, so nothing is resampled.
+    const bool devicePixels =
+        !screenPicture_.IsNull() && picture->Size() == RasterCanvas::DeviceSize({width(), height()}, screenRatio_);
+    RasterImage overlaid;
+    if (overlay_) {
+        overlaid = *picture;
+        RasterCanvas canvas(overlaid, devicePixels ? screenRatio_ : 1.0);
+        overlay_(canvas);
+        picture = &overlaid;
+    }
+    const QImage shown = WrappedForReading(*picture);
     // One rectangle of the area at a time: under a clip of many rectangles (the map where houses came and
     // went) the toolkit blends the image row by row and hands the rows to other threads; under one
     // rectangle it copies them.
-    // One image pixel to one screen pixel: painted in device pixels, so nothing is resampled.
-    const bool devicePixels =
-        !screenPicture_.IsNull() && picture.Size() == RasterCanvas::DeviceSize({width(), height()}, screenRatio_);
     for (const QRect& area : event->region()) {
         painter.setClipRect(area);
         if (devicePixels) {

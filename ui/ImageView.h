@@ -20,6 +20,8 @@
 
 namespace vartel {
 
+class Canvas;
+
 class ImageView : public QWidget {
     Q_OBJECT
 public:
@@ -48,6 +50,10 @@ public:
     QString Description() const { return describe_ ? describe_() : QString(); }
     QAccessible::Role AccessibleRole() const { return role_; }
 
+    // A drawing over the picture on the screen only, like the focus mark: what is saved stays without it.
+    // It draws in the picture's pixels at scale 1; an empty one shows the picture alone.
+    void SetOverlay(std::function<void(Canvas&)> draw);
+
     // Shows again the part of the picture in pictureArea (picture pixels), when only that part was drawn on.
     void UpdatePictureArea(const QRect& pictureArea);
 
@@ -74,6 +80,7 @@ private:
     QAccessible::Role role_ = QAccessible::Graphic;
     RasterImage picture_;
     RasterImage screenPicture_;
+    std::function<void(Canvas&)> overlay_;
     double screenRatio_ = 1.0;
 };
 

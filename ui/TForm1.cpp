@@ -19,7 +19,6 @@
 #include "ui/WholeNumberEdit.h"
 #include "ui/WidgetFactory.h"
 #include "views/GraphView.h"
-#include "views/HistoryBrowsing.h"
 #include "views/HouseMap.h"
 #include "views/PyramidView.h"
 #include "widgets/QtRasterImage.h"
@@ -144,7 +143,6 @@ void TForm1::FormCreate()
     ui_.CheckBox1->setChecked(session_->StepMode());
     ui_.CheckBox2->setChecked(session_->PauseAtAlarms());
     ui_.CheckBox4->setChecked(session_->Sound());
-    CreateBrowsing();
 
     CreateHouses();
 
@@ -203,12 +201,12 @@ void TForm1::ConnectControls()
     connect(ui_.Inbutton, &QPushButton::clicked, this, &TForm1::InbuttonClick);
     connect(ui_.Outbutton, &QPushButton::clicked, this, &TForm1::OutbuttonClick);
 
-    connect(ui_.Popmeter, &QLineEdit::returnPressed, this, &TForm1::PopmeterExit);
-    connect(ui_.SPmeter, &QLineEdit::returnPressed, this, &TForm1::SPmeterExit);
-    connect(ui_.BImeter, &QLineEdit::returnPressed, this, &TForm1::BImeterExit);
-    connect(ui_.BDmeter, &QLineEdit::returnPressed, this, &TForm1::BDmeterExit);
-    connect(ui_.ADmeter, &QLineEdit::returnPressed, this, &TForm1::ADmeterExit);
-    connect(ui_.IMmeter, &QLineEdit::returnPressed, this, &TForm1::IMmeterExit);
+    connect(ui_.Popmeter, &QLineEdit::returnPressed, this, [this] { PopmeterExit(CommitBy::Return); });
+    connect(ui_.SPmeter, &QLineEdit::returnPressed, this, [this] { SPmeterExit(CommitBy::Return); });
+    connect(ui_.BImeter, &QLineEdit::returnPressed, this, [this] { BImeterExit(CommitBy::Return); });
+    connect(ui_.BDmeter, &QLineEdit::returnPressed, this, [this] { BDmeterExit(CommitBy::Return); });
+    connect(ui_.ADmeter, &QLineEdit::returnPressed, this, [this] { ADmeterExit(CommitBy::Return); });
+    connect(ui_.IMmeter, &QLineEdit::returnPressed, this, [this] { IMmeterExit(CommitBy::Return); });
     auto* selectAll = new ClickSelectsAll(this);
     for (QLineEdit* field : {static_cast<QLineEdit*>(ui_.Popmeter), static_cast<QLineEdit*>(ui_.SPmeter),
                              static_cast<QLineEdit*>(ui_.BImeter), static_cast<QLineEdit*>(ui_.BDmeter),

@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QDragEnterEvent;
 class QDropEvent;
@@ -28,10 +29,8 @@ class QLineEdit;
 
 namespace vartel {
 
-class BrowsingEffects;
 class LessonPlan;
 class HintSwitch;
-class HistoryBrowsing;
 class Platform;
 class ViewCanvases;
 
@@ -58,6 +57,7 @@ public:
     void DrawGraphOnScreen();
     void ExtendCurveOnScreen();
     void DrawPyramidOnScreen(int year);
+    void ShowBrowseMarker(std::optional<int> year); // none: the present is shown
     void ResetGraphControls(); // both scales usable, zoom buttons and hint zones for the zoom factor
 
     // The run: the session's passes on the window's timer, and the controls of the run.
@@ -76,12 +76,12 @@ public:
     void CheckBox3Click();
 
     // Parameter fields (Enter commits at once, leaving the field commits again).
-    void PopmeterExit();
-    void SPmeterExit();
-    void BImeterExit();
-    void BDmeterExit();
-    void ADmeterExit();
-    void IMmeterExit();
+    void PopmeterExit(CommitBy by = CommitBy::Leaving);
+    void SPmeterExit(CommitBy by = CommitBy::Leaving);
+    void BImeterExit(CommitBy by = CommitBy::Leaving);
+    void BDmeterExit(CommitBy by = CommitBy::Leaving);
+    void ADmeterExit(CommitBy by = CommitBy::Leaving);
+    void IMmeterExit(CommitBy by = CommitBy::Leaving);
 
     // Graph buttons, scale and zoom.
     void PopButtonClick();
@@ -163,14 +163,13 @@ private:
     void SetGraphHints(bool populationGraph, const QString& imageHint);
     void ChooseGraph(int mode);
 
-    void Commit(ParameterField field, QLineEdit* edit);
+    void Commit(ParameterField field, QLineEdit* edit, CommitBy by);
     void LeaveField(QLineEdit* field);
     void SelectFocusedFieldText();
     // The next pass as the session plans it, on the pass timer.
     void Schedule(NextPass next);
     void RunPass();
 
-    void CreateBrowsing();
     void ConnectBrowsing();
     void ConnectSaving();
     void ConnectComparing();
@@ -199,10 +198,8 @@ private:
 
     QTimer passTimer_; // the session's next pass: at the next turn of the event loop or after a wait
     QElapsedTimer sinceStart_;
-    bool committing_ = false;
 
-    std::unique_ptr<BrowsingEffects> browsingEffects_;
-    std::unique_ptr<HistoryBrowsing> browsing_;
+    std::optional<int> browseMarkerYear_;                     // the browsed year marked on the graph
     QPoint graphMouse_{-1, -1};                               // the last mouse point over Image2, in its pixels
     QString dataFileName_;                                    // SaveDialog1's proposal: the last name chosen
     QString comparedFileName_;                                // the last data file compared with

@@ -1,67 +1,21 @@
-// History browsing in the window: the graph's mouse moves, clicks and keys, the controls whose mouse moves
-// show the present again, and the effects of browsing on the pyramid, the fields and the board.
-#include "model/ModelHost.h"
-#include "model/Results.h"
-#include "model/Rounding.h"
+// History browsing in the window: the graph's mouse moves, clicks and keys go to the session, and so do the
+// mouse moves over the controls that show the present again.
 #include "platform/Platform.h"
+#include "session/Browsing.h"
 #include "ui/ImageView.h"
 #include "ui/TForm1.h"
-#include "ui/Translation.h"
-#include "views/HistoryBrowsing.h"
+#include "views/GraphView.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 
 #include <optional>
-#include <string>
 
 namespace vartel {
 
 namespace {
-
-// What browsing the past changes in the window: the pyramid, the fields, the board and the graph buttons.
-class WindowBrowsingEffects final : public BrowsingEffects {
-public:
-    WindowBrowsingEffects(TForm1& window, WindowHost& host) : window_(window), host_(host) {}
-
-    void ShowPastYear(int year) override
-    {
-        window_.DrawPyramidOnScreen(year);
-        ShowYearFromHistory(window_.model(), year);
-    }
-
-    // The present as it is now, with the commits made since the year was recorded: the live figures and
-    // the board last posted, not the year's history.
-    void ShowPresent() override
-    {
-        const SimulationState& s = window_.state();
-        window_.DrawPyramidOnScreen(s.Year);
-        host_.FieldChanged(Field::Popmeter,
-                           std::to_string(RoundEvenToInt(s.PopHistory[static_cast<std::size_t>(s.Year)])));
-        host_.FieldChanged(Field::Clock, std::to_string(s.Year));
-        ShowCurrentFigures(window_.model());
-        host_.BulletinChanged(s.Board);
-    }
-
-    void SetAgeGraphButtonsEnabled(bool enabled) override
-    {
-        window_.Controls().BirthButton->setEnabled(enabled);
-        window_.Controls().DeathButton->setEnabled(enabled);
-        window_.Controls().lifebutton->setEnabled(enabled);
-    }
-
-    void ShowMemo(const std::string& text) override
-    {
-        window_.Controls().Memo1->setText(Translated("Instruction", text));
-    }
-
-private:
-    TForm1& window_;
-    WindowHost& host_;
-};
 
 // A mouse move on the window itself or on one of the restoring controls shows the present. Only a move
 // whose deepest widget under the mouse is the watched one counts: the labels, fields and buttons inside
@@ -134,13 +88,6 @@ std::optional<BrowseKey> BrowseKeyOf(int key, Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
-void TForm1::CreateBrowsing()
-{
-    browsingEffects_ = std::make_unique<WindowBrowsingEffects>(*this, *host_);
-    browsing_ = std::make_unique<HistoryBrowsing>(model().S, *browsingEffects_);
-    host_->SetRestorePresent([this] { RestorePresent(); });
-}
-
 void TForm1::ConnectBrowsing()
 {
     connect(ui_.Image2, &ImageView::MouseMoved, this, &TForm1::Image2MouseMove);
@@ -159,29 +106,42 @@ void TForm1::ConnectBrowsing()
 void TForm1::Image2MouseMove(int X, int Y)
 {
     graphMouse_ = QPoint(X, Y);
-    browsing_->MouseMove(X, Y);
+    session_->browsing().MouseMove(X, Y);
 }
 
 void TForm1::Image2Click()
 {
     // The mouse moved onto the graph's point before it was clicked there.
-    browsing_->Click(graphMouse_.x(), graphMouse_.y());
+    session_->browsing().Click(graphMouse_.x(), graphMouse_.y());
 }
 
 bool TForm1::Image2KeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     const std::optional<BrowseKey> browseKey = BrowseKeyOf(key, modifiers);
-    if (!browseKey || !browsing_->Key(*browseKey))
+    if (!browseKey || !session_->browsing().Key(*browseKey))
         return false;
     // A screen reader reads the year on display, as the graph describes it now.
     platform_.Announce(ui_.Image2);
     return true;
 }
 
+void TForm1::ShowBrowseMarker(std::optional<int> year)
+{
+    if (year == browseMarkerYear_)
+        return;
+    browseMarkerYear_ = year;
+    if (!year) {
+        ui_.Image2->SetOverlay(nullptr);
+        return;
+    }
+    // Over the graph on the screen only: the graph's picture, which is saved, stays as the run drew it.
+    ui_.Image2->SetOverlay([year = *year](Canvas& c) { DrawBrowseMarker(c, year, 1); });
+}
+
 void TForm1::RestorePresent()
 {
-    if (browsing_)
-        browsing_->RestorePresent();
+    if (session_)
+        session_->browsing().ShowPresent();
 }
 
 } // namespace vartel

@@ -1,7 +1,8 @@
 // The six parameter fields: Enter commits the text, and so does leaving a field whose text was edited;
-// the model corrects out-of-range values through the host's "Invalid data" box.
+// the session decides what is new and the model corrects out-of-range values through the "Invalid data" box.
 #include "model/ParameterCommit.h"
 #include "platform/Platform.h"
+#include "session/TrimmedText.h"
 #include "ui/NumEdit.h"
 #include "ui/TForm1.h"
 #include "ui/Translation.h"
@@ -12,23 +13,17 @@
 
 namespace vartel {
 
-void TForm1::Commit(ParameterField field, QLineEdit* edit)
+void TForm1::Commit(ParameterField field, QLineEdit* edit, CommitBy by)
 {
-    // A message box shown during a commit must not start a second commit of the same field.
-    if (committing_)
-        return;
-    committing_ = true;
-    // Blanks around a pasted number are no part of it; blanks inside it stay an error.
-    const QString text = edit->text().trimmed();
-    const CommitResult result = CommitParameter(model(), field, text.toStdString());
-    committing_ = false;
-    if (!result.Ok) {
-        platform_.ReportError(this, Translated("Correction", result.Error));
+    // The session decides what is committed: a past year's value on display never is.
+    const std::string typed = edit->text().toStdString();
+    const CommitOutcome outcome = session_->Commit(field, typed, by);
+    if (!outcome.Error.empty()) {
+        platform_.ReportError(this, Translated("Correction", outcome.Error));
         return;
     }
-    recorder_.Commit(state().Year, field, text.toStdString());
-    if (edit->text() != text && edit->text().trimmed() == text)
-        edit->setText(text); // the commit changed nothing and left the blanks
+    if (!outcome.Unchanged)
+        recorder_.Commit(state().Year, field, TrimmedText(typed));
     // The text is the committed value now, no longer an edit of the student's.
     edit->setModified(false);
 }
@@ -64,34 +59,34 @@ void TForm1::SelectFocusedFieldText()
         field->selectAll();
 }
 
-void TForm1::PopmeterExit()
+void TForm1::PopmeterExit(CommitBy by)
 {
-    Commit(ParameterField::Population, ui_.Popmeter);
+    Commit(ParameterField::Population, ui_.Popmeter, by);
 }
 
-void TForm1::SPmeterExit()
+void TForm1::SPmeterExit(CommitBy by)
 {
-    Commit(ParameterField::StableLevel, ui_.SPmeter);
+    Commit(ParameterField::StableLevel, ui_.SPmeter, by);
 }
 
-void TForm1::BImeterExit()
+void TForm1::BImeterExit(CommitBy by)
 {
-    Commit(ParameterField::BirthIndex, ui_.BImeter);
+    Commit(ParameterField::BirthIndex, ui_.BImeter, by);
 }
 
-void TForm1::BDmeterExit()
+void TForm1::BDmeterExit(CommitBy by)
 {
-    Commit(ParameterField::BabyMortality, ui_.BDmeter);
+    Commit(ParameterField::BabyMortality, ui_.BDmeter, by);
 }
 
-void TForm1::ADmeterExit()
+void TForm1::ADmeterExit(CommitBy by)
 {
-    Commit(ParameterField::AdultMortality, ui_.ADmeter);
+    Commit(ParameterField::AdultMortality, ui_.ADmeter, by);
 }
 
-void TForm1::IMmeterExit()
+void TForm1::IMmeterExit(CommitBy by)
 {
-    Commit(ParameterField::Immigration, ui_.IMmeter);
+    Commit(ParameterField::Immigration, ui_.IMmeter, by);
 }
 
 } // namespace vartel

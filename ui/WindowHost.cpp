@@ -2,13 +2,13 @@
 
 #include "model/Codes.h"
 #include "platform/Platform.h"
+#include "session/Browsing.h"
 #include "ui/HintZone.h"
 #include "ui/NumEdit.h"
 #include "ui/TForm1.h"
 #include "ui/Translation.h"
 #include "ui/WholeNumberEdit.h"
 #include "views/GraphView.h"
-#include "views/HistoryBrowsing.h"
 #include "views/HouseMap.h"
 #include "widgets/QtColor.h"
 
@@ -175,8 +175,17 @@ void WindowHost::RunStateChanged(RunState state)
 
 void WindowHost::InstructionChanged(Instruction instruction)
 {
-    Controls().Memo1->setText(instruction == Instruction::Investigate ? Translated("Instruction", InvestigateMessage)
-                                                                      : QString());
+    switch (instruction) {
+    case Instruction::None:
+        Controls().Memo1->setText(QString());
+        break;
+    case Instruction::Investigate:
+        Controls().Memo1->setText(Translated("Instruction", InvestigateMessage));
+        break;
+    case Instruction::Frozen:
+        Controls().Memo1->setText(Translated("Instruction", FrozenMessage));
+        break;
+    }
 }
 
 void WindowHost::RunFinished()
@@ -251,8 +260,19 @@ void WindowHost::EquilibriumLevelChanged()
 
 void WindowHost::BrowsingEnded()
 {
-    if (restorePresent_)
-        restorePresent_();
+    window_.ShowBrowseMarker(std::nullopt);
+}
+
+void WindowHost::PastYearShown(int year)
+{
+    window_.ShowBrowseMarker(year);
+}
+
+void WindowHost::AgeGraphsAvailableChanged(bool available)
+{
+    Controls().BirthButton->setEnabled(available);
+    Controls().DeathButton->setEnabled(available);
+    Controls().lifebutton->setEnabled(available);
 }
 
 void WindowHost::SoundPlayed(const std::string& name)

@@ -19,9 +19,6 @@ class WindowHost final : public SessionListener {
 public:
     WindowHost(TForm1& window, Platform& platform) : window_(window), platform_(platform) {}
 
-    // Ends any browsing of the past; set by the window's history browsing.
-    void SetRestorePresent(std::function<void()> restore) { restorePresent_ = std::move(restore); }
-
     void FieldChanged(Field field, const std::string& text) override;
     void BulletinChanged(const BulletinState& board) override;
     void BulletinAndElderlyDueNow() override;
@@ -37,6 +34,8 @@ public:
     void GraphControlsReset() override;
     void EquilibriumLevelChanged() override;
     void BrowsingEnded() override;
+    void PastYearShown(int year) override;
+    void AgeGraphsAvailableChanged(bool available) override;
 
     void RunStateChanged(RunState state) override;
     void InstructionChanged(Instruction instruction) override;
@@ -56,7 +55,6 @@ private:
 
     TForm1& window_;
     Platform& platform_;
-    std::function<void()> restorePresent_;
 
     bool holding_ = false;
     // A held text is one that differs from what the field showed before it: its setText is still due.

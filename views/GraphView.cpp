@@ -17,6 +17,7 @@ namespace {
 
 constexpr Color CurveColor = Rgb(124, 70, 51);
 constexpr Color GridColor = Rgb(192, 132, 80);
+constexpr Color BrowseMarkerColor = Rgb(0, 0, 0);
 constexpr double Overpopulation = 3000000.0;
 constexpr double Underpopulation = 50.0;
 
@@ -252,6 +253,17 @@ void ExtendCurve(Canvas& c, const SimulationState& st, bool linearScale)
     } else if (year > 0 && st.PopHistory[year - 1] > 0) {
         c.LineTo(x, 180); // just died out: the curve drops below the image once
     }
+}
+
+void DrawBrowseMarker(Canvas& c, int year, int s)
+{
+    const Pen pen = c.pen;
+    const Point position = c.Position();
+    SetPen(c, BrowseMarkerColor, s);
+    const int x = PlotFrame::ColumnOfYear(year) * s;
+    Line(c, x, (PlotFrame::Top + 1) * s, x, PlotFrame::Axis * s);
+    c.pen = pen;
+    c.MoveTo(position.x, position.y);
 }
 
 int ZoomIn(int zoom)

@@ -31,6 +31,9 @@ void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s);
 void DrawGraph(Canvas& c, const SimulationState& st, bool linearScale, int s, const KeptCurves& kept);
 // The curve's segment of st.Year on the screen image (scale 1).
 void ExtendCurve(Canvas& c, const SimulationState& st, bool linearScale);
+// A thin line across the plot in the column of a browsed year, at scale s. The pen and the position are
+// left as they were, so the curve grows on from its last point afterwards.
+void DrawBrowseMarker(Canvas& c, int year, int s);
 
 int ZoomIn(int zoom);
 int ZoomOut(int zoom);

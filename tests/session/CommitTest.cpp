@@ -4,6 +4,7 @@
 #include "model/Rounding.h"
 #include "session/TrimmedText.h"
 #include "tests/session/SessionFixture.h"
+#include "views/PlotFrame.h"
 
 #include <string>
 
@@ -93,6 +94,30 @@ TEST_F(Commits, AFrozenPastValueReadBackDoesNotChangeThePresent)
 
     Run.ShowPresentFigures();
     EXPECT_EQ(Run.ShownText(Field::BImeter), FormatFixed(present, 4)) << "the present is on display again";
+}
+
+// Return means the text as it stands, as the student sees it, except a past year's value on display.
+TEST_F(Commits, ReturnCommitsThePresentsTextButNotAPastYearsOnDisplay)
+{
+    Run.ChooseScenario(6);
+    AdvanceTo(MaxYear);
+    const double present = S().BirthIndex;
+    const std::string presentText = Run.ShownText(Field::BImeter);
+    Run.browsing().MouseMove(PlotFrame::ColumnOfYear(400), 80);
+    Run.browsing().Click(PlotFrame::ColumnOfYear(400), 80);
+    ASSERT_TRUE(S().Frozen);
+    const std::string past = Run.ShownText(Field::BImeter);
+    ASSERT_NE(past, presentText) << "year 400 is on display";
+    EXPECT_TRUE(Run.Commit(ParameterField::BirthIndex, past, CommitBy::Return).Unchanged);
+    EXPECT_TRUE(Run.Commit(ParameterField::BirthIndex, past).Unchanged);
+    EXPECT_DOUBLE_EQ(S().BirthIndex, present) << "the present keeps its birth index";
+
+    Run.browsing().Key(BrowseKey::Present);
+    ASSERT_EQ(Run.ShownText(Field::BImeter), presentText);
+    S().BirthIndex = 2.0; // not shown yet
+    EXPECT_TRUE(Run.Commit(ParameterField::BirthIndex, presentText).Unchanged) << "leaving commits an edit only";
+    EXPECT_FALSE(Run.Commit(ParameterField::BirthIndex, presentText, CommitBy::Return).Unchanged);
+    EXPECT_EQ(FormatFixed(S().BirthIndex, 4), presentText) << "Return commits the present's text as it stands";
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // restoring controls and the others are hit as a user would hit them.
 #include "WindowFixture.h"
 
-#include "views/HistoryBrowsing.h"
+#include "session/Browsing.h"
 #include "views/PyramidView.h"
 #include "views/RasterCanvas.h"
 
@@ -84,6 +84,9 @@ protected:
         return {};
     }
 
+    // The graph as the screen shows it, marks over the picture included.
+    QRgb ShownPixel(int x, int y) const { return form->Controls().Image2->grab().toImage().pixel(x, y); }
+
     bool AgeGraphButtonsEnabled() const
     {
         return form->Controls().BirthButton->isEnabled() && form->Controls().DeathButton->isEnabled() &&
@@ -128,18 +131,6 @@ TEST_F(Browsing, YearZeroOnlyColumn90IsThePast)
     MoveOverGraph(91, 60);
     EXPECT_FALSE(S().Browsing) << "column 91 (year 4) is not a past point at year 0, so it restores";
     EXPECT_TRUE(AgeGraphButtonsEnabled()) << "restoring enables the age-graph buttons";
-}
-
-TEST_F(Browsing, FrameRowsAreNotPastPoints)
-{
-    StepAndRecord(8);
-    form->Image2MouseMove(92, 6);
-    EXPECT_FALSE(S().Browsing) << "row 6 is not a past point";
-    form->Image2MouseMove(92, 146);
-    EXPECT_FALSE(S().Browsing) << "row 146 is not a past point";
-    form->Image2MouseMove(92, 7);
-    EXPECT_TRUE(S().Browsing) << "row 7 is a past point";
-    EXPECT_EQ(S().BrowseYear, 8);
 }
 
 TEST_F(Browsing, EveryBrowsedYearLooksAsWhenItWasCurrent)
@@ -194,6 +185,8 @@ TEST_F(Browsing, KeysBrowseTheGraphAClickFocusedAsTheMouseDoes)
     key(Qt::Key_Left);
     EXPECT_EQ(S().BrowseYear, 36);
     EXPECT_EQ(Shown(), during.at(36)) << "year 36 shown as it was current";
+    EXPECT_EQ(ShownPixel(90 + 36 / 4, 80), qRgb(0, 0, 0)) << "and marked in the graph";
+    EXPECT_EQ(form->Controls().Image2->Picture(), picture) << "on the screen only";
     EXPECT_EQ(form->Controls().Image1->Picture(), PyramidOf(36)) << "and its pyramid";
     const Display byKey = Shown();
     MoveOverGraph(90 + 36 / 4, 80);
@@ -224,8 +217,9 @@ TEST_F(Browsing, KeysBrowseTheGraphAClickFocusedAsTheMouseDoes)
     EXPECT_TRUE(S().Frozen) << "Space freezes as a click does";
     EXPECT_EQ(form->Controls().Memo1->text(), FrozenText);
     key(Qt::Key_Right);
-    EXPECT_EQ(S().BrowseYear, 8) << "the frozen moment stays";
-    EXPECT_EQ(Shown(), during.at(8));
+    EXPECT_TRUE(S().Frozen) << "a key moves the frozen moment, which stays frozen";
+    EXPECT_EQ(S().BrowseYear, 12);
+    EXPECT_EQ(Shown(), during.at(12));
     key(Qt::Key_Space);
     EXPECT_FALSE(S().Frozen) << "and releases";
     EXPECT_EQ(form->Controls().Memo1->text(), InvestigateText);
@@ -234,6 +228,7 @@ TEST_F(Browsing, KeysBrowseTheGraphAClickFocusedAsTheMouseDoes)
     EXPECT_FALSE(S().Frozen) << "Escape releases a frozen moment";
     EXPECT_FALSE(S().Browsing);
     EXPECT_EQ(Shown(), present) << "and shows the present";
+    EXPECT_NE(ShownPixel(90 + 36 / 4, 80), qRgb(0, 0, 0)) << "without the marker";
     EXPECT_EQ(form->Controls().Memo1->text(), InvestigateText);
     EXPECT_TRUE(AgeGraphButtonsEnabled());
 
@@ -403,20 +398,6 @@ TEST_F(Browsing, HintZonesSwallowTheMouse)
     EXPECT_GE(zonesTried, 2) << "the danger strip and the equilibrium line lie over the graph at zoom 1";
 }
 
-TEST_F(Browsing, FullRunEveryColumnUpTo839)
-{
-    RunToEndAtFullSpeed();
-    ASSERT_EQ(S().Year, MaxYear);
-    form->Image2MouseMove(839, 80);
-    EXPECT_TRUE(S().Browsing) << "column 839 is year 2996";
-    EXPECT_EQ(form->Controls().clock->text(), QStringLiteral("2996"));
-    form->Image2MouseMove(840, 80);
-    EXPECT_FALSE(S().Browsing) << "column 840 is outside the browsing area";
-    EXPECT_EQ(form->Controls().clock->text(), QStringLiteral("3000"));
-    form->Image2MouseMove(90, 80);
-    EXPECT_EQ(form->Controls().clock->text(), QStringLiteral("0")) << "column 90 is year 0";
-}
-
 TEST_F(Browsing, ExtinctYearShowsOnlyYearLevelAndGrowth)
 {
     Enter(form->Controls().Popmeter, QStringLiteral("120"));
@@ -470,6 +451,38 @@ TEST_F(BrowsingAtTheEdges, ReleaseWhereThereIsNoPastPointShowsThePresentAtOnce)
     EXPECT_TRUE(AgeGraphButtonsEnabled()) << "and the age-graph buttons";
     MoveMouse(PointOn(form->Controls().Map));
     EXPECT_EQ(Shown(), present);
+}
+
+TEST_F(BrowsingAtTheEdges, AfterAClickTheKeysMoveTheFrozenMomentUpToTheLastYear)
+{
+    form->Controls().RadioButtons[6]->click();
+    RunToEndAtFullSpeed();
+    ASSERT_EQ(S().Year, MaxYear);
+    const RasterImage picture = form->Controls().Image2->Picture();
+    const auto key = [&](Qt::Key k, int times, Qt::KeyboardModifiers modifiers = {}) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(form->windowHandle(), k, modifiers);
+        Pump();
+        return form->Controls().clock->text().toStdString();
+    };
+    MoveOverGraph(240, 80); // year 600
+    ClickGraph(240, 80);
+    ASSERT_TRUE(S().Frozen);
+    ASSERT_TRUE(form->Controls().Image2->hasFocus());
+    EXPECT_EQ(key(Qt::Key_Home, 1), "0");
+    EXPECT_EQ(key(Qt::Key_Right, 10, Qt::ShiftModifier), "1000");
+    EXPECT_EQ(key(Qt::Key_Right, 3), "1012");
+    EXPECT_EQ(key(Qt::Key_End, 1), "3000") << "End shows the last year";
+    EXPECT_TRUE(S().Frozen) << "the keys keep the freeze";
+    EXPECT_EQ(form->Controls().Memo1->text(), FrozenText);
+    EXPECT_EQ(ShownPixel(840, 80), qRgb(0, 0, 0)) << "the last year is marked";
+    EXPECT_EQ(form->Controls().Image2->Picture(), picture) << "the graph's picture, which is saved, is not";
+    EXPECT_EQ(key(Qt::Key_Left, 1), "2996");
+    EXPECT_EQ(ShownPixel(839, 80), qRgb(0, 0, 0)) << "the marker follows";
+    EXPECT_NE(ShownPixel(840, 80), qRgb(0, 0, 0));
+    EXPECT_EQ(key(Qt::Key_Escape, 1), "3000");
+    EXPECT_FALSE(S().Frozen);
+    EXPECT_NE(ShownPixel(839, 80), qRgb(0, 0, 0)) << "the present has no marker";
 }
 
 TEST_F(BrowsingAtTheEdges, ContinueAfterAFreezeShowsThePresentBeforeTheNextYear)

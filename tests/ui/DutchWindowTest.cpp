@@ -4,9 +4,9 @@
 
 #include "help/TForm2.h"
 #include "platform/Language.h"
+#include "session/Browsing.h"
 #include "ui/Translation.h"
 #include "ui/WindowHost.h"
-#include "views/HistoryBrowsing.h"
 
 #include <QClipboard>
 #include <QFile>

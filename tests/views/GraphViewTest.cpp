@@ -149,6 +149,45 @@ TEST(GraphCurve, RedrawStopsBeforeTheYearAndExtendCurveGoesOnFromThere)
     EXPECT_TRUE(c.calls.empty()) << "no curve extension outside the population graph";
 }
 
+TEST(GraphBrowseMarker, AThinLineInTheBrowsedColumnThatTheCurveGrowsPast)
+{
+    auto st = ConstantPopulation(400, 1000000);
+    RasterImage plain = GraphImage();
+    RasterImage marked = GraphImage();
+    RasterCanvas p(plain);
+    RasterCanvas m(marked);
+    DrawGraph(p, *st, true, 1);
+    DrawGraph(m, *st, true, 1);
+    const Pen pen = m.pen;
+    DrawBrowseMarker(m, 200, 1);
+    EXPECT_EQ(m.pen.Color, pen.Color) << "the curve's pen is left as it was";
+    EXPECT_EQ(m.pen.Width, pen.Width);
+    EXPECT_EQ(m.Position().x, p.Position().x) << "and the position on the curve's last point";
+    EXPECT_EQ(m.Position().y, p.Position().y);
+    st->Year = 401;
+    st->ExactPopHistory[401] = 2000000;
+    ExtendCurve(p, *st, true);
+    ExtendCurve(m, *st, true);
+
+    const int column = PlotFrame::ColumnOfYear(200);
+    ASSERT_EQ(column, 140) << "the column the mouse shows year 200 in";
+    for (int y = 0; y < GraphHeight; ++y)
+        for (int x = 0; x < GraphWidth; ++x) {
+            const bool onMarker = x == column && y > PlotFrame::Top && y < PlotFrame::Axis;
+            if (onMarker)
+                ASSERT_EQ(m.Pixel(x, y), Rgb(0, 0, 0)) << "the marker at row " << y;
+            else
+                ASSERT_EQ(m.Pixel(x, y), p.Pixel(x, y)) << "nothing else differs, at (" << x << ", " << y << ")";
+        }
+
+    RasterImage twice = GraphImage(2);
+    RasterCanvas t(twice);
+    DrawBrowseMarker(t, 200, 2);
+    EXPECT_EQ(t.Pixel(2 * column, 2 * (PlotFrame::Top + 1)), Rgb(0, 0, 0)) << "at scale 2 from the top";
+    EXPECT_EQ(t.Pixel(2 * column, 2 * PlotFrame::Axis - 1), Rgb(0, 0, 0)) << "down to the axis";
+    EXPECT_NE(t.Pixel(2 * column - 3, 100), Rgb(0, 0, 0)) << "and thin";
+}
+
 TEST(GraphCurve, ExtinctionOnTheLogScaleDropsOnceBelowTheImage)
 {
     auto st = ConstantPopulation(10, 1000);
