@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QPalette>
 
+#include <algorithm>
 #include <map>
 
 namespace vartel::test {
@@ -84,8 +85,19 @@ protected:
         return {};
     }
 
-    // The graph as the screen shows it, marks over the picture included.
-    QRgb ShownPixel(int x, int y) const { return form->Controls().Image2->grab().toImage().pixel(x, y); }
+    // The graph as the screen shows it, marks over the picture included: black when any device pixel of the
+    // picture's pixel (x, y) is black, else the first one.
+    QRgb ShownPixel(int x, int y) const
+    {
+        const QImage image = form->Controls().Image2->grab().toImage();
+        const double ratio = image.devicePixelRatio();
+        const int top = static_cast<int>(y * ratio);
+        for (int dx = static_cast<int>(x * ratio);
+             dx < std::max(static_cast<int>((x + 1) * ratio), 1 + static_cast<int>(x * ratio)); ++dx)
+            if (image.pixel(dx, top) == qRgb(0, 0, 0))
+                return qRgb(0, 0, 0);
+        return image.pixel(static_cast<int>(x * ratio), top);
+    }
 
     bool AgeGraphButtonsEnabled() const
     {
