@@ -1,7 +1,7 @@
 // The functions and the class the page calls. Texts cross as UTF-8. The live run is one PageSession
 // (embind); the scripted runs of the batch tool's command line stay plain C exports.
+#include "session/Browsing.h"
 #include "tools/BatchArguments.h"
-#include "views/HistoryBrowsing.h"
 #include "web/PageSession.h"
 #include "web/ScriptedRun.h"
 
