@@ -139,6 +139,20 @@ PageSession* MakeSession(double deviceRatio)
     return new PageSession(deviceRatio, [] { return static_cast<std::int64_t>(emscripten_get_now() * 1e6); });
 }
 
+// The instruction line's English text; the page translates it.
+const char* InstructionText(vartel::Instruction instruction)
+{
+    switch (instruction) {
+    case vartel::Instruction::Investigate:
+        return vartel::InvestigateMessage;
+    case vartel::Instruction::Frozen:
+        return vartel::FrozenMessage;
+    case vartel::Instruction::None:
+        break;
+    }
+    return "";
+}
+
 val TakeChanges(PageSession& page)
 {
     const vartel::PageChanges changes = page.Listener().TakeChanges();
@@ -172,10 +186,10 @@ val TakeChanges(PageSession& page)
         run.set("hint", texts.Hint);
         result.set("run", run);
     }
-    if (changes.ShownInstruction) {
-        const bool investigate = *changes.ShownInstruction == vartel::Instruction::Investigate;
-        result.set("instruction", investigate ? vartel::InvestigateMessage : "");
-    }
+    if (changes.ShownInstruction)
+        result.set("instruction", InstructionText(*changes.ShownInstruction));
+    if (changes.AgeGraphsAvailable)
+        result.set("ageGraphsAvailable", *changes.AgeGraphsAvailable);
     result.set("corrections", Texts(changes.Corrections));
     result.set("sounds", Texts(changes.Sounds));
     result.set("graphChanged", changes.GraphChanged);
@@ -265,7 +279,29 @@ void SetDeviceRatio(PageSession& page, double deviceRatio)
 
 val GraphPixels(PageSession& page)
 {
-    return Pixels(page.Listener().Shown().Graph());
+    return Pixels(page.Listener().ShownGraph());
+}
+
+// The mouse or a finger on the graph at (x, y) of its logical pixels.
+void GraphPointerMove(PageSession& page, int x, int y)
+{
+    page.Run().browsing().MouseMove(x, y);
+}
+
+void GraphClick(PageSession& page, int x, int y)
+{
+    page.Run().browsing().Click(x, y);
+}
+
+bool GraphKeyDown(PageSession& page, const std::string& key, bool shift, bool otherModifiers)
+{
+    return page.BrowseKeyDown(key, shift, otherModifiers);
+}
+
+// The mouse over a place that shows the present.
+void ShowPresent(PageSession& page)
+{
+    page.Run().browsing().ShowPresent();
 }
 
 val PyramidPixels(PageSession& page)
@@ -327,6 +363,10 @@ EMSCRIPTEN_BINDINGS(vartel_page)
         .function("takeChanges", &TakeChanges)
         .function("setDeviceRatio", &SetDeviceRatio)
         .function("graphPixels", &GraphPixels)
+        .function("graphPointerMove", &GraphPointerMove)
+        .function("graphClick", &GraphClick)
+        .function("graphKeyDown", &GraphKeyDown)
+        .function("showPresent", &ShowPresent)
         .function("pyramidPixels", &PyramidPixels)
         .function("dataFile", &DataFile)
         .function("graphBmp", &GraphBmp)

@@ -1,5 +1,8 @@
 #include "web/PageListener.h"
 
+#include "views/GraphView.h"
+#include "views/RasterCanvas.h"
+
 namespace vartel {
 
 void PageListener::ShowOn(const SimulationState& s, double deviceRatio)
@@ -13,6 +16,7 @@ void PageListener::SetDeviceRatio(double deviceRatio)
 {
     if (!saved_)
         return;
+    deviceRatio_ = deviceRatio;
     if (deviceRatio <= 1.0) {
         shown_.reset();
     } else {
@@ -22,6 +26,32 @@ void PageListener::SetDeviceRatio(double deviceRatio)
     }
     changes_.GraphChanged = true;
     changes_.PyramidChanged = true;
+}
+
+RasterImage PageListener::ShownGraph()
+{
+    RasterImage graph = Shown().Graph();
+    if (markedYear_) {
+        RasterCanvas canvas(graph, shown_ ? deviceRatio_ : 1.0);
+        DrawBrowseMarker(canvas, *markedYear_, 1);
+    }
+    return graph;
+}
+
+void PageListener::PastYearShown(int year)
+{
+    if (markedYear_ == year)
+        return;
+    markedYear_ = year;
+    changes_.GraphChanged = true;
+}
+
+void PageListener::BrowsingEnded()
+{
+    if (!markedYear_)
+        return;
+    markedYear_.reset();
+    changes_.GraphChanged = true;
 }
 
 void PageListener::FieldChanged(Field field, const std::string& text)

@@ -23,6 +23,7 @@ struct PageChanges {
     std::optional<bool> IncidentsAvailable;
     std::optional<RunState> Run;
     std::optional<Instruction> ShownInstruction;
+    std::optional<bool> AgeGraphsAvailable;
     std::vector<std::string> Corrections; // in the order made
     std::vector<std::string> Sounds;
     bool GraphChanged = false;
@@ -41,6 +42,9 @@ public:
     // The pictures that are saved (ratio 1) and the ones shown (the screen's ratio; the same at 1).
     BatchScreen& Saved() { return *saved_; }
     BatchScreen& Shown() { return shown_ ? *shown_ : *saved_; }
+    // The shown graph with the marker of the past year on display over it; the saved one has none.
+    RasterImage ShownGraph();
+    std::optional<int> MarkedYear() const { return markedYear_; }
     // The screen moved to another device pixel ratio (page zoom, another monitor): the shown pictures anew.
     void SetDeviceRatio(double deviceRatio);
 
@@ -54,6 +58,9 @@ public:
     void HousesAndCurveGrew() override;
     void RunStateChanged(RunState state) override { changes_.Run = state; }
     void InstructionChanged(Instruction instruction) override { changes_.ShownInstruction = instruction; }
+    void PastYearShown(int year) override;
+    void BrowsingEnded() override;
+    void AgeGraphsAvailableChanged(bool available) override { changes_.AgeGraphsAvailable = available; }
     void RunFinished() override { changes_.Finished = true; }
     void SoundPlayed(const std::string& name) override { changes_.Sounds.push_back(name); }
 
@@ -61,7 +68,9 @@ private:
     const SimulationState* s_ = nullptr;
     std::unique_ptr<BatchScreen> saved_;
     std::unique_ptr<BatchScreen> shown_; // only above ratio 1
+    double deviceRatio_ = 1.0;
     int pyramidYear_ = 0;
+    std::optional<int> markedYear_;
     PageChanges changes_;
 };
 

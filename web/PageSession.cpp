@@ -3,6 +3,7 @@
 #include "output/BmpEncoder.h"
 #include "output/DataFile.h"
 #include "tools/BatchArguments.h"
+#include "web/PageBrowseKey.h"
 
 namespace vartel {
 
@@ -65,6 +66,12 @@ std::optional<char32_t> PageSession::TypedKey(Field field, char32_t typed, const
         return std::nullopt;
     const bool whole = *parameter == ParameterField::Population || *parameter == ParameterField::StableLevel;
     return TypedIntoNumberField(whole ? NumberField::Whole : NumberField::Decimal, typed, text, PageDecimalSeparator);
+}
+
+bool PageSession::BrowseKeyDown(const std::string& key, bool shift, bool otherModifiers)
+{
+    const std::optional<BrowseKey> browseKey = PageBrowseKeyOf(key, shift, otherModifiers);
+    return browseKey && session_->browsing().Key(*browseKey);
 }
 
 std::string PageSession::DataFile(const std::string& date) const

@@ -27,6 +27,9 @@ public:
     // when the field refuses it. Only the parameter fields take keys.
     std::optional<char32_t> TypedKey(Field field, char32_t typed, const std::string& text) const;
 
+    // A key on the graph by its KeyboardEvent name; whether it browses now, so the page keeps it.
+    bool BrowseKeyDown(const std::string& key, bool shift, bool otherModifiers);
+
     // The saved files of the run as it stands.
     std::string DataFile(const std::string& date) const;
     std::string GraphBmp();

@@ -5,10 +5,13 @@
 #include "output/BmpEncoder.h"
 #include "output/DataFile.h"
 #include "tools/BatchSession.h"
+#include "views/PlotFrame.h"
+#include "web/PageBrowseKey.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <sstream>
 
 namespace vartel::test {
@@ -156,6 +159,103 @@ TEST_F(PageSessionTest, TheShownPicturesFollowTheDeviceRatioAndTheSavedStayAtOne
     Page->Listener().SetDeviceRatio(1.0);
     EXPECT_EQ(&Page->Listener().Shown(), &Page->Listener().Saved());
     EXPECT_TRUE(Page->Listener().TakeChanges().GraphChanged);
+}
+
+TEST(PageBrowseKeyTest, TheGraphsKeysMapAsInTheWindow)
+{
+    struct Case {
+        const char* Key;
+        bool Shift;
+        bool Other;
+        std::optional<BrowseKey> Expected;
+    };
+    for (const Case& c : std::initializer_list<Case>{{"ArrowLeft", false, false, BrowseKey::Left},
+                                                     {"ArrowLeft", true, false, BrowseKey::PageLeft},
+                                                     {"ArrowRight", false, false, BrowseKey::Right},
+                                                     {"ArrowRight", true, false, BrowseKey::PageRight},
+                                                     {"Home", false, false, BrowseKey::Home},
+                                                     {"End", true, false, BrowseKey::End},
+                                                     {" ", false, false, BrowseKey::Freeze},
+                                                     {"Escape", false, false, BrowseKey::Present},
+                                                     {"ArrowLeft", false, true, std::nullopt},
+                                                     {"Home", false, true, std::nullopt},
+                                                     {"ArrowUp", false, false, std::nullopt},
+                                                     {"a", false, false, std::nullopt}})
+        EXPECT_EQ(PageBrowseKeyOf(c.Key, c.Shift, c.Other), c.Expected) << c.Key << " shift " << c.Shift;
+}
+
+class PageBrowsingTest : public PageSessionTest {
+protected:
+    void FullRun(double ratio)
+    {
+        StartPage(ratio);
+        Page->Run().SetSpeed(4);
+        Page->Run().ChooseScenario(6);
+        Page->Run().PressStart();
+        PassUntil(3000);
+        Page->Listener().TakeChanges();
+    }
+    std::optional<std::string> Clock(const PageChanges& changes)
+    {
+        return changes.Fields[static_cast<std::size_t>(Field::Clock)];
+    }
+    // The device columns where the shown graph with the marker differs from the graph without it.
+    std::set<int> MarkedColumns()
+    {
+        const RasterImage marked = Page->Listener().ShownGraph();
+        const RasterImage& plain = Page->Listener().Shown().Graph();
+        std::set<int> columns;
+        for (int y = 0; y < plain.Height(); ++y)
+            for (int x = 0; x < plain.Width(); ++x)
+                if (marked.PixelColor(x, y) != plain.PixelColor(x, y))
+                    columns.insert(x);
+        return columns;
+    }
+    static constexpr int Middle = (PlotFrame::Top + PlotFrame::Axis) / 2;
+};
+
+TEST_F(PageBrowsingTest, AClickFreezesAPastYearWithItsMarkerOverTheShownGraphOnly)
+{
+    FullRun(1.0);
+    const std::string savedBefore = Page->GraphBmp();
+    const int column = PlotFrame::ColumnOfYear(1000);
+    Page->Run().browsing().MouseMove(column, Middle);
+    Page->Run().browsing().Click(column, Middle);
+    const PageChanges changes = Page->Listener().TakeChanges();
+    EXPECT_EQ(Clock(changes), "1000");
+    EXPECT_EQ(changes.ShownInstruction, Instruction::Frozen);
+    EXPECT_EQ(changes.AgeGraphsAvailable, false);
+    EXPECT_TRUE(changes.GraphChanged);
+    EXPECT_EQ(Page->Listener().MarkedYear(), 1000);
+    EXPECT_EQ(MarkedColumns(), std::set<int>{column});
+    EXPECT_EQ(Page->GraphBmp(), savedBefore);
+
+    // The keys move the frozen moment.
+    EXPECT_TRUE(Page->BrowseKeyDown("ArrowRight", false, false));
+    EXPECT_EQ(Clock(Page->Listener().TakeChanges()), "1004");
+    EXPECT_TRUE(Page->BrowseKeyDown("Home", false, false));
+    EXPECT_EQ(Clock(Page->Listener().TakeChanges()), "0");
+    EXPECT_EQ(Page->Listener().MarkedYear(), 0);
+    EXPECT_FALSE(Page->BrowseKeyDown("ArrowRight", false, true));
+    EXPECT_EQ(Page->Listener().MarkedYear(), 0);
+
+    // Showing the present ends browsing: no marker, the saved graph as it was.
+    Page->Run().browsing().ShowPresent();
+    Page->Run().browsing().Click(column, Middle);
+    Page->Run().browsing().ShowPresent();
+    EXPECT_EQ(Page->Listener().MarkedYear(), std::nullopt);
+    EXPECT_TRUE(MarkedColumns().empty());
+    EXPECT_EQ(Page->GraphBmp(), savedBefore);
+}
+
+TEST_F(PageBrowsingTest, TheMarkerLiesOnTheYearsDevicePixelsAtRatioTwo)
+{
+    FullRun(2.0);
+    const int column = PlotFrame::ColumnOfYear(2000);
+    Page->Run().browsing().MouseMove(column, Middle);
+    EXPECT_EQ(Page->Listener().MarkedYear(), 2000);
+    EXPECT_EQ(Page->Listener().ShownGraph().Size(), (PixelSize{2 * 847, 2 * 162}));
+    EXPECT_EQ(MarkedColumns(), (std::set<int>{2 * column, 2 * column + 1}));
 }
 
 } // namespace

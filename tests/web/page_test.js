@@ -190,6 +190,54 @@ async function main() {
       await sharp.close();
     });
 
+    await check('after a run the graph browses the past by touch, mouse and keys, and New ends it', async () => {
+      const fresh = await openPage(context, `${base}/index.html`);
+      await fullRun(fresh, 6);
+      const graphBefore = await saved(fresh, 'Button1', 'Graph.bmp');
+      const present = await fresh.inputValue('#PGmeter');
+      const [left, top] = await box(fresh, 'Image2');
+      // The page point of the graph's column of `year`, halfway up the plot.
+      const at = (year) => [left + 90 + year / 4 + 0.5, top + 76.5];
+      const clockIs = (year) => fresh.waitForFunction((y) => document.getElementById('clock').value === y,
+        String(year));
+      const touch = (type, year) => {
+        const [clientX, clientY] = at(year);
+        return fresh.dispatchEvent('#Image2', type, { pointerType: 'touch', isPrimary: true, clientX, clientY,
+          bubbles: true });
+      };
+      await touch('pointerdown', 500);
+      await clockIs(500);
+      await touch('pointermove', 600);
+      await clockIs(600);
+      const markerColumn = () => fresh.$eval('#Image2', (c) => {
+        const data = c.getContext('2d').getImageData(340, 7, 1, 139).data;
+        let black = 0;
+        for (let i = 0; i < data.length; i += 4) black += data[i] + data[i + 1] + data[i + 2] === 0 ? 1 : 0;
+        return black;
+      });
+      await fresh.mouse.move(...at(1000));
+      await clockIs(1000);
+      await fresh.mouse.click(...at(1000));
+      assert.equal(await fresh.textContent('#Memo1'),
+        'The moment in time is frozen.     Release: Click the mouse within the graph.');
+      assert.equal(await markerColumn(), 139);
+      // Frozen: the mouse elsewhere on the graph leaves the year on display; the keys move it.
+      await fresh.mouse.move(left + 5, top + 5);
+      assert.equal(await fresh.inputValue('#clock'), '1000');
+      await fresh.keyboard.press('ArrowRight');
+      await clockIs(1004);
+      await fresh.keyboard.press('Home');
+      await clockIs(0);
+      await fresh.keyboard.press('End');
+      await clockIs(3000);
+      assert.equal(await fresh.inputValue('#PGmeter'), present);
+      assert.ok((await saved(fresh, 'Button1', 'Graph.bmp')).equals(graphBefore));
+      await fresh.click('#Newbutton');
+      await clockIs(0);
+      assert.notEqual(await fresh.textContent('#Memo1'),
+        'The moment in time is frozen.     Release: Click the mouse within the graph.');
+      await fresh.close();
+    });
     await check('a scripted run with incidents and parameter commits gives the batch tool data file', async () => {
       const args = ['--scenario', '5', '--event', '100:epidemic', '--event', '400:birth-index=2.4', '--event',
         '800:one-child', '--event', '1200:immigration=0.5', '--event', '1500:adult-mortality=0.8', '--event',

@@ -5,6 +5,11 @@
 const PARAMETER_FIELDS = ['Popmeter', 'SPmeter', 'BImeter', 'BDmeter', 'ADmeter', 'IMmeter'];
 const INCIDENT_BUTTONS = ['EpiButton', 'OneButton', 'ImmButton']; // incidents 1, 2, 3
 const SCENARIO_COUNT = 7;
+const AGE_GRAPH_BUTTONS = ['BirthButton', 'DeathButton', 'lifebutton'];
+// The places whose mouse moves show the present again: the window itself and these controls, each only
+// where none of its own controls lies under the mouse.
+const RESTORING_PLACES = ['TForm1', 'Image1', 'Map', 'GroupBox2', 'GroupBox4', 'GroupBox6', 'PopButton',
+  'BirthButton', 'DeathButton', 'lifebutton', 'Inbutton', 'Outbutton', 'Button1', 'Button2', 'StartButton'];
 
 class LiveWindow {
   private readonly clock: PassClock;
@@ -26,6 +31,7 @@ class LiveWindow {
     this.wireRunControls();
     this.wireParameterFields();
     this.wireSaving();
+    this.wireBrowsing(form);
     form.addEventListener('pointerdown', () => this.alarm.wake(), { capture: true });
     form.addEventListener('keydown', () => this.alarm.wake(), { capture: true });
     window.addEventListener('beforeunload', (event) => {
@@ -120,6 +126,44 @@ class LiveWindow {
     byId('Button3').addEventListener('click', () => savePicture('Pyramid.bmp', () => this.session.pyramidBmp()));
   }
 
+  // The mouse and a finger on the graph browse the past as the window's mouse does; the keys browse while
+  // the graph has the focus, which a click gives it.
+  private wireBrowsing(form: HTMLElement): void {
+    const graph = byId<HTMLCanvasElement>('Image2');
+    graph.tabIndex = -1;
+    graph.style.touchAction = 'none';
+    const logical = (event: PointerEvent | MouseEvent): [number, number] => {
+      const box = graph.getBoundingClientRect();
+      return [
+        Math.floor(((event.clientX - box.left) * graph.offsetWidth) / box.width),
+        Math.floor(((event.clientY - box.top) * graph.offsetHeight) / box.height),
+      ];
+    };
+    const move = (event: PointerEvent): void => {
+      this.session.graphPointerMove(...logical(event));
+      this.show();
+    };
+    graph.addEventListener('pointermove', move);
+    graph.addEventListener('pointerdown', move);
+    graph.addEventListener('click', (event) => {
+      graph.focus();
+      this.session.graphClick(...logical(event));
+      this.show();
+    });
+    graph.addEventListener('keydown', (event) => {
+      const other = event.ctrlKey || event.altKey || event.metaKey;
+      if (!this.session.graphKeyDown(event.key, event.shiftKey, other)) return;
+      event.preventDefault();
+      this.show();
+    });
+    const restoring = new Set(RESTORING_PLACES);
+    form.addEventListener('pointermove', (event) => {
+      if (!(event.target instanceof HTMLElement) || !restoring.has(event.target.id)) return;
+      this.session.showPresent();
+      this.show();
+    });
+  }
+
   // Page zoom and a move to another screen change the device pixel ratio: the views are drawn anew at it.
   private watchDeviceRatio(): void {
     let ratio = window.devicePixelRatio;
@@ -153,6 +197,9 @@ class LiveWindow {
       start.textContent = this.texts.translated('StartButton', changes.run.caption);
       start.closest('.control')?.setAttribute('title', this.texts.translated('StartButton', changes.run.hint));
       this.runState = changes.run.state;
+    }
+    if (changes.ageGraphsAvailable !== undefined) {
+      for (const id of AGE_GRAPH_BUTTONS) byId<HTMLButtonElement>(id).disabled = !changes.ageGraphsAvailable;
     }
     if (changes.instruction !== undefined)
       byId('Memo1').textContent = this.texts.translated('Instruction', changes.instruction);

@@ -28,6 +28,7 @@ interface RunChanges {
   incidentsAvailable?: boolean;
   run?: RunShown;
   instruction?: string;
+  ageGraphsAvailable?: boolean;
   corrections: string[];
   sounds: string[];
   graphChanged: boolean;
@@ -58,7 +59,13 @@ interface PageSession {
   typedKey(field: string, typed: number, text: string): number; // the character put, -1 when refused
   takeChanges(): RunChanges;
   setDeviceRatio(ratio: number): void;
-  graphPixels(): Picture;
+  graphPixels(): Picture; // with the marker of the past year on display
+  // Browsing the past: the mouse or a finger at (x, y) of the graph's logical pixels, a click there, a key
+  // on the graph (whether it browses now), and the mouse over a place that shows the present.
+  graphPointerMove(x: number, y: number): void;
+  graphClick(x: number, y: number): void;
+  graphKeyDown(key: string, shift: boolean, otherModifiers: boolean): boolean;
+  showPresent(): void;
   pyramidPixels(): Picture;
   dataFile(date: string): string;
   graphBmp(): Uint8Array; // valid until the next call into the module
