@@ -127,16 +127,6 @@ TEST_F(PageSessionTest, AnOutOfRangeValueIsCorrectedAndANonNumberRefused)
     EXPECT_EQ(Page->Commit(Field::PGmeter, "5"), ""); // a result field commits nothing
 }
 
-TEST_F(PageSessionTest, KeysGoThroughTheFieldsFilters)
-{
-    StartPage();
-    EXPECT_EQ(Page->TypedKey(Field::BImeter, U',', "2"), std::optional<char32_t>(U'.'));
-    EXPECT_EQ(Page->TypedKey(Field::BImeter, U'.', "2.1"), std::nullopt);
-    EXPECT_EQ(Page->TypedKey(Field::Popmeter, U'7', "12"), std::optional<char32_t>(U'7'));
-    EXPECT_EQ(Page->TypedKey(Field::Popmeter, U'.', "12"), std::nullopt);
-    EXPECT_EQ(Page->TypedKey(Field::Clock, U'7', "12"), std::nullopt);
-}
-
 TEST_F(PageSessionTest, TheShownPicturesFollowTheDeviceRatioAndTheSavedStayAtOne)
 {
     StartPage(2.0);
