@@ -153,8 +153,8 @@ NextPass Session::RunPass(bool held)
     }
     if (s.Running && s.Year < MaxYear) {
         // A box (a correction, an error report, a file or printer dialog) is about the year on the screen:
-        // the run waits until it is closed.
-        if (held)
+        // the run waits until it is closed, and until the commit that showed it has written its value.
+        if (held || committing_)
             return {NextPass::When::After, HeldPollMilliseconds};
         const std::int64_t passStart = clock_();
         const bool fastest = s.StepDelay <= 0 && !stepMode_;

@@ -137,7 +137,7 @@ private:
     bool yearWaiting_ = false; // the last pass's year waits for the rest of its minimum time
     int fastestPassYears_ = 1; // the most years of the next pass at the fastest speed
     std::array<std::string, static_cast<std::size_t>(Field::CHmeter) + 1> shown_;
-    bool committing_ = false; // a box shown during a commit must not start a second commit
+    bool committing_ = false; // a box shown during a commit starts no second commit and lets no year pass
     YearReached yearReached_;
 };
 

@@ -120,5 +120,33 @@ TEST_F(Commits, ReturnCommitsThePresentsTextButNotAPastYearsOnDisplay)
     EXPECT_EQ(FormatFixed(S().BirthIndex, 4), presentText) << "Return commits the present's text as it stands";
 }
 
+// The front end's timer may run a pass in the correction box's own event loop, after the box has closed
+// and before the commit that showed it has written its value: that pass computes no year.
+TEST(CommitBox, NoYearPassesBeforeTheCorrectionIsWritten)
+{
+    struct PassInTheBox : RecordingListener {
+        Session* run = nullptr;
+        int yearsInTheBox = 0;
+        void CorrectionMade(const std::string&) override
+        {
+            const int before = run->state().Year;
+            run->RunPass();
+            yearsInTheBox += run->state().Year - before;
+        }
+    } listener;
+    SeededRandom random(20240601);
+    Session run(listener, random, [] { return std::int64_t{0}; });
+    listener.run = &run;
+    run.StartUp();
+    run.SetSpeed(4); // no wait after a year: a pass is due at once
+    run.PressStart();
+    run.RunPass();
+    const int year = run.state().Year;
+    ASSERT_GT(year, 0);
+    EXPECT_EQ(run.Commit(ParameterField::Population, "50", CommitBy::Return).Error, "");
+    EXPECT_EQ(listener.yearsInTheBox, 0);
+    EXPECT_EQ(run.state().PopHistory[static_cast<std::size_t>(year)], 120) << "the correction lands on its year";
+}
+
 } // namespace
 } // namespace vartel
